@@ -1,0 +1,11 @@
+#pragma once
+
+struct GLFWwindow;
+
+// Function keys and the Escape message act on release only; presses and repeats are ignored.
+void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
+
+void scrollCallback(GLFWwindow* window, double xoffset, double yoffset);
+
+// Registered only for a resizable window: the viewport follows the framebuffer.
+void framebufferResizeCallback(GLFWwindow* window, int width, int height);

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <GL/glew.h>
+#include <GLFW/glfw3.h>
+
+#include <glm/glm.hpp>
+#include <stdexcept>
+
+#include "app/Settings.h"
+
+// Raised when GLFW, the window or GLEW cannot be set up. Its line has already been printed
+// and GLFW terminated; nothing of the window or context may be touched afterwards.
+class GameInitError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The one central object: the window with its OpenGL context, the scene, and the two
+// per-frame operations that main calls in its loop.
+class Game {
+public:
+    // The refresh rate and sample count are given as window hints before the window is
+    // created; the defaults leave GLFW's own.
+    Game(const char* title, int windowWidth, int windowHeight, int glMajor, int glMinor,
+         bool fullscreen, bool resizable, int refreshRate = GLFW_DONT_CARE, int sampleRate = 0);
+    virtual ~Game();
+    Game(const Game&) = delete;
+    Game& operator=(const Game&) = delete;
+
+    void setKeyBindings(KeyBindings keyBindings);
+
+    void update();
+    void render();
+
+    void processInput();
+    void updateUniforms();
+
+    GLFWwindow* window = nullptr;
+    int windowWidth;
+    int windowHeight;
+    int framebufferWidth;
+    int framebufferHeight;
+    int glMajor;
+    int glMinor;
+
+    float deltaTime = 0.0f;     // seconds
+    float currentFrame = 0.0f;  // seconds since GLFW was initialised
+    float lastFrame = 0.0f;
+    float totalTime = 0.0f;
+
+    double lastX = 0.0;
+    double lastY = 0.0;
+    double cursorX = 0.0;
+    double cursorY = 0.0;
+    double xOffset = 0.0;
+    double yOffset = 0.0;
+    bool firstMouse = true;
+
+    glm::mat4 ViewMatrix{1.0f};
+    glm::mat4 ProjectionMatrix{1.0f};
+    float fov = 45.0f;  // degrees
+    float nearZ = 0.1f;
+    float farZ = 1000.0f;
+
+    glm::vec3 skyColor{0.0f};
+    float brightness = 0.0f;
+
+private:
+    void initWindow(const char* title, bool fullscreen, bool resizable, int refreshRate,
+                    int sampleRate);
+    void initGlew();
+    void initGlState();
+    void initInput();
+    [[noreturn]] void failSetup(const char* message);
+    void release();
+};

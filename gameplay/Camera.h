@@ -1,0 +1,51 @@
+#pragma once
+
+#include <glm/glm.hpp>
+
+#include "app/Settings.h"
+
+struct GLFWwindow;
+
+// The one camera of the game. In follow mode it circles the player; in debug mode (F3)
+// it flies freely with the movement keys and the mouse.
+class Camera {
+public:
+    // Recomputes front, right and up from yaw and pitch. Follow mode flips the pitch's
+    // vertical sense, so that a positive pitch looks down onto the player from above.
+    void updateVectors();
+
+    // Flies the camera with the held movement keys. It runs in both modes; in follow mode
+    // the placement behind the player overwrites the result later in the frame.
+    void processKeyboard(GLFWwindow* window, float deltaTime);
+
+    // Switching on keeps the follow camera's state; switching off brings it back.
+    void switchMode(bool debug);
+
+    glm::mat4 viewMatrix() const;
+
+    bool debugMode = false;
+    glm::mat4 view{1.0f};
+    float movementSpeed = 3.0f;  // units per second, debug mode only
+    float sensitivity = 5.0f;    // degrees per pixel per second
+    glm::vec3 worldUp{0.0f, 1.0f, 0.0f};
+    glm::vec3 position{0.0f, 2.5f, 2.0f};
+    glm::vec3 savedPosition{0.0f};
+    glm::vec3 front{0.0f, -1.0f, -3.0f};
+    glm::vec3 savedFront{0.0f};
+    glm::vec3 right{1.0f, 0.0f, 0.0f};
+    glm::vec3 up{0.0f, 1.0f, 0.0f};
+    float maxPitch = 80.0f;  // degrees, follow mode
+    float yawWrap = 360.0f;  // degrees
+    float pitch = 0.0f;      // degrees
+    float yaw = -90.0f;      // degrees; -90 looks along -z
+    float savedPitch = 0.0f;
+    float savedYaw = 0.0f;
+    float distance = 4.0f;           // units from the followed player
+    float angleAroundTarget = 0.0f;  // degrees
+    KeyBindings keyBindings;
+};
+
+extern Camera camera;
+
+// Degrees to radians with the game's single-precision factor.
+constexpr float kDegreesToRadians = 0.017453292f;

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <chrono>
+#include <glm/gtc/matrix_transform.hpp>
+#include <thread>
+
+#include "gameplay/Camera.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+// The centre pixel of the frame just drawn; the swap keeps the back buffer's content.
+std::array<int, 3> drawnCentre(const Game& game) {
+    std::array<unsigned char, 4> pixel{};
+    glReadPixels(game.framebufferWidth / 2, game.framebufferHeight / 2, 1, 1, GL_RGBA,
+                 GL_UNSIGNED_BYTE, pixel.data());
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+void expectColour(const std::array<int, 3>& actual, float r, float g, float b) {
+    EXPECT_NEAR(actual[0], r * 255.0f, 1.0f);
+    EXPECT_NEAR(actual[1], g * 255.0f, 1.0f);
+    EXPECT_NEAR(actual[2], b * 255.0f, 1.0f);
+}
+
+GLint viewport(int index) {
+    GLint values[4] = {};
+    glGetIntegerv(GL_VIEWPORT, values);
+    return values[index];
+}
+
+class Frame : public GameFixture {
+protected:
+    // Resizes the window and runs frames until the game's own event polling has delivered
+    // the change to the viewport, or for half a second when it never does.
+    void resizeAndSettle(int width, int height) {
+        glfwSetWindowSize(game->window, width, height);
+        for (int i = 0; i < 50 && !(viewport(2) == width && viewport(3) == height); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            frame();
+        }
+    }
+};
+
+TEST_F(Frame, AnEmptySceneShowsTheSkyColour) {
+    startGame();
+    frame();
+    expectColour(drawnCentre(*game), 0.2f, 0.2f, 0.3f);
+}
+
+TEST_F(Frame, BrightnessLightensTheClearColour) {
+    startGame(std::string(kWindowedSettings) + "[graphics]\nbrightness = 0.5\n");
+    frame();
+    expectColour(drawnCentre(*game), 0.7f, 0.7f, 0.8f);
+}
+
+TEST_F(Frame, MultisamplingFollowsTheSampleRate) {
+    startGame();
+    GLint samples = -1;
+    glGetIntegerv(GL_SAMPLES, &samples);
+    EXPECT_EQ(samples, 4);
+    EXPECT_TRUE(glIsEnabled(GL_MULTISAMPLE));
+
+    startGame(std::string(kWindowedSettings) + "[graphics]\nsample_rate = 0\n");
+    glGetIntegerv(GL_SAMPLES, &samples);
+    EXPECT_EQ(samples, 0);
+}
+
+TEST_F(Frame, TheFixedStateIsSetAtStart) {
+    startGame();
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    GLint value = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &value);
+    EXPECT_EQ(value, GL_BACK);
+    glGetIntegerv(GL_FRONT_FACE, &value);
+    EXPECT_EQ(value, GL_CCW);
+    glGetIntegerv(GL_BLEND_SRC_RGB, &value);
+    EXPECT_EQ(value, GL_SRC_ALPHA);
+    glGetIntegerv(GL_BLEND_DST_RGB, &value);
+    EXPECT_EQ(value, GL_ONE_MINUS_SRC_ALPHA);
+    EXPECT_EQ(glfwGetInputMode(game->window, GLFW_CURSOR), GLFW_CURSOR_DISABLED);
+    int major = 0, minor = 0;
+    glGetIntegerv(GL_MAJOR_VERSION, &major);
+    glGetIntegerv(GL_MINOR_VERSION, &minor);
+    EXPECT_EQ(major * 10 + minor, 45);
+    glGetIntegerv(GL_CONTEXT_PROFILE_MASK, &value);
+    EXPECT_TRUE(value & GL_CONTEXT_CORE_PROFILE_BIT);
+}
+
+TEST_F(Frame, TimeIsVariableStepFromGlfwStart) {
+    startGame();
+    // The clock runs on between setting and reading it, by microseconds.
+    const float tolerance = 1e-3f;
+    update(2.5);  // the first step covers all of the loading
+    EXPECT_NEAR(game->deltaTime, 2.5f, tolerance);
+    update(0.25);
+    EXPECT_NEAR(game->deltaTime, 0.25f, tolerance);
+    EXPECT_NEAR(game->currentFrame, 2.75f, tolerance);
+    EXPECT_EQ(game->lastFrame, game->currentFrame);
+    EXPECT_NEAR(game->totalTime, 2.75f, tolerance);
+}
+
+TEST_F(Frame, AResizableWindowKeepsTheViewportInStepWithTheFramebuffer) {
+    startGame();
+    frame();
+    resizeAndSettle(500, 300);
+    EXPECT_EQ(viewport(2), 500);
+    EXPECT_EQ(viewport(3), 300);
+    EXPECT_EQ(game->framebufferWidth, 500);
+    const glm::mat4 expected = glm::perspective(45.0f * kDegreesToRadians, 500.0f / 300.0f, 0.1f, 1000.0f);
+    EXPECT_EQ(game->ProjectionMatrix, expected);
+}
+
+TEST_F(Frame, AFixedSizeWindowKeepsItsViewport) {
+    startGame(std::string(kWindowedSettings) + "resizable = false\n");
+    frame();
+    ASSERT_EQ(viewport(2), 640);
+    resizeAndSettle(500, 300);
+    int w = 0, h = 0;
+    glfwGetFramebufferSize(game->window, &w, &h);
+    ASSERT_EQ(w, 500) << "the window itself must have changed for this test to mean anything";
+    EXPECT_EQ(viewport(2), 640);
+    EXPECT_EQ(viewport(3), 360);
+}
+
+}  // namespace

@@ -1,0 +1,63 @@
+#include <gtest/gtest.h>
+
+#include <GLFW/glfw3.h>
+
+#include "tests/support/GameDirectory.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
+#include "tools/xdrive/XInput.h"
+
+namespace {
+
+using std::chrono::milliseconds;
+using std::chrono::seconds;
+
+const char* const kFullscreenSettings =
+    "[window]\n"
+    "width = 640\n"
+    "height = 360\n"
+    "fullscreen = true\n";
+
+// Starts the game, waits for its banner and ends it with Escape.
+void playUntilEscape(GameProcess& game) {
+    ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    XInput input;
+    input.tap(GLFW_KEY_ESCAPE);
+}
+
+TEST(Process, AWindowedGameAsksForEnterAndWaitsForIt) {
+    GameDirectory directory(kWindowedSettings);
+    GameProcess game(directory.path());
+    playUntilEscape(game);
+    // Seen before the process ends: every line is flushed as it is printed.
+    ASSERT_TRUE(game.waitForLine("Press ENTER to continue... ", seconds(30))) << game.output();
+    EXPECT_FALSE(game.waitForExit(milliseconds(500))) << "the game must wait for ENTER";
+    game.writeInput("\n");
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+}
+
+TEST(Process, AClosedInputCountsAsEnter) {
+    GameDirectory directory(kWindowedSettings);
+    GameProcess game(directory.path());
+    game.closeInput();
+    playUntilEscape(game);
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_NE(game.output().find("Press ENTER to continue... \n"), std::string::npos);
+}
+
+TEST(Process, AFullScreenGameEndsWithoutAPrompt) {
+    GameDirectory directory(kFullscreenSettings);
+    GameProcess game(directory.path());
+    playUntilEscape(game);
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0) << "input is left open: nothing may wait on it";
+    EXPECT_EQ(game.output().find("Press ENTER"), std::string::npos);
+}
+
+TEST(Process, WithoutADisplayStartUpFailsCleanly) {
+    GameDirectory directory(kWindowedSettings);
+    GameProcess game(directory.path(), {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+    EXPECT_EQ(game.waitForExit(seconds(30)), 1);
+    EXPECT_EQ(game.output(), "ERROR::GAME::GLFW_INIT_FAILED\n");
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include <INIReader.h>
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/Settings.h"
+
+namespace {
+
+Settings parse(const std::string& text) { return readSettings(INIReader(text.data(), text.size())); }
+
+TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
+    const Settings s = loadSettings("no/such/settings.ini");
+    EXPECT_EQ(s.width, 1920);
+    EXPECT_EQ(s.height, 1080);
+    EXPECT_EQ(s.title, "Smeltrun (Ardeko)");
+    EXPECT_TRUE(s.fullscreen);
+    EXPECT_TRUE(s.resizable);
+    EXPECT_EQ(s.refreshRate, 60);
+    EXPECT_EQ(s.sampleRate, 4);
+    EXPECT_EQ(s.brightness, 0.0f);
+    EXPECT_EQ(s.fov, 45.0f);
+    EXPECT_EQ(s.nearZ, 0.1f);
+    EXPECT_EQ(s.farZ, 1000.0f);
+    EXPECT_EQ(s.sensitivity, 5.0f);
+    const KeyBindings expected = {{"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65},
+                                  {"RIGHT", 68},   {"UP", 82},       {"DOWN", 70}};
+    EXPECT_EQ(s.keyBindings, expected);
+    EXPECT_EQ(s.gravity, -9.8f);
+}
+
+TEST(Settings, EveryKeyIsReadFromItsSection) {
+    const Settings s = parse(
+        "[window]\nwidth=800\nheight=600\ntitle=Test window\nfullscreen=false\nresizable=off\n"
+        "[graphics]\nrefresh_rate=30\nsample_rate=0\nbrightness=0.25\n"
+        "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n"
+        "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
+        "[world]\ngravity=-3.5\n");
+    EXPECT_EQ(s.width, 800);
+    EXPECT_EQ(s.height, 600);
+    EXPECT_EQ(s.title, "Test window");
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_FALSE(s.resizable);
+    EXPECT_EQ(s.refreshRate, 30);
+    EXPECT_EQ(s.sampleRate, 0);
+    EXPECT_EQ(s.brightness, 0.25f);
+    EXPECT_EQ(s.fov, 60.0f);
+    EXPECT_EQ(s.nearZ, 0.5f);
+    EXPECT_EQ(s.farZ, 250.0f);
+    EXPECT_EQ(s.sensitivity, 2.5f);
+    const KeyBindings expected = {{"FORWARD", 265}, {"BACKWARD", 264}, {"LEFT", 263},
+                                  {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
+    EXPECT_EQ(s.keyBindings, expected);
+    EXPECT_EQ(s.gravity, -3.5f);
+}
+
+TEST(Settings, SectionAndKeyNamesIgnoreCase) {
+    const Settings s = parse("[WINDOW]\nWidth=1024\nHEIGHT=768\n[Camera]\nNEARZ=0.25\n");
+    EXPECT_EQ(s.width, 1024);
+    EXPECT_EQ(s.height, 768);
+    EXPECT_EQ(s.nearZ, 0.25f);
+}
+
+TEST(Settings, IntegersConvertLikeStrtolWithBaseZero) {
+    const Settings s = parse(
+        "[keyboard]\nforward=w\nbackward=0x57\nleft=87\nright=010\nup=68abc\ndown=\n");
+    EXPECT_EQ(s.keyBindings.at("FORWARD"), 87);   // no leading digits: the default W stays
+    EXPECT_EQ(s.keyBindings.at("BACKWARD"), 87);  // hexadecimal W
+    EXPECT_EQ(s.keyBindings.at("LEFT"), 87);
+    EXPECT_EQ(s.keyBindings.at("RIGHT"), 8);  // a leading zero means octal
+    EXPECT_EQ(s.keyBindings.at("UP"), 68);    // trailing text is ignored
+    EXPECT_EQ(s.keyBindings.at("DOWN"), 70);  // empty: the default F stays
+}
+
+TEST(Settings, BooleansTakeTheirWordsInAnyCaseAndOtherwiseKeepTheDefault) {
+    EXPECT_FALSE(parse("[window]\nfullscreen=no\n").fullscreen);
+    EXPECT_FALSE(parse("[window]\nfullscreen=OFF\n").fullscreen);
+    EXPECT_FALSE(parse("[window]\nfullscreen=0\n").fullscreen);
+    EXPECT_TRUE(parse("[window]\nfullscreen=maybe\n").fullscreen);
+    EXPECT_TRUE(parse("[window]\nfullscreen=\n").fullscreen);
+    EXPECT_FALSE(parse("[window]\nresizable=False\n").resizable);
+}
+
+TEST(Settings, FloatsConvertLikeStrtof) {
+    EXPECT_EQ(parse("[world]\ngravity=0\n").gravity, 0.0f);
+    EXPECT_EQ(parse("[world]\ngravity=heavy\n").gravity, -9.8f);
+    EXPECT_EQ(parse("[camera]\nfov=60deg\n").fov, 60.0f);
+    EXPECT_EQ(parse("[graphics]\nbrightness=1e-1\n").brightness, 0.1f);
+    // Converted straight to float, not through a double.
+    EXPECT_EQ(parse("[camera]\nsensitivity=0.1\n").sensitivity, std::strtof("0.1", nullptr));
+}
+
+TEST(Settings, AKeyOutsideItsSectionIsNotRead) {
+    const Settings s = parse("width=800\n[graphics]\nheight=600\n");
+    EXPECT_EQ(s.width, 1920);
+    EXPECT_EQ(s.height, 1080);
+}
+
+}  // namespace

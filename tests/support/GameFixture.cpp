@@ -1,0 +1,50 @@
+#include "tests/support/GameFixture.h"
+
+#include "app/Launch.h"
+#include "app/Toggles.h"
+#include "gameplay/Camera.h"
+
+const char* const kWindowedSettings =
+    "[window]\n"
+    "width = 640\n"
+    "height = 360\n"
+    "fullscreen = false\n";
+
+void resetGlobalState() {
+    wireframe = false;
+    culling = true;
+    debugCamera = false;
+    celShading = false;
+    contour = true;
+    specular = true;
+    camera = Camera();
+}
+
+void GameFixture::TearDown() { stopGame(); }
+
+void GameFixture::startGame(const std::string& settingsIni) {
+    stopGame();
+    resetGlobalState();
+    directory = std::make_unique<GameDirectory>(settingsIni);
+    workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
+    game = launchGame(loadSettings(kSettingsPath));
+    clock = 0.0;
+}
+
+void GameFixture::stopGame() {
+    input.releaseAll();
+    game.reset();
+    workingDirectory.reset();
+    directory.reset();
+}
+
+void GameFixture::update(double seconds) {
+    clock += seconds;
+    glfwSetTime(clock);
+    game->update();
+}
+
+void GameFixture::frame(double seconds) {
+    update(seconds);
+    game->render();
+}

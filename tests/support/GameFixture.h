@@ -1,0 +1,42 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/Game.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/StdoutCapture.h"
+#include "tools/xdrive/XInput.h"
+
+// A small window, so that tests draw quickly.
+extern const char* const kWindowedSettings;
+
+constexpr double kFrameSeconds = 1.0 / 60.0;
+
+// Starts the real game, as main does, in a temporary directory holding a copy of the assets,
+// and drives it frame by frame on a clock the test controls, with real X input.
+class GameFixture : public ::testing::Test {
+protected:
+    void TearDown() override;
+
+    void startGame(const std::string& settingsIni = kWindowedSettings);
+    void stopGame();
+
+    // Advances the game's clock by the step, then runs one update (and render).
+    void update(double seconds = kFrameSeconds);
+    void frame(double seconds = kFrameSeconds);
+
+    StdoutCapture console;
+    XInput input;
+    std::unique_ptr<Game> game;
+    double clock = 0.0;  // seconds
+
+private:
+    std::unique_ptr<GameDirectory> directory;
+    std::unique_ptr<WorkingDirectory> workingDirectory;
+};
+
+// Puts the toggles and the camera back to their start values; each test starts a fresh game.
+void resetGlobalState();

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <sys/types.h>
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+
+// The built game as a child process, in a working directory of the test's choosing, with
+// its standard input and output on pipes. Killed if it is still running when destroyed.
+class GameProcess {
+public:
+    // Environment entries given here replace the inherited ones; an empty value removes one.
+    GameProcess(const std::string& workingDirectory,
+                const std::map<std::string, std::string>& environment = {});
+    ~GameProcess();
+    GameProcess(const GameProcess&) = delete;
+    GameProcess& operator=(const GameProcess&) = delete;
+
+    // Waits until the output holds a line equal to the given one; false on timeout or exit.
+    bool waitForLine(const std::string& line, std::chrono::milliseconds timeout);
+
+    void writeInput(const std::string& text);
+    void closeInput();
+
+    // The exit status once the process has ended within the timeout; nullopt if it still runs.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout);
+
+    const std::string& output() const { return collected; }
+
+private:
+    // Reads what is available within the timeout; false once the output is closed.
+    bool readSome(std::chrono::milliseconds timeout);
+    // Collects the rest of the output of an ended process.
+    void drainOutput();
+
+    pid_t pid = -1;
+    int inputFd = -1;
+    int outputFd = -1;
+    std::string collected;
+    std::optional<int> status;
+};

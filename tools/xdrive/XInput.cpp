@@ -1,0 +1,132 @@
+#include "tools/xdrive/XInput.h"
+
+#include <GLFW/glfw3.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
+#include <stb_image_write.h>
+
+#include <cctype>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+KeySym keysymOf(int glfwKey) {
+    if (glfwKey >= GLFW_KEY_A && glfwKey <= GLFW_KEY_Z) {
+        return XK_a + (glfwKey - GLFW_KEY_A);
+    }
+    if (glfwKey >= GLFW_KEY_0 && glfwKey <= GLFW_KEY_9) {
+        return XK_0 + (glfwKey - GLFW_KEY_0);
+    }
+    if (glfwKey >= GLFW_KEY_F1 && glfwKey <= GLFW_KEY_F12) {
+        return XK_F1 + (glfwKey - GLFW_KEY_F1);
+    }
+    static const std::map<int, KeySym> others = {
+        {GLFW_KEY_SPACE, XK_space},       {GLFW_KEY_ESCAPE, XK_Escape},
+        {GLFW_KEY_ENTER, XK_Return},      {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
+        {GLFW_KEY_LEFT, XK_Left},         {GLFW_KEY_RIGHT, XK_Right},
+        {GLFW_KEY_UP, XK_Up},             {GLFW_KEY_DOWN, XK_Down},
+    };
+    const auto found = others.find(glfwKey);
+    if (found == others.end()) {
+        throw std::invalid_argument("no X key for GLFW key " + std::to_string(glfwKey));
+    }
+    return found->second;
+}
+
+}  // namespace
+
+XInput::XInput() : display(XOpenDisplay(nullptr)) {
+    if (!display) {
+        throw std::runtime_error("cannot open the X display");
+    }
+    int eventBase = 0, errorBase = 0, major = 0, minor = 0;
+    if (!XTestQueryExtension(display, &eventBase, &errorBase, &major, &minor)) {
+        XCloseDisplay(display);
+        throw std::runtime_error("the X display has no XTest extension");
+    }
+}
+
+XInput::~XInput() {
+    releaseAll();
+    XCloseDisplay(display);
+}
+
+void XInput::sendKey(int glfwKey, bool down) {
+    const KeyCode code = XKeysymToKeycode(display, keysymOf(glfwKey));
+    XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+    XSync(display, False);
+}
+
+void XInput::press(int glfwKey) {
+    sendKey(glfwKey, true);
+    held.insert(glfwKey);
+}
+
+void XInput::release(int glfwKey) {
+    sendKey(glfwKey, false);
+    held.erase(glfwKey);
+}
+
+void XInput::tap(int glfwKey) {
+    press(glfwKey);
+    release(glfwKey);
+}
+
+void XInput::releaseAll() {
+    while (!held.empty()) {
+        release(*held.begin());
+    }
+}
+
+void XInput::moveMouse(int dx, int dy) {
+    XTestFakeRelativeMotionEvent(display, dx, dy, CurrentTime);
+    XSync(display, False);
+}
+
+void XInput::saveScreen(const std::string& path) {
+    const Window root = DefaultRootWindow(display);
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, root, &attributes);
+    const auto destroy = [](XImage* image) { XDestroyImage(image); };
+    std::unique_ptr<XImage, decltype(destroy)> image(
+        XGetImage(display, root, 0, 0, attributes.width, attributes.height, AllPlanes, ZPixmap),
+        destroy);
+    if (!image) {
+        throw std::runtime_error("cannot read the screen");
+    }
+    std::vector<unsigned char> rgb;
+    rgb.reserve(static_cast<size_t>(attributes.width) * attributes.height * 3);
+    for (int y = 0; y < attributes.height; ++y) {
+        for (int x = 0; x < attributes.width; ++x) {
+            const unsigned long pixel = XGetPixel(image.get(), x, y);
+            rgb.push_back(static_cast<unsigned char>((pixel & image->red_mask) >> 16));
+            rgb.push_back(static_cast<unsigned char>((pixel & image->green_mask) >> 8));
+            rgb.push_back(static_cast<unsigned char>(pixel & image->blue_mask));
+        }
+    }
+    if (!stbi_write_png(path.c_str(), attributes.width, attributes.height, 3, rgb.data(),
+                        attributes.width * 3)) {
+        throw std::runtime_error("cannot write " + path);
+    }
+}
+
+int glfwKeyByName(const std::string& name) {
+    if (name.size() == 1 && std::isalnum(static_cast<unsigned char>(name[0]))) {
+        return std::toupper(static_cast<unsigned char>(name[0]));
+    }
+    if (name.size() >= 2 && name[0] == 'F' && std::isdigit(static_cast<unsigned char>(name[1]))) {
+        const int number = std::stoi(name.substr(1));
+        return number >= 1 && number <= 12 ? GLFW_KEY_F1 + number - 1 : -1;
+    }
+    static const std::map<std::string, int> named = {
+        {"Escape", GLFW_KEY_ESCAPE}, {"Space", GLFW_KEY_SPACE}, {"Enter", GLFW_KEY_ENTER},
+        {"Shift", GLFW_KEY_LEFT_SHIFT},
+    };
+    const auto found = named.find(name);
+    return found == named.end() ? -1 : found->second;
+}

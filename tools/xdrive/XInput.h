@@ -1,0 +1,38 @@
+#pragma once
+
+#include <set>
+#include <string>
+
+typedef struct _XDisplay Display;
+
+// Real keyboard and mouse input through the X server's XTest extension. Events are sent
+// and synchronised at once; the game's next glfwPollEvents delivers them.
+class XInput {
+public:
+    // Connects to $DISPLAY; throws when there is none or it lacks XTest.
+    XInput();
+    ~XInput();
+    XInput(const XInput&) = delete;
+    XInput& operator=(const XInput&) = delete;
+
+    // Keys are named by their GLFW key codes.
+    void press(int glfwKey);
+    void release(int glfwKey);
+    void tap(int glfwKey);
+    void releaseAll();
+
+    // Moves the pointer by a relative amount in pixels; a captured cursor follows it.
+    void moveMouse(int dx, int dy);
+
+    // Writes the whole screen as an RGB PNG.
+    void saveScreen(const std::string& path);
+
+private:
+    void sendKey(int glfwKey, bool down);
+
+    Display* display;
+    std::set<int> held;
+};
+
+// The GLFW key code of a key name such as "Escape", "F3", "W" or "Space"; -1 if unknown.
+int glfwKeyByName(const std::string& name);
