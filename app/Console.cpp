@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <iostream>
 
-void printLine(const std::string& line) { std::cout << line << std::endl; }
+void printLine(const std::string& line) {
+    std::cout << line << std::endl;
+}
 
 std::string oneLine(std::string text) {
     std::replace(text.begin(), text.end(), '\n', ' ');

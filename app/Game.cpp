@@ -26,7 +26,9 @@ Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, in
     }
 }
 
-Game::~Game() { release(); }
+Game::~Game() {
+    release();
+}
 
 void Game::initWindow(const char* title, bool fullscreen, bool resizable, int refreshRate,
                       int sampleRate) {
@@ -92,7 +94,9 @@ void Game::release() {
     glfwTerminate();
 }
 
-void Game::setKeyBindings(KeyBindings keyBindings) { camera.keyBindings = keyBindings; }
+void Game::setKeyBindings(KeyBindings keyBindings) {
+    camera.keyBindings = keyBindings;
+}
 
 void Game::update() {
     // Variable step: the first frame's step covers everything since GLFW started.

@@ -27,9 +27,8 @@ void configureCamera(const Settings& settings) {
 
 std::unique_ptr<Game> launchGame(const Settings& settings) {
     auto game = std::make_unique<Game>(settings.title.c_str(), settings.width, settings.height,
-                                       kGlMajor, kGlMinor, settings.fullscreen,
-                                       settings.resizable, settings.refreshRate,
-                                       settings.sampleRate);
+                                       kGlMajor, kGlMinor, settings.fullscreen, settings.resizable,
+                                       settings.refreshRate, settings.sampleRate);
     glEnable(GL_MULTISAMPLE);
     game->skyColor = kSkyColor;
     game->brightness = settings.brightness;

@@ -45,8 +45,8 @@ void readCamera(const INIReader& reader, Settings& s) {
 
 void readKeyboard(const INIReader& reader, Settings& s) {
     const char* const keys[][2] = {
-        {"forward", "FORWARD"}, {"backward", "BACKWARD"}, {"left", "LEFT"},
-        {"right", "RIGHT"},     {"up", "UP"},             {"down", "DOWN"},
+        {"forward", "FORWARD"}, {"backward", "BACKWARD"}, {"left", "LEFT"}, {"right", "RIGHT"},
+        {"up", "UP"},           {"down", "DOWN"},
     };
     for (const auto& [key, action] : keys) {
         s.keyBindings[action] = getInt(reader, "keyboard", key, s.keyBindings[action]);
@@ -65,4 +65,6 @@ Settings readSettings(const INIReader& reader) {
     return settings;
 }
 
-Settings loadSettings(const std::string& path) { return readSettings(INIReader(path)); }
+Settings loadSettings(const std::string& path) {
+    return readSettings(INIReader(path));
+}

@@ -29,8 +29,7 @@ struct Settings {
     float sensitivity = 5.0f;  // degrees per pixel per second
 
     KeyBindings keyBindings = {
-        {"FORWARD", 87},  {"BACKWARD", 83}, {"LEFT", 65},
-        {"RIGHT", 68},    {"UP", 82},       {"DOWN", 70},
+        {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65}, {"RIGHT", 68}, {"UP", 82}, {"DOWN", 70},
     };
 
     float gravity = -9.8f;  // units per second squared, upward positive

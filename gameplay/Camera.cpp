@@ -46,4 +46,6 @@ void Camera::switchMode(bool debug) {
     updateVectors();
 }
 
-glm::mat4 Camera::viewMatrix() const { return glm::lookAt(position, position + front, worldUp); }
+glm::mat4 Camera::viewMatrix() const {
+    return glm::lookAt(position, position + front, worldUp);
+}

@@ -26,7 +26,9 @@ const std::vector<std::string> kBanner = {
     "Game start!\n",
 };
 
-TEST(Banner, HasItsEighteenLines) { EXPECT_EQ(controlsBanner(), kBanner); }
+TEST(Banner, HasItsEighteenLines) {
+    EXPECT_EQ(controlsBanner(), kBanner);
+}
 
 using BannerOnStart = GameFixture;
 

@@ -109,7 +109,8 @@ TEST_F(Frame, AResizableWindowKeepsTheViewportInStepWithTheFramebuffer) {
     EXPECT_EQ(viewport(2), 500);
     EXPECT_EQ(viewport(3), 300);
     EXPECT_EQ(game->framebufferWidth, 500);
-    const glm::mat4 expected = glm::perspective(45.0f * kDegreesToRadians, 500.0f / 300.0f, 0.1f, 1000.0f);
+    const glm::mat4 expected =
+        glm::perspective(45.0f * kDegreesToRadians, 500.0f / 300.0f, 0.1f, 1000.0f);
     EXPECT_EQ(game->ProjectionMatrix, expected);
 }
 

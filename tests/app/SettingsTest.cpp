@@ -7,7 +7,9 @@
 
 namespace {
 
-Settings parse(const std::string& text) { return readSettings(INIReader(text.data(), text.size())); }
+Settings parse(const std::string& text) {
+    return readSettings(INIReader(text.data(), text.size()));
+}
 
 TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     const Settings s = loadSettings("no/such/settings.ini");
@@ -62,8 +64,8 @@ TEST(Settings, SectionAndKeyNamesIgnoreCase) {
 }
 
 TEST(Settings, IntegersConvertLikeStrtolWithBaseZero) {
-    const Settings s = parse(
-        "[keyboard]\nforward=w\nbackward=0x57\nleft=87\nright=010\nup=68abc\ndown=\n");
+    const Settings s =
+        parse("[keyboard]\nforward=w\nbackward=0x57\nleft=87\nright=010\nup=68abc\ndown=\n");
     EXPECT_EQ(s.keyBindings.at("FORWARD"), 87);   // no leading digits: the default W stays
     EXPECT_EQ(s.keyBindings.at("BACKWARD"), 87);  // hexadecimal W
     EXPECT_EQ(s.keyBindings.at("LEFT"), 87);

@@ -14,12 +14,14 @@ struct ToggleKey {
 };
 
 const ToggleKey kToggles[] = {
-    {GLFW_KEY_F1, &wireframe, "WIREFRAME: "},   {GLFW_KEY_F2, &culling, "CULLING: "},
+    {GLFW_KEY_F1, &wireframe, "WIREFRAME: "},      {GLFW_KEY_F2, &culling, "CULLING: "},
     {GLFW_KEY_F3, &debugCamera, "DEBUG CAMERA: "}, {GLFW_KEY_F4, &celShading, "CELSHADING: "},
-    {GLFW_KEY_F5, &contour, "CONTOUR: "},       {GLFW_KEY_F6, &specular, "SPECULAR: "},
+    {GLFW_KEY_F5, &contour, "CONTOUR: "},          {GLFW_KEY_F6, &specular, "SPECULAR: "},
 };
 
-std::string state(bool on) { return on ? "ON" : "OFF"; }
+std::string state(bool on) {
+    return on ? "ON" : "OFF";
+}
 
 using Toggles = GameFixture;
 

@@ -32,4 +32,6 @@ WorkingDirectory::WorkingDirectory(const fs::path& path) : previous(fs::current_
     fs::current_path(path);
 }
 
-WorkingDirectory::~WorkingDirectory() { fs::current_path(previous); }
+WorkingDirectory::~WorkingDirectory() {
+    fs::current_path(previous);
+}

@@ -20,7 +20,9 @@ void resetGlobalState() {
     camera = Camera();
 }
 
-void GameFixture::TearDown() { stopGame(); }
+void GameFixture::TearDown() {
+    stopGame();
+}
 
 void GameFixture::startGame(const std::string& settingsIni) {
     stopGame();

@@ -98,7 +98,8 @@ bool GameProcess::waitForLine(const std::string& line, std::chrono::milliseconds
                 return true;
             }
         }
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
         if (left.count() <= 0 || !readSome(left)) {
             return false;
         }

@@ -1,6 +1,8 @@
 #include "tests/support/StdoutCapture.h"
 
-std::vector<std::string> StdoutCapture::lines() const { return splitLines(text()); }
+std::vector<std::string> StdoutCapture::lines() const {
+    return splitLines(text());
+}
 
 std::vector<std::string> splitLines(const std::string& text) {
     std::vector<std::string> lines;

@@ -26,10 +26,10 @@ KeySym keysymOf(int glfwKey) {
         return XK_F1 + (glfwKey - GLFW_KEY_F1);
     }
     static const std::map<int, KeySym> others = {
-        {GLFW_KEY_SPACE, XK_space},       {GLFW_KEY_ESCAPE, XK_Escape},
-        {GLFW_KEY_ENTER, XK_Return},      {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
-        {GLFW_KEY_LEFT, XK_Left},         {GLFW_KEY_RIGHT, XK_Right},
-        {GLFW_KEY_UP, XK_Up},             {GLFW_KEY_DOWN, XK_Down},
+        {GLFW_KEY_SPACE, XK_space},  {GLFW_KEY_ESCAPE, XK_Escape},
+        {GLFW_KEY_ENTER, XK_Return}, {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
+        {GLFW_KEY_LEFT, XK_Left},    {GLFW_KEY_RIGHT, XK_Right},
+        {GLFW_KEY_UP, XK_Up},        {GLFW_KEY_DOWN, XK_Down},
     };
     const auto found = others.find(glfwKey);
     if (found == others.end()) {
@@ -124,7 +124,9 @@ int glfwKeyByName(const std::string& name) {
         return number >= 1 && number <= 12 ? GLFW_KEY_F1 + number - 1 : -1;
     }
     static const std::map<std::string, int> named = {
-        {"Escape", GLFW_KEY_ESCAPE}, {"Space", GLFW_KEY_SPACE}, {"Enter", GLFW_KEY_ENTER},
+        {"Escape", GLFW_KEY_ESCAPE},
+        {"Space", GLFW_KEY_SPACE},
+        {"Enter", GLFW_KEY_ENTER},
         {"Shift", GLFW_KEY_LEFT_SHIFT},
     };
     const auto found = named.find(name);
