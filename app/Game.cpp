@@ -19,6 +19,10 @@ Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, in
     initInput();
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
+        initShaders();
+        initTextures();
+        initMaterials();
+        initUniforms();
         printControls();
     } catch (...) {
         release();
@@ -89,6 +93,11 @@ void Game::failSetup(const char* message) {
 }
 
 void Game::release() {
+    // GL objects go while their context is still current, before the window.
+    shaders.clear();
+    textures.clear();
+    materials.clear();
+    models.clear();
     glfwDestroyWindow(window);
     window = nullptr;
     glfwTerminate();

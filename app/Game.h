@@ -4,9 +4,18 @@
 #include <GLFW/glfw3.h>
 
 #include <glm/glm.hpp>
+#include <memory>
 #include <stdexcept>
+#include <vector>
 
 #include "app/Settings.h"
+#include "render/Material.h"
+#include "render/Model.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+
+// Positions in the Game's list of shader programs.
+enum ShaderName { mainShader = 0, contourShader = 1 };
 
 // Raised when GLFW, the window or GLEW cannot be set up. Its line has already been printed
 // and GLFW terminated; nothing of the window or context may be touched afterwards.
@@ -62,6 +71,11 @@ public:
     float nearZ = 0.1f;
     float farZ = 1000.0f;
 
+    std::vector<std::unique_ptr<Shader>> shaders;
+    std::vector<std::unique_ptr<Texture>> textures;
+    std::vector<std::unique_ptr<Material>> materials;
+    std::vector<std::unique_ptr<Model>> models;  // drawn in list order
+
     glm::vec3 skyColor{0.0f};
     float brightness = 0.0f;
 
@@ -71,6 +85,12 @@ private:
     void initGlew();
     void initGlState();
     void initInput();
+    void initShaders();
+    void initTextures();
+    void initMaterials();
+    void initUniforms();
+    void sendDisplayUniforms();
+    void renderModel(Model& model);
     [[noreturn]] void failSetup(const char* message);
     void release();
 };

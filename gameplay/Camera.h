@@ -3,6 +3,7 @@
 #include <glm/glm.hpp>
 
 #include "app/Settings.h"
+#include "render/Angles.h"
 
 struct GLFWwindow;
 
@@ -46,6 +47,3 @@ public:
 };
 
 extern Camera camera;
-
-// Degrees to radians with the game's single-precision factor.
-constexpr float kDegreesToRadians = 0.017453292f;

@@ -1,12 +1,27 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "app/Game.h"
+#include "app/Toggles.h"
 #include "gameplay/Camera.h"
+
+namespace {
+
+// The outline is a slightly larger, slightly lowered copy whose back faces show as a rim.
+const float kContourScale = 1.01f;
+const float kContourDrop = 0.01f;  // units
+
+}  // namespace
 
 void Game::render() {
     glClearColor(skyColor.r + brightness, skyColor.g + brightness, skyColor.b + brightness, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     updateUniforms();
+
+    for (auto& model : models) {
+        if (!model->hidden) {
+            renderModel(*model);
+        }
+    }
 
     glfwSwapBuffers(window);
     glFlush();
@@ -17,10 +32,31 @@ void Game::render() {
     glBindTexture(GL_TEXTURE_2D, 0);
 }
 
+void Game::renderModel(Model& model) {
+    if (celShading && culling && contour) {
+        const glm::vec3 scale = model.scale;
+        const glm::vec3 position = model.position;
+        model.setScale(scale * kContourScale);
+        model.setPosition(position - glm::vec3(0.0f, kContourDrop, 0.0f));
+        glCullFace(GL_FRONT);
+        model.render(*shaders[contourShader]);
+        model.setPosition(position);
+        model.setScale(scale);
+        glCullFace(GL_BACK);
+    }
+    model.render(*shaders[mainShader]);
+}
+
 void Game::updateUniforms() {
     camera.updateVectors();
     camera.view = camera.viewMatrix();
     ViewMatrix = camera.view;
+    for (const auto& shader : shaders) {
+        shader->setMat4fv(ViewMatrix, "ViewMatrix");
+        shader->setVec3f(camera.position, "cameraPos");
+    }
+
+    sendDisplayUniforms();
 
     glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
     // A minimised window has no height and so no aspect ratio: keep the last projection.
@@ -29,4 +65,23 @@ void Game::updateUniforms() {
             static_cast<float>(framebufferWidth) / static_cast<float>(framebufferHeight);
         ProjectionMatrix = glm::perspective(fov * kDegreesToRadians, aspect, nearZ, farZ);
     }
+    for (const auto& shader : shaders) {
+        shader->setMat4fv(ProjectionMatrix, "ProjectionMatrix");
+    }
+}
+
+void Game::initUniforms() {
+    for (const auto& shader : shaders) {
+        shader->setMat4fv(ViewMatrix, "ViewMatrix");
+        shader->setMat4fv(ProjectionMatrix, "ProjectionMatrix");
+    }
+    sendDisplayUniforms();
+}
+
+void Game::sendDisplayUniforms() {
+    const Shader& main = *shaders[mainShader];
+    main.setVec3f(skyColor, "skyColor");
+    main.set1f(brightness, "brightness");
+    main.set1i(celShading ? 1 : 0, "celShading");
+    main.set1i(specular ? 1 : 0, "specular");
 }

@@ -24,10 +24,13 @@ void GameFixture::TearDown() {
     stopGame();
 }
 
-void GameFixture::startGame(const std::string& settingsIni) {
+void GameFixture::startGame(const std::string& settingsIni, const Preparation& prepare) {
     stopGame();
     resetGlobalState();
     directory = std::make_unique<GameDirectory>(settingsIni);
+    if (prepare) {
+        prepare(directory->path());
+    }
     workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
     game = launchGame(loadSettings(kSettingsPath));
     clock = 0.0;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -21,7 +23,10 @@ class GameFixture : public ::testing::Test {
 protected:
     void TearDown() override;
 
-    void startGame(const std::string& settingsIni = kWindowedSettings);
+    // `prepare` may change the game's directory (its assets) before the game starts.
+    using Preparation = std::function<void(const std::filesystem::path& directory)>;
+    void startGame(const std::string& settingsIni = kWindowedSettings,
+                   const Preparation& prepare = nullptr);
     void stopGame();
 
     // Advances the game's clock by the step, then runs one update (and render).

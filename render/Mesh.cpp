@@ -1,0 +1,116 @@
+#include "render/Mesh.h"
+
+#include <cstddef>
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "render/Angles.h"
+
+namespace {
+
+struct Attribute {
+    GLuint location;
+    GLint size;  // floats
+    size_t offset;
+};
+
+const Attribute kAttributes[] = {
+    {0, 3, offsetof(Vertex, position)},
+    {1, 3, offsetof(Vertex, color)},
+    {2, 2, offsetof(Vertex, texcoord)},
+    {3, 3, offsetof(Vertex, normal)},
+};
+
+}  // namespace
+
+Mesh::Mesh(const Vertex* vertexArray, GLuint nrOfVertices, const GLuint* indexArray,
+           GLuint nrOfIndices, glm::vec3 position, glm::vec3 pivot, glm::vec3 rotation,
+           glm::vec3 scale)
+    : vertexArray(vertexArray, vertexArray + nrOfVertices),
+      nrOfVertices(nrOfVertices),
+      indexArray(indexArray, indexArray + nrOfIndices),
+      nrOfIndices(nrOfIndices),
+      position(position),
+      pivot(pivot),
+      rotation(rotation),
+      scale(scale) {
+    initVAO();
+    updateModelMatrix();
+}
+
+Mesh::Mesh(const Mesh& other)
+    : vertexArray(other.vertexArray),
+      nrOfVertices(other.nrOfVertices),
+      indexArray(other.indexArray),
+      nrOfIndices(other.nrOfIndices),
+      position(other.position),
+      pivot(other.pivot),
+      rotation(other.rotation),
+      scale(other.scale) {
+    initVAO();
+    updateModelMatrix();
+}
+
+Mesh::~Mesh() {
+    glDeleteVertexArrays(1, &VAO);
+    glDeleteBuffers(1, &VBO);
+    if (nrOfIndices > 0) {
+        glDeleteBuffers(1, &EBO);
+    }
+}
+
+void Mesh::initVAO() {
+    glCreateVertexArrays(1, &VAO);
+    glBindVertexArray(VAO);
+
+    glGenBuffers(1, &VBO);
+    glBindBuffer(GL_ARRAY_BUFFER, VBO);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(nrOfVertices * sizeof(Vertex)),
+                 vertexArray.data(), GL_STATIC_DRAW);
+
+    if (nrOfIndices != 0) {
+        glGenBuffers(1, &EBO);
+        glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, EBO);
+        glBufferData(GL_ELEMENT_ARRAY_BUFFER, static_cast<GLsizeiptr>(nrOfIndices * sizeof(GLuint)),
+                     indexArray.data(), GL_STATIC_DRAW);
+    }
+
+    for (const Attribute& attribute : kAttributes) {
+        glVertexAttribPointer(attribute.location, attribute.size, GL_FLOAT, GL_FALSE,
+                              sizeof(Vertex), reinterpret_cast<const void*>(attribute.offset));
+        glEnableVertexAttribArray(attribute.location);
+    }
+    glBindVertexArray(0);
+}
+
+void Mesh::updateModelMatrix() {
+    // Scaled in its own space, placed at its position, turned about its pivot.
+    ModelMatrix = glm::mat4(1.0f);
+    ModelMatrix = glm::translate(ModelMatrix, pivot);
+    ModelMatrix =
+        glm::rotate(ModelMatrix, rotation.x * kDegreesToRadians, glm::vec3(1.0f, 0.0f, 0.0f));
+    ModelMatrix =
+        glm::rotate(ModelMatrix, rotation.y * kDegreesToRadians, glm::vec3(0.0f, 1.0f, 0.0f));
+    ModelMatrix =
+        glm::rotate(ModelMatrix, rotation.z * kDegreesToRadians, glm::vec3(0.0f, 0.0f, 1.0f));
+    ModelMatrix = glm::translate(ModelMatrix, position - pivot);
+    ModelMatrix = glm::scale(ModelMatrix, scale);
+}
+
+void Mesh::draw() const {
+    glBindVertexArray(VAO);
+    if (nrOfIndices == 0) {
+        glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(nrOfVertices));
+    } else {
+        glDrawElements(GL_TRIANGLES, static_cast<GLsizei>(nrOfIndices), GL_UNSIGNED_INT, nullptr);
+    }
+    glBindVertexArray(0);
+}
+
+void Mesh::move(const glm::vec3& offset) {
+    position += offset;
+    pivot += offset;
+}
+
+void Mesh::rotate(const glm::vec3& angles) {
+    rotation += angles;
+}

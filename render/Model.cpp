@@ -1,0 +1,99 @@
+#include "render/Model.h"
+
+#include "render/Material.h"
+#include "render/ObjLoader.h"
+#include "render/Shader.h"
+#include "render/Texture.h"
+
+Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
+             Texture* specularTexture, const std::string& objName)
+    : material(material),
+      diffuseTexture(diffuseTexture),
+      specularTexture(specularTexture),
+      position(position),
+      pivot(position) {
+    const std::vector<Vertex> vertices = loadObj(objName);
+    meshes.push_back(
+        std::make_unique<Mesh>(vertices.data(), static_cast<GLuint>(vertices.size()), nullptr, 0));
+    placeMeshes();
+}
+
+Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
+             Texture* specularTexture, const std::vector<Mesh*>& meshes)
+    : material(material),
+      diffuseTexture(diffuseTexture),
+      specularTexture(specularTexture),
+      position(position),
+      pivot(position) {
+    for (const Mesh* mesh : meshes) {
+        this->meshes.push_back(std::make_unique<Mesh>(*mesh));
+    }
+    placeMeshes();
+}
+
+Model::~Model() = default;
+
+void Model::placeMeshes() {
+    for (auto& mesh : meshes) {
+        mesh->move(position);
+        mesh->setPivot(position);
+    }
+}
+
+void Model::render(const Shader& program) {
+    material->sendToShader(program);
+    program.use();
+    for (auto& mesh : meshes) {
+        diffuseTexture->bind(0);
+        specularTexture->bind(1);
+        mesh->updateModelMatrix();
+        program.setMat4fv(mesh->ModelMatrix, "ModelMatrix");
+        program.use();
+        mesh->draw();
+        program.unuse();
+        diffuseTexture->unbind();
+    }
+}
+
+void Model::move(const glm::vec3& offset) {
+    for (auto& mesh : meshes) {
+        mesh->move(offset);
+    }
+    position += offset;
+    pivot += offset;
+}
+
+void Model::rotate(const glm::vec3& angles) {
+    for (auto& mesh : meshes) {
+        mesh->rotate(angles);
+    }
+    rotation += angles;
+}
+
+void Model::setPosition(const glm::vec3& value) {
+    for (auto& mesh : meshes) {
+        mesh->setPosition(value);
+    }
+    position = value;
+}
+
+void Model::setPivot(const glm::vec3& value) {
+    for (auto& mesh : meshes) {
+        mesh->setPivot(value);
+    }
+    pivot = value;
+}
+
+void Model::setRotation(const glm::vec3& value) {
+    for (auto& mesh : meshes) {
+        mesh->setRotation(value);
+    }
+    rotation = value;
+}
+
+void Model::setScale(const glm::vec3& value) {
+    for (auto& mesh : meshes) {
+        mesh->setScale(value);
+    }
+    scale = value;
+}

@@ -1,0 +1,134 @@
+#include "render/Shader.h"
+
+#include <algorithm>
+#include <fstream>
+#include <glm/gtc/type_ptr.hpp>
+
+#include "app/Console.h"
+
+namespace {
+
+// The driver's log ends in a line feed of its own; the console adds one per line.
+std::string trimmed(const char* log) {
+    std::string text(log);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) {
+        text.pop_back();
+    }
+    return text;
+}
+
+const size_t kInfoLogSize = 512;     // characters, the terminating zero included
+const size_t kDirectiveLength = 12;  // "#version 330"
+const char* const kDirective = "#version";
+
+}  // namespace
+
+bool rewriteVersionDirective(std::string& source, const std::string& version) {
+    const size_t start = source.find(kDirective);
+    if (start == std::string::npos) {
+        return false;
+    }
+    const size_t lineEnd = std::min(source.find('\n', start), source.size());
+    const size_t length = std::min(kDirectiveLength, lineEnd - start);
+    source.replace(start, length, std::string(kDirective) + " " + version);
+    return true;
+}
+
+Shader::Shader(int versionMajor, int versionMinor, const char* vertexFile, const char* fragmentFile)
+    : versionMajor(versionMajor), versionMinor(versionMinor) {
+    const GLuint vertexShader = loadShader(GL_VERTEX_SHADER, vertexFile);
+    const GLuint fragmentShader = loadShader(GL_FRAGMENT_SHADER, fragmentFile);
+    linkProgram(vertexShader, fragmentShader);
+    glDeleteShader(vertexShader);
+    glDeleteShader(fragmentShader);
+}
+
+Shader::~Shader() {
+    glDeleteProgram(id);
+}
+
+std::string Shader::loadShaderSource(const char* fileName) const {
+    std::string source;
+    std::ifstream file(fileName);
+    if (!file) {
+        // The empty text has no directive to rewrite; this line says all there is to say.
+        printLine(std::string("ERROR::SHADER::LOADSHADERSOURCE::COULD_NOT_OPEN_FILE: ") + fileName);
+        return source;
+    }
+    for (std::string line; std::getline(file, line);) {
+        source += line + "\n";
+    }
+    const std::string version = std::to_string(versionMajor) + std::to_string(versionMinor) + "0";
+    if (!rewriteVersionDirective(source, version)) {
+        printLine(std::string("ERROR::SHADER::LOADSHADERSOURCE::NO_VERSION_DIRECTIVE: ") +
+                  fileName);
+    }
+    return source;
+}
+
+GLuint Shader::loadShader(GLenum type, const char* fileName) const {
+    const GLuint shader = glCreateShader(type);
+    const std::string source = loadShaderSource(fileName);
+    const GLchar* text = source.c_str();
+    glShaderSource(shader, 1, &text, nullptr);
+    glCompileShader(shader);
+
+    GLint success = 0;
+    glGetShaderiv(shader, GL_COMPILE_STATUS, &success);
+    if (!success) {
+        char infoLog[kInfoLogSize] = {};
+        glGetShaderInfoLog(shader, kInfoLogSize, nullptr, infoLog);
+        printLine(std::string("ERROR::SHADER::LOADSHADER::COULD_NOT_COMPILE_SHADER: ") + fileName);
+        printLine(trimmed(infoLog));
+    }
+    return shader;
+}
+
+void Shader::linkProgram(GLuint vertexShader, GLuint fragmentShader) {
+    id = glCreateProgram();
+    glAttachShader(id, vertexShader);
+    glAttachShader(id, fragmentShader);
+    glLinkProgram(id);
+
+    GLint success = 0;
+    glGetProgramiv(id, GL_LINK_STATUS, &success);
+    if (!success) {
+        char infoLog[kInfoLogSize] = {};
+        glGetProgramInfoLog(id, kInfoLogSize, nullptr, infoLog);
+        printLine("ERROR::SHADER::LINKPROGRAM::COULD_NOT_LINK_PROGRAM");
+        printLine(trimmed(infoLog));
+    }
+    glUseProgram(0);
+}
+
+void Shader::use() const {
+    glUseProgram(id);
+}
+
+void Shader::unuse() const {
+    glUseProgram(0);
+}
+
+void Shader::set1i(GLint value, const GLchar* name) const {
+    use();
+    glUniform1i(glGetUniformLocation(id, name), value);
+    unuse();
+}
+
+void Shader::set1f(GLfloat value, const GLchar* name) const {
+    use();
+    glUniform1f(glGetUniformLocation(id, name), value);
+    unuse();
+}
+
+void Shader::setVec3f(const glm::vec3& value, const GLchar* name) const {
+    use();
+    glUniform3fv(glGetUniformLocation(id, name), 1, glm::value_ptr(value));
+    unuse();
+}
+
+void Shader::setMat4fv(const glm::mat4& value, const GLchar* name) const {
+    use();
+    glUniformMatrix4fv(glGetUniformLocation(id, name), 1, GL_FALSE, glm::value_ptr(value));
+    unuse();
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <GL/glew.h>
+
+#include <glm/glm.hpp>
+#include <string>
+
+// One linked program from a vertex and a fragment shader file. Every uniform goes through
+// its setters, which bind the program, look the name up, set the value and unbind again.
+class Shader {
+public:
+    Shader(int versionMajor, int versionMinor, const char* vertexFile, const char* fragmentFile);
+    ~Shader();
+    Shader(const Shader&) = delete;
+    Shader& operator=(const Shader&) = delete;
+
+    void use() const;
+    void unuse() const;
+
+    void set1i(GLint value, const GLchar* name) const;
+    void set1f(GLfloat value, const GLchar* name) const;
+    void setVec3f(const glm::vec3& value, const GLchar* name) const;
+    void setMat4fv(const glm::mat4& value, const GLchar* name) const;
+
+    GLuint id = 0;
+    int versionMajor;
+    int versionMinor;
+
+private:
+    std::string loadShaderSource(const char* fileName) const;
+    GLuint loadShader(GLenum type, const char* fileName) const;
+    void linkProgram(GLuint vertexShader, GLuint fragmentShader);
+};
+
+// Replaces the first "#version" directive's number with `version` (such as "450"): the
+// twelve characters from the directive on, but never past the end of its line. Returns
+// false, leaving the text as it is, when there is no directive.
+bool rewriteVersionDirective(std::string& source, const std::string& version);

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+#include <stb_image_write.h>
+
+#include <array>
+#include <fstream>
+#include <vector>
+
+#include "gameplay/Camera.h"
+#include "render/Model.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+const int kImageSide = 16;  // pixels
+
+// A red image and a flat square facing +z, two units wide, for the game to load.
+void writeRedSquare(const std::filesystem::path& directory) {
+    std::vector<unsigned char> red;
+    for (int i = 0; i < kImageSide * kImageSide; ++i) {
+        red.insert(red.end(), {230, 20, 20, 255});
+    }
+    const std::string image = (directory / "assets/Images/red.png").string();
+    ASSERT_TRUE(stbi_write_png(image.c_str(), kImageSide, kImageSide, 4, red.data(), 0));
+    std::ofstream(directory / "assets/OBJFiles/square.obj")
+        << "v -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\nvt 0 1\nvt 1 1\nvt 1 0\nvt 0 0\nvn 0 0 1\n"
+           "f 1/1/1 2/2/1 3/3/1\nf 1/1/1 3/3/1 4/4/1\n";
+}
+
+std::array<int, 3> pixelAt(int x, int y) {
+    std::array<unsigned char, 4> pixel{};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+class Render : public GameFixture {
+protected:
+    void SetUp() override {
+        startGame(kWindowedSettings, writeRedSquare);
+        red = std::make_unique<Texture>("assets/Images/red.png");
+        game->models.push_back(std::make_unique<Model>(glm::vec3(0.0f, 0.0f, -4.0f),
+                                                       game->materials[0].get(), red.get(),
+                                                       red.get(), "square"));
+        camera.position = glm::vec3(0.0f);
+        lightFromTheCamera();
+    }
+
+    void lightFromTheCamera() {
+        const Shader& main = *game->shaders[mainShader];
+        main.setVec3f(glm::vec3(0.0f, 0.0f, 0.0f), "pointLights[0].position");
+        main.set1f(1.0f, "pointLights[0].intensity");
+        main.setVec3f(glm::vec3(1.0f), "pointLights[0].color");
+        main.set1f(1.0f, "pointLights[0].constant");
+        main.set1f(0.045f, "pointLights[0].linear");
+        main.set1f(0.0075f, "pointLights[0].quadratic");
+    }
+
+    std::unique_ptr<Texture> red;
+};
+
+TEST_F(Render, ALitTexturedModelShowsItsTextureWhereItStandsAndSkyElsewhere) {
+    frame();
+    const auto centre = pixelAt(320, 180);
+    EXPECT_GT(centre[0], 150) << "lit red";
+    EXPECT_LT(centre[1], 60);
+    EXPECT_LT(centre[2], 60);
+    const auto corner = pixelAt(5, 5);
+    EXPECT_NEAR(corner[0], 51, 1);
+    EXPECT_NEAR(corner[1], 51, 1);
+    EXPECT_NEAR(corner[2], 76, 1);
+}
+
+TEST_F(Render, AHiddenModelIsNotDrawn) {
+    game->models.back()->hidden = true;
+    frame();
+    const auto centre = pixelAt(320, 180);
+    EXPECT_NEAR(centre[0], 51, 1);
+    EXPECT_NEAR(centre[2], 76, 1);
+}
+
+TEST_F(Render, TheLightingComesFromTheLight) {
+    game->shaders[mainShader]->set1f(0.0f, "pointLights[0].intensity");
+    frame();
+    const auto unlit = pixelAt(320, 180);
+    EXPECT_LT(unlit[0], 50) << "ambient light alone is dim";
+    EXPECT_GT(unlit[0], unlit[1]);
+}
+
+}  // namespace
