@@ -1,0 +1,17 @@
+#pragma once
+
+#include "Canvas.h"
+
+// Every image the game loads, painted from code.
+namespace images {
+
+Canvas aphelios();
+Canvas health();
+Canvas platform();
+Canvas platformSpecular();
+Canvas flareGreen();
+Canvas flareBase();
+Canvas flareBaseSpecular();
+Canvas trap();
+
+}  // namespace images

@@ -1,0 +1,76 @@
+// smeltrun-assetgen ROOT: writes every model and image the game loads under ROOT/OBJFiles and
+// ROOT/Images, the same bytes on every run.
+#include <exception>
+#include <filesystem>
+#include <iostream>
+
+#include "Images.h"
+#include "Models.h"
+#include "ObjWriter.h"
+
+namespace {
+
+const int kJpegQuality = 90;
+
+struct ModelFile {
+    const char* name;
+    Mesh (*make)();
+};
+
+struct ImageFile {
+    const char* name;
+    Canvas (*make)();
+};
+
+const ModelFile kModels[] = {
+    {"aphelios", models::aphelios},
+    {"platform", models::platform},
+    {"trap", models::trap},
+    {"healthOrbit", models::healthPack},
+    {"orbit", models::orb},
+    {"checkpoint1", models::checkpointCrown},
+    {"checkpoint2", models::checkpointShards},
+    {"checkpoint3", models::checkpointSpire},
+};
+
+const ImageFile kPngs[] = {
+    {"health.png", images::health},
+    {"platform.png", images::platform},
+    {"platform_s.png", images::platformSpecular},
+    {"flareGreen.png", images::flareGreen},
+    {"flareBase.png", images::flareBase},
+    {"flareBase_s.png", images::flareBaseSpecular},
+    {"trap.png", images::trap},
+};
+
+void writeAll(const std::filesystem::path& root) {
+    const std::filesystem::path modelDir = root / "OBJFiles";
+    const std::filesystem::path imageDir = root / "Images";
+    std::filesystem::create_directories(modelDir);
+    std::filesystem::create_directories(imageDir);
+    for (const ModelFile& model : kModels) {
+        writeObj(model.make(), model.name,
+                 (modelDir / (std::string(model.name) + ".obj")).string());
+    }
+    for (const ImageFile& image : kPngs) {
+        image.make().writePng((imageDir / image.name).string());
+    }
+    // The character's texture is the one photograph-like image, so it ships as a JPEG.
+    images::aphelios().writeJpg((imageDir / "aphelios.jpg").string(), kJpegQuality);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: smeltrun-assetgen ROOT\n";
+        return 2;
+    }
+    try {
+        writeAll(argv[1]);
+    } catch (const std::exception& error) {
+        std::cerr << "smeltrun-assetgen: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
