@@ -4,6 +4,13 @@
 #include "app/Callbacks.h"
 #include "app/Console.h"
 #include "gameplay/Camera.h"
+#include "gameplay/LevelLayout.h"
+
+namespace {
+
+const glm::vec3 kPlayerLightOffset(0.0f, 2.0f, 0.2f);  // above and just behind the character
+
+}  // namespace
 
 Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, int glMinor,
            bool fullscreen, bool resizable, int refreshRate, int sampleRate)
@@ -22,6 +29,12 @@ Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, in
         initShaders();
         initTextures();
         initMaterials();
+        initPlayer();
+        initPickupsAndTraps();
+        initCheckpoints(level::kGoalPosition);
+        initPlatforms();
+        initLights();
+        initParticleSystems();
         initUniforms();
         printControls();
     } catch (...) {
@@ -97,7 +110,12 @@ void Game::release() {
     shaders.clear();
     textures.clear();
     materials.clear();
+    platforms.clear();
+    objects.clear();
+    player = nullptr;
     models.clear();
+    lights.clear();
+    particleSystems.clear();
     glfwDestroyWindow(window);
     window = nullptr;
     glfwTerminate();
@@ -116,6 +134,10 @@ void Game::update() {
 
     glfwPollEvents();
     processInput();
+    processMouseInput();
+    for (auto& system : particleSystems) {
+        system->update(deltaTime);
+    }
 }
 
 void Game::processInput() {
@@ -124,4 +146,5 @@ void Game::processInput() {
         glfwSetWindowShouldClose(window, true);
     }
     camera.processKeyboard(window, deltaTime);
+    lights[level::playerLight]->position = player->position + kPlayerLightOffset;
 }

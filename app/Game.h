@@ -9,10 +9,15 @@
 #include <vector>
 
 #include "app/Settings.h"
+#include "gameplay/GameObject.h"
+#include "gameplay/Player.h"
+#include "render/Light.h"
 #include "render/Material.h"
 #include "render/Model.h"
+#include "render/ParticleSystem.h"
 #include "render/Shader.h"
 #include "render/Texture.h"
+#include "render/TextureSet.h"
 
 // Positions in the Game's list of shader programs.
 enum ShaderName { mainShader = 0, contourShader = 1 };
@@ -42,6 +47,7 @@ public:
     void render();
 
     void processInput();
+    void processMouseInput();
     void updateUniforms();
 
     GLFWwindow* window = nullptr;
@@ -75,6 +81,11 @@ public:
     std::vector<std::unique_ptr<Texture>> textures;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
+    std::vector<std::unique_ptr<PointLight>> lights;
+    std::vector<std::unique_ptr<ParticleSystem>> particleSystems;  // drawn after the models
+    std::vector<GameObject*> platforms;                            // views into models
+    std::vector<GameObject*> objects;  // what can be touched; [0] is the player
+    Player* player = nullptr;
 
     glm::vec3 skyColor{0.0f};
     float brightness = 0.0f;
@@ -88,7 +99,19 @@ private:
     void initShaders();
     void initTextures();
     void initMaterials();
+    void initPlayer();
+    void initPickupsAndTraps();
+    void initCheckpoints(glm::vec3 goal);
+    void initPlatforms();
+    void initLights();
+    void addLight(glm::vec3 position, float intensity, glm::vec3 color);
+    void initParticleSystems();
     void initUniforms();
+    GameObject* addObject(std::unique_ptr<GameObject> object);
+    std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
+                                           TextureEntry diffuse, TextureEntry specular,
+                                           const char* objName);
+    void sendLights();
     void sendDisplayUniforms();
     void renderModel(Model& model);
     [[noreturn]] void failSetup(const char* message);

@@ -16,11 +16,12 @@ const glm::vec3 kCameraWorldUp(0.0f, 1.0f, 0.0f);
 const glm::vec3 kCameraStartPosition(0.0f, 2.5f, 2.0f);
 const glm::vec3 kCameraStartFront(0.0f, -1.0f, -3.0f);  // kept unnormalised until the first update
 
-void configureCamera(const Settings& settings) {
+void configureCamera(const Settings& settings, Model* target) {
     camera.sensitivity = settings.sensitivity;
     camera.worldUp = kCameraWorldUp;
     camera.position = kCameraStartPosition;
     camera.front = kCameraStartFront;
+    camera.target = target;
 }
 
 }  // namespace
@@ -35,8 +36,10 @@ std::unique_ptr<Game> launchGame(const Settings& settings) {
     game->fov = settings.fov;
     game->nearZ = settings.nearZ;
     game->farZ = settings.farZ;
-    configureCamera(settings);
+    configureCamera(settings, game->models.front().get());
+    game->player->turnSpeed = settings.sensitivity;
     game->setKeyBindings(settings.keyBindings);
+    game->player->acceleration = glm::vec3(0.0f, settings.gravity, 0.0f);
     return game;
 }
 

@@ -1,6 +1,7 @@
 #include "gameplay/Camera.h"
 
 #include "gameplay/Keys.h"
+#include "render/Model.h"
 
 #include <GLFW/glfw3.h>
 
@@ -44,6 +45,41 @@ void Camera::switchMode(bool debug) {
     pitch = savedPitch;
     yaw = savedYaw;
     updateVectors();
+}
+
+namespace {
+
+const float kDebugMaxPitch = 89.0f;    // degrees
+const float kLowestPitchShare = 0.5f;  // the pitch may go half as far below 0 as above
+const float kFollowHeight = 1.5f;      // units above the target's origin
+
+}  // namespace
+
+void Camera::look(double xOffset, double yOffset, float deltaTime) {
+    const double sense = debugMode ? 1.0 : -1.0;
+    pitch += yOffset * sensitivity * deltaTime * sense;
+    yaw += xOffset * sensitivity * deltaTime;
+
+    const float limit = debugMode ? kDebugMaxPitch : maxPitch;
+    if (pitch > limit) {
+        pitch = limit;
+    } else if (pitch < -kLowestPitchShare * limit) {
+        pitch = -kLowestPitchShare * limit;
+    }
+    if (yaw > yawWrap) {
+        yaw -= yawWrap;
+    } else if (yaw < -yawWrap) {
+        yaw += yawWrap;
+    }
+}
+
+void Camera::follow() {
+    const float p = pitch * kDegreesToRadians;
+    const float horizontal = std::cos(p) * distance;
+    const float around = (target->rotation.y + angleAroundTarget) * kDegreesToRadians;
+    position.x = target->position.x + std::sin(around) * horizontal;
+    position.z = target->position.z + std::cos(around) * horizontal;
+    position.y = target->position.y + kFollowHeight + std::sin(p) * distance;
 }
 
 glm::mat4 Camera::viewMatrix() const {

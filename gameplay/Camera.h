@@ -6,6 +6,7 @@
 #include "render/Angles.h"
 
 struct GLFWwindow;
+class Model;
 
 // The one camera of the game. In follow mode it circles the player; in debug mode (F3)
 // it flies freely with the movement keys and the mouse.
@@ -21,6 +22,13 @@ public:
 
     // Switching on keeps the follow camera's state; switching off brings it back.
     void switchMode(bool debug);
+
+    // Turns by a frame's cursor movement in pixels (y upward positive), within the mode's
+    // pitch limits, keeping the yaw within one turn either way.
+    void look(double xOffset, double yOffset, float deltaTime);
+
+    // Places the follow camera behind and above its target, turning with the target's facing.
+    void follow();
 
     glm::mat4 viewMatrix() const;
 
@@ -41,6 +49,7 @@ public:
     float yaw = -90.0f;      // degrees; -90 looks along -z
     float savedPitch = 0.0f;
     float savedYaw = 0.0f;
+    Model* target = nullptr;         // what the follow mode circles
     float distance = 4.0f;           // units from the followed player
     float angleAroundTarget = 0.0f;  // degrees
     KeyBindings keyBindings;

@@ -1,8 +1,7 @@
-#include <glm/gtc/matrix_transform.hpp>
-
 #include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
+#include "render/Projection.h"
 
 namespace {
 
@@ -20,6 +19,11 @@ void Game::render() {
     for (auto& model : models) {
         if (!model->hidden) {
             renderModel(*model);
+        }
+    }
+    for (auto& system : particleSystems) {
+        for (auto& particle : system->particles) {
+            particle->render(*shaders[mainShader]);
         }
     }
 
@@ -55,16 +59,12 @@ void Game::updateUniforms() {
         shader->setMat4fv(ViewMatrix, "ViewMatrix");
         shader->setVec3f(camera.position, "cameraPos");
     }
-
+    sendLights();
     sendDisplayUniforms();
 
     glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
-    // A minimised window has no height and so no aspect ratio: keep the last projection.
-    if (framebufferHeight > 0) {
-        const float aspect =
-            static_cast<float>(framebufferWidth) / static_cast<float>(framebufferHeight);
-        ProjectionMatrix = glm::perspective(fov * kDegreesToRadians, aspect, nearZ, farZ);
-    }
+    ProjectionMatrix =
+        projectionFor(fov, framebufferWidth, framebufferHeight, nearZ, farZ, ProjectionMatrix);
     for (const auto& shader : shaders) {
         shader->setMat4fv(ProjectionMatrix, "ProjectionMatrix");
     }
@@ -75,7 +75,14 @@ void Game::initUniforms() {
         shader->setMat4fv(ViewMatrix, "ViewMatrix");
         shader->setMat4fv(ProjectionMatrix, "ProjectionMatrix");
     }
+    sendLights();
     sendDisplayUniforms();
+}
+
+void Game::sendLights() {
+    for (auto& light : lights) {
+        light->sendToShader(*shaders[mainShader]);
+    }
 }
 
 void Game::sendDisplayUniforms() {

@@ -37,6 +37,11 @@ Mesh::Mesh(const Vertex* vertexArray, GLuint nrOfVertices, const GLuint* indexAr
     updateModelMatrix();
 }
 
+Mesh::Mesh(const Primitive& primitive, glm::vec3 position, glm::vec3 pivot, glm::vec3 rotation,
+           glm::vec3 scale)
+    : Mesh(primitive.getVertices(), primitive.getNrOfVertices(), primitive.getIndices(),
+           primitive.getNrOfIndices(), position, pivot, rotation, scale) {}
+
 Mesh::Mesh(const Mesh& other)
     : vertexArray(other.vertexArray),
       nrOfVertices(other.nrOfVertices),

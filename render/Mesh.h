@@ -5,6 +5,7 @@
 #include <glm/glm.hpp>
 #include <vector>
 
+#include "render/Primitive.h"
 #include "render/Vertex.h"
 
 // One vertex array with its buffers, and the transform that places it. A mesh without
@@ -13,6 +14,9 @@ class Mesh {
 public:
     Mesh(const Vertex* vertexArray, GLuint nrOfVertices, const GLuint* indexArray,
          GLuint nrOfIndices, glm::vec3 position = glm::vec3(0.0f),
+         glm::vec3 pivot = glm::vec3(0.0f), glm::vec3 rotation = glm::vec3(0.0f),
+         glm::vec3 scale = glm::vec3(1.0f));
+    Mesh(const Primitive& primitive, glm::vec3 position = glm::vec3(0.0f),
          glm::vec3 pivot = glm::vec3(0.0f), glm::vec3 rotation = glm::vec3(0.0f),
          glm::vec3 scale = glm::vec3(1.0f));
     // A copy shares nothing: it uploads its own buffers.

@@ -19,7 +19,7 @@ Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
 }
 
 Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
-             Texture* specularTexture, const std::vector<Mesh*>& meshes)
+             Texture* specularTexture, const std::vector<const Mesh*>& meshes)
     : material(material),
       diffuseTexture(diffuseTexture),
       specularTexture(specularTexture),

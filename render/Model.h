@@ -21,7 +21,7 @@ public:
           const std::string& objName);
     // Own copies of the given meshes; the caller keeps the originals.
     Model(glm::vec3 position, Material* material, Texture* diffuseTexture, Texture* specularTexture,
-          const std::vector<Mesh*>& meshes);
+          const std::vector<const Mesh*>& meshes);
     virtual ~Model();
     Model(const Model&) = delete;
     Model& operator=(const Model&) = delete;

@@ -1,18 +1,12 @@
 #include "app/Game.h"
+#include "gameplay/LevelLayout.h"
+#include "render/TextureSet.h"
 
 namespace {
 
 const char* const kVertexShaderFile = "assets/shaders/vertexShader.glsl";
 const char* const kFragmentShaderFile = "assets/shaders/fragmentShader.glsl";
 const char* const kContourFragmentShaderFile = "assets/shaders/contourFragmentShader.glsl";
-
-// Each model takes two entries, diffuse then specular; an image used for both is loaded twice.
-const char* const kTextureFiles[] = {
-    "assets/Images/aphelios.jpg",    "assets/Images/aphelios.jpg",   "assets/Images/health.png",
-    "assets/Images/health.png",      "assets/Images/platform.png",   "assets/Images/platform_s.png",
-    "assets/Images/flareGreen.png",  "assets/Images/flareGreen.png", "assets/Images/flareBase.png",
-    "assets/Images/flareBase_s.png", "assets/Images/trap.png",       "assets/Images/trap.png",
-};
 
 const glm::vec3 kAmbient(0.1f);
 const glm::vec3 kDiffuse(1.0f);
@@ -39,4 +33,65 @@ void Game::initTextures() {
 void Game::initMaterials() {
     materials.push_back(std::make_unique<Material>(kAmbient, kDiffuse, kSpecular, kDiffuseUnit,
                                                    kSpecularUnit, kOpaque));
+}
+
+namespace {
+
+// Every light fades alike with distance.
+const float kConstant = 1.0f;
+const float kLinear = 0.045f;
+const float kQuadratic = 0.0075f;
+
+const glm::vec3 kPlayerLightStart(0.0f, 0.0f, 1.0f);
+const float kPlayerLightIntensity = 0.75f;
+const glm::vec3 kWhite(1.0f);
+const glm::vec3 kHealthGreen(96 / 255.0f, 211 / 255.0f, 62 / 255.0f);
+const float kHealthLightIntensity = 0.5f;
+const glm::vec3 kTrapPurple(184 / 255.0f, 49 / 255.0f, 218 / 255.0f);
+const float kMarkerIntensity = 1.0f;
+
+// Red, green and blue around the goal.
+const struct {
+    glm::vec3 offset;
+    glm::vec3 color;
+} kGoalLights[] = {
+    {glm::vec3(0.0f, 0.0f, -0.5f), glm::vec3(1.0f, 0.0f, 0.0f)},
+    {glm::vec3(-0.25f, 0.0f, 0.25f), glm::vec3(0.0f, 1.0f, 0.0f)},
+    {glm::vec3(0.25f, 0.0f, 0.25f), glm::vec3(0.0f, 0.0f, 1.0f)},
+};
+
+const int kParticleCount = 100;
+const glm::vec3 kParticleScale(0.025f);
+const float kParticleMaxLife = 5.0f;  // seconds
+
+}  // namespace
+
+void Game::addLight(glm::vec3 position, float intensity, glm::vec3 color) {
+    const int index = static_cast<int>(lights.size());
+    lights.push_back(std::make_unique<PointLight>(index, position, intensity, color, kConstant,
+                                                  kLinear, kQuadratic));
+}
+
+void Game::initLights() {
+    using namespace level;
+    addLight(kPlayerLightStart, kPlayerLightIntensity, kWhite);
+    addLight(models[healthModel]->position, kHealthLightIntensity, kHealthGreen);
+    for (int trap = 0; trap < kTrapCount; ++trap) {
+        addLight(models[firstTrapModel + trap]->position, kMarkerIntensity, kTrapPurple);
+    }
+    const glm::vec3 goal = models[firstCheckpointModel]->position;
+    for (const auto& light : kGoalLights) {
+        addLight(goal + light.offset, kMarkerIntensity, light.color);
+    }
+}
+
+void Game::initParticleSystems() {
+    const glm::vec3 goal = models[level::firstCheckpointModel]->position;
+    auto templateParticle =
+        std::make_unique<Particle>(goal, materials[0].get(), textures[healthDiffuse].get(),
+                                   textures[healthSpecular].get(), "orbit");
+    templateParticle->setScale(kParticleScale);
+    templateParticle->maxLife = kParticleMaxLife;
+    particleSystems.push_back(std::make_unique<ParticleSystem>(
+        kParticleCount, std::move(templateParticle), "checkpointparticlesystem", goal));
 }

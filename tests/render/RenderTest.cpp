@@ -5,13 +5,15 @@
 #include <fstream>
 #include <vector>
 
+#include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "render/Model.h"
 #include "tests/support/GameFixture.h"
 
 namespace {
 
-const int kImageSide = 16;  // pixels
+const int kImageSide = 16;                // pixels
+const glm::vec3 kEye(0.0f, 10.0f, 0.0f);  // well above the level, which stays out of view
 
 // A red image and a flat square facing +z, two units wide, for the game to load.
 void writeRedSquare(const std::filesystem::path& directory) {
@@ -37,21 +39,25 @@ protected:
     void SetUp() override {
         startGame(kWindowedSettings, writeRedSquare);
         red = std::make_unique<Texture>("assets/Images/red.png");
-        game->models.push_back(std::make_unique<Model>(glm::vec3(0.0f, 0.0f, -4.0f),
+        game->models.push_back(std::make_unique<Model>(kEye + glm::vec3(0.0f, 0.0f, -4.0f),
                                                        game->materials[0].get(), red.get(),
                                                        red.get(), "square"));
-        camera.position = glm::vec3(0.0f);
+        // The debug camera stays where it is put; the follow camera would go behind the player.
+        debugCamera = true;
+        camera.switchMode(true);
+        camera.position = kEye;
+        for (auto& light : game->lights) {
+            light->off = true;
+        }
         lightFromTheCamera();
     }
 
+    // The level's own light 0 follows the player; here it hangs at the camera instead.
     void lightFromTheCamera() {
-        const Shader& main = *game->shaders[mainShader];
-        main.setVec3f(glm::vec3(0.0f, 0.0f, 0.0f), "pointLights[0].position");
-        main.set1f(1.0f, "pointLights[0].intensity");
-        main.setVec3f(glm::vec3(1.0f), "pointLights[0].color");
-        main.set1f(1.0f, "pointLights[0].constant");
-        main.set1f(0.045f, "pointLights[0].linear");
-        main.set1f(0.0075f, "pointLights[0].quadratic");
+        auto& light = *game->lights[0];
+        light.off = false;
+        light.intensity = 1.0f;
+        game->player->setPosition(kEye - glm::vec3(0.0f, 2.0f, 0.2f));
     }
 
     std::unique_ptr<Texture> red;
@@ -63,7 +69,7 @@ TEST_F(Render, ALitTexturedModelShowsItsTextureWhereItStandsAndSkyElsewhere) {
     EXPECT_GT(centre[0], 150) << "lit red";
     EXPECT_LT(centre[1], 60);
     EXPECT_LT(centre[2], 60);
-    const auto corner = pixelAt(5, 5);
+    const auto corner = pixelAt(5, 355);
     EXPECT_NEAR(corner[0], 51, 1);
     EXPECT_NEAR(corner[1], 51, 1);
     EXPECT_NEAR(corner[2], 76, 1);
@@ -78,7 +84,7 @@ TEST_F(Render, AHiddenModelIsNotDrawn) {
 }
 
 TEST_F(Render, TheLightingComesFromTheLight) {
-    game->shaders[mainShader]->set1f(0.0f, "pointLights[0].intensity");
+    game->lights[0]->off = true;
     frame();
     const auto unlit = pixelAt(320, 180);
     EXPECT_LT(unlit[0], 50) << "ambient light alone is dim";

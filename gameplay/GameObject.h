@@ -1,0 +1,35 @@
+#pragma once
+
+#include <vector>
+
+#include "render/Model.h"
+
+// A named model that gameplay works with: it can be touched, stood on and pushed around.
+// Its bounds come from the model file's vertices as loaded, without position, scale or turn.
+class GameObject : public Model {
+public:
+    GameObject(const char* name, glm::vec3 position, Material* material, Texture* diffuseTexture,
+               Texture* specularTexture, const char* objName);
+    // Loads the model file again at the other's position; the copy has no name.
+    GameObject(const GameObject& other);
+
+    void computeBounds();
+
+    const char* name;
+    float radius = 0.0f;  // half-width of the square footprint
+    float halfHeight = 0.0f;
+    glm::vec3 boundsMin{0.0f};
+    glm::vec3 boundsMax{0.0f};
+    float floorHeight = -0.5f;
+    glm::vec3 acceleration{0.0f};
+    const char* objName;
+};
+
+// Whether the two square footprints overlap, edges included; heights do not matter.
+bool touches(const GameObject& player, const GameObject& other);
+
+// The height of the first platform whose footprint the player's overlaps and whose band
+// holds the player's origin; kNoFloor when there is none.
+float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms);
+
+constexpr float kNoFloor = -10.0f;

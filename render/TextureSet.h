@@ -1,0 +1,26 @@
+#pragma once
+
+// The game's textures in load order. Each model takes a diffuse and a specular entry; an
+// image used for both is loaded twice, as a texture of its own each time.
+enum TextureEntry {
+    apheliosDiffuse,
+    apheliosSpecular,
+    healthDiffuse,
+    healthSpecular,
+    platformDiffuse,
+    platformSpecular,
+    flareGreenDiffuse,
+    flareGreenSpecular,
+    flareBaseDiffuse,
+    flareBaseSpecular,
+    trapDiffuse,
+    trapSpecular,
+    textureEntryCount
+};
+
+inline const char* const kTextureFiles[textureEntryCount] = {
+    "assets/Images/aphelios.jpg",    "assets/Images/aphelios.jpg",   "assets/Images/health.png",
+    "assets/Images/health.png",      "assets/Images/platform.png",   "assets/Images/platform_s.png",
+    "assets/Images/flareGreen.png",  "assets/Images/flareGreen.png", "assets/Images/flareBase.png",
+    "assets/Images/flareBase_s.png", "assets/Images/trap.png",       "assets/Images/trap.png",
+};

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <glm/gtc/matrix_transform.hpp>
+
+#include "app/Toggles.h"
+#include "gameplay/Camera.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+void expectNear(const glm::mat4& actual, const glm::mat4& expected, float tolerance) {
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_NEAR(actual[column][row], expected[column][row], tolerance)
+                << "column " << column << " row " << row;
+        }
+    }
+}
+
+class Cameras : public GameFixture {
+protected:
+    void SetUp() override { startGame(); }
+
+    // Moves the mouse by the given pixels and lets one frame of the given length see it.
+    void moveMouse(int dx, int dy, double seconds) {
+        input.moveMouse(dx, dy);
+        frame(seconds);
+    }
+};
+
+TEST_F(Cameras, StartBehindAndAboveThePlayerLookingAlongMinusZ) {
+    frame();
+    expectNear(camera.position, game->player->position + glm::vec3(0.0f, 1.5f, 4.0f));
+    expectNear(camera.front, glm::vec3(0.0f, 0.0f, -1.0f));
+    EXPECT_EQ(camera.target, game->player);
+}
+
+TEST_F(Cameras, TheFirstMouseFrameDoesNotJump) {
+    input.moveMouse(120, -80);
+    frame();
+    EXPECT_EQ(game->xOffset, 0.0);
+    EXPECT_EQ(game->yOffset, 0.0);
+    EXPECT_EQ(camera.yaw, -90.0f);
+    EXPECT_EQ(camera.pitch, 0.0f);
+    EXPECT_EQ(game->player->rotation.y, 0.0f);
+}
+
+TEST_F(Cameras, TheMouseTurnsThePlayerAndTheCameraAlike) {
+    frame();
+    moveMouse(30, 0, 0.1);
+    EXPECT_EQ(game->xOffset, 30.0);
+    const float turn = 30.0f * 5.0f * game->deltaTime;
+    EXPECT_NEAR(game->player->rotation.y, -turn, 1e-4f);
+    EXPECT_EQ(game->player->meshes[0]->rotation, game->player->rotation);
+    EXPECT_NEAR(camera.yaw, -90.0f + turn, 1e-4f);
+    // The follow camera swings round behind the turned player.
+    const float around = game->player->rotation.y * kDegreesToRadians;
+    expectNear(
+        camera.position,
+        game->player->position + glm::vec3(4.0f * std::sin(around), 1.5f, 4.0f * std::cos(around)),
+        1e-4f);
+}
+
+TEST_F(Cameras, PitchStaysBetweenMinus40And80WhileFollowing) {
+    frame();
+    moveMouse(0, -100, 1.0);  // mouse up: the camera sinks and looks up
+    EXPECT_EQ(camera.pitch, -40.0f);
+    moveMouse(0, 100, 1.0);
+    moveMouse(0, 100, 1.0);
+    EXPECT_EQ(camera.pitch, 80.0f);
+    EXPECT_NEAR(camera.position.y,
+                game->player->position.y + 1.5f + 4.0f * std::sin(80.0f * kDegreesToRadians),
+                1e-4f);
+}
+
+TEST_F(Cameras, PitchStaysBetweenMinus44Point5And89InDebugMode) {
+    frame();
+    input.tap(GLFW_KEY_F3);
+    frame();
+    ASSERT_TRUE(camera.debugMode);
+    moveMouse(0, -100, 1.0);  // mouse up: the debug camera looks up
+    EXPECT_EQ(camera.pitch, 89.0f);
+    moveMouse(0, 100, 1.0);
+    moveMouse(0, 100, 1.0);
+    EXPECT_EQ(camera.pitch, -44.5f);
+    EXPECT_EQ(game->player->rotation.y, 0.0f) << "the debug camera leaves the player alone";
+}
+
+TEST_F(Cameras, YawWrapsOnceAroundAFullTurn) {
+    camera.yaw = 355.0f;
+    camera.look(12.0, 0.0, 0.1f);  // +6 degrees
+    EXPECT_NEAR(camera.yaw, 1.0f, 1e-4f);
+    camera.yaw = -355.0f;
+    camera.look(-12.0, 0.0, 0.1f);
+    EXPECT_NEAR(camera.yaw, -1.0f, 1e-4f);
+    camera.yaw = 300.0f;
+    camera.look(12.0, 0.0, 0.1f);
+    EXPECT_NEAR(camera.yaw, 306.0f, 1e-4f);
+}
+
+TEST_F(Cameras, MovementKeysDoNotMoveTheFollowCamera) {
+    frame();
+    input.press(GLFW_KEY_R);
+    input.press(GLFW_KEY_D);
+    frame(0.5);
+    frame(0.5);
+    const glm::vec3 target = game->player->position;
+    expectNear(camera.position, target + glm::vec3(0.0f, 1.5f, 4.0f), 1e-4f);
+}
+
+TEST_F(Cameras, ViewAndProjectionAreThoseOfLookAtAndPerspective) {
+    frame();
+    camera.position = glm::vec3(1.0f, 2.0f, 3.0f);
+    camera.yaw = -60.0f;
+    camera.pitch = 20.0f;
+    game->updateUniforms();
+    const glm::mat4 view =
+        glm::lookAt(camera.position, camera.position + camera.front, camera.worldUp);
+    expectNear(game->ViewMatrix, view, 1e-6f);
+    EXPECT_EQ(camera.view, game->ViewMatrix);
+    const glm::mat4 projection =
+        glm::perspective(glm::radians(45.0f), 640.0f / 360.0f, 0.1f, 1000.0f);
+    expectNear(game->ProjectionMatrix, projection, 1e-6f);
+}
+
+}  // namespace

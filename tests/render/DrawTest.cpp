@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "app/Toggles.h"
+#include "gameplay/LevelLayout.h"
+#include "render/Projection.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+GLuint trianglesOf(const Model& model) {
+    GLuint triangles = 0;
+    for (const auto& mesh : model.meshes) {
+        triangles += (mesh->nrOfIndices > 0 ? mesh->nrOfIndices : mesh->nrOfVertices) / 3;
+    }
+    return triangles;
+}
+
+std::array<int, 3> pixelAt(int x, int y) {
+    std::array<unsigned char, 4> pixel{};
+    glReadPixels(x, y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel.data());
+    return {pixel[0], pixel[1], pixel[2]};
+}
+
+class Drawing : public GameFixture {
+protected:
+    void SetUp() override { startGame(); }
+
+    // Triangles sent down the pipeline during one frame.
+    GLuint trianglesInAFrame() {
+        GLuint query = 0;
+        glGenQueries(1, &query);
+        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+        frame();
+        glEndQuery(GL_PRIMITIVES_GENERATED);
+        GLuint triangles = 0;
+        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &triangles);
+        glDeleteQueries(1, &query);
+        return triangles;
+    }
+
+    GLuint visibleModelTriangles() const {
+        GLuint triangles = 0;
+        for (const auto& model : game->models) {
+            triangles += model->hidden ? 0 : trianglesOf(*model);
+        }
+        return triangles;
+    }
+
+    GLuint particleTriangles() const {
+        GLuint triangles = 0;
+        for (const auto& particle : game->particleSystems[0]->particles) {
+            triangles += trianglesOf(*particle);
+        }
+        return triangles;
+    }
+
+    GLint mainUniform(const char* name) const {
+        const GLuint program = game->shaders[mainShader]->id;
+        GLint value = -1;
+        glGetUniformiv(program, glGetUniformLocation(program, name), &value);
+        return value;
+    }
+};
+
+TEST_F(Drawing, EachVisibleModelOnceAndTwiceWithTheOutline) {
+    frame();
+    const GLuint models = visibleModelTriangles();
+    const GLuint particles = particleTriangles();
+    ASSERT_GT(models, 0u);
+    EXPECT_EQ(trianglesInAFrame(), models + particles);
+
+    celShading = true;
+    EXPECT_EQ(trianglesInAFrame(), 2 * models + particles) << "outline pass for models only";
+    contour = false;
+    EXPECT_EQ(trianglesInAFrame(), models + particles);
+    contour = true;
+    culling = false;
+    EXPECT_EQ(trianglesInAFrame(), models + particles);
+    culling = true;
+
+    game->models[level::healthModel]->hidden = true;
+    const GLuint withoutHealth = models - trianglesOf(*game->models[level::healthModel]);
+    EXPECT_EQ(trianglesInAFrame(), 2 * withoutHealth + particles) << "hidden: in neither pass";
+}
+
+TEST_F(Drawing, TheOutlinePassGivesEveryModelItsTransformBackExactly) {
+    celShading = true;
+    std::vector<std::pair<glm::vec3, glm::vec3>> before;
+    for (const auto& model : game->models) {
+        before.emplace_back(model->position, model->scale);
+    }
+    for (int i = 0; i < 1000; ++i) {
+        game->render();
+    }
+    for (size_t i = 0; i < game->models.size(); ++i) {
+        SCOPED_TRACE("model " + std::to_string(i));
+        const Model& model = *game->models[i];
+        EXPECT_EQ(model.position, before[i].first);
+        EXPECT_EQ(model.scale, before[i].second);
+        for (const auto& mesh : model.meshes) {
+            EXPECT_EQ(mesh->position, model.position);
+            EXPECT_EQ(mesh->scale, model.scale);
+        }
+    }
+    GLint cullFace = 0;
+    glGetIntegerv(GL_CULL_FACE_MODE, &cullFace);
+    EXPECT_EQ(cullFace, GL_BACK);
+}
+
+TEST_F(Drawing, CelShadingAndSpecularReachTheShaderInTheSameFrame) {
+    frame();
+    EXPECT_EQ(mainUniform("celShading"), 0);
+    EXPECT_EQ(mainUniform("specular"), 1);
+    input.tap(GLFW_KEY_F4);
+    input.tap(GLFW_KEY_F6);
+    frame();
+    EXPECT_EQ(mainUniform("celShading"), 1);
+    EXPECT_EQ(mainUniform("specular"), 0);
+}
+
+TEST_F(Drawing, AResizeChangesTheAspectRatioInTheSameFrame) {
+    frame();
+    glfwSetWindowSize(game->window, 400, 400);
+    int width = 0, height = 0;
+    for (int i = 0; i < 100 && !(width == 400 && height == 400); ++i) {
+        glfwGetFramebufferSize(game->window, &width, &height);
+    }
+    frame();
+    EXPECT_NEAR(game->ProjectionMatrix[0][0], game->ProjectionMatrix[1][1], 1e-5f)
+        << "a square window has an aspect ratio of 1";
+}
+
+TEST_F(Drawing, AWindowWithoutHeightKeepsTheLastProjection) {
+    const glm::mat4 last = projectionFor(45.0f, 640, 360, 0.1f, 1000.0f, glm::mat4(1.0f));
+    const glm::mat4 kept = projectionFor(45.0f, 640, 0, 0.1f, 1000.0f, last);
+    EXPECT_EQ(kept, last);
+    for (int column = 0; column < 4; ++column) {
+        for (int row = 0; row < 4; ++row) {
+            EXPECT_FALSE(std::isnan(kept[column][row]));
+        }
+    }
+}
+
+TEST_F(Drawing, TheStartViewShowsSkyAboveAndTheCourseBelow) {
+    frame();
+    frame();
+    const auto top = pixelAt(320, 355);
+    EXPECT_NEAR(top[0], 51, 1);
+    EXPECT_NEAR(top[1], 51, 1);
+    EXPECT_NEAR(top[2], 76, 1);
+    const auto character = pixelAt(320, 150);
+    const auto platform = pixelAt(320, 10);
+    for (const auto& pixel : {character, platform}) {
+        EXPECT_FALSE(std::abs(pixel[0] - 51) <= 2 && std::abs(pixel[1] - 51) <= 2 &&
+                     std::abs(pixel[2] - 76) <= 2)
+            << "drawn, not sky: " << pixel[0] << "," << pixel[1] << "," << pixel[2];
+    }
+}
+
+}  // namespace
