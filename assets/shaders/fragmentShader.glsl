@@ -23,6 +23,9 @@ struct PointLight
 const int NR_POINT_LIGHTS = 9;
 const float SHININESS = 32.0;
 const float CEL_BANDS = 4.0;
+// A faint fill from the sky above and the void below keeps faces that no lamp reaches readable.
+const vec3 SKY_FILL = vec3(0.30, 0.31, 0.42);
+const vec3 GROUND_FILL = vec3(0.10, 0.09, 0.12);
 // Exponential-squared fog: barely any near the player, the far end of the level fades.
 const float FOG_DENSITY = 0.012;
 const float FOG_GRADIENT = 1.6;
@@ -84,7 +87,8 @@ void main()
 
     vec3 base = texel.rgb * vs_color;
     vec3 specularMap = texture(material.specularTex, vs_texcoord).rgb;
-    vec3 color = base * (material.ambient + material.diffuse * diffuseLight)
+    vec3 fill = mix(GROUND_FILL, SKY_FILL, normal.y * 0.5 + 0.5);
+    vec3 color = base * (material.ambient + fill + material.diffuse * diffuseLight)
                + material.specular * specularMap * specularLight;
 
     float distanceToCamera = length(cameraPos - vs_position);

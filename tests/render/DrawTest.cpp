@@ -87,6 +87,7 @@ TEST_F(Drawing, EachVisibleModelOnceAndTwiceWithTheOutline) {
 }
 
 TEST_F(Drawing, TheOutlinePassGivesEveryModelItsTransformBackExactly) {
+    startGame("[window]\nwidth = 64\nheight = 36\nfullscreen = false\n");  // many quick frames
     celShading = true;
     std::vector<std::pair<glm::vec3, glm::vec3>> before;
     for (const auto& model : game->models) {

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Writes the frame last drawn into the window (the back buffer, which the swap keeps) as an
+// RGB PNG of the given size in pixels. False when the file cannot be written.
+bool saveFramePng(const std::string& path, int width, int height);

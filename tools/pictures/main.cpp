@@ -1,0 +1,73 @@
+// Renders the README's pictures from the real game: the start view, and the goal seen with
+// the debug camera. Run from the repository root under an X display (tools/with-xvfb gives one):
+//   smeltrun-pictures OUT_DIR
+#include <cmath>
+#include <iostream>
+#include <string>
+
+#include "app/Launch.h"
+#include "app/Toggles.h"
+#include "gameplay/Camera.h"
+#include "gameplay/LevelLayout.h"
+#include "render/FrameCapture.h"
+
+namespace {
+
+const int kWidth = 1280;  // pixels
+const int kHeight = 720;
+const double kStep = 1.0 / 30.0;                    // seconds per frame
+const int kSettleFrames = 90;                       // lets the particle ring spread out
+const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
+
+void play(Game& game, int frames, double& clock) {
+    for (int i = 0; i < frames; ++i) {
+        clock += kStep;
+        glfwSetTime(clock);
+        game.update();
+        game.render();
+    }
+}
+
+// Points the debug camera from `eye` at `target`.
+void lookAt(const glm::vec3& eye, const glm::vec3& target) {
+    const glm::vec3 to = glm::normalize(target - eye);
+    camera.position = eye;
+    camera.yaw = std::atan2(to.z, to.x) / kDegreesToRadians;
+    camera.pitch = std::asin(to.y) / kDegreesToRadians;
+}
+
+bool save(const Game& game, const std::string& path) {
+    if (!saveFramePng(path, game.framebufferWidth, game.framebufferHeight)) {
+        std::cout << "cannot write " << path << std::endl;
+        return false;
+    }
+    std::cout << "wrote " << path << std::endl;
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cout << "usage: smeltrun-pictures OUT_DIR" << std::endl;
+        return 2;
+    }
+    const std::string folder = argv[1];
+    Settings settings = loadSettings(kSettingsPath);
+    settings.fullscreen = false;
+    settings.width = kWidth;
+    settings.height = kHeight;
+    std::unique_ptr<Game> game = launchGame(settings);
+    double clock = 0.0;
+
+    play(*game, kSettleFrames, clock);
+    if (!save(*game, folder + "/start.png")) {
+        return 1;
+    }
+
+    debugCamera = true;
+    camera.switchMode(true);
+    lookAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);
+    play(*game, 1, clock);
+    return save(*game, folder + "/goal.png") ? 0 : 1;
+}
