@@ -60,4 +60,12 @@ TEST(Process, WithoutADisplayStartUpFailsCleanly) {
     EXPECT_EQ(game.output(), "ERROR::GAME::GLFW_INIT_FAILED\n");
 }
 
+TEST(Process, AModelFileThatCannotBeOpenedEndsStartUpWithItsLine) {
+    GameDirectory directory(kWindowedSettings);
+    std::filesystem::remove(directory.path() / "assets/OBJFiles/trap.obj");
+    GameProcess game(directory.path());
+    EXPECT_EQ(game.waitForExit(seconds(60)), 1);
+    EXPECT_EQ(game.output(), "ERROR::OBJLOADER::COULD NOT OPEN FILE: trap\n");
+}
+
 }  // namespace
