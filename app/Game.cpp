@@ -135,9 +135,22 @@ void Game::update() {
     glfwPollEvents();
     processInput();
     processMouseInput();
+
+    // The game step
+    for (GameObject* object : objects) {
+        object->computeBounds();
+    }
+    checkCollisions();
+    swingPlatforms();
+    player->applyPhysics(deltaTime);
+    player->updateSlowTimer(deltaTime);
+    showPlayerOrbs();
+    spinItems();
     for (auto& system : particleSystems) {
         system->update(deltaTime);
     }
+    orbitOrbs();
+    checkGameState();
 }
 
 void Game::processInput() {
@@ -146,5 +159,6 @@ void Game::processInput() {
         glfwSetWindowShouldClose(window, true);
     }
     camera.processKeyboard(window, deltaTime);
+    player->processKeyboard(window, deltaTime);
     lights[level::playerLight]->position = player->position + kPlayerLightOffset;
 }

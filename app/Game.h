@@ -6,6 +6,7 @@
 #include <glm/glm.hpp>
 #include <memory>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 #include "app/Settings.h"
@@ -48,6 +49,14 @@ public:
 
     void processInput();
     void processMouseInput();
+    void checkCollisions();
+    void onCollision(GameObject& object);
+    void swingPlatforms();
+    void showPlayerOrbs();
+    void spinItems();
+    void orbitOrbs();
+    void checkGameState();
+    std::string getPoints(bool won) const;
     void updateUniforms();
 
     GLFWwindow* window = nullptr;
@@ -103,6 +112,7 @@ private:
     void initPickupsAndTraps();
     void initCheckpoints(glm::vec3 goal);
     void initPlatforms();
+    void restoreItems();
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
     void initParticleSystems();

@@ -55,6 +55,16 @@ void Model::render(const Shader& program) {
     }
 }
 
+void Model::orbit(const Model& target, float deltaTime, float heightOffset, int turnFactor,
+                  float sideOffset) {
+    const double kDegreesPerTurnFactor = 50.0;
+    setPosition(glm::vec3(target.position.x, target.position.y + heightOffset,
+                          target.position.z - sideOffset));
+    setPivot(target.pivot);
+    spin.y += turnFactor * deltaTime * kDegreesPerTurnFactor;
+    setRotation(spin + target.rotation);
+}
+
 void Model::move(const glm::vec3& offset) {
     for (auto& mesh : meshes) {
         mesh->move(offset);

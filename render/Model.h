@@ -29,6 +29,12 @@ public:
     // Draws every mesh with the program; whether the model is hidden is the caller's concern.
     void render(const Shader& program);
 
+    // Places the model beside the target, heightOffset above it and sideOffset to one side,
+    // and turns it about the target's pivot: on top of the target's own turn, it spins
+    // turnFactor x 50 degrees per second.
+    void orbit(const Model& target, float deltaTime, float heightOffset, int turnFactor,
+               float sideOffset);
+
     void move(const glm::vec3& offset);
     void rotate(const glm::vec3& angles);
     void setPosition(const glm::vec3& value);

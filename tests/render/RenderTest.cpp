@@ -84,11 +84,13 @@ TEST_F(Render, AHiddenModelIsNotDrawn) {
 }
 
 TEST_F(Render, TheLightingComesFromTheLight) {
+    frame();
+    const auto lit = pixelAt(320, 180);
     game->lights[0]->off = true;
     frame();
     const auto unlit = pixelAt(320, 180);
-    EXPECT_LT(unlit[0], 50) << "ambient light alone is dim";
-    EXPECT_GT(unlit[0], unlit[1]);
+    EXPECT_GT(lit[0], unlit[0] + 60) << "the lamp, not the faint fill, lights the square";
+    EXPECT_GT(unlit[0], unlit[1]) << "still red in the fill light";
 }
 
 }  // namespace
