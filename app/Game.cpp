@@ -123,6 +123,7 @@ void Game::release() {
 
 void Game::setKeyBindings(KeyBindings keyBindings) {
     camera.keyBindings = keyBindings;
+    player->keyBindings = keyBindings;
 }
 
 void Game::update() {

@@ -8,7 +8,7 @@ using namespace level;
 
 namespace {
 
-const float kNotCaptured = 999.0f;  // a model's swing origin before its first swing frame
+const float kNotCaptured = 999.0f;   // a model's swing origin before its first swing frame
 const float kSwingAmplitude = 5.0f;  // units
 
 const int kHealthToShowOrbs = 2;
@@ -37,9 +37,15 @@ const Orbit kPlayerOrbits[] = {{firstPlayerOrbModel, 1.0f, 8, 0.5f},
 
 // Platforms 1, 3, 5, 7 and 8 swing: 7 and 8 along z, the others along x, with the sense
 // alternating so that neighbours move against each other.
-bool swings(int i) { return ((i + 1) % 2 == 0 && i != kPlatformCount - 1) || i == 8; }
-int swingAxis(int i) { return i == 7 || i == 8 ? 2 : 0; }
-float swingAmplitude(int i) { return (i + 1) % 4 == 0 ? kSwingAmplitude : -kSwingAmplitude; }
+bool swings(int i) {
+    return ((i + 1) % 2 == 0 && i != kPlatformCount - 1) || i == 8;
+}
+int swingAxis(int i) {
+    return i == 7 || i == 8 ? 2 : 0;
+}
+float swingAmplitude(int i) {
+    return (i + 1) % 4 == 0 ? kSwingAmplitude : -kSwingAmplitude;
+}
 
 }  // namespace
 

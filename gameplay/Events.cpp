@@ -10,7 +10,7 @@ using namespace level;
 namespace {
 
 const int kHealthGain = 1;
-const int kTrapDamage = -1;            // printed as the signed change
+const int kTrapDamage = -1;  // printed as the signed change
 const float kSlowSeconds = 2.0f;
 
 const char* const kTrapNames[kTrapCount] = {"trap11", "trap21", "trap22", "trap23"};

@@ -49,6 +49,9 @@ XInput::XInput() : display(XOpenDisplay(nullptr)) {
         XCloseDisplay(display);
         throw std::runtime_error("the X display has no XTest extension");
     }
+    // A held key must read as held on every frame: the server's own repeats could reach the
+    // game as a release in one poll and a press in the next.
+    XAutoRepeatOff(display);
 }
 
 XInput::~XInput() {
@@ -59,6 +62,13 @@ XInput::~XInput() {
 void XInput::sendKey(int glfwKey, bool down) {
     const KeyCode code = XKeysymToKeycode(display, keysymOf(glfwKey));
     XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
+    deliver();
+}
+
+void XInput::deliver() {
+    // The server queues fake input and hands it out between requests: the first round trip
+    // gets it queued, the second gets it handed to the game's connection.
+    XSync(display, False);
     XSync(display, False);
 }
 
@@ -85,7 +95,7 @@ void XInput::releaseAll() {
 
 void XInput::moveMouse(int dx, int dy) {
     XTestFakeRelativeMotionEvent(display, dx, dy, CurrentTime);
-    XSync(display, False);
+    deliver();
 }
 
 void XInput::saveScreen(const std::string& path) {

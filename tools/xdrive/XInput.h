@@ -29,6 +29,7 @@ public:
 
 private:
     void sendKey(int glfwKey, bool down);
+    void deliver();
 
     Display* display;
     std::set<int> held;
