@@ -1,0 +1,25 @@
+#include "tools/autoplay/Playthrough.h"
+
+#include "app/Game.h"
+#include "tools/autoplay/AutoPilot.h"
+#include "tools/xdrive/XInput.h"
+
+int playWithPilot(Game& game, XInput& input, double stepSeconds, int maxFrames,
+                  const std::function<void(int frame)>& afterFrame) {
+    AutoPilot pilot(game, input);
+    double clock = glfwGetTime();
+    int frame = 0;
+    while (frame < maxFrames && !glfwWindowShouldClose(game.window)) {
+        pilot.act();
+        clock += stepSeconds;
+        glfwSetTime(clock);
+        game.update();
+        game.render();
+        ++frame;
+        if (afterFrame) {
+            afterFrame(frame);
+        }
+    }
+    input.releaseAll();
+    return frame;
+}

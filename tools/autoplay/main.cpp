@@ -1,0 +1,87 @@
+// The demo: the real game plays itself to the win through X input, at a fixed frame rate,
+// printing its console lines as they come and saving three pictures on the way.
+// Run from the repository root under an X display:
+//   smeltrun-autoplay [--fps N] [--shots DIR]
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <string>
+
+#include "app/Launch.h"
+#include "gameplay/LevelLayout.h"
+#include "render/FrameCapture.h"
+#include "tools/autoplay/Playthrough.h"
+#include "tools/xdrive/XInput.h"
+
+namespace {
+
+const int kWidth = 1280;  // pixels; a window, so that every frame stays quick
+const int kHeight = 720;
+const double kDefaultFramesPerSecond = 60.0;
+const int kFrameLimit = 20000;  // a safety net; a won game takes about 1300 frames at 60
+const int kStartShotFrame = 30;
+
+struct Options {
+    double framesPerSecond = kDefaultFramesPerSecond;
+    std::string shots;  // folder for the pictures; none when empty
+};
+
+bool parse(int argc, char** argv, Options& options) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--fps") == 0 && i + 1 < argc) {
+            options.framesPerSecond = std::atof(argv[++i]);
+        } else if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc) {
+            options.shots = argv[++i];
+        } else {
+            return false;
+        }
+    }
+    return options.framesPerSecond > 0.0;
+}
+
+void shoot(const Game& game, const Options& options, const char* name) {
+    if (options.shots.empty()) {
+        return;
+    }
+    const std::string path = options.shots + "/" + name;
+    if (saveFramePng(path, game.framebufferWidth, game.framebufferHeight)) {
+        std::cout << "Screenshot: " << path << std::endl;
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::cout << "usage: smeltrun-autoplay [--fps N] [--shots DIR]" << std::endl;
+        return 2;
+    }
+    Settings settings = loadSettings(kSettingsPath);
+    settings.fullscreen = false;
+    settings.width = kWidth;
+    settings.height = kHeight;
+    try {
+        std::unique_ptr<Game> game = launchGame(settings);
+        XInput input;
+        bool healthShot = false;
+        glfwSetTime(0.0);
+        playWithPilot(*game, input, 1.0 / options.framesPerSecond, kFrameLimit, [&](int frame) {
+            if (frame == kStartShotFrame) {
+                shoot(*game, options, "start.png");
+            }
+            if (!healthShot && game->models[level::healthModel]->hidden) {
+                shoot(*game, options, "health.png");
+                healthShot = true;
+            }
+        });
+        const bool won = game->player->goalReached;
+        if (won) {
+            shoot(*game, options, "goal.png");
+        }
+        return won ? 0 : 1;
+    } catch (const std::exception& error) {
+        std::cout << error.what() << std::endl;
+        return 1;
+    }
+}
