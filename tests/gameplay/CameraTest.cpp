@@ -107,9 +107,9 @@ TEST_F(Cameras, YawWrapsOnceAroundAFullTurn) {
 TEST_F(Cameras, MovementKeysDoNotMoveTheFollowCamera) {
     frame();
     input.press(GLFW_KEY_R);
-    input.press(GLFW_KEY_D);
-    frame(0.5);
-    frame(0.5);
+    input.press(GLFW_KEY_W);
+    frame(0.25);
+    frame(0.25);
     const glm::vec3 target = game->player->position;
     expectNear(camera.position, target + glm::vec3(0.0f, 1.5f, 4.0f), 1e-4f);
 }

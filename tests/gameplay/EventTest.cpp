@@ -76,6 +76,12 @@ TEST_F(Events, ATrapAtOneHealthLosesInTheSameUpdateAndComesBack) {
     EXPECT_FALSE(game->lights[firstTrapLight + 3]->off);
     EXPECT_EQ(game->player->health, 1);
     EXPECT_EQ(game->player->position, glm::vec3(0.0f));
+
+    console.clear();
+    game->player->health = 2;
+    stepOnto(glm::vec3(kTrap23Position.x, kPlatformHeight, kTrap23Position.z));
+    EXPECT_EQ(console.lines().front(), "TRAP TRIGGERED") << "shown again, touched again";
+    EXPECT_TRUE(object(firstTrapModel + 3).hidden);
 }
 
 TEST_F(Events, OnlyTheFirstGoalPieceCounts) {

@@ -102,6 +102,18 @@ TEST_F(Particles, ALifeAtZeroRespawnsOnTheNextUpdate) {
     EXPECT_NEAR(glm::length(particle.position - kGoalPosition), game->deltaTime, 1e-4f);
 }
 
+TEST_F(Particles, ALifetimeBoundUnderASecondHasNoWholeSeconds) {
+    for (auto& particle : system().particles) {
+        particle->maxLife = 0.5f;
+    }
+    frame(0.01);
+    for (const auto& particle : system().particles) {
+        const float drawn = particle->life + game->deltaTime;
+        EXPECT_GE(drawn, 0.0f);
+        EXPECT_LE(drawn, 1.0f + 1e-5f) << "hundredths only";
+    }
+}
+
 TEST_F(Particles, TheTemplateIsNeverUpdated) {
     for (int i = 0; i < 10; ++i) {
         frame(0.5);
