@@ -7,16 +7,13 @@
 
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
-// A pixel of the top row of the frame just drawn, where only sky shows at the start; the
-// swap keeps the back buffer's content.
+// A pixel of the top row of the frame just drawn, where only sky shows at the start.
 std::array<int, 3> drawnSky(const Game& game) {
-    std::array<unsigned char, 4> pixel{};
-    glReadPixels(game.framebufferWidth / 2, game.framebufferHeight - 1, 1, 1, GL_RGBA,
-                 GL_UNSIGNED_BYTE, pixel.data());
-    return {pixel[0], pixel[1], pixel[2]};
+    return pixelAt(game.framebufferWidth / 2, game.framebufferHeight - 1);
 }
 
 void expectColour(const std::array<int, 3>& actual, float r, float g, float b) {
