@@ -1,10 +1,10 @@
 #include "render/Shader.h"
 
-#include <algorithm>
 #include <fstream>
 #include <glm/gtc/type_ptr.hpp>
 
 #include "app/Console.h"
+#include "render/ShaderSource.h"
 
 namespace {
 
@@ -17,22 +17,9 @@ std::string trimmed(const char* log) {
     return text;
 }
 
-const size_t kInfoLogSize = 512;     // characters, the terminating zero included
-const size_t kDirectiveLength = 12;  // "#version 330"
-const char* const kDirective = "#version";
+const size_t kInfoLogSize = 512;  // characters, the terminating zero included
 
 }  // namespace
-
-bool rewriteVersionDirective(std::string& source, const std::string& version) {
-    const size_t start = source.find(kDirective);
-    if (start == std::string::npos) {
-        return false;
-    }
-    const size_t lineEnd = std::min(source.find('\n', start), source.size());
-    const size_t length = std::min(kDirectiveLength, lineEnd - start);
-    source.replace(start, length, std::string(kDirective) + " " + version);
-    return true;
-}
 
 Shader::Shader(int versionMajor, int versionMinor, const char* vertexFile, const char* fragmentFile)
     : versionMajor(versionMajor), versionMinor(versionMinor) {

@@ -31,8 +31,3 @@ private:
     GLuint loadShader(GLenum type, const char* fileName) const;
     void linkProgram(GLuint vertexShader, GLuint fragmentShader);
 };
-
-// Replaces the first "#version" directive's number with `version` (such as "450"): the
-// twelve characters from the directive on, but never past the end of its line. Returns
-// false, leaving the text as it is, when there is no directive.
-bool rewriteVersionDirective(std::string& source, const std::string& version);

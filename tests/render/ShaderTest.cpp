@@ -4,6 +4,7 @@
 #include <glm/gtc/type_ptr.hpp>
 
 #include "render/Shader.h"
+#include "render/ShaderSource.h"
 #include "tests/support/GameFixture.h"
 
 namespace {

@@ -1,0 +1,1 @@
+  #version 4600000 compatibility

@@ -1,0 +1,2 @@
+// no directive
+void main() {}

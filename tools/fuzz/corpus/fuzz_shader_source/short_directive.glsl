@@ -1,0 +1,2 @@
+#version 45
+void main() {}

@@ -1,0 +1,3 @@
+// header
+#version 330
+#version 410

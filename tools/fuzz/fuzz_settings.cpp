@@ -1,0 +1,61 @@
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string>
+
+#include "app/Settings.h"
+#include "tools/fuzz/Invariant.h"
+
+namespace {
+
+// One in-memory file, rewritten for every input and opened by path, so that the input goes
+// through the same file reader as the game's settings.ini (not INIReader's buffer reader).
+class SettingsFile {
+public:
+    SettingsFile()
+        : descriptor(memfd_create("settings.ini", 0)),
+          path("/proc/self/fd/" + std::to_string(descriptor)) {
+        requireInvariant(descriptor >= 0, "no in-memory file for the input");
+    }
+
+    const std::string& hold(const uint8_t* data, size_t size) const {
+        requireInvariant(ftruncate(descriptor, 0) == 0, "the input file was not emptied");
+        for (size_t written = 0; written < size;) {
+            const ssize_t count =
+                pwrite(descriptor, data + written, size - written, static_cast<off_t>(written));
+            requireInvariant(count > 0, "the input file was not written");
+            written += static_cast<size_t>(count);
+        }
+        return path;
+    }
+
+private:
+    const int descriptor;
+    const std::string path;
+};
+
+bool allDefaults(const Settings& s) {
+    const Settings d;
+    return s.width == d.width && s.height == d.height && s.title == d.title &&
+           s.fullscreen == d.fullscreen && s.resizable == d.resizable &&
+           s.refreshRate == d.refreshRate && s.sampleRate == d.sampleRate &&
+           s.brightness == d.brightness && s.fov == d.fov && s.nearZ == d.nearZ &&
+           s.farZ == d.farZ && s.sensitivity == d.sensitivity && s.keyBindings == d.keyBindings &&
+           s.gravity == d.gravity;
+}
+
+}  // namespace
+
+// Reads the input as the game reads settings.ini. Every key lives in a section, so a file
+// without a single '[' must leave every setting at its default.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static const SettingsFile file;
+    const Settings settings = loadSettings(file.hold(data, size));
+    if (std::memchr(data, '[', size) == nullptr) {
+        requireInvariant(allDefaults(settings), "a setting was read from outside every section");
+    }
+    return 0;
+}
