@@ -106,7 +106,13 @@ void Game::failSetup(const char* message) {
 }
 
 void Game::release() {
-    // GL objects go while their context is still current, before the window.
+    releaseScene();
+    glfwDestroyWindow(window);
+    window = nullptr;
+    glfwTerminate();
+}
+
+void Game::releaseScene() {
     shaders.clear();
     textures.clear();
     materials.clear();
@@ -116,9 +122,6 @@ void Game::release() {
     models.clear();
     lights.clear();
     particleSystems.clear();
-    glfwDestroyWindow(window);
-    window = nullptr;
-    glfwTerminate();
 }
 
 void Game::setKeyBindings(KeyBindings keyBindings) {

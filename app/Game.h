@@ -44,6 +44,10 @@ public:
 
     void setKeyBindings(KeyBindings keyBindings);
 
+    // Deletes every GL object of the scene while the context is still current; the
+    // destructor does this first, before the window goes.
+    void releaseScene();
+
     void update();
     void render();
 

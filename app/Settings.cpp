@@ -2,7 +2,11 @@
 
 #include <INIReader.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
+
+#include "app/Console.h"
 
 const char* const kSettingsPath = "assets/settings.ini";
 
@@ -18,8 +22,47 @@ float getFloat(const INIReader& reader, const char* section, const char* name, f
     return end > begin ? value : fallback;
 }
 
+// A number past what an int holds reads as the nearest end, which no range below accepts.
 int getInt(const INIReader& reader, const char* section, const char* name, int fallback) {
-    return static_cast<int>(reader.GetInteger(section, name, fallback));
+    const long value = reader.GetInteger(section, name, fallback);
+    return static_cast<int>(
+        std::clamp<long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+}
+
+// Values the game cannot work with (a window of no size, a projection without depth, a
+// number that is not finite) are reported and replaced by their defaults.
+template <typename T>
+void keepInRange(T& value, T low, T high, T fallback, const char* key) {
+    if (!(value >= low && value <= high)) {
+        printLine(std::string("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ") + key);
+        value = fallback;
+    }
+}
+
+const int kMaxWindowSide = 16384;  // pixels
+const int kMaxRefreshRate = 1000;  // hertz
+const int kMaxSamples = 16;
+const float kMaxMagnitude = 1000.0f;  // for brightness, sensitivity and gravity
+const float kMinFov = 1.0f;           // degrees
+const float kMaxFov = 179.0f;
+const float kMinNearZ = 1e-4f;  // units
+const float kMaxFarZ = 1e6f;
+
+void checkRanges(Settings& s) {
+    const Settings defaults;
+    keepInRange(s.width, 1, kMaxWindowSide, defaults.width, "window.width");
+    keepInRange(s.height, 1, kMaxWindowSide, defaults.height, "window.height");
+    keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate, "graphics.refresh_rate");
+    keepInRange(s.sampleRate, 0, kMaxSamples, defaults.sampleRate, "graphics.sample_rate");
+    keepInRange(s.brightness, -kMaxMagnitude, kMaxMagnitude, defaults.brightness,
+                "graphics.brightness");
+    keepInRange(s.fov, kMinFov, kMaxFov, defaults.fov, "camera.fov");
+    keepInRange(s.nearZ, kMinNearZ, kMaxFarZ, defaults.nearZ, "camera.nearZ");
+    keepInRange(s.farZ, s.nearZ * 2.0f, kMaxFarZ, std::max(defaults.farZ, s.nearZ * 2.0f),
+                "camera.farZ");
+    keepInRange(s.sensitivity, -kMaxMagnitude, kMaxMagnitude, defaults.sensitivity,
+                "camera.sensitivity");
+    keepInRange(s.gravity, -kMaxMagnitude, kMaxMagnitude, defaults.gravity, "world.gravity");
 }
 
 void readWindow(const INIReader& reader, Settings& s) {
@@ -62,6 +105,7 @@ Settings readSettings(const INIReader& reader) {
     readCamera(reader, settings);
     readKeyboard(reader, settings);
     settings.gravity = getFloat(reader, "world", "gravity", settings.gravity);
+    checkRanges(settings);
     return settings;
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "tests/support/StdoutCapture.h"
 
 namespace {
 
@@ -96,6 +97,48 @@ TEST(Settings, AKeyOutsideItsSectionIsNotRead) {
     const Settings s = parse("width=800\n[graphics]\nheight=600\n");
     EXPECT_EQ(s.width, 1920);
     EXPECT_EQ(s.height, 1080);
+}
+
+TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
+    const struct {
+        const char* text;
+        const char* key;
+    } cases[] = {
+        {"[window]\nwidth=0\n", "window.width"},
+        {"[window]\nwidth=-640\n", "window.width"},
+        {"[window]\nheight=100000\n", "window.height"},
+        {"[window]\nwidth=99999999999999999999\n", "window.width"},
+        {"[graphics]\nsample_rate=-2\n", "graphics.sample_rate"},
+        {"[graphics]\nrefresh_rate=0\n", "graphics.refresh_rate"},
+        {"[graphics]\nbrightness=nan\n", "graphics.brightness"},
+        {"[camera]\nfov=0\n", "camera.fov"},
+        {"[camera]\nfov=180\n", "camera.fov"},
+        {"[camera]\nnearZ=0\n", "camera.nearZ"},
+        {"[camera]\nnearZ=5\nfarZ=5\n", "camera.farZ"},
+        {"[camera]\nsensitivity=inf\n", "camera.sensitivity"},
+        {"[world]\ngravity=-1e30\n", "world.gravity"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        StdoutCapture console;
+        const Settings s = parse(c.text);
+        EXPECT_EQ(
+            console.lines(),
+            std::vector<std::string>{std::string("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ") + c.key});
+        const Settings defaults;
+        EXPECT_EQ(s.width, defaults.width);
+        EXPECT_EQ(s.height, defaults.height);
+        EXPECT_EQ(s.sampleRate, defaults.sampleRate);
+        EXPECT_EQ(s.refreshRate, defaults.refreshRate);
+        EXPECT_EQ(s.brightness, defaults.brightness);
+        EXPECT_EQ(s.fov, defaults.fov);
+        EXPECT_GT(s.farZ, s.nearZ);
+        EXPECT_EQ(s.sensitivity, defaults.sensitivity);
+        EXPECT_EQ(s.gravity, defaults.gravity);
+    }
+    StdoutCapture console;
+    parse("[window]\nwidth=1\nheight=16384\n[camera]\nfov=179\nnearZ=5\nfarZ=10\n");
+    EXPECT_EQ(console.text(), "") << "the edges of each range are accepted";
 }
 
 }  // namespace

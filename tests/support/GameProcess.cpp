@@ -23,6 +23,9 @@ namespace {
     dup2(output[1], STDOUT_FILENO);
     close(input[1]);
     close(output[0]);
+#ifdef SMELTRUN_PRELOAD
+    setenv("LD_PRELOAD", SMELTRUN_PRELOAD, 1);
+#endif
     for (const auto& [name, value] : environment) {
         if (value.empty()) {
             unsetenv(name.c_str());

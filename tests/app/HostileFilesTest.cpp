@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <GLFW/glfw3.h>
+
+#include <fstream>
+#include <functional>
+#include <random>
+
+#include "tests/support/GameDirectory.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
+#include "tools/xdrive/XInput.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using std::chrono::seconds;
+using Spoil = std::function<void(const fs::path& directory)>;
+
+const char* const kModels[] = {"aphelios", "platform",    "trap",        "healthOrbit",
+                               "orbit",    "checkpoint1", "checkpoint2", "checkpoint3"};
+const char* const kImages[] = {"aphelios.jpg",    "health.png",     "platform.png",
+                               "platform_s.png",  "flareGreen.png", "flareBase.png",
+                               "flareBase_s.png", "trap.png"};
+const char* const kShaders[] = {"vertexShader.glsl", "fragmentShader.glsl",
+                                "contourFragmentShader.glsl"};
+
+std::string bytesOf(size_t count, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(count, '\0');
+    for (char& byte : bytes) {
+        byte = static_cast<char>(random() & 0xFF);
+    }
+    return bytes;
+}
+
+std::string contentsOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void write(const fs::path& file, const std::string& text) {
+    std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
+}
+
+// Runs the real binary on a spoiled copy of the assets. It must either start, and then end
+// cleanly on Escape, or refuse to start with an error line and status 1: never crash or hang.
+void expectCleanOutcome(const Spoil& spoil, const std::string& what) {
+    SCOPED_TRACE(what);
+    GameDirectory directory(kWindowedSettings);
+    spoil(directory.path());
+    GameProcess game(directory.path());
+    game.closeInput();
+    const bool started = game.waitForLine("Game start!", seconds(120));
+    if (started) {
+        XInput().tap(GLFW_KEY_ESCAPE);
+    }
+    const std::optional<int> status = game.waitForExit(seconds(120));
+    ASSERT_TRUE(status.has_value()) << "hangs\n" << game.output();
+    if (started) {
+        EXPECT_EQ(*status, 0) << game.output();
+    } else {
+        EXPECT_EQ(*status, 1) << game.output();
+        EXPECT_NE(game.output().find("ERROR::"), std::string::npos) << game.output();
+    }
+}
+
+TEST(HostileFiles, BrokenModelFilesNeverCrashTheGame) {
+    for (const char* model : kModels) {
+        const std::string file = std::string("assets/OBJFiles/") + model + ".obj";
+        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
+        expectCleanOutcome([&](const fs::path& d) { write(d / file, ""); }, file + " empty");
+        expectCleanOutcome(
+            [&](const fs::path& d) {
+                const std::string text = contentsOf(d / file);
+                write(d / file, text.substr(0, text.size() / 2));
+            },
+            file + " truncated");
+        expectCleanOutcome([&](const fs::path& d) { write(d / file, bytesOf(4096, 7)); },
+                           file + " binary");
+        expectCleanOutcome(
+            [&](const fs::path& d) {
+                write(d / file, contentsOf(d / file) + "f 1/1/1 2/1/1 99999/1/1\n");
+            },
+            file + " with a face past its lists");
+    }
+}
+
+TEST(HostileFiles, BrokenImagesAndShadersAreReportedAndTheGameStarts) {
+    for (const char* image : kImages) {
+        const std::string file = std::string("assets/Images/") + image;
+        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
+        expectCleanOutcome([&](const fs::path& d) { write(d / file, ""); }, file + " empty");
+        expectCleanOutcome(
+            [&](const fs::path& d) {
+                write(d / file, contentsOf(d / file).substr(0, 64) + bytesOf(512, 3));
+            },
+            file + " corrupt");
+    }
+    for (const char* shader : kShaders) {
+        const std::string file = std::string("assets/shaders/") + shader;
+        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
+        expectCleanOutcome(
+            [&](const fs::path& d) { write(d / file, "#version 330\nvoid main( {"); },
+            file + " broken");
+    }
+}
+
+TEST(HostileFiles, HostileSettingsStartTheGameWithSaneValues) {
+    const std::string windowed = kWindowedSettings;
+    const struct {
+        std::string text;
+        const char* what;
+    } cases[] = {
+        {windowed + "garbage without = a section\n[[[\n=\n", "garbage"},
+        {windowed + bytesOf(2048, 11), "binary bytes"},
+        {windowed + "title = " + std::string(100000, 'x') + "\n", "a very long line"},
+        {"[window]\nfullscreen = false\nwidth = 0\nheight = -5\n", "zero and negative size"},
+        {"[window]\nfullscreen = false\nwidth = 99999999999\nheight = 2147483647\n", "a huge size"},
+        {windowed + "[graphics]\nsample_rate = -7\nrefresh_rate = 0\nbrightness = 1e38\n",
+         "graphics out of range"},
+        {windowed + "[camera]\nfov = 0\nnearZ = -1\nfarZ = 0\nsensitivity = nan\n",
+         "camera out of range"},
+        {windowed + "[world]\ngravity = inf\n[keyboard]\nforward = 999999\nleft = -3\n",
+         "world and keys out of range"},
+    };
+    for (const auto& c : cases) {
+        expectCleanOutcome([&](const fs::path& d) { write(d / "assets/settings.ini", c.text); },
+                           c.what);
+    }
+}
+
+TEST(HostileFiles, AFiftyMegabyteModelLoads) {
+    expectCleanOutcome(
+        [](const fs::path& d) {
+            const fs::path file = d / "assets/OBJFiles/healthOrbit.obj";
+            std::string text = contentsOf(file);
+            const std::string filler = "v 0.123456 -0.654321 0.333333\n";
+            text.reserve(50u << 20);
+            while (text.size() < (50u << 20)) {
+                text += filler;
+            }
+            write(file, text);
+        },
+        "50 MB healthOrbit.obj");
+}
+
+}  // namespace
