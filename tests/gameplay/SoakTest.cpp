@@ -147,7 +147,9 @@ TEST_F(Soak, RandomPlayStaysFiniteResetsCleanlyAndDoesNotGrow) {
         }
     }
     const long growth = residentBytes() - settled;
-    EXPECT_LT(growth, kAllowedGrowth);
+    if (kMeasureMemory) {
+        EXPECT_LT(growth, kAllowedGrowth);
+    }
     std::printf("soak: %d frames, %d losses, resident memory grew by %ld KiB after frame %d\n",
                 frames, losses, growth / 1024, kSettledFrame);
 }
