@@ -22,6 +22,12 @@ const double kPressChance = 0.08;      // per frame, for each key that is up
 const double kReleaseChance = 0.15;    // per frame, for each key that is held
 const double kToggleChance = 0.01;     // per frame
 const int kMaxMouseStep = 40;          // pixels
+#ifdef __SANITIZE_ADDRESS__
+// AddressSanitizer keeps freed memory in quarantine, so resident size tells nothing there.
+const bool kMeasureMemory = false;
+#else
+const bool kMeasureMemory = true;
+#endif
 
 const int kHeldKeys[] = {GLFW_KEY_W, GLFW_KEY_A, GLFW_KEY_S,     GLFW_KEY_D,
                          GLFW_KEY_R, GLFW_KEY_F, GLFW_KEY_SPACE, GLFW_KEY_LEFT_SHIFT};
