@@ -51,6 +51,11 @@ public:
     void update();
     void render();
 
+    // The two halves of render: everything drawn into the back buffer, then the swap and
+    // the clean binding state after it.
+    void drawScene();
+    void present();
+
     void processInput();
     void processMouseInput();
     void checkCollisions();

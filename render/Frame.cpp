@@ -12,6 +12,11 @@ const float kContourDrop = 0.01f;  // units
 }  // namespace
 
 void Game::render() {
+    drawScene();
+    present();
+}
+
+void Game::drawScene() {
     glClearColor(skyColor.r + brightness, skyColor.g + brightness, skyColor.b + brightness, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
     updateUniforms();
@@ -26,7 +31,9 @@ void Game::render() {
             particle->render(*shaders[mainShader]);
         }
     }
+}
 
+void Game::present() {
     glfwSwapBuffers(window);
     glFlush();
 

@@ -1,0 +1,200 @@
+// The game's benchmark: frame times along the whole level at 1280x720 and 1920x1080, with and
+// without multisampling, against two reference frames in the same window (clear and swap;
+// one full-screen quad lit by the game's own shader); CPU time of update() and of render()
+// up to its swap; heap allocations made by update(); start-up against a minimal program; and
+// peak resident memory. Prints a table, then one JSON object as its last line.
+// Run from the repository root under an X display (tools/bench/run sees to both).
+#include <sys/resource.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <new>
+
+#include "app/Launch.h"
+#include "render/Primitive.h"
+#include "tools/bench/Measure.h"
+#include "tools/bench/Startup.h"
+
+namespace {
+
+std::atomic<long> allocations{0};
+std::atomic<bool> counting{false};
+
+const int kWarmupFrames = 30;
+const int kMeasuredFrames = 300;
+const double kStep = 1.0 / 60.0;  // seconds of game time per frame
+const float kPathEnd = -100.0f;   // the path runs along the level, short of the goal
+const float kStandingHeight = -0.5f;
+
+struct Config {
+    const char* name;
+    int width;
+    int height;
+    int samples;
+};
+
+struct FrameFigures {
+    double frameMedian = 0, frameP95 = 0, floorMedian = 0, litQuadMedian = 0;
+    double updateUs = 0, renderCpuUs = 0, allocationsPerFrame = 0;
+};
+
+std::unique_ptr<Game> startWindowed(const Config& config) {
+    Settings settings = loadSettings(kSettingsPath);
+    settings.fullscreen = false;
+    settings.width = config.width;
+    settings.height = config.height;
+    settings.sampleRate = config.samples;
+    return launchGame(settings);
+}
+
+void gameFrames(Game& game, FrameFigures& figures) {
+    std::vector<double> frames, updates, renders;
+    long allocated = 0;
+    double clock = glfwGetTime();
+    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
+        const float along = kPathEnd * std::max(i, 0) / kMeasuredFrames;
+        game.player->setPosition(glm::vec3(0.0f, kStandingHeight, along));
+        clock += kStep;
+        glfwSetTime(clock);
+        const double start = wallMs();
+        const long before = allocations.load();
+        counting = true;
+        const double updateStart = threadCpuMs();
+        game.update();
+        const double updateEnd = threadCpuMs();
+        counting = false;
+        const long made = allocations.load() - before;
+        game.drawScene();
+        const double drawEnd = threadCpuMs();
+        game.present();
+        glFinish();
+        if (i >= 0) {
+            frames.push_back(wallMs() - start);
+            updates.push_back((updateEnd - updateStart) * 1e3);
+            renders.push_back((drawEnd - updateEnd) * 1e3);
+            allocated += made;
+        }
+    }
+    figures.frameMedian = quantile(frames, 0.5);
+    figures.frameP95 = quantile(frames, 0.95);
+    figures.updateUs = quantile(updates, 0.5);
+    figures.renderCpuUs = quantile(renders, 0.5);
+    figures.allocationsPerFrame = static_cast<double>(allocated) / kMeasuredFrames;
+}
+
+double clearAndSwapFrames(Game& game) {
+    std::vector<double> frames;
+    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
+        const double start = wallMs();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        glfwSwapBuffers(game.window);
+        glFinish();
+        if (i >= 0) {
+            frames.push_back(wallMs() - start);
+        }
+    }
+    return quantile(frames, 0.5);
+}
+
+// Every pixel shaded once by the game's fragment shader with its nine lights uploaded.
+double litQuadFrames(Game& game) {
+    const Shader& main = *game.shaders[mainShader];
+    const Quad quad;
+    const Mesh square(quad);
+    Model screen(glm::vec3(0.0f), game.materials[0].get(), game.textures[0].get(),
+                 game.textures[1].get(), std::vector<const Mesh*>{&square});
+    screen.setScale(glm::vec3(2.0f));  // the quad spans -1 to 1: the whole clip space
+    main.setMat4fv(glm::mat4(1.0f), "ViewMatrix");
+    main.setMat4fv(glm::mat4(1.0f), "ProjectionMatrix");
+    for (auto& light : game.lights) {
+        light->sendToShader(main);
+    }
+    std::vector<double> frames;
+    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
+        const double start = wallMs();
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        screen.render(main);
+        glfwSwapBuffers(game.window);
+        glFinish();
+        if (i >= 0) {
+            frames.push_back(wallMs() - start);
+        }
+    }
+    return quantile(frames, 0.5);
+}
+
+FrameFigures measure(const Config& config) {
+    std::unique_ptr<Game> game = startWindowed(config);
+    FrameFigures figures;
+    gameFrames(*game, figures);
+    figures.floorMedian = clearAndSwapFrames(*game);
+    figures.litQuadMedian = litQuadFrames(*game);
+    return figures;
+}
+
+double peakResidentMb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss / 1024.0;
+}
+
+}  // namespace
+
+// Counts the heap allocations made while `counting` is on.
+void* operator new(std::size_t size) {
+    if (counting) {
+        ++allocations;
+    }
+    if (void* memory = std::malloc(size ? size : 1)) {
+        return memory;
+    }
+    throw std::bad_alloc();
+}
+
+void operator delete(void* memory) noexcept {
+    std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+    std::free(memory);
+}
+
+int main(int argc, char** argv) {
+    const double startMs = wallMs();
+    if (argc == 3 && std::strcmp(argv[1], "--startup") == 0) {
+        return runStartupChild(argv[2], startMs);
+    }
+    const Config configs[] = {{"1280x720 4x", 1280, 720, 4},
+                              {"1280x720 no MSAA", 1280, 720, 0},
+                              {"1920x1080 4x", 1920, 1080, 4},
+                              {"1920x1080 no MSAA", 1920, 1080, 0}};
+    std::vector<FrameFigures> results;
+    for (const Config& config : configs) {
+        results.push_back(measure(config));
+    }
+    const StartupFigures startup = measureStartup("/proc/self/exe");
+
+    std::printf("\n%-18s %9s %9s %9s %9s %10s %10s %8s\n", "window", "frame ms", "p95 ms",
+                "floor ms", "quad ms", "update us", "render us", "allocs");
+    for (size_t i = 0; i < results.size(); ++i) {
+        const FrameFigures& f = results[i];
+        std::printf("%-18s %9.2f %9.2f %9.2f %9.2f %10.1f %10.1f %8.2f\n", configs[i].name,
+                    f.frameMedian, f.frameP95, f.floorMedian, f.litQuadMedian, f.updateUs,
+                    f.renderCpuUs, f.allocationsPerFrame);
+    }
+    std::printf("start-up: game %.0f ms (shader cache off: %.0f ms), minimal program %.0f ms\n",
+                startup.gameMs, startup.gameColdMs, startup.minimalMs);
+    std::printf("peak resident memory: %.1f MB\n", peakResidentMb());
+    std::printf(
+        "{\"frame_ms_720\": %.3f, \"frame_ms_720_nomsaa\": %.3f, \"frame_ms_1080\": %.3f, "
+        "\"floor_ms_1080\": %.3f, \"lit_quad_ms_1080\": %.3f, \"update_us\": %.2f, "
+        "\"render_cpu_us\": %.1f, \"startup_ms\": %.1f, \"startup_floor_ms\": %.1f, "
+        "\"rss_mb\": %.1f, \"update_allocs_per_frame\": %.3f}\n",
+        results[0].frameMedian, results[1].frameMedian, results[2].frameMedian,
+        results[2].floorMedian, results[2].litQuadMedian, results[0].updateUs,
+        results[0].renderCpuUs, startup.gameMs, startup.minimalMs, peakResidentMb(),
+        results[0].allocationsPerFrame);
+    return 0;
+}
