@@ -17,6 +17,7 @@ namespace {
 const int kDefaultFrames = 1500;
 const int kSettledFrame = 1000;        // memory is measured from here on
 const long kAllowedGrowth = 1L << 20;  // bytes of resident memory
+const int kReportEvery = 2000;         // frames between memory lines on the console
 const int kUniformCheckEvery = 50;     // frames
 const double kPressChance = 0.08;      // per frame, for each key that is up
 const double kReleaseChance = 0.15;    // per frame, for each key that is held
@@ -150,6 +151,9 @@ TEST_F(Soak, RandomPlayStaysFiniteResetsCleanlyAndDoesNotGrow) {
         expectCleanRestartAfterALoss();
         if (i == kSettledFrame) {
             settled = residentBytes();
+        }
+        if (i % kReportEvery == 0) {
+            std::printf("soak: frame %d, resident %ld KiB\n", i, residentBytes() / 1024);
         }
     }
     const long growth = residentBytes() - settled;
