@@ -56,10 +56,6 @@ glm::vec2 AutoPilot::whereIs(size_t routeStop) const {
     return flat(game.platforms[s.platform]->position) + s.offset;
 }
 
-bool AutoPilot::atLastStop() const {
-    return stop + 1 == kStops;
-}
-
 glm::vec2 AutoPilot::platformVelocity(int platform) const {
     if (game.deltaTime <= 0.0f) {
         return glm::vec2(0.0f);

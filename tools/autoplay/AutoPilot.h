@@ -20,9 +20,6 @@ public:
     // Looks at the scene after the last frame and holds the keys for the next one.
     void act();
 
-    // True once the route's last stop, the goal, is the one aimed at.
-    bool atLastStop() const;
-
 private:
     glm::vec2 whereIs(size_t routeStop) const;
     glm::vec2 platformVelocity(int platform) const;
