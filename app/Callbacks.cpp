@@ -3,8 +3,6 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include <string>
-
 #include "app/Console.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
@@ -13,7 +11,7 @@ namespace {
 
 bool flip(bool& toggle, const char* label) {
     toggle = !toggle;
-    printLine(std::string(label) + (toggle ? "ON" : "OFF"));
+    printLine(label, toggle ? "ON" : "OFF");
     return toggle;
 }
 

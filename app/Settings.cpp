@@ -34,7 +34,7 @@ int getInt(const INIReader& reader, const char* section, const char* name, int f
 template <typename T>
 void keepInRange(T& value, T low, T high, T fallback, const char* key) {
     if (!(value >= low && value <= high)) {
-        printLine(std::string("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ") + key);
+        printLine("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key);
         value = fallback;
     }
 }

@@ -6,7 +6,8 @@
 class INIReader;
 
 // Movement action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN") to GLFW key code.
-using KeyBindings = std::map<std::string, int>;
+// The transparent comparator finds an action by its literal name without building a string.
+using KeyBindings = std::map<std::string, int, std::less<>>;
 
 extern const char* const kSettingsPath;
 

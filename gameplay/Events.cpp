@@ -3,7 +3,6 @@
 #include "gameplay/LevelLayout.h"
 
 #include <cstring>
-#include <sstream>
 
 using namespace level;
 
@@ -46,17 +45,15 @@ void Game::onCollision(GameObject& object) {
             models[firstHealthOrbModel + orb]->hidden = true;
         }
         lights[healthLight]->off = true;
-        printLine("HEALTH INCREASED BY " + std::to_string(kHealthGain));
+        printLine("HEALTH INCREASED BY ", kHealthGain);
         player->health += kHealthGain;
     } else if (const int trap = trapNumber(object.name); trap >= 0) {
         object.hidden = true;
         printLine("TRAP TRIGGERED");
-        std::ostringstream slowed;
-        slowed << "SLOWED FOR " << kSlowSeconds << " SECONDS";
-        printLine(slowed.str());
+        printLine("SLOWED FOR ", kSlowSeconds, " SECONDS");
         player->slowTimer = kSlowSeconds;
         lights[firstTrapLight + trap]->off = true;
-        printLine("HEALTH REDUCED BY " + std::to_string(kTrapDamage));
+        printLine("HEALTH REDUCED BY ", kTrapDamage);
         player->health += kTrapDamage;
     } else if (std::strcmp(object.name, "checkpoint1") == 0) {
         player->goalReached = true;

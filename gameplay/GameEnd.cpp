@@ -1,7 +1,8 @@
-#include <sstream>
+#include <string>
 
 #include "app/Console.h"
 #include "app/Game.h"
+#include "gameplay/LevelLayout.h"
 
 namespace {
 
@@ -9,7 +10,6 @@ const int kParSeconds = 50;
 const int kPointsPerSecondUnderPar = 200;
 const int kFinishBonus = 10000;
 const float kDoublingSeconds = 10.0f;  // a win faster than this scores double
-const float kLossHeight = -9.0f;
 const glm::vec3 kRestartPosition(0.0f);
 
 // Whole seconds played, truncated; times past par all score alike, so they stop there,
@@ -36,15 +36,11 @@ std::string Game::getPoints(bool won) const {
 
 void Game::checkGameState() {
     if (player->goalReached) {
-        std::ostringstream line;
-        line << "GAME WON! " << totalTime << "s | " << getPoints(true);
-        printLine(line.str());
+        printLine("GAME WON! ", totalTime, "s | ", getPoints(true));
         glfwSetWindowShouldClose(window, true);
     }
-    if (player->position.y <= kLossHeight || player->health < 1) {
-        std::ostringstream line;
-        line << "GAME LOST! " << totalTime << "s | " << getPoints(false);
-        printLine(line.str());
+    if (player->position.y <= level::kLossHeight || player->health < 1) {
+        printLine("GAME LOST! ", totalTime, "s | ", getPoints(false));
         printLine("");
         player->health = 1;
         player->slowTimer = -1.0f;  // the next update restores the normal speed

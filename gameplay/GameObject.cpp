@@ -21,16 +21,8 @@ GameObject::GameObject(const GameObject& other)
 void GameObject::computeBounds() {
     bool first = true;
     for (const auto& mesh : meshes) {
-        glm::vec3 low(0.0f), high(0.0f);
-        if (!mesh->vertexArray.empty()) {
-            low = high = mesh->vertexArray.front().position;
-        }
-        for (const Vertex& vertex : mesh->vertexArray) {
-            low = glm::min(low, vertex.position);
-            high = glm::max(high, vertex.position);
-        }
-        boundsMin = first ? low : glm::min(boundsMin, low);
-        boundsMax = first ? high : glm::max(boundsMax, high);
+        boundsMin = first ? mesh->lowCorner : glm::min(boundsMin, mesh->lowCorner);
+        boundsMax = first ? mesh->highCorner : glm::max(boundsMax, mesh->highCorner);
         first = false;
     }
     radius = std::max(boundsMax.x, boundsMax.z);

@@ -25,6 +25,7 @@ inline const glm::vec3 kGoalBaseRotation(-90.0f, 0.0f, 0.0f);  // lies flat, fac
 inline const glm::vec3 kGoalBaseScale(2.5f);
 
 inline const float kPlatformHeight = -0.5f;
+inline const float kLossHeight = -9.0f;  // falling this low loses
 inline const float kPlatformZ[] = {0.0f,   -10.0f, -20.0f, -30.0f, -40.0f,
                                    -50.0f, -60.0f, -75.0f, -95.0f, -110.0f};
 constexpr int kPlatformCount = 10;

@@ -35,6 +35,7 @@ Mesh::Mesh(const Vertex* vertexArray, GLuint nrOfVertices, const GLuint* indexAr
       scale(scale) {
     initVAO();
     updateModelMatrix();
+    findCorners();
 }
 
 Mesh::Mesh(const Primitive& primitive, glm::vec3 position, glm::vec3 pivot, glm::vec3 rotation,
@@ -53,6 +54,18 @@ Mesh::Mesh(const Mesh& other)
       scale(other.scale) {
     initVAO();
     updateModelMatrix();
+    findCorners();
+}
+
+void Mesh::findCorners() {
+    if (vertexArray.empty()) {
+        return;
+    }
+    lowCorner = highCorner = vertexArray.front().position;
+    for (const Vertex& vertex : vertexArray) {
+        lowCorner = glm::min(lowCorner, vertex.position);
+        highCorner = glm::max(highCorner, vertex.position);
+    }
 }
 
 Mesh::~Mesh() {

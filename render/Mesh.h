@@ -46,7 +46,12 @@ public:
     glm::vec3 rotation;  // degrees about x, y and z
     glm::vec3 scale;
     glm::mat4 ModelMatrix{1.0f};
+    // The corners of the box around vertexArray. The vertices never change after the upload,
+    // so they are found once here instead of by every reader on every frame.
+    glm::vec3 lowCorner{0.0f};
+    glm::vec3 highCorner{0.0f};
 
 private:
     void initVAO();
+    void findCorners();
 };

@@ -21,7 +21,7 @@ Texture::Texture(const char* fileName) {
         glTexImage2D(type, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, image);
         glGenerateMipmap(type);
     } else {
-        printLine(std::string("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ") + fileName);
+        printLine("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName);
     }
 
     glActiveTexture(GL_TEXTURE0);

@@ -21,8 +21,9 @@ struct PointLight
 };
 
 const int NR_POINT_LIGHTS = 9;
-const float SHININESS = 32.0;
 const float CEL_BANDS = 4.0;
+// Keeps a pixel that sits exactly on a light, or faces straight away from the camera, finite.
+const float MIN_SQUARED_DISTANCE = 1e-12;
 // A faint fill from the sky above and the void below keeps faces that no lamp reaches readable.
 const vec3 SKY_FILL = vec3(0.30, 0.31, 0.42);
 const vec3 GROUND_FILL = vec3(0.10, 0.09, 0.12);
@@ -51,6 +52,38 @@ float shade(float amount)
     return celShading == 1 ? ceil(amount * CEL_BANDS) / CEL_BANDS : amount;
 }
 
+// Adds one light's diffuse and Blinn-Phong terms. The software rasteriser runs both sides of
+// every branch, so this is written branch-free and with as few divisions and roots as it can:
+// a light that is off sends intensity 0 and adds nothing, and the specular sum is weighed by
+// the toggle once at the end. The caller passes a constant index, because indexing the array
+// with a loop counter costs a gather per pixel.
+void addLight(int i, vec3 normal, vec3 toCamera,
+              inout vec3 diffuseLight, inout vec3 specularLight)
+{
+    vec3 toLight = pointLights[i].position - vs_position;
+    float squared = max(dot(toLight, toLight), MIN_SQUARED_DISTANCE);
+    float distance = sqrt(squared);
+    float falloff = pointLights[i].constant + pointLights[i].linear * distance
+                  + pointLights[i].quadratic * squared;
+    // One division gives both 1 / distance and 1 / falloff.
+    float inverseBoth = 1.0 / (distance * falloff);
+    float attenuation = pointLights[i].intensity * distance * inverseBoth;
+    toLight *= falloff * inverseBoth;
+
+    float diffuse = shade(max(dot(normal, toLight), 0.0));
+    diffuseLight += diffuse * attenuation * pointLights[i].color;
+
+    // (n.h / |h|)^32 as ((n.h)^2 / h.h)^16: no square root, and squarings instead of pow.
+    vec3 halfway = toLight + toCamera;
+    float facing = max(dot(normal, halfway), 0.0);
+    float highlight = facing * facing / max(dot(halfway, halfway), MIN_SQUARED_DISTANCE);
+    highlight *= highlight;
+    highlight *= highlight;
+    highlight *= highlight;
+    highlight *= highlight;
+    specularLight += shade(highlight) * attenuation * pointLights[i].color;
+}
+
 void main()
 {
     vec4 texel = texture(material.diffuseTex, vs_texcoord);
@@ -62,28 +95,16 @@ void main()
     vec3 toCamera = normalize(cameraPos - vs_position);
     vec3 diffuseLight = vec3(0.0);
     vec3 specularLight = vec3(0.0);
-
-    for (int i = 0; i < NR_POINT_LIGHTS; i++)
-    {
-        PointLight light = pointLights[i];
-        if (light.intensity <= 0.0)
-            continue;
-        vec3 toLight = light.position - vs_position;
-        float distance = length(toLight);
-        toLight /= distance;
-        float attenuation = light.intensity /
-            (light.constant + light.linear * distance + light.quadratic * distance * distance);
-
-        float diffuse = shade(max(dot(normal, toLight), 0.0));
-        diffuseLight += diffuse * attenuation * light.color;
-
-        if (specular == 1)
-        {
-            vec3 halfway = normalize(toLight + toCamera);
-            float highlight = shade(pow(max(dot(normal, halfway), 0.0), SHININESS));
-            specularLight += highlight * attenuation * light.color;
-        }
-    }
+    addLight(0, normal, toCamera, diffuseLight, specularLight);
+    addLight(1, normal, toCamera, diffuseLight, specularLight);
+    addLight(2, normal, toCamera, diffuseLight, specularLight);
+    addLight(3, normal, toCamera, diffuseLight, specularLight);
+    addLight(4, normal, toCamera, diffuseLight, specularLight);
+    addLight(5, normal, toCamera, diffuseLight, specularLight);
+    addLight(6, normal, toCamera, diffuseLight, specularLight);
+    addLight(7, normal, toCamera, diffuseLight, specularLight);
+    addLight(8, normal, toCamera, diffuseLight, specularLight);
+    specularLight *= float(specular == 1);
 
     vec3 base = texel.rgb * vs_color;
     vec3 specularMap = texture(material.specularTex, vs_texcoord).rgb;

@@ -20,7 +20,13 @@ void main()
     vs_position = world.xyz;
     vs_color = vertex_color;
     vs_texcoord = vertex_texcoord;
-    // The inverse transpose keeps normals perpendicular under any scale.
-    vs_normal = mat3(transpose(inverse(ModelMatrix))) * vertex_normal;
+    // Normals need the inverse transpose to stay perpendicular under any scale. The cofactor
+    // matrix is that times the determinant: the same directions, which the fragment shader
+    // normalises, for three cross products instead of a matrix inverse at every vertex. The
+    // determinant's sign keeps a mirrored model's normals facing out.
+    mat3 linear = mat3(ModelMatrix);
+    mat3 cofactor = mat3(cross(linear[1], linear[2]), cross(linear[2], linear[0]),
+                         cross(linear[0], linear[1]));
+    vs_normal = cofactor * vertex_normal * sign(dot(linear[0], cofactor[0]));
     gl_Position = ProjectionMatrix * ViewMatrix * world;
 }

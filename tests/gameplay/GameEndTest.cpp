@@ -62,7 +62,7 @@ TEST_F(GameEnd, WalkingOffTheLastPlatformLosesAtMinusNine) {
     input.release(GLFW_KEY_W);
     ASSERT_EQ(console.lines().size(), 2u) << console.text();
     EXPECT_EQ(console.lines()[0].rfind("GAME LOST! ", 0), 0u);
-    EXPECT_GT(lowest, -9.0f) << "the first frame at or below -9 loses";
+    EXPECT_GT(lowest, kLossHeight) << "the first frame at or below the loss height loses";
     EXPECT_EQ(game->player->position, glm::vec3(0.0f));
     EXPECT_EQ(game->player->pivot, glm::vec3(0.0f));
     EXPECT_EQ(game->totalTime, 0.0f);

@@ -102,7 +102,9 @@ TEST_F(Assets, TheItemsHaveTheirSizes) {
     EXPECT_NEAR(glm::length(centre), 0.0f, 1e-4f);
 
     const auto orb = loadObj("orbit");
-    EXPECT_LE(orb.size() / 3, 600u);
+    // Every frame draws 104 orbs, most of them a few pixels wide: a handful of triangles
+    // each keeps them round without flooding the rasteriser with slivers.
+    EXPECT_LE(orb.size() / 3, 128u);
     for (const Vertex& v : orb) {
         ASSERT_NEAR(glm::length(v.position), 3.0f, 1e-4f);
     }

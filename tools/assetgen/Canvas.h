@@ -28,6 +28,7 @@ public:
     void writeJpg(const std::string& path, int quality) const;
 
 private:
+    bool isOpaque() const;
     std::vector<unsigned char> bytes(int channels) const;
 
     int size;

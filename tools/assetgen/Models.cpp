@@ -44,8 +44,8 @@ const float kFacesUp = 0.7f;
 
 // Orb: smooth and light, since the game loads it many times.
 const float kOrbRadius = 3.0f;  // units
-const int kOrbBands = 12;
-const int kOrbSlices = 24;
+const int kOrbBands = 6;
+const int kOrbSlices = 12;
 
 // Tops and slopes see the image from above, once over `span` units; sides show a band of it
 // whose top edge (at y = 0) lies at sideStartV.
