@@ -6,12 +6,6 @@
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 
-namespace {
-
-const glm::vec3 kPlayerLightOffset(0.0f, 2.0f, 0.2f);  // above and just behind the character
-
-}  // namespace
-
 Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, int glMinor,
            bool fullscreen, bool resizable, int refreshRate, int sampleRate)
     : windowWidth(windowWidth),
@@ -164,5 +158,5 @@ void Game::processInput() {
     }
     camera.processKeyboard(window, deltaTime);
     player->processKeyboard(window, deltaTime);
-    lights[level::playerLight]->position = player->position + kPlayerLightOffset;
+    lights[level::playerLight]->position = player->position + level::kPlayerLightOffset;
 }

@@ -10,6 +10,8 @@ namespace level {
 inline const glm::vec3 kPlayerCreatedAt(0.0f, -0.5f, 0.5f);
 inline const glm::vec3 kPlayerStartShift(0.0f, 0.0f, -0.5f);  // to (0, -0.5, 0)
 inline const glm::vec3 kPlayerPivot(0.0f);
+// Light 0 hangs above the character and just behind it.
+inline const glm::vec3 kPlayerLightOffset(0.0f, 2.0f, 0.2f);
 
 inline const glm::vec3 kHealthPosition(0.0f, 0.0f, -40.0f);
 inline const glm::vec3 kOrbPosition(0.0f);

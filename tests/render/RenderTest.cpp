@@ -6,6 +6,7 @@
 
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
+#include "gameplay/LevelLayout.h"
 #include "render/Model.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Pixels.h"
@@ -51,7 +52,14 @@ protected:
         auto& light = *game->lights[0];
         light.off = false;
         light.intensity = 1.0f;
-        game->player->setPosition(kEye - glm::vec3(0.0f, 2.0f, 0.2f));
+        game->player->setPosition(kEye - level::kPlayerLightOffset);
+    }
+
+    // Light 0 stands `distance` in front of the square's centre, on its normal, so that it
+    // strikes the pixel at the centre of the window head on.
+    void lightInFrontAt(float distance) {
+        const glm::vec3 centre = game->models.back()->position;
+        game->player->setPosition(centre + glm::vec3(0.0f, 0.0f, distance) - level::kPlayerLightOffset);
     }
 
     std::unique_ptr<Texture> red;
@@ -80,6 +88,50 @@ TEST_F(Render, TheLightingComesFromTheLight) {
     const auto unlit = pixelAt(320, 180);
     EXPECT_GT(lit[0], unlit[0] + 60) << "the lamp, not the faint fill, lights the square";
     EXPECT_GT(unlit[0], unlit[1]) << "still red in the fill light";
+}
+
+// What a light adds to a pixel scales with 1 / (constant + linear d + quadratic d^2).
+TEST_F(Render, ALightFadesWithDistanceByItsAttenuation) {
+    specular = false;  // the diffuse term alone
+    game->lights[0]->off = true;
+    frame();
+    const int unlit = pixelAt(320, 180)[0];
+
+    auto& light = static_cast<PointLight&>(*game->lights[0]);
+    light.off = false;
+    light.intensity = 0.5f;  // keeps the nearest pixel short of white
+    auto addedAt = [&](float distance) {
+        lightInFrontAt(distance);
+        frame();
+        return pixelAt(320, 180)[0] - unlit;
+    };
+    auto attenuation = [&](float d) {
+        return 1.0f / (light.constant + light.linear * d + light.quadratic * d * d);
+    };
+    const float nearDistance = 0.5f, farDistance = 12.0f;  // units
+    const int nearAdded = addedAt(nearDistance);
+    const int farAdded = addedAt(farDistance);
+    ASSERT_GT(farAdded, 20) << "well above rounding";
+    ASSERT_LT(nearAdded + unlit, 250) << "not saturated";
+    EXPECT_NEAR(static_cast<float>(nearAdded) / static_cast<float>(farAdded),
+                attenuation(nearDistance) / attenuation(farDistance), 0.12f);
+}
+
+TEST_F(Render, TheHighlightShowsOnlyWhileSpecularIsOnAndItsLightIsLit) {
+    game->lights[0]->intensity = 0.3f;  // keeps the highlight short of white
+    lightInFrontAt(1.0f);               // mirrored straight back into the camera behind it
+    frame();
+    const auto shiny = pixelAt(320, 180);
+    specular = false;
+    frame();
+    EXPECT_GT(shiny[0], pixelAt(320, 180)[0] + 40);
+
+    game->lights[0]->off = true;
+    frame();
+    const auto darkMatte = pixelAt(320, 180);
+    specular = true;
+    frame();
+    EXPECT_EQ(pixelAt(320, 180), darkMatte) << "a light that is off adds no highlight either";
 }
 
 }  // namespace
