@@ -59,7 +59,8 @@ protected:
     // strikes the pixel at the centre of the window head on.
     void lightInFrontAt(float distance) {
         const glm::vec3 centre = game->models.back()->position;
-        game->player->setPosition(centre + glm::vec3(0.0f, 0.0f, distance) - level::kPlayerLightOffset);
+        game->player->setPosition(centre + glm::vec3(0.0f, 0.0f, distance) -
+                                  level::kPlayerLightOffset);
     }
 
     std::unique_ptr<Texture> red;
