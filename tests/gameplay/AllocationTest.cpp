@@ -1,44 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <streambuf>
 
 #include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"
-
-// Counts the heap allocations made while `counting` is on, by standing in for the global
-// allocation functions of this test program. AddressSanitizer brings its own, so the count
-// is only taken without it.
-namespace {
-
-std::atomic<bool> counting{false};
-std::atomic<long> allocations{0};
-
-}  // namespace
-
-#if !defined(__SANITIZE_ADDRESS__)
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    if (counting) {
-        ++allocations;
-    }
-    if (void* memory = std::malloc(size ? size : 1)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-#pragma GCC diagnostic pop
-#endif
+#include "tools/alloccount/AllocationCounter.h"
 
 namespace {
 
@@ -53,9 +19,9 @@ protected:
 class Allocations : public GameFixture {
 protected:
     void SetUp() override {
-#if defined(__SANITIZE_ADDRESS__)
-        GTEST_SKIP() << "AddressSanitizer replaces the allocation functions";
-#endif
+        if (!AllocationCount::available()) {
+            GTEST_SKIP() << "AddressSanitizer replaces the allocation functions";
+        }
         startGame();
         frame();
     }
@@ -65,9 +31,11 @@ protected:
         clock += kFrameSeconds;
         glfwSetTime(clock);
         std::streambuf* console = std::cout.rdbuf(&discard);
-        counting = true;
-        game->update();
-        counting = false;
+        {
+            const AllocationCount count;
+            game->update();
+            allocations += count.made();
+        }
         std::cout.rdbuf(console);
         game->render();
     }
@@ -80,10 +48,10 @@ protected:
     }
 
     DiscardingBuffer discard;
+    long allocations = 0;
 };
 
 TEST_F(Allocations, UpdateMakesNoneWhilePlayingThroughEveryEvent) {
-    allocations = 0;
     input.press(GLFW_KEY_W);
     input.press(GLFW_KEY_LEFT_SHIFT);
     input.moveMouse(40, -10);

@@ -6,23 +6,19 @@
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <iterator>
-#include <new>
 
 #include "app/Launch.h"
 #include "render/Primitive.h"
+#include "tools/alloccount/AllocationCounter.h"
 #include "tools/bench/Measure.h"
 #include "tools/bench/Startup.h"
 
 namespace {
-
-std::atomic<long> allocations{0};
-std::atomic<bool> counting{false};
 
 const int kWarmupFrames = 30;
 const int kMeasuredFrames = 300;
@@ -61,13 +57,14 @@ void gameFrames(Game& game, FrameFigures& figures) {
         clock += kStep;
         glfwSetTime(clock);
         const double start = wallMs();
-        const long before = allocations.load();
-        counting = true;
         const double updateStart = threadCpuMs();
-        game.update();
+        long made = 0;
+        {
+            const AllocationCount count;
+            game.update();
+            made = count.made();
+        }
         const double updateEnd = threadCpuMs();
-        counting = false;
-        const long made = allocations.load() - before;
         game.drawScene();
         const double drawEnd = threadCpuMs();
         game.present();
@@ -162,28 +159,6 @@ double peakResidentMb() {
 }
 
 }  // namespace
-
-// Counts the heap allocations made while `counting` is on. GCC cannot tell that these free()
-// calls pair with the malloc() inside the replaced operator new, hence the pragma.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t size) {
-    if (counting) {
-        ++allocations;
-    }
-    if (void* memory = std::malloc(size ? size : 1)) {
-        return memory;
-    }
-    throw std::bad_alloc();
-}
-
-void operator delete(void* memory) noexcept {
-    std::free(memory);
-}
-void operator delete(void* memory, std::size_t) noexcept {
-    std::free(memory);
-}
-#pragma GCC diagnostic pop
 
 int main(int argc, char** argv) {
     const double startMs = wallMs();
