@@ -6,13 +6,16 @@
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <iterator>
+#include <vector>
 
 #include "app/Launch.h"
+#include "gameplay/LevelLayout.h"
 #include "render/Primitive.h"
 #include "tools/alloccount/AllocationCounter.h"
 #include "tools/bench/Measure.h"
@@ -24,7 +27,6 @@ const int kWarmupFrames = 30;
 const int kMeasuredFrames = 300;
 const double kStep = 1.0 / 60.0;  // seconds of game time per frame
 const float kPathEnd = -100.0f;   // the path runs along the level, short of the goal
-const float kStandingHeight = -0.5f;
 
 struct Config {
     const char* name;
@@ -53,7 +55,7 @@ void gameFrames(Game& game, FrameFigures& figures) {
     double clock = glfwGetTime();
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
         const float along = kPathEnd * std::max(i, 0) / kMeasuredFrames;
-        game.player->setPosition(glm::vec3(0.0f, kStandingHeight, along));
+        game.player->setPosition(glm::vec3(0.0f, level::kPlatformHeight, along));
         clock += kStep;
         glfwSetTime(clock);
         const double start = wallMs();
