@@ -2,8 +2,6 @@
 
 #include <SOIL/SOIL.h>
 
-#include <string>
-
 #include "app/Console.h"
 
 Texture::Texture(const char* fileName) {
