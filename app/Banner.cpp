@@ -3,7 +3,7 @@
 #include <iomanip>
 #include <sstream>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 namespace {
 

@@ -3,8 +3,9 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
-#include "app/Console.h"
+#include "app/Game.h"
 #include "app/Toggles.h"
+#include "base/Console.h"
 #include "gameplay/Camera.h"
 
 namespace {
@@ -18,6 +19,9 @@ bool flip(bool& toggle, const char* label) {
 }  // namespace
 
 void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
+    if (auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window))) {
+        game->keyboard.onKey(key, action);
+    }
     if (action != GLFW_RELEASE) {
         return;
     }

@@ -2,7 +2,8 @@
 
 struct GLFWwindow;
 
-// Function keys and the Escape message act on release only; presses and repeats are ignored.
+// Hands every key to the game's keyboard for the frame's input. Function keys and the Escape
+// message act on release only; presses and repeats are ignored.
 void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 
 void scrollCallback(GLFWwindow* window, double xoffset, double yoffset);

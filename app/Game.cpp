@@ -2,19 +2,34 @@
 
 #include "app/Banner.h"
 #include "app/Callbacks.h"
-#include "app/Console.h"
+#include "app/Toggles.h"
+#include "base/Console.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 
-Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, int glMinor,
-           bool fullscreen, bool resizable, int refreshRate, int sampleRate)
-    : windowWidth(windowWidth),
-      windowHeight(windowHeight),
-      framebufferWidth(windowWidth),
-      framebufferHeight(windowHeight),
-      glMajor(glMajor),
-      glMinor(glMinor) {
-    initWindow(title, fullscreen, resizable, refreshRate, sampleRate);
+namespace {
+
+const int kGlMajor = 4;
+const int kGlMinor = 5;
+const glm::vec3 kSkyColor(0.2f, 0.2f, 0.3f);
+
+}  // namespace
+
+Game::Game(const Settings& settings)
+    : windowWidth(settings.width),
+      windowHeight(settings.height),
+      framebufferWidth(settings.width),
+      framebufferHeight(settings.height),
+      glMajor(kGlMajor),
+      glMinor(kGlMinor),
+      keyBindings(settings.keyBindings),
+      keyboard(settings.keyBindings),
+      fov(settings.fov),
+      nearZ(settings.nearZ),
+      farZ(settings.farZ),
+      skyColor(kSkyColor),
+      brightness(settings.brightness) {
+    initWindow(settings);
     initGlew();
     initGlState();
     initInput();
@@ -23,7 +38,8 @@ Game::Game(const char* title, int windowWidth, int windowHeight, int glMajor, in
         initShaders();
         initTextures();
         initMaterials();
-        initPlayer();
+        initPlayer(settings.sensitivity, settings.gravity);
+        initCamera(settings.sensitivity);
         initPickupsAndTraps();
         initCheckpoints(level::kGoalPosition);
         initPlatforms();
@@ -41,26 +57,26 @@ Game::~Game() {
     release();
 }
 
-void Game::initWindow(const char* title, bool fullscreen, bool resizable, int refreshRate,
-                      int sampleRate) {
+void Game::initWindow(const Settings& settings) {
     if (!glfwInit()) {
         failSetup("ERROR::GAME::GLFW_INIT_FAILED");
     }
     glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, glMajor);
     glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, glMinor);
-    glfwWindowHint(GLFW_RESIZABLE, resizable);
-    glfwWindowHint(GLFW_REFRESH_RATE, refreshRate);
-    glfwWindowHint(GLFW_SAMPLES, sampleRate);
+    glfwWindowHint(GLFW_RESIZABLE, settings.resizable);
+    // Given before the window is created, so that the monitor and the framebuffer get them.
+    glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
+    glfwWindowHint(GLFW_SAMPLES, settings.sampleRate);
 
-    GLFWmonitor* monitor = fullscreen ? glfwGetPrimaryMonitor() : nullptr;
-    window = glfwCreateWindow(windowWidth, windowHeight, title, monitor, nullptr);
+    GLFWmonitor* monitor = settings.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    window = glfwCreateWindow(windowWidth, windowHeight, settings.title.c_str(), monitor, nullptr);
     if (!window) {
         failSetup("ERROR::GAME::GLFW_WINDOW_INIT_FAILED");
     }
     glfwMakeContextCurrent(window);
 
-    if (resizable) {
+    if (settings.resizable) {
         glfwSetFramebufferSizeCallback(window, framebufferResizeCallback);
     } else {
         glfwGetFramebufferSize(window, &framebufferWidth, &framebufferHeight);
@@ -83,11 +99,15 @@ void Game::initGlState() {
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_MULTISAMPLE);
 }
 
 void Game::initInput() {
+    resetToggles();
     // The mouse is polled every frame for the camera, so the cursor is captured, not tracked.
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    // The key callback hands the keys to this game's keyboard.
+    glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetScrollCallback(window, scrollCallback);
 }
@@ -118,19 +138,20 @@ void Game::releaseScene() {
     particleSystems.clear();
 }
 
-void Game::setKeyBindings(KeyBindings keyBindings) {
-    camera.keyBindings = keyBindings;
-    player->keyBindings = keyBindings;
-}
-
 void Game::update() {
-    // Variable step: the first frame's step covers everything since GLFW started.
+    // Time: the clock starts with the first frame, so that loading the scene is not play
     currentFrame = static_cast<float>(glfwGetTime());
+    if (firstFrame) {
+        lastFrame = currentFrame;
+        firstFrame = false;
+    }
     deltaTime = currentFrame - lastFrame;
     lastFrame = currentFrame;
     totalTime += deltaTime;
 
+    // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
+    readInput();
     processInput();
     processMouseInput();
 
@@ -149,14 +170,4 @@ void Game::update() {
     }
     orbitOrbs();
     checkGameState();
-}
-
-void Game::processInput() {
-    // A held Escape closes at once; the loop ends before its release is ever delivered.
-    if (glfwGetKey(window, GLFW_KEY_ESCAPE) == GLFW_PRESS) {
-        glfwSetWindowShouldClose(window, true);
-    }
-    camera.processKeyboard(window, deltaTime);
-    player->processKeyboard(window, deltaTime);
-    lights[level::playerLight]->position = player->position + level::kPlayerLightOffset;
 }

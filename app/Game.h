@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Keyboard.h"
 #include "app/Settings.h"
 #include "gameplay/GameObject.h"
+#include "gameplay/InputSnapshot.h"
 #include "gameplay/Player.h"
 #include "render/Light.h"
 #include "render/Material.h"
@@ -34,15 +36,12 @@ public:
 // per-frame operations that main calls in its loop.
 class Game {
 public:
-    // The refresh rate and sample count are given as window hints before the window is
-    // created; the defaults leave GLFW's own.
-    Game(const char* title, int windowWidth, int windowHeight, int glMajor, int glMinor,
-         bool fullscreen, bool resizable, int refreshRate = GLFW_DONT_CARE, int sampleRate = 0);
+    // Opens the window, builds the scene, the camera and the player from the settings, and
+    // prints the controls banner.
+    explicit Game(const Settings& settings);
     virtual ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
-
-    void setKeyBindings(KeyBindings keyBindings);
 
     // Deletes every GL object of the scene while the context is still current; the
     // destructor does this first, before the window goes.
@@ -56,6 +55,7 @@ public:
     void drawScene();
     void present();
 
+    void readInput();
     void processInput();
     void processMouseInput();
     void checkCollisions();
@@ -79,7 +79,8 @@ public:
     float deltaTime = 0.0f;     // seconds
     float currentFrame = 0.0f;  // seconds since GLFW was initialised
     float lastFrame = 0.0f;
-    float totalTime = 0.0f;
+    float totalTime = 0.0f;  // seconds of play, from the start of the first frame
+    bool firstFrame = true;
 
     double lastX = 0.0;
     double lastY = 0.0;
@@ -88,12 +89,15 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
+    KeyBindings keyBindings;
+    Keyboard keyboard;
+    InputSnapshot input;  // this frame's, read right after the events are polled
 
     glm::mat4 ViewMatrix{1.0f};
     glm::mat4 ProjectionMatrix{1.0f};
-    float fov = 45.0f;  // degrees
-    float nearZ = 0.1f;
-    float farZ = 1000.0f;
+    float fov;  // degrees
+    float nearZ;
+    float farZ;
 
     std::vector<std::unique_ptr<Shader>> shaders;
     std::vector<std::unique_ptr<Texture>> textures;
@@ -105,19 +109,19 @@ public:
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
-    glm::vec3 skyColor{0.0f};
-    float brightness = 0.0f;
+    glm::vec3 skyColor;
+    float brightness;
 
 private:
-    void initWindow(const char* title, bool fullscreen, bool resizable, int refreshRate,
-                    int sampleRate);
+    void initWindow(const Settings& settings);
     void initGlew();
     void initGlState();
     void initInput();
     void initShaders();
     void initTextures();
     void initMaterials();
-    void initPlayer();
+    void initPlayer(float turnSpeed, float gravity);
+    void initCamera(float sensitivity);
     void initPickupsAndTraps();
     void initCheckpoints(glm::vec3 goal);
     void initPlatforms();

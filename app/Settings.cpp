@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <limits>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 const char* const kSettingsPath = "assets/settings.ini";
 

@@ -1,13 +1,10 @@
 #pragma once
 
-#include <map>
 #include <string>
 
-class INIReader;
+#include "base/KeyBindings.h"
 
-// Movement action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN") to GLFW key code.
-// The transparent comparator finds an action by its literal name without building a string.
-using KeyBindings = std::map<std::string, int, std::less<>>;
+class INIReader;
 
 extern const char* const kSettingsPath;
 
@@ -29,9 +26,7 @@ struct Settings {
     float farZ = 1000.0f;
     float sensitivity = 5.0f;  // degrees per pixel per second
 
-    KeyBindings keyBindings = {
-        {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65}, {"RIGHT", 68}, {"UP", 82}, {"DOWN", 70},
-    };
+    KeyBindings keyBindings = kDefaultKeyBindings;
 
     float gravity = -9.8f;  // units per second squared, upward positive
 };

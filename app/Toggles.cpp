@@ -1,8 +1,17 @@
 #include "app/Toggles.h"
 
-bool wireframe = false;
-bool culling = true;
-bool debugCamera = false;
-bool celShading = false;
-bool contour = true;
-bool specular = true;
+bool wireframe;
+bool culling;
+bool debugCamera;
+bool celShading;
+bool contour;
+bool specular;
+
+void resetToggles() {
+    wireframe = false;
+    culling = true;
+    debugCamera = false;
+    celShading = false;
+    contour = true;
+    specular = true;
+}

@@ -1,13 +1,13 @@
 #include <iostream>
 
-#include "app/Console.h"
 #include "app/Launch.h"
+#include "base/Console.h"
 
 int main() {
     // Set up
     const Settings settings = loadSettings(kSettingsPath);
     try {
-        std::unique_ptr<Game> game = launchGame(settings);
+        auto game = std::make_unique<Game>(settings);
 
         // Play
         runFrames(*game);

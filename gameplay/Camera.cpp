@@ -1,9 +1,7 @@
 #include "gameplay/Camera.h"
 
-#include "gameplay/Keys.h"
+#include "gameplay/MouseLook.h"
 #include "render/Model.h"
-
-#include <GLFW/glfw3.h>
 
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -19,14 +17,14 @@ void Camera::updateVectors() {
     up = glm::normalize(glm::cross(right, front));
 }
 
-void Camera::processKeyboard(GLFWwindow* window, float deltaTime) {
+void Camera::processKeyboard(const InputSnapshot& input, float deltaTime) {
     const float step = movementSpeed * deltaTime;
-    const std::pair<const char*, glm::vec3> moves[] = {
-        {"FORWARD", front}, {"BACKWARD", -front}, {"LEFT", -right},
-        {"RIGHT", right},   {"UP", up},           {"DOWN", -up},
+    const std::pair<Action, glm::vec3> moves[] = {
+        {Action::Forward, front}, {Action::Backward, -front}, {Action::Left, -right},
+        {Action::Right, right},   {Action::Up, up},           {Action::Down, -up},
     };
     for (const auto& [action, direction] : moves) {
-        if (isActionDown(window, keyBindings, action)) {
+        if (input.held.has(action)) {
             position += direction * step;
         }
     }
@@ -55,10 +53,10 @@ const float kFollowHeight = 1.5f;      // units above the target's origin
 
 }  // namespace
 
-void Camera::look(double xOffset, double yOffset, float deltaTime) {
-    const double sense = debugMode ? 1.0 : -1.0;
-    pitch += yOffset * sensitivity * deltaTime * sense;
-    yaw += xOffset * sensitivity * deltaTime;
+void Camera::look(double xOffset, double yOffset) {
+    const float sense = debugMode ? 1.0f : -1.0f;
+    pitch += mouseTurnDegrees(yOffset, sensitivity) * sense;
+    yaw += mouseTurnDegrees(xOffset, sensitivity);
 
     const float limit = debugMode ? kDebugMaxPitch : maxPitch;
     if (pitch > limit) {

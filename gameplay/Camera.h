@@ -2,10 +2,9 @@
 
 #include <glm/glm.hpp>
 
-#include "app/Settings.h"
-#include "render/Angles.h"
+#include "base/Angles.h"
+#include "gameplay/InputSnapshot.h"
 
-struct GLFWwindow;
 class Model;
 
 // The one camera of the game. In follow mode it circles the player; in debug mode (F3)
@@ -16,16 +15,16 @@ public:
     // vertical sense, so that a positive pitch looks down onto the player from above.
     void updateVectors();
 
-    // Flies the camera with the held movement keys. It runs in both modes; in follow mode
+    // Flies the camera with the held movement actions. It runs in both modes; in follow mode
     // the placement behind the player overwrites the result later in the frame.
-    void processKeyboard(GLFWwindow* window, float deltaTime);
+    void processKeyboard(const InputSnapshot& input, float deltaTime);
 
     // Switching on keeps the follow camera's state; switching off brings it back.
     void switchMode(bool debug);
 
     // Turns by a frame's cursor movement in pixels (y upward positive), within the mode's
     // pitch limits, keeping the yaw within one turn either way.
-    void look(double xOffset, double yOffset, float deltaTime);
+    void look(double xOffset, double yOffset);
 
     // Places the follow camera behind and above its target, turning with the target's facing.
     void follow();
@@ -35,7 +34,7 @@ public:
     bool debugMode = false;
     glm::mat4 view{1.0f};
     float movementSpeed = 3.0f;  // units per second, debug mode only
-    float sensitivity = 5.0f;    // degrees per pixel per second
+    float sensitivity = 0.0f;    // degrees per pixel per second of look time; from the settings
     glm::vec3 worldUp{0.0f, 1.0f, 0.0f};
     glm::vec3 position{0.0f, 2.5f, 2.0f};
     glm::vec3 savedPosition{0.0f};
@@ -52,7 +51,6 @@ public:
     Model* target = nullptr;         // what the follow mode circles
     float distance = 4.0f;           // units from the followed player
     float angleAroundTarget = 0.0f;  // degrees
-    KeyBindings keyBindings;
 };
 
 extern Camera camera;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "gameplay/Collision.h"
+
 GameObject::GameObject(const char* name, glm::vec3 position, Material* material,
                        Texture* diffuseTexture, Texture* specularTexture, const char* objName)
     : Model(position, material, diffuseTexture, specularTexture, objName),
@@ -30,24 +32,15 @@ void GameObject::computeBounds() {
 }
 
 bool touches(const GameObject& player, const GameObject& other) {
-    const glm::vec3& p = player.position;
-    const glm::vec3& o = other.position;
-    const float pr = player.radius;
-    const float r = other.radius;
-    return o.x - r <= p.x + pr && p.x - pr <= o.x + r && o.z - r <= p.z + pr && p.z - pr <= o.z + r;
+    return footprintsTouch(player.position, player.radius, other.position, other.radius);
 }
 
 float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms) {
-    const glm::vec3& p = player.position;
-    const float pr = player.radius;
     for (const GameObject* platform : platforms) {
-        const glm::vec3& q = platform->position;
-        const bool overFootprint =
-            platform->boundsMin.x + q.x <= p.x + pr && p.x - pr <= platform->boundsMax.x + q.x &&
-            platform->boundsMin.z + q.z <= p.z + pr && p.z - pr <= platform->boundsMax.z + q.z;
-        const bool inBand = q.y - platform->halfHeight <= p.y && p.y <= q.y + platform->halfHeight;
-        if (overFootprint && inBand) {
-            return q.y;
+        const PlatformBox box{platform->position, platform->boundsMin, platform->boundsMax,
+                              platform->halfHeight};
+        if (holdsUp(box, player.position, player.radius)) {
+            return platform->position.y;
         }
     }
     return kNoFloor;

@@ -1,47 +1,47 @@
 #include "gameplay/Player.h"
 
-#include <GLFW/glfw3.h>
-
 #include <cmath>
 
-#include "app/Toggles.h"
-#include "gameplay/Keys.h"
-#include "render/Angles.h"
+#include "base/Angles.h"
+#include "gameplay/MouseLook.h"
 
 namespace {
 
 const float kSprintFactor = 2.0f;
 const float kRightAngle = 90.0f;  // degrees
+const glm::vec3 kRestartPosition(0.0f);
+const int kRestartHealth = 1;
 
 }  // namespace
 
-void Player::processKeyboard(GLFWwindow* window, float deltaTime) {
-    if (debugCamera) {
-        return;
-    }
-    const bool sprinting =
-        glfwGetKey(window, GLFW_KEY_LEFT_SHIFT) == GLFW_PRESS && slowTimer == 0.0f;
+void Player::processKeyboard(const InputSnapshot& input, float deltaTime) {
+    const bool sprinting = input.held.has(Action::Sprint) && slowTimer == 0.0f;
     const float step = (sprinting ? kSprintFactor * speed : speed) * deltaTime;
 
     // Directions relative to the facing: at rotation 0 forward is -z and right is +x.
     const float a = rotation.y * kDegreesToRadians;
     const float b = (kRightAngle - rotation.y) * kDegreesToRadians;
-    const std::pair<const char*, glm::vec3> moves[] = {
-        {"FORWARD", glm::vec3(-std::sin(a), 0.0f, -std::cos(a))},
-        {"BACKWARD", glm::vec3(std::sin(a), 0.0f, std::cos(a))},
-        {"LEFT", glm::vec3(-std::sin(b), 0.0f, std::cos(b))},
-        {"RIGHT", glm::vec3(std::sin(b), 0.0f, -std::cos(b))},
+    const std::pair<Action, glm::vec3> moves[] = {
+        {Action::Forward, glm::vec3(-std::sin(a), 0.0f, -std::cos(a))},
+        {Action::Backward, glm::vec3(std::sin(a), 0.0f, std::cos(a))},
+        {Action::Left, glm::vec3(-std::sin(b), 0.0f, std::cos(b))},
+        {Action::Right, glm::vec3(std::sin(b), 0.0f, -std::cos(b))},
     };
     for (const auto& [action, direction] : moves) {
-        if (isActionDown(window, keyBindings, action)) {
+        if (input.held.has(action)) {
             move(direction * step);
         }
     }
 
-    if (glfwGetKey(window, GLFW_KEY_SPACE) == GLFW_PRESS && !isJumping) {
+    // Held, not pressed: holding the jump jumps again on the frame after each landing.
+    if (input.held.has(Action::Jump) && !isJumping) {
         velocity.y = jumpSpeed;
         isJumping = true;
     }
+}
+
+void Player::turn(double xOffset) {
+    rotate(glm::vec3(0.0f, -mouseTurnDegrees(xOffset, turnSpeed), 0.0f));
 }
 
 void Player::applyPhysics(float deltaTime) {
@@ -63,4 +63,11 @@ void Player::updateSlowTimer(float deltaTime) {
         slowTimer = 0.0f;
         speed = kSprintFactor * slowSpeed;
     }
+}
+
+void Player::startOver() {
+    health = kRestartHealth;
+    slowTimer = -1.0f;
+    setPosition(kRestartPosition);
+    setPivot(kRestartPosition);
 }

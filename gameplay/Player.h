@@ -2,18 +2,19 @@
 
 #include <cstdint>
 
-#include "app/Settings.h"
 #include "gameplay/GameObject.h"
-
-struct GLFWwindow;
+#include "gameplay/InputSnapshot.h"
 
 // The character: walks relative to its facing, jumps, falls and lands on platforms.
 class Player : public GameObject {
 public:
     using GameObject::GameObject;
 
-    // Walking, sprint and jump from the held keys; nothing while the debug camera flies.
-    void processKeyboard(GLFWwindow* window, float deltaTime);
+    // Walking, sprint and jump from the held actions.
+    void processKeyboard(const InputSnapshot& input, float deltaTime);
+
+    // Turns the facing by a frame's sideways mouse movement in pixels; right turns right.
+    void turn(double xOffset);
 
     // Gravity, then the landing clamp onto the floor found by the floor test.
     void applyPhysics(float deltaTime);
@@ -21,14 +22,17 @@ public:
     // Counts a slow down; a negative timer asks for the normal speed back.
     void updateSlowTimer(float deltaTime);
 
+    // After a loss: back at the start with one health, the normal speed asked back for the
+    // next update. Velocity, facing and the jump keep their values.
+    void startOver();
+
     int32_t health = 1;
-    float turnSpeed = 5.0f;  // degrees per pixel per second
+    float turnSpeed = 0.0f;  // degrees per pixel per second of look time; from the settings
     float jumpSpeed = 4.0f;  // units per second
     float speed = 5.0f;      // units per second
     float slowSpeed = 2.5f;  // units per second; normal speed is twice this
     glm::vec3 velocity{0.0f};
     bool isJumping = false;
-    KeyBindings keyBindings;
     bool goalReached = false;
     float slowTimer = 0.0f;  // seconds of slow left; below 0 asks for the normal speed back
 };

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "render/Angles.h"
+#include "base/Angles.h"
 
 namespace {
 

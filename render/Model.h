@@ -47,9 +47,11 @@ public:
     Texture* specularTexture;
     std::vector<std::unique_ptr<Mesh>> meshes;
     glm::vec3 position;
-    float swingOrigin = 999.0f;  // 999: not captured yet
-    glm::vec3 rotation{0.0f};    // degrees; y is the model's facing
-    glm::vec3 spin{0.0f};        // degrees
+    // A swinging platform notes the coordinate it swings about on its first frame.
+    static constexpr float kNoSwingOrigin = 999.0f;
+    float swingOrigin = kNoSwingOrigin;
+    glm::vec3 rotation{0.0f};  // degrees; y is the model's facing
+    glm::vec3 spin{0.0f};      // degrees
     glm::vec3 scale{1.0f};
     glm::vec3 pivot;
     bool hidden = false;

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "render/Angles.h"
+#include "base/Angles.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "render/Angles.h"
+#include "base/Angles.h"
 
 glm::mat4 projectionFor(float fov, int width, int height, float nearZ, float farZ,
                         const glm::mat4& last) {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <glm/gtc/type_ptr.hpp>
 
-#include "app/Console.h"
+#include "base/Console.h"
 #include "render/ShaderSource.h"
 
 namespace {

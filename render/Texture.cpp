@@ -2,7 +2,7 @@
 
 #include <SOIL/SOIL.h>
 
-#include "app/Console.h"
+#include "base/Console.h"
 
 Texture::Texture(const char* fileName) {
     type = GL_TEXTURE_2D;

@@ -25,14 +25,22 @@ std::string state(bool on) {
 
 using Toggles = GameFixture;
 
-TEST_F(Toggles, StartWithTheirValues) {
-    startGame();
-    EXPECT_FALSE(wireframe);
-    EXPECT_TRUE(culling);
-    EXPECT_FALSE(debugCamera);
-    EXPECT_FALSE(celShading);
-    EXPECT_TRUE(contour);
-    EXPECT_TRUE(specular);
+// Each game starts with the same toggles, whatever the last one left: the first tap of each
+// function key tells its start value by the state it switches to.
+TEST_F(Toggles, EveryGameStartsWithTheSameValues) {
+    const std::vector<std::string> firstTaps = {"WIREFRAME: ON",    "CULLING: OFF",
+                                                "DEBUG CAMERA: ON", "CELSHADING: ON",
+                                                "CONTOUR: OFF",     "SPECULAR: OFF"};
+    for (int game = 0; game < 2; ++game) {
+        startGame();
+        frame();
+        console.clear();
+        for (const ToggleKey& t : kToggles) {
+            input.tap(t.key);
+            frame();
+        }
+        EXPECT_EQ(console.lines(), firstTaps) << "game " << game;
+    }
 }
 
 TEST_F(Toggles, EachFunctionKeyFlipsOnReleaseOnlyAndPrintsItsLine) {

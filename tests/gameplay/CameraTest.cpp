@@ -28,9 +28,19 @@ protected:
     void SetUp() override { startGame(); }
 
     // Moves the mouse by the given pixels and lets one frame of the given length see it.
-    void moveMouse(int dx, int dy, double seconds) {
+    void moveMouse(int dx, int dy, double seconds = kFrameSeconds) {
         input.moveMouse(dx, dy);
         frame(seconds);
+    }
+
+    // Moves the mouse vertically a hundred pixels a frame (so that the pointer stays inside
+    // the screen) until the pitch reaches the limit, which steps of 8.33 degrees from 0 meet
+    // only when it holds them there; then once more.
+    void pitchTowards(int direction, float limit) {
+        for (int i = 0; i < 40 && camera.pitch != limit; ++i) {
+            moveMouse(0, 100 * direction);
+        }
+        moveMouse(0, 100 * direction);
     }
 };
 
@@ -51,57 +61,36 @@ TEST_F(Cameras, TheFirstMouseFrameDoesNotJump) {
     EXPECT_EQ(game->player->rotation.y, 0.0f);
 }
 
-TEST_F(Cameras, TheMouseTurnsThePlayerAndTheCameraAlike) {
-    frame();
-    moveMouse(30, 0, 0.1);
-    EXPECT_EQ(game->xOffset, 30.0);
-    const float turn = 30.0f * 5.0f * game->deltaTime;
-    EXPECT_NEAR(game->player->rotation.y, -turn, 1e-4f);
-    EXPECT_EQ(game->player->meshes[0]->rotation, game->player->rotation);
-    EXPECT_NEAR(camera.yaw, -90.0f + turn, 1e-4f);
-    // The follow camera swings round behind the turned player.
-    const float around = game->player->rotation.y * kDegreesToRadians;
-    expectNear(
-        camera.position,
-        game->player->position + glm::vec3(4.0f * std::sin(around), 1.5f, 4.0f * std::cos(around)),
-        1e-4f);
+// 30 pixels at 5 degrees per pixel per second turn by 2.5 degrees, as one frame at 60 frames
+// per second does, whatever the frame rate.
+TEST_F(Cameras, TheMouseTurnsThePlayerAndTheCameraAlikeAtEveryFrameRate) {
+    for (const double framesPerSecond : {20.0, 60.0, 144.0}) {
+        SCOPED_TRACE(framesPerSecond);
+        startGame();
+        frame(1.0 / framesPerSecond);
+        moveMouse(30, 0, 1.0 / framesPerSecond);
+        EXPECT_EQ(game->xOffset, 30.0);
+        EXPECT_NEAR(game->player->rotation.y, -2.5f, 1e-5f);
+        EXPECT_EQ(game->player->meshes[0]->rotation, game->player->rotation);
+        EXPECT_NEAR(camera.yaw, -87.5f, 1e-5f);
+        // The follow camera swings round behind the turned player.
+        const float around = -2.5f * kDegreesToRadians;
+        expectNear(camera.position,
+                   game->player->position +
+                       glm::vec3(4.0f * std::sin(around), 1.5f, 4.0f * std::cos(around)),
+                   1e-4f);
+    }
 }
 
 TEST_F(Cameras, PitchStaysBetweenMinus40And80WhileFollowing) {
     frame();
-    moveMouse(0, -100, 1.0);  // mouse up: the camera sinks and looks up
+    pitchTowards(-1, -40.0f);  // mouse up: the camera sinks and looks up
     EXPECT_EQ(camera.pitch, -40.0f);
-    moveMouse(0, 100, 1.0);
-    moveMouse(0, 100, 1.0);
+    pitchTowards(1, 80.0f);
     EXPECT_EQ(camera.pitch, 80.0f);
     EXPECT_NEAR(camera.position.y,
                 game->player->position.y + 1.5f + 4.0f * std::sin(80.0f * kDegreesToRadians),
                 1e-4f);
-}
-
-TEST_F(Cameras, PitchStaysBetweenMinus44Point5And89InDebugMode) {
-    frame();
-    input.tap(GLFW_KEY_F3);
-    frame();
-    ASSERT_TRUE(camera.debugMode);
-    moveMouse(0, -100, 1.0);  // mouse up: the debug camera looks up
-    EXPECT_EQ(camera.pitch, 89.0f);
-    moveMouse(0, 100, 1.0);
-    moveMouse(0, 100, 1.0);
-    EXPECT_EQ(camera.pitch, -44.5f);
-    EXPECT_EQ(game->player->rotation.y, 0.0f) << "the debug camera leaves the player alone";
-}
-
-TEST_F(Cameras, YawWrapsOnceAroundAFullTurn) {
-    camera.yaw = 355.0f;
-    camera.look(12.0, 0.0, 0.1f);  // +6 degrees
-    EXPECT_NEAR(camera.yaw, 1.0f, 1e-4f);
-    camera.yaw = -355.0f;
-    camera.look(-12.0, 0.0, 0.1f);
-    EXPECT_NEAR(camera.yaw, -1.0f, 1e-4f);
-    camera.yaw = 300.0f;
-    camera.look(12.0, 0.0, 0.1f);
-    EXPECT_NEAR(camera.yaw, 306.0f, 1e-4f);
 }
 
 TEST_F(Cameras, MovementKeysDoNotMoveTheFollowCamera) {
@@ -127,6 +116,31 @@ TEST_F(Cameras, ViewAndProjectionAreThoseOfLookAtAndPerspective) {
     const glm::mat4 projection =
         glm::perspective(glm::radians(45.0f), 640.0f / 360.0f, 0.1f, 1000.0f);
     expectNear(game->ProjectionMatrix, projection, 1e-6f);
+}
+
+// A mouse movement turns by sensitivity x pixels / 60 degrees, whatever the frame's length.
+TEST(CameraLook, YawWrapsOnceAroundAFullTurn) {
+    Camera look;
+    look.sensitivity = 5.0f;
+    look.yaw = 355.0f;
+    look.look(72.0, 0.0);  // +6 degrees
+    EXPECT_NEAR(look.yaw, 1.0f, 1e-4f);
+    look.yaw = -355.0f;
+    look.look(-72.0, 0.0);
+    EXPECT_NEAR(look.yaw, -1.0f, 1e-4f);
+    look.yaw = 300.0f;
+    look.look(72.0, 0.0);
+    EXPECT_NEAR(look.yaw, 306.0f, 1e-4f);
+}
+
+TEST(CameraLook, PitchStaysBetweenMinus44Point5And89InDebugMode) {
+    Camera look;
+    look.sensitivity = 5.0f;
+    look.debugMode = true;
+    look.look(0.0, 1200.0);  // mouse up: the debug camera looks up
+    EXPECT_EQ(look.pitch, 89.0f);
+    look.look(0.0, -3000.0);
+    EXPECT_EQ(look.pitch, -44.5f);
 }
 
 }  // namespace

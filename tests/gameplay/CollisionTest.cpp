@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "gameplay/Collision.h"
 #include "gameplay/GameObject.h"
 #include "tests/support/BoxModel.h"
 #include "tests/support/GameFixture.h"
@@ -62,46 +63,35 @@ TEST_F(Collisions, ACopyHasNoNameAndItsOwnModel) {
     EXPECT_FLOAT_EQ(copy.radius, kItemHalfWidth);
 }
 
-TEST_F(Collisions, FootprintsTouchEdgeToEdgeWhateverTheHeight) {
-    auto player = make("testPlayer", glm::vec3(0.0f));
-    auto item = make("testItem", glm::vec3(kPlayerHalfWidth + kItemHalfWidth, 0.0f, 0.0f));
-    EXPECT_TRUE(touches(*player, *item)) << "edge to edge";
-    item->setPosition(glm::vec3(0.9001f, 0.0f, 0.0f));
-    EXPECT_FALSE(touches(*player, *item));
-    item->setPosition(glm::vec3(0.0f, 0.0f, -0.9f));
-    EXPECT_TRUE(touches(*player, *item));
-    item->setPosition(glm::vec3(0.5f, 25.0f, 0.5f));
-    EXPECT_TRUE(touches(*player, *item)) << "far above, still touched";
-    item->setPosition(glm::vec3(0.5f, -25.0f, -0.5f));
-    EXPECT_TRUE(touches(*player, *item)) << "far below, still touched";
+// The player's footprint is 0.4 either side of its origin, an item's 0.5, a platform's 3;
+// a platform's slab is 2 thick with its top at its origin.
+TEST(Collision, FootprintsTouchEdgeToEdgeWhateverTheHeight) {
+    const glm::vec3 player(0.0f);
+    auto touchesItemAt = [&](glm::vec3 item) {
+        return footprintsTouch(player, kPlayerHalfWidth, item, kItemHalfWidth);
+    };
+    EXPECT_TRUE(touchesItemAt(glm::vec3(0.9f, 0.0f, 0.0f))) << "edge to edge";
+    EXPECT_FALSE(touchesItemAt(glm::vec3(0.9001f, 0.0f, 0.0f)));
+    EXPECT_TRUE(touchesItemAt(glm::vec3(0.0f, 0.0f, -0.9f)));
+    EXPECT_FALSE(touchesItemAt(glm::vec3(0.5f, 0.0f, -0.9001f)));
+    EXPECT_TRUE(touchesItemAt(glm::vec3(0.5f, 25.0f, 0.5f))) << "far above, still touched";
+    EXPECT_TRUE(touchesItemAt(glm::vec3(0.5f, -25.0f, -0.5f))) << "far below, still touched";
 }
 
-TEST_F(Collisions, TheFloorIsThePlatformsMiddleWithinItsBand) {
-    auto player = make("testPlayer", glm::vec3(0.0f));
-    auto platform = make("testPlatform", glm::vec3(0.0f, -0.5f, 0.0f));
-    const std::vector<GameObject*> platforms = {platform.get()};
-    ASSERT_FLOAT_EQ(platform->halfHeight, 1.0f);
-
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), -0.5f);
-    player->setPosition(glm::vec3(0.0f, 0.5f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), -0.5f) << "top of the band";
-    player->setPosition(glm::vec3(0.0f, 0.5001f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), kNoFloor) << "above the band";
-    player->setPosition(glm::vec3(0.0f, -1.4f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), -0.5f) << "lower half lifts";
-    player->setPosition(glm::vec3(0.0f, -1.6f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), kNoFloor) << "below the band";
-}
-
-TEST_F(Collisions, APlayerPastTheEdgeByLessThanItsHalfWidthStillStands) {
-    auto player = make("testPlayer", glm::vec3(kPlatformHalfWidth + 0.39f, 0.0f, 0.0f));
-    auto platform = make("testPlatform", glm::vec3(0.0f, -0.5f, 0.0f));
-    const std::vector<GameObject*> platforms = {platform.get()};
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), -0.5f);
-    player->setPosition(glm::vec3(0.0f, 0.0f, -kPlatformHalfWidth - 0.4f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), -0.5f) << "edge to edge";
-    player->setPosition(glm::vec3(kPlatformHalfWidth + 0.41f, 0.0f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, platforms), kNoFloor);
+TEST(Collision, APlatformHoldsThePlayerUpWithinItsBandAndFootprint) {
+    const PlatformBox platform{glm::vec3(0.0f, -0.5f, 0.0f),
+                               glm::vec3(-kPlatformHalfWidth, -2.0f, -kPlatformHalfWidth),
+                               glm::vec3(kPlatformHalfWidth, 0.0f, kPlatformHalfWidth), 1.0f};
+    auto holds = [&](glm::vec3 player) { return holdsUp(platform, player, kPlayerHalfWidth); };
+    EXPECT_TRUE(holds(glm::vec3(0.0f)));
+    EXPECT_TRUE(holds(glm::vec3(0.0f, 0.5f, 0.0f))) << "top of the band";
+    EXPECT_FALSE(holds(glm::vec3(0.0f, 0.5001f, 0.0f))) << "above the band";
+    EXPECT_TRUE(holds(glm::vec3(0.0f, -1.4f, 0.0f))) << "lower half lifts";
+    EXPECT_FALSE(holds(glm::vec3(0.0f, -1.6f, 0.0f))) << "below the band";
+    EXPECT_TRUE(holds(glm::vec3(3.39f, 0.0f, 0.0f))) << "past the edge by less than 0.4";
+    EXPECT_TRUE(holds(glm::vec3(0.0f, 0.0f, -3.4f))) << "edge to edge";
+    EXPECT_FALSE(holds(glm::vec3(3.41f, 0.0f, 0.0f)));
+    EXPECT_FALSE(holds(glm::vec3(0.0f, 0.0f, 3.41f)));
 }
 
 TEST_F(Collisions, TheFirstMatchingPlatformWins) {

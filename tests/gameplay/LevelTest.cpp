@@ -2,12 +2,9 @@
 
 #include <string>
 
-#include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"
 
 namespace {
-
-using namespace level;
 
 struct Expected {
     const char* name;  // "" for the unnamed orb copies
@@ -18,23 +15,30 @@ struct Expected {
     bool hidden;
 };
 
+// The level's numbers, written out here rather than read from the layout's own table, so that
+// a wrong number there fails.
+const glm::vec3 kGoal(0.0f, -0.45f, -110.0f);
+const glm::vec3 kOrbScale(0.05f);
+const float kPlatformZs[] = {0.0f,   -10.0f, -20.0f, -30.0f, -40.0f,
+                             -50.0f, -60.0f, -75.0f, -95.0f, -110.0f};
+
 std::vector<Expected> expectedObjects() {
     const glm::vec3 one(1.0f);
-    const glm::vec3 start = kPlayerCreatedAt + kPlayerStartShift;
+    const glm::vec3 origin(0.0f);
     return {
-        {"player", start, apheliosDiffuse, apheliosSpecular, one, false},
-        {"health", kHealthPosition, healthDiffuse, healthSpecular, one, false},
-        {"healthorbit", kOrbPosition, healthDiffuse, healthSpecular, kOrbScale, false},
-        {"", kOrbPosition, healthDiffuse, healthSpecular, kOrbScale, false},
-        {"", kOrbPosition, healthDiffuse, healthSpecular, kOrbScale, true},
-        {"", kOrbPosition, healthDiffuse, healthSpecular, kOrbScale, true},
-        {"trap11", kTrap11Position, trapDiffuse, trapSpecular, one, false},
-        {"trap21", kTrap21Position, trapDiffuse, trapSpecular, one, false},
-        {"trap22", kTrap22Position, trapDiffuse, trapSpecular, one, false},
-        {"trap23", kTrap23Position, trapDiffuse, trapSpecular, one, false},
-        {"checkpoint1", kGoalPosition, flareGreenDiffuse, flareGreenSpecular, one, false},
-        {"checkpoint2", kGoalPosition, flareGreenDiffuse, flareGreenSpecular, one, false},
-        {"checkpoint3", kGoalPosition, flareGreenDiffuse, flareGreenSpecular, one, false},
+        {"player", glm::vec3(0.0f, -0.5f, 0.0f), apheliosDiffuse, apheliosSpecular, one, false},
+        {"health", glm::vec3(0.0f, 0.0f, -40.0f), healthDiffuse, healthSpecular, one, false},
+        {"healthorbit", origin, healthDiffuse, healthSpecular, kOrbScale, false},
+        {"", origin, healthDiffuse, healthSpecular, kOrbScale, false},
+        {"", origin, healthDiffuse, healthSpecular, kOrbScale, true},
+        {"", origin, healthDiffuse, healthSpecular, kOrbScale, true},
+        {"trap11", glm::vec3(0.0f, -0.5f, -20.0f), trapDiffuse, trapSpecular, one, false},
+        {"trap21", glm::vec3(0.0f, -0.5f, -60.0f), trapDiffuse, trapSpecular, one, false},
+        {"trap22", glm::vec3(-3.0f, -0.5f, -60.0f), trapDiffuse, trapSpecular, one, false},
+        {"trap23", glm::vec3(3.0f, -0.5f, -60.0f), trapDiffuse, trapSpecular, one, false},
+        {"checkpoint1", kGoal, flareGreenDiffuse, flareGreenSpecular, one, false},
+        {"checkpoint2", kGoal, flareGreenDiffuse, flareGreenSpecular, one, false},
+        {"checkpoint3", kGoal, flareGreenDiffuse, flareGreenSpecular, one, false},
     };
 }
 
@@ -58,13 +62,13 @@ protected:
 };
 
 TEST_F(Level, HoldsItsModelsObjectsAndPlatforms) {
-    EXPECT_EQ(game->models.size(), static_cast<size_t>(modelCount));
-    EXPECT_EQ(game->objects.size(), static_cast<size_t>(kObjectCount));
-    EXPECT_EQ(game->platforms.size(), static_cast<size_t>(kPlatformCount));
-    for (int i = 0; i < kObjectCount; ++i) {
+    EXPECT_EQ(game->models.size(), 24u);
+    EXPECT_EQ(game->objects.size(), 13u);
+    EXPECT_EQ(game->platforms.size(), 10u);
+    for (int i = 0; i < 13; ++i) {
         EXPECT_EQ(game->objects[i], game->models[i].get()) << i;
     }
-    EXPECT_EQ(game->player, game->models[playerModel].get());
+    EXPECT_EQ(game->player, game->models[0].get());
 }
 
 TEST_F(Level, PlacesEveryObjectAsLaidOut) {
@@ -88,25 +92,25 @@ TEST_F(Level, ThePlayerStartsOnTheFirstPlatformWithItsPivotAtTheOrigin) {
 }
 
 TEST_F(Level, TheGoalBaseIsAFlatSquareUnderTheGoal) {
-    const Model& base = *game->models[goalBaseModel];
-    expectModel(base, kGoalPosition, flareBaseDiffuse, flareBaseSpecular, kGoalBaseScale, false);
+    const Model& base = *game->models[13];
+    expectModel(base, kGoal, flareBaseDiffuse, flareBaseSpecular, glm::vec3(2.5f), false);
     ASSERT_EQ(base.meshes.size(), 1u);
     const Mesh& mesh = *base.meshes[0];
     EXPECT_EQ(mesh.nrOfVertices, 4u);
     EXPECT_EQ(mesh.nrOfIndices, 6u);
-    EXPECT_EQ(mesh.rotation, kGoalBaseRotation);
-    EXPECT_EQ(mesh.pivot, kGoalPosition);
+    EXPECT_EQ(mesh.rotation, glm::vec3(-90.0f, 0.0f, 0.0f)) << "lies flat, facing up";
+    EXPECT_EQ(mesh.pivot, kGoal);
     EXPECT_EQ(dynamic_cast<const GameObject*>(&base), nullptr) << "not touchable";
 }
 
 TEST_F(Level, LaysTheTenPlatformsAlongTheCourse) {
-    for (int i = 0; i < kPlatformCount; ++i) {
+    for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE("platform " + std::to_string(i));
         const GameObject& platform = *game->platforms[i];
-        EXPECT_EQ(&platform, game->models[firstPlatformModel + i].get());
+        EXPECT_EQ(&platform, game->models[14 + i].get());
         EXPECT_STREQ(platform.name, "platform");
         EXPECT_STREQ(platform.objName, "platform");
-        expectModel(platform, glm::vec3(0.0f, kPlatformHeight, kPlatformZ[i]), platformDiffuse,
+        expectModel(platform, glm::vec3(0.0f, -0.5f, kPlatformZs[i]), platformDiffuse,
                     platformSpecular, glm::vec3(1.0f), false);
     }
 }

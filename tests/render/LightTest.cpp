@@ -36,25 +36,25 @@ protected:
 };
 
 TEST_F(Lights, NineStandAtTheirMarks) {
-    ASSERT_EQ(game->lights.size(), static_cast<size_t>(lightCount));
+    ASSERT_EQ(game->lights.size(), 9u);
     const glm::vec3 purple(184 / 255.0f, 49 / 255.0f, 218 / 255.0f);
-    const glm::vec3 goal = game->models[firstCheckpointModel]->position;
+    const glm::vec3 goal(0.0f, -0.45f, -110.0f);
     const struct {
         glm::vec3 position;
         glm::vec3 color;
         float intensity;
     } expected[] = {
         {glm::vec3(0, 0, 1), glm::vec3(1), 0.75f},
-        {kHealthPosition, glm::vec3(96 / 255.0f, 211 / 255.0f, 62 / 255.0f), 0.5f},
-        {kTrap11Position, purple, 1.0f},
-        {kTrap21Position, purple, 1.0f},
-        {kTrap22Position, purple, 1.0f},
-        {kTrap23Position, purple, 1.0f},
+        {glm::vec3(0, 0, -40), glm::vec3(96 / 255.0f, 211 / 255.0f, 62 / 255.0f), 0.5f},
+        {glm::vec3(0, -0.5f, -20), purple, 1.0f},
+        {glm::vec3(0, -0.5f, -60), purple, 1.0f},
+        {glm::vec3(-3, -0.5f, -60), purple, 1.0f},
+        {glm::vec3(3, -0.5f, -60), purple, 1.0f},
         {goal + glm::vec3(0, 0, -0.5f), glm::vec3(1, 0, 0), 1.0f},
         {goal + glm::vec3(-0.25f, 0, 0.25f), glm::vec3(0, 1, 0), 1.0f},
         {goal + glm::vec3(0.25f, 0, 0.25f), glm::vec3(0, 0, 1), 1.0f},
     };
-    for (int i = 0; i < lightCount; ++i) {
+    for (int i = 0; i < 9; ++i) {
         SCOPED_TRACE("light " + std::to_string(i));
         const PointLight& light = *game->lights[i];
         EXPECT_EQ(light.index, i);
@@ -102,7 +102,7 @@ TEST_F(Lights, AnOffLightIsSentDarkAndKeepsItsIntensity) {
     trapLight.off = true;
     frame();
     EXPECT_EQ(uploadedFloat(firstTrapLight + 1, "intensity"), 0.0f);
-    EXPECT_EQ(uploadedVec3(firstTrapLight + 1, "position"), kTrap21Position);
+    EXPECT_EQ(uploadedVec3(firstTrapLight + 1, "position"), glm::vec3(0.0f, -0.5f, -60.0f));
     EXPECT_EQ(trapLight.intensity, 1.0f);
     trapLight.off = false;
     frame();

@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
+#include "base/Angles.h"
 #include "gameplay/LevelLayout.h"
-#include "render/Angles.h"
 #include "render/Primitive.h"
 #include "tests/support/GameFixture.h"
 

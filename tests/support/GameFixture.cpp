@@ -1,8 +1,6 @@
 #include "tests/support/GameFixture.h"
 
-#include "app/Launch.h"
-#include "app/Toggles.h"
-#include "gameplay/Camera.h"
+#include "app/Game.h"
 
 const char* const kWindowedSettings =
     "[window]\n"
@@ -10,29 +8,18 @@ const char* const kWindowedSettings =
     "height = 360\n"
     "fullscreen = false\n";
 
-void resetGlobalState() {
-    wireframe = false;
-    culling = true;
-    debugCamera = false;
-    celShading = false;
-    contour = true;
-    specular = true;
-    camera = Camera();
-}
-
 void GameFixture::TearDown() {
     stopGame();
 }
 
 void GameFixture::startGame(const std::string& settingsIni, const Preparation& prepare) {
     stopGame();
-    resetGlobalState();
     directory = std::make_unique<GameDirectory>(settingsIni);
     if (prepare) {
         prepare(directory->path());
     }
     workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
-    game = launchGame(loadSettings(kSettingsPath));
+    game = std::make_unique<Game>(loadSettings(kSettingsPath));
     clock = 0.0;
 }
 

@@ -42,6 +42,3 @@ private:
     std::unique_ptr<GameDirectory> directory;
     std::unique_ptr<WorkingDirectory> workingDirectory;
 };
-
-// Puts the toggles and the camera back to their start values; each test starts a fresh game.
-void resetGlobalState();

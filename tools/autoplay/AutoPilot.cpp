@@ -122,7 +122,7 @@ void AutoPilot::steerTowards(glm::vec2 target, bool sprint) {
 }
 
 int AutoPilot::keyFor(const char* action) const {
-    return game.player->keyBindings.at(action);
+    return game.keyBindings.at(action);
 }
 
 void AutoPilot::hold(int key, bool down) {

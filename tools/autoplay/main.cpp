@@ -7,7 +7,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/Launch.h"
+#include "app/Game.h"
 #include "gameplay/LevelLayout.h"
 #include "render/FrameCapture.h"
 #include "tools/autoplay/Playthrough.h"
@@ -62,7 +62,7 @@ int main(int argc, char** argv) {
     settings.width = kWidth;
     settings.height = kHeight;
     try {
-        std::unique_ptr<Game> game = launchGame(settings);
+        std::unique_ptr<Game> game = std::make_unique<Game>(settings);
         XInput input;
         bool healthShot = false;
         glfwSetTime(0.0);

@@ -14,7 +14,7 @@
 #include <iterator>
 #include <vector>
 
-#include "app/Launch.h"
+#include "app/Game.h"
 #include "gameplay/LevelLayout.h"
 #include "render/Primitive.h"
 #include "tools/alloccount/AllocationCounter.h"
@@ -46,7 +46,7 @@ std::unique_ptr<Game> startWindowed(const Config& config) {
     settings.width = config.width;
     settings.height = config.height;
     settings.sampleRate = config.samples;
-    return launchGame(settings);
+    return std::make_unique<Game>(settings);
 }
 
 void gameFrames(Game& game, FrameFigures& figures) {

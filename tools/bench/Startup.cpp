@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Launch.h"
+#include "app/Game.h"
 #include "tools/bench/Measure.h"
 
 extern char** environ;
@@ -50,7 +50,7 @@ double minimalStartup(const Settings& settings, double startMs) {
 }
 
 double gameStartup(const Settings& settings, double startMs) {
-    std::unique_ptr<Game> game = launchGame(settings);
+    std::unique_ptr<Game> game = std::make_unique<Game>(settings);
     game->update();
     game->render();
     glFinish();

@@ -5,7 +5,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/Launch.h"
+#include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
@@ -29,7 +29,7 @@ void play(Game& game, int frames, double& clock) {
 }
 
 // Points the debug camera from `eye` at `target`.
-void lookAt(const glm::vec3& eye, const glm::vec3& target) {
+void aimAt(const glm::vec3& eye, const glm::vec3& target) {
     const glm::vec3 to = glm::normalize(target - eye);
     camera.position = eye;
     camera.yaw = std::atan2(to.z, to.x) / kDegreesToRadians;
@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
     settings.fullscreen = false;
     settings.width = kWidth;
     settings.height = kHeight;
-    std::unique_ptr<Game> game = launchGame(settings);
+    std::unique_ptr<Game> game = std::make_unique<Game>(settings);
     double clock = 0.0;
 
     play(*game, kSettleFrames, clock);
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
     debugCamera = true;
     camera.switchMode(true);
-    lookAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);
+    aimAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);
     play(*game, 1, clock);
     return save(*game, folder + "/goal.png") ? 0 : 1;
 }

@@ -1,4 +1,5 @@
 #include "app/Game.h"
+#include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "render/Primitive.h"
 #include "render/TextureSet.h"
@@ -19,14 +20,23 @@ std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 positio
                                         textures[specular].get(), objName);
 }
 
-void Game::initPlayer() {
+void Game::initPlayer(float turnSpeed, float gravity) {
     auto created = std::make_unique<Player>("player", kPlayerCreatedAt, materials[0].get(),
                                             textures[apheliosDiffuse].get(),
                                             textures[apheliosSpecular].get(), "aphelios");
     created->move(kPlayerStartShift);
     created->setPivot(kPlayerPivot);
+    created->turnSpeed = turnSpeed;
+    created->acceleration = glm::vec3(0.0f, gravity, 0.0f);
     player = created.get();
     addObject(std::move(created));
+}
+
+void Game::initCamera(float sensitivity) {
+    // A new game's camera starts afresh, following the player.
+    camera = Camera();
+    camera.sensitivity = sensitivity;
+    camera.target = player;
 }
 
 void Game::initPickupsAndTraps() {

@@ -1,15 +1,12 @@
-#include <cmath>
 #include <cstring>
 
 #include "app/Game.h"
 #include "gameplay/LevelLayout.h"
+#include "gameplay/Swing.h"
 
 using namespace level;
 
 namespace {
-
-const float kNotCaptured = 999.0f;   // a model's swing origin before its first swing frame
-const float kSwingAmplitude = 5.0f;  // units
 
 const int kHealthToShowOrbs = 2;
 
@@ -35,34 +32,23 @@ const Orbit kHealthOrbits[] = {{firstHealthOrbModel, 0.35f, 4, 0.5f},
 const Orbit kPlayerOrbits[] = {{firstPlayerOrbModel, 1.0f, 8, 0.5f},
                                {firstPlayerOrbModel + 1, 1.0f, 8, -0.5f}};
 
-// Platforms 1, 3, 5, 7 and 8 swing: 7 and 8 along z, the others along x, with the sense
-// alternating so that neighbours move against each other.
-bool swings(int i) {
-    return ((i + 1) % 2 == 0 && i != kPlatformCount - 1) || i == 8;
-}
-int swingAxis(int i) {
-    return i == 7 || i == 8 ? 2 : 0;
-}
-float swingAmplitude(int i) {
-    return (i + 1) % 4 == 0 ? kSwingAmplitude : -kSwingAmplitude;
-}
-
 }  // namespace
 
 void Game::swingPlatforms() {
     for (int i = 0; i < static_cast<int>(platforms.size()); ++i) {
-        if (!swings(i)) {
+        const std::optional<Swing> swing = swingOf(i);
+        if (!swing) {
             continue;
         }
         GameObject& platform = *platforms[i];
         glm::vec3 position = platform.position;
-        float& coordinate = position[swingAxis(i)];
+        float& coordinate = position[swing->axis];
         // The first frame only notes where the platform swings about.
-        if (platform.swingOrigin == kNotCaptured) {
+        if (platform.swingOrigin == Model::kNoSwingOrigin) {
             platform.swingOrigin = coordinate;
             continue;
         }
-        coordinate = platform.swingOrigin + std::sin(totalTime) * swingAmplitude(i);
+        coordinate = swungCoordinate(*swing, platform.swingOrigin, totalTime);
         platform.setPosition(position);
     }
 }

@@ -1,8 +1,10 @@
-#include "app/Console.h"
-#include "app/Game.h"
-#include "gameplay/LevelLayout.h"
-
 #include <cstring>
+#include <string>
+
+#include "app/Game.h"
+#include "base/Console.h"
+#include "gameplay/LevelLayout.h"
+#include "gameplay/Score.h"
 
 using namespace level;
 
@@ -73,5 +75,23 @@ void Game::restoreItems() {
             models[firstTrapModel + trap]->hidden = false;
             lights[firstTrapLight + trap]->off = false;
         }
+    }
+}
+
+std::string Game::getPoints(bool won) const {
+    return std::to_string(pointsFor(totalTime, won)) + " points";
+}
+
+void Game::checkGameState() {
+    if (player->goalReached) {
+        printLine("GAME WON! ", totalTime, "s | ", getPoints(true));
+        glfwSetWindowShouldClose(window, true);
+    }
+    if (player->position.y <= kLossHeight || player->health < 1) {
+        printLine("GAME LOST! ", totalTime, "s | ", getPoints(false));
+        printLine("");
+        player->startOver();
+        totalTime = 0.0f;
+        restoreItems();
     }
 }

@@ -1,15 +1,8 @@
 #include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
+#include "render/Outline.h"
 #include "render/Projection.h"
-
-namespace {
-
-// The outline is a slightly larger, slightly lowered copy whose back faces show as a rim.
-const float kContourScale = 1.01f;
-const float kContourDrop = 0.01f;  // units
-
-}  // namespace
 
 void Game::render() {
     drawScene();
@@ -44,18 +37,8 @@ void Game::present() {
 }
 
 void Game::renderModel(Model& model) {
-    if (celShading && culling && contour) {
-        const glm::vec3 scale = model.scale;
-        const glm::vec3 position = model.position;
-        model.setScale(scale * kContourScale);
-        model.setPosition(position - glm::vec3(0.0f, kContourDrop, 0.0f));
-        glCullFace(GL_FRONT);
-        model.render(*shaders[contourShader]);
-        model.setPosition(position);
-        model.setScale(scale);
-        glCullFace(GL_BACK);
-    }
-    model.render(*shaders[mainShader]);
+    drawModel(model, *shaders[mainShader], *shaders[contourShader],
+              celShading && culling && contour);
 }
 
 void Game::updateUniforms() {

@@ -1,4 +1,4 @@
-#include "app/Console.h"
+#include "base/Console.h"
 
 #include <algorithm>
 std::string oneLine(std::string text) {

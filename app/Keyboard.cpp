@@ -1,0 +1,67 @@
+#include "app/Keyboard.h"
+
+#include <GLFW/glfw3.h>
+
+namespace {
+
+const struct {
+    Action action;
+    const char* name;
+} kBoundActions[] = {
+    {Action::Forward, "FORWARD"}, {Action::Backward, "BACKWARD"},
+    {Action::Left, "LEFT"},       {Action::Right, "RIGHT"},
+    {Action::Up, "UP"},           {Action::Down, "DOWN"},
+};
+
+const struct {
+    Action action;
+    int key;
+} kFixedKeys[] = {
+    {Action::Jump, GLFW_KEY_SPACE},    {Action::Sprint, GLFW_KEY_LEFT_SHIFT},
+    {Action::Quit, GLFW_KEY_ESCAPE},   {Action::Wireframe, GLFW_KEY_F1},
+    {Action::Culling, GLFW_KEY_F2},    {Action::DebugCamera, GLFW_KEY_F3},
+    {Action::CelShading, GLFW_KEY_F4}, {Action::Contour, GLFW_KEY_F5},
+    {Action::Specular, GLFW_KEY_F6},
+};
+
+Action actionAt(std::size_t index) {
+    return static_cast<Action>(index);
+}
+
+}  // namespace
+
+Keyboard::Keyboard(const KeyBindings& bindings) {
+    keys.fill(GLFW_KEY_UNKNOWN);
+    for (const auto& bound : kBoundActions) {
+        const auto binding = bindings.find(bound.name);
+        if (binding != bindings.end()) {
+            keys[static_cast<std::size_t>(bound.action)] = binding->second;
+        }
+    }
+    for (const auto& fixed : kFixedKeys) {
+        keys[static_cast<std::size_t>(fixed.action)] = fixed.key;
+    }
+}
+
+void Keyboard::onKey(int key, int action) {
+    if (key == GLFW_KEY_UNKNOWN || action == GLFW_REPEAT) {
+        return;
+    }
+    // Two actions may share a key; each sees it.
+    for (std::size_t i = 0; i < kActionCount; ++i) {
+        if (keys[i] == key) {
+            (action == GLFW_PRESS ? pressed : released).set(actionAt(i));
+        }
+    }
+}
+
+void Keyboard::read(GLFWwindow* window, InputSnapshot& snapshot) {
+    for (std::size_t i = 0; i < kActionCount; ++i) {
+        snapshot.held.set(actionAt(i),
+                          keys[i] != GLFW_KEY_UNKNOWN && glfwGetKey(window, keys[i]) == GLFW_PRESS);
+    }
+    snapshot.pressed = pressed;
+    snapshot.released = released;
+    pressed.clear();
+    released.clear();
+}

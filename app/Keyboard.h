@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+#include "base/KeyBindings.h"
+#include "gameplay/InputSnapshot.h"
+
+struct GLFWwindow;
+
+// The keyboard as actions: the movement keys by their bindings, the other keys fixed. Held
+// keys are polled after the window's events; presses and releases are collected from the key
+// callback during the poll, so that a tap within one frame is seen too.
+class Keyboard {
+public:
+    explicit Keyboard(const KeyBindings& bindings);
+
+    // Called by the key callback with GLFW's key and action; repeats are not presses.
+    void onKey(int key, int action);
+
+    // Writes the held actions and those pressed and released since the last call.
+    void read(GLFWwindow* window, InputSnapshot& snapshot);
+
+private:
+    std::array<int, kActionCount> keys;  // GLFW key code of each action
+    ActionSet pressed;
+    ActionSet released;
+};

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+// Movement action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN") to GLFW key code.
+// The transparent comparator finds an action by its literal name without building a string.
+using KeyBindings = std::map<std::string, int, std::less<>>;
+
+// W S A D for walking, R and F for the debug camera's up and down; GLFW's key code of a
+// printable key is its upper-case ASCII value.
+inline const KeyBindings kDefaultKeyBindings = {
+    {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65}, {"RIGHT", 68}, {"UP", 82}, {"DOWN", 70},
+};

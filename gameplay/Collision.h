@@ -1,0 +1,22 @@
+#pragma once
+
+#include <glm/glm.hpp>
+
+// The collision tests on plain values. Objects touch through square footprints on the ground,
+// whatever their heights; a platform holds the player up within a band around its middle.
+
+// Whether two square footprints, each a centre and a half-width, overlap, edges included.
+bool footprintsTouch(const glm::vec3& a, float aRadius, const glm::vec3& b, float bRadius);
+
+// A platform as the floor test sees it: where it stands, the corners of its model's vertices
+// around that point, and half its height.
+struct PlatformBox {
+    glm::vec3 position;
+    glm::vec3 low;
+    glm::vec3 high;
+    float halfHeight;
+};
+
+// Whether the player's footprint overlaps the platform's and its origin lies in the band
+// from half the platform's height below its middle to as far above.
+bool holdsUp(const PlatformBox& platform, const glm::vec3& player, float playerRadius);

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <bitset>
+#include <cstddef>
+
+// What the player can ask of the game, whatever key (or, later, button) stands for it.
+enum class Action {
+    Forward,
+    Backward,
+    Left,
+    Right,
+    Up,  // the debug camera's flying
+    Down,
+    Jump,
+    Sprint,
+    Quit,
+    Wireframe,  // the display toggles, F1 to F6
+    Culling,
+    DebugCamera,
+    CelShading,
+    Contour,
+    Specular,
+    Count
+};
+
+constexpr std::size_t kActionCount = static_cast<std::size_t>(Action::Count);
+
+// A set of actions, one bit each: no allocation, cheap to copy.
+class ActionSet {
+public:
+    bool has(Action action) const { return bits[index(action)]; }
+    void set(Action action, bool on = true) { bits[index(action)] = on; }
+    void clear() { bits.reset(); }
+    bool operator==(const ActionSet& other) const { return bits == other.bits; }
+
+private:
+    static std::size_t index(Action action) { return static_cast<std::size_t>(action); }
+    std::bitset<kActionCount> bits;
+};
+
+// The player's input for one frame, read once right after the window's events are polled;
+// the rules read this and nothing else. Pressed and released count what happened during the
+// poll, so a tap shorter than a frame shows in both while the action is not held.
+struct InputSnapshot {
+    ActionSet held;
+    ActionSet pressed;
+    ActionSet released;
+    double mouseX = 0.0;  // pixels moved to the right since the last frame
+    double mouseY = 0.0;  // pixels moved upward since the last frame
+};

@@ -1,0 +1,9 @@
+#pragma once
+
+class Model;
+class Shader;
+
+// Draws the model with the main program. With the outline on, a slightly larger, slightly
+// lowered copy is drawn first with the contour program, front faces culled, so that its
+// back faces show as a rim around the model.
+void drawModel(Model& model, const Shader& main, const Shader& contour, bool outline);

@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+using Input = GameFixture;
+
+// The frame's input comes from the keys as bound in the settings: here the arrow key up walks
+// forward and W does nothing. A tap within one frame is pressed and released, never held.
+TEST_F(Input, TheSnapshotHoldsBoundKeysAndSeesATapWithinOneFrame) {
+    startGame(std::string(kWindowedSettings) + "[keyboard]\nforward = 265\n");
+    frame();
+
+    input.press(GLFW_KEY_W);
+    frame();
+    EXPECT_FALSE(game->input.held.has(Action::Forward));
+    input.release(GLFW_KEY_W);
+    input.press(GLFW_KEY_UP);
+    frame();
+    EXPECT_TRUE(game->input.held.has(Action::Forward));
+    EXPECT_TRUE(game->input.pressed.has(Action::Forward));
+    const float z = game->player->position.z;
+    frame(0.5);
+    EXPECT_NEAR(game->player->position.z, z - 2.5f, 1e-4f);
+    EXPECT_FALSE(game->input.pressed.has(Action::Forward)) << "pressed in one frame only";
+    input.release(GLFW_KEY_UP);
+    frame();
+    EXPECT_TRUE(game->input.released.has(Action::Forward));
+    EXPECT_FALSE(game->input.held.has(Action::Forward));
+
+    input.tap(GLFW_KEY_F4);
+    frame();
+    EXPECT_TRUE(game->input.pressed.has(Action::CelShading));
+    EXPECT_TRUE(game->input.released.has(Action::CelShading));
+    EXPECT_FALSE(game->input.held.has(Action::CelShading));
+    frame();
+    EXPECT_EQ(game->input.released, ActionSet()) << "nothing carries over to the next frame";
+}
+
+}  // namespace
