@@ -30,16 +30,20 @@ int getInt(const INIReader& reader, const char* section, const char* name, int f
 }
 
 // Values the game cannot work with (a window of no size, a projection without depth, a
-// number that is not finite) are reported and replaced by their defaults.
+// number that is not finite) are reported and replaced by their defaults. Tells whether the
+// value was kept.
 template <typename T>
-void keepInRange(T& value, T low, T high, T fallback, const char* key) {
+bool keepInRange(T& value, T low, T high, T fallback, const char* key) {
     if (!(value >= low && value <= high)) {
         printLine("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key);
         value = fallback;
+        return false;
     }
+    return true;
 }
 
 const int kMaxWindowSide = 16384;  // pixels
+const int kAnyRefreshRate = -1;    // GLFW_DONT_CARE: the monitor's highest rate
 const int kMaxRefreshRate = 1000;  // hertz
 const int kMaxSamples = 16;
 const float kMaxMagnitude = 1000.0f;  // for brightness, sensitivity and gravity
@@ -48,18 +52,31 @@ const float kMaxFov = 179.0f;
 const float kMinNearZ = 1e-4f;  // units
 const float kMaxFarZ = 1e6f;
 
-void checkRanges(Settings& s) {
+// A far plane not beyond twice the near one leaves no usable depth. The key reported is the
+// one the player wrote: farZ if they wrote it, otherwise nearZ, which the default farZ cannot
+// follow. Both planes go back to their defaults, since either alone may be what is wrong.
+void checkPlanes(Settings& s, bool farZWritten) {
+    const Settings defaults;
+    keepInRange(s.nearZ, kMinNearZ, kMaxFarZ, defaults.nearZ, "camera.nearZ");
+    const char* const wrongKey = farZWritten ? "camera.farZ" : "camera.nearZ";
+    if (!keepInRange(s.farZ, s.nearZ * 2.0f, kMaxFarZ, defaults.farZ, wrongKey)) {
+        s.nearZ = defaults.nearZ;
+    }
+}
+
+void checkRanges(Settings& s, bool farZWritten) {
     const Settings defaults;
     keepInRange(s.width, 1, kMaxWindowSide, defaults.width, "window.width");
     keepInRange(s.height, 1, kMaxWindowSide, defaults.height, "window.height");
-    keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate, "graphics.refresh_rate");
+    if (s.refreshRate != kAnyRefreshRate) {
+        keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate,
+                    "graphics.refresh_rate");
+    }
     keepInRange(s.sampleRate, 0, kMaxSamples, defaults.sampleRate, "graphics.sample_rate");
     keepInRange(s.brightness, -kMaxMagnitude, kMaxMagnitude, defaults.brightness,
                 "graphics.brightness");
     keepInRange(s.fov, kMinFov, kMaxFov, defaults.fov, "camera.fov");
-    keepInRange(s.nearZ, kMinNearZ, kMaxFarZ, defaults.nearZ, "camera.nearZ");
-    keepInRange(s.farZ, s.nearZ * 2.0f, kMaxFarZ, std::max(defaults.farZ, s.nearZ * 2.0f),
-                "camera.farZ");
+    checkPlanes(s, farZWritten);
     keepInRange(s.sensitivity, -kMaxMagnitude, kMaxMagnitude, defaults.sensitivity,
                 "camera.sensitivity");
     keepInRange(s.gravity, -kMaxMagnitude, kMaxMagnitude, defaults.gravity, "world.gravity");
@@ -105,7 +122,7 @@ Settings readSettings(const INIReader& reader) {
     readCamera(reader, settings);
     readKeyboard(reader, settings);
     settings.gravity = getFloat(reader, "world", "gravity", settings.gravity);
-    checkRanges(settings);
+    checkRanges(settings, reader.HasValue("camera", "farZ"));
     return settings;
 }
 

@@ -110,11 +110,14 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         {"[window]\nwidth=99999999999999999999\n", "window.width"},
         {"[graphics]\nsample_rate=-2\n", "graphics.sample_rate"},
         {"[graphics]\nrefresh_rate=0\n", "graphics.refresh_rate"},
+        {"[graphics]\nrefresh_rate=-2\n", "graphics.refresh_rate"},
         {"[graphics]\nbrightness=nan\n", "graphics.brightness"},
         {"[camera]\nfov=0\n", "camera.fov"},
         {"[camera]\nfov=180\n", "camera.fov"},
         {"[camera]\nnearZ=0\n", "camera.nearZ"},
         {"[camera]\nnearZ=5\nfarZ=5\n", "camera.farZ"},
+        {"[camera]\nnearZ=600\n", "camera.nearZ"},  // the default farZ is not beyond 1200
+        {"[camera]\nfarZ=0.15\n", "camera.farZ"},
         {"[camera]\nsensitivity=inf\n", "camera.sensitivity"},
         {"[world]\ngravity=-1e30\n", "world.gravity"},
     };
@@ -132,13 +135,23 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         EXPECT_EQ(s.refreshRate, defaults.refreshRate);
         EXPECT_EQ(s.brightness, defaults.brightness);
         EXPECT_EQ(s.fov, defaults.fov);
-        EXPECT_GT(s.farZ, s.nearZ);
+        EXPECT_EQ(s.nearZ, 0.1f);
+        EXPECT_EQ(s.farZ, 1000.0f);
         EXPECT_EQ(s.sensitivity, defaults.sensitivity);
         EXPECT_EQ(s.gravity, defaults.gravity);
     }
     StdoutCapture console;
-    parse("[window]\nwidth=1\nheight=16384\n[camera]\nfov=179\nnearZ=5\nfarZ=10\n");
+    const Settings edges = parse(
+        "[window]\nwidth=1\nheight=16384\n[graphics]\nrefresh_rate=-1\n"
+        "[camera]\nfov=179\nnearZ=5\nfarZ=10\n");
     EXPECT_EQ(console.text(), "") << "the edges of each range are accepted";
+    EXPECT_EQ(edges.refreshRate, -1);  // GLFW's "don't care"
+    console.clear();
+    parse("[camera]\nnearZ=0\nfarZ=0.15\n");
+    EXPECT_EQ(console.lines(),
+              (std::vector<std::string>{"ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.nearZ",
+                                        "ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.farZ"}))
+        << "each wrong key is reported once";
 }
 
 }  // namespace
