@@ -55,6 +55,7 @@ public:
     void drawScene();
     void present();
 
+    // Fills `input` from the keyboard and the cursor, once per frame after the events.
     void readInput();
     void processInput();
     void processMouseInput();
@@ -89,7 +90,7 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
-    KeyBindings keyBindings;
+    KeyBindings keyBindings;  // the movement keys, as the settings bind them
     Keyboard keyboard;
     InputSnapshot input;  // this frame's, read right after the events are polled
 
