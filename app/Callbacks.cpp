@@ -5,55 +5,64 @@
 
 #include "app/Game.h"
 #include "app/Toggles.h"
-#include "base/Console.h"
 #include "gameplay/Camera.h"
 
 namespace {
 
-bool flip(bool& toggle, const char* label) {
+bool flip(Game& game, bool& toggle, Action action) {
     toggle = !toggle;
-    printLine(label, toggle ? "ON" : "OFF");
+    game.events.push_back(Event::toggled(action, toggle));
     return toggle;
 }
 
 }  // namespace
 
 void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
-    if (auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window))) {
-        game->keyboard.onKey(key, action);
+    auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
+    if (!game) {
+        return;
     }
+    game->keyboard.onKey(key, action);
     if (action != GLFW_RELEASE) {
         return;
     }
     switch (key) {
         case GLFW_KEY_ESCAPE:
-            printLine("Game has been quit.");
+            game->events.push_back(Event::of(Event::Quit));
             glfwSetWindowShouldClose(window, true);
             break;
         case GLFW_KEY_F1:
-            glPolygonMode(GL_FRONT_AND_BACK, flip(wireframe, "WIREFRAME: ") ? GL_LINE : GL_FILL);
+            glPolygonMode(GL_FRONT_AND_BACK,
+                          flip(*game, wireframe, Action::Wireframe) ? GL_LINE : GL_FILL);
             break;
         case GLFW_KEY_F2:
-            if (flip(culling, "CULLING: ")) {
+            if (flip(*game, culling, Action::Culling)) {
                 glEnable(GL_CULL_FACE);
             } else {
                 glDisable(GL_CULL_FACE);
             }
             break;
         case GLFW_KEY_F3:
-            camera.switchMode(flip(debugCamera, "DEBUG CAMERA: "));
+            camera.switchMode(flip(*game, debugCamera, Action::DebugCamera));
             break;
         case GLFW_KEY_F4:
-            flip(celShading, "CELSHADING: ");
+            flip(*game, celShading, Action::CelShading);
             break;
         case GLFW_KEY_F5:
-            flip(contour, "CONTOUR: ");
+            flip(*game, contour, Action::Contour);
             break;
         case GLFW_KEY_F6:
-            flip(specular, "SPECULAR: ");
+            flip(*game, specular, Action::Specular);
             break;
         default:
             break;
+    }
+}
+
+void windowFocusCallback(GLFWwindow* window, int focused) {
+    auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
+    if (game && !focused) {
+        game->focusLost = true;
     }
 }
 

@@ -12,6 +12,7 @@ namespace {
 const int kGlMajor = 4;
 const int kGlMinor = 5;
 const glm::vec3 kSkyColor(0.2f, 0.2f, 0.3f);
+const size_t kEventCapacity = 64;  // far more than one frame brings
 
 }  // namespace
 
@@ -28,7 +29,10 @@ Game::Game(const Settings& settings)
       nearZ(settings.nearZ),
       farZ(settings.farZ),
       skyColor(kSkyColor),
-      brightness(settings.brightness) {
+      brightness(settings.brightness),
+      pauseOnFocusLoss(settings.pauseOnFocusLoss) {
+    // The list keeps its room from frame to frame, so that the update allocates nothing.
+    events.reserve(kEventCapacity);
     initWindow(settings);
     initGlew();
     initGlState();
@@ -109,6 +113,7 @@ void Game::initInput() {
     // The key callback hands the keys to this game's keyboard.
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, keyCallback);
+    glfwSetWindowFocusCallback(window, windowFocusCallback);
     glfwSetScrollCallback(window, scrollCallback);
 }
 
@@ -124,6 +129,27 @@ void Game::release() {
     glfwDestroyWindow(window);
     window = nullptr;
     glfwTerminate();
+}
+
+void Game::checkPause() {
+    if (input.pressed.has(Action::Pause)) {
+        setPaused(!paused);
+    }
+    // A window that has the focus back by the end of the poll has not really lost it: a
+    // window just shown can see its focus go and come back as it takes it.
+    if (focusLost && pauseOnFocusLoss && !paused && !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
+        setPaused(true);
+    }
+    focusLost = false;
+}
+
+void Game::setPaused(bool pause) {
+    paused = pause;
+    // The cursor is the player's while paused. The free cursor's travel turns nothing: the
+    // motion of this frame is dropped, and the next reading only sets the reference.
+    glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
+    firstMouse = true;
+    xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
 }
 
 void Game::releaseScene() {
@@ -147,11 +173,19 @@ void Game::update() {
     }
     deltaTime = currentFrame - lastFrame;
     lastFrame = currentFrame;
-    totalTime += deltaTime;
 
     // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
     readInput();
+    checkPause();
+    if (paused) {
+        // No time passes for the rules and nothing moves; Escape still quits.
+        deltaTime = 0.0f;
+        quitOnEscape();
+        tellEvents();
+        return;
+    }
+    totalTime += deltaTime;
     processInput();
     processMouseInput();
 
@@ -170,4 +204,7 @@ void Game::update() {
     }
     orbitOrbs();
     checkGameState();
+
+    // Tell: the console hears of the frame's events
+    tellEvents();
 }

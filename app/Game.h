@@ -11,6 +11,7 @@
 
 #include "app/Keyboard.h"
 #include "app/Settings.h"
+#include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Player.h"
@@ -43,6 +44,11 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
+    // P pauses and resumes; losing the focus pauses, when the settings ask for it.
+    void checkPause();
+    // While paused the rules stand still and the cursor is free; the frame is still drawn.
+    void setPaused(bool pause);
+
     // Deletes every GL object of the scene while the context is still current; the
     // destructor does this first, before the window goes.
     void releaseScene();
@@ -57,6 +63,7 @@ public:
 
     // Fills `input` from the keyboard and the cursor, once per frame after the events.
     void readInput();
+    void quitOnEscape();
     void processInput();
     void processMouseInput();
     void checkCollisions();
@@ -66,7 +73,9 @@ public:
     void spinItems();
     void orbitOrbs();
     void checkGameState();
-    std::string getPoints(bool won) const;
+    int getPoints(bool won) const;  // the score of the run so far, had it ended now
+    // Tells the frame's events on the console, in order, and empties the list.
+    void tellEvents();
     void updateUniforms();
 
     GLFWwindow* window = nullptr;
@@ -92,7 +101,8 @@ public:
     bool firstMouse = true;
     KeyBindings keyBindings;  // the movement keys, as the settings bind them
     Keyboard keyboard;
-    InputSnapshot input;  // this frame's, read right after the events are polled
+    InputSnapshot input;        // this frame's, read right after the events are polled
+    std::vector<Event> events;  // this frame's, told at the end of the update
 
     glm::mat4 ViewMatrix{1.0f};
     glm::mat4 ProjectionMatrix{1.0f};
@@ -112,6 +122,10 @@ public:
 
     glm::vec3 skyColor;
     float brightness;
+
+    bool paused = false;
+    bool pauseOnFocusLoss;
+    bool focusLost = false;  // during this frame's poll
 
 private:
     void initWindow(const Settings& settings);

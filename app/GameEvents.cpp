@@ -1,18 +1,14 @@
 #include <cstring>
-#include <string>
+
+#include <iostream>
 
 #include "app/Game.h"
-#include "base/Console.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Score.h"
 
 using namespace level;
 
 namespace {
-
-const int kHealthGain = 1;
-const int kTrapDamage = -1;  // printed as the signed change
-const float kSlowSeconds = 2.0f;
 
 const char* const kTrapNames[kTrapCount] = {"trap11", "trap21", "trap22", "trap23"};
 
@@ -42,21 +38,17 @@ void Game::onCollision(GameObject& object) {
     // Health pack and traps hide themselves, so each acts once until a loss restores it.
     if (std::strcmp(object.name, "health") == 0) {
         object.hidden = true;
-        printLine("HEALTH PACK COLLECTED");
         for (int orb = 0; orb < kOrbsPerItem; ++orb) {
             models[firstHealthOrbModel + orb]->hidden = true;
         }
         lights[healthLight]->off = true;
-        printLine("HEALTH INCREASED BY ", kHealthGain);
-        player->health += kHealthGain;
+        player->takeHealthPack();
+        events.push_back(Event::of(Event::HealthPack));
     } else if (const int trap = trapNumber(object.name); trap >= 0) {
         object.hidden = true;
-        printLine("TRAP TRIGGERED");
-        printLine("SLOWED FOR ", kSlowSeconds, " SECONDS");
-        player->slowTimer = kSlowSeconds;
         lights[firstTrapLight + trap]->off = true;
-        printLine("HEALTH REDUCED BY ", kTrapDamage);
-        player->health += kTrapDamage;
+        player->springTrap();
+        events.push_back(Event::of(Event::Trap));
     } else if (std::strcmp(object.name, "checkpoint1") == 0) {
         player->goalReached = true;
     }
@@ -78,20 +70,26 @@ void Game::restoreItems() {
     }
 }
 
-std::string Game::getPoints(bool won) const {
-    return std::to_string(pointsFor(totalTime, won)) + " points";
+int Game::getPoints(bool won) const {
+    return pointsFor(totalTime, won);
 }
 
 void Game::checkGameState() {
     if (player->goalReached) {
-        printLine("GAME WON! ", totalTime, "s | ", getPoints(true));
+        events.push_back(Event::ended(true, totalTime, getPoints(true)));
         glfwSetWindowShouldClose(window, true);
     }
     if (player->position.y <= kLossHeight || player->health < 1) {
-        printLine("GAME LOST! ", totalTime, "s | ", getPoints(false));
-        printLine("");
+        events.push_back(Event::ended(false, totalTime, getPoints(false)));
         player->startOver();
         totalTime = 0.0f;
         restoreItems();
     }
+}
+
+void Game::tellEvents() {
+    for (const Event& event : events) {
+        writeLines(std::cout, event);
+    }
+    events.clear();
 }

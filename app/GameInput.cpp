@@ -21,11 +21,15 @@ void Game::readInput() {
     input.mouseY = yOffset;
 }
 
-void Game::processInput() {
+void Game::quitOnEscape() {
     // A held Escape closes at once; the loop ends before its release is ever delivered.
     if (input.held.has(Action::Quit)) {
         glfwSetWindowShouldClose(window, true);
     }
+}
+
+void Game::processInput() {
+    quitOnEscape();
     camera.processKeyboard(input, deltaTime);
     // While the debug camera flies, the keys and the mouse are the camera's alone.
     if (!debugCamera) {

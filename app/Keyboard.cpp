@@ -17,11 +17,11 @@ const struct {
     Action action;
     int key;
 } kFixedKeys[] = {
-    {Action::Jump, GLFW_KEY_SPACE},    {Action::Sprint, GLFW_KEY_LEFT_SHIFT},
-    {Action::Quit, GLFW_KEY_ESCAPE},   {Action::Wireframe, GLFW_KEY_F1},
-    {Action::Culling, GLFW_KEY_F2},    {Action::DebugCamera, GLFW_KEY_F3},
-    {Action::CelShading, GLFW_KEY_F4}, {Action::Contour, GLFW_KEY_F5},
-    {Action::Specular, GLFW_KEY_F6},
+    {Action::Pause, GLFW_KEY_P},           {Action::Jump, GLFW_KEY_SPACE},
+    {Action::Sprint, GLFW_KEY_LEFT_SHIFT}, {Action::Quit, GLFW_KEY_ESCAPE},
+    {Action::Wireframe, GLFW_KEY_F1},      {Action::Culling, GLFW_KEY_F2},
+    {Action::DebugCamera, GLFW_KEY_F3},    {Action::CelShading, GLFW_KEY_F4},
+    {Action::Contour, GLFW_KEY_F5},        {Action::Specular, GLFW_KEY_F6},
 };
 
 Action actionAt(std::size_t index) {

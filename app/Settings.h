@@ -29,6 +29,8 @@ struct Settings {
     KeyBindings keyBindings = kDefaultKeyBindings;
 
     float gravity = -9.8f;  // units per second squared, upward positive
+
+    bool pauseOnFocusLoss = true;
 };
 
 Settings readSettings(const INIReader& reader);

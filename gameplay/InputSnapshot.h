@@ -13,6 +13,7 @@ enum class Action {
     Down,
     Jump,
     Sprint,
+    Pause,
     Quit,
     Wireframe,  // the display toggles, F1 to F6
     Culling,

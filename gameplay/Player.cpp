@@ -4,6 +4,7 @@
 
 #include "base/Angles.h"
 #include "gameplay/MouseLook.h"
+#include "gameplay/Touch.h"
 
 namespace {
 
@@ -63,6 +64,15 @@ void Player::updateSlowTimer(float deltaTime) {
         slowTimer = 0.0f;
         speed = kSprintFactor * slowSpeed;
     }
+}
+
+void Player::takeHealthPack() {
+    health += touch::kHealthGain;
+}
+
+void Player::springTrap() {
+    slowTimer = touch::kSlowSeconds;
+    health += touch::kTrapDamage;
 }
 
 void Player::startOver() {

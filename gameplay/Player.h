@@ -22,6 +22,10 @@ public:
     // Counts a slow down; a negative timer asks for the normal speed back.
     void updateSlowTimer(float deltaTime);
 
+    // The effects of touching the health pack and a trap.
+    void takeHealthPack();
+    void springTrap();
+
     // After a loss: back at the start with one health, the normal speed asked back for the
     // next update. Velocity, facing and the jump keep their values.
     void startOver();

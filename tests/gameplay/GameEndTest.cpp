@@ -37,6 +37,7 @@ TEST_F(GameEnd, AWinPrintsTimeAndScoreAndClosesTheWindow) {
     game->player->goalReached = true;
     game->totalTime = 125.4f;
     game->checkGameState();
+    game->tellEvents();
     EXPECT_EQ(console.lines(), (Lines{"GAME WON! 125.4s | 10000 points"}));
     EXPECT_TRUE(glfwWindowShouldClose(game->window));
 }
@@ -45,6 +46,7 @@ TEST_F(GameEnd, TimesPrintInTheStreamsDefaultFormat) {
     game->player->health = 0;
     game->totalTime = 1234567.0f;
     game->checkGameState();
+    game->tellEvents();
     EXPECT_EQ(console.lines(), (Lines{"GAME LOST! 1.23457e+06s | 0 points", ""}));
 }
 

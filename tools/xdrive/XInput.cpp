@@ -98,6 +98,21 @@ void XInput::moveMouse(int dx, int dy) {
     deliver();
 }
 
+void XInput::focusElsewhere() {
+    const Window other =
+        XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 16, 16, 0, 0, 0);
+    XSelectInput(display, other, StructureNotifyMask);
+    XMapWindow(display, other);
+    // Only a window that is shown can take the focus.
+    XEvent event;
+    do {
+        XNextEvent(display, &event);
+    } while (event.type != MapNotify);
+    XSetInputFocus(display, other, RevertToPointerRoot, CurrentTime);
+    deliver();
+    // It goes with the connection, when this object does.
+}
+
 void XInput::saveScreen(const std::string& path) {
     const Window root = DefaultRootWindow(display);
     XWindowAttributes attributes;

@@ -24,6 +24,10 @@ public:
     // Moves the pointer by a relative amount in pixels; a captured cursor follows it.
     void moveMouse(int dx, int dy);
 
+    // Gives the keyboard focus to a window of its own, as a click elsewhere does; the window
+    // with the focus before loses it.
+    void focusElsewhere();
+
     // Writes the whole screen as an RGB PNG.
     void saveScreen(const std::string& path);
 

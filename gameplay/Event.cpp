@@ -1,0 +1,58 @@
+#include "gameplay/Event.h"
+
+#include <ostream>
+
+#include "gameplay/Touch.h"
+
+namespace {
+
+const struct {
+    Action toggle;
+    const char* label;
+} kToggleLabels[] = {
+    {Action::Wireframe, "WIREFRAME: "},      {Action::Culling, "CULLING: "},
+    {Action::DebugCamera, "DEBUG CAMERA: "}, {Action::CelShading, "CELSHADING: "},
+    {Action::Contour, "CONTOUR: "},          {Action::Specular, "SPECULAR: "},
+};
+
+const char* labelOf(Action toggle) {
+    for (const auto& entry : kToggleLabels) {
+        if (entry.toggle == toggle) {
+            return entry.label;
+        }
+    }
+    return "";
+}
+
+void writeEnd(std::ostream& out, const char* title, const Event& event) {
+    out << title << event.seconds << "s | " << event.points << " points" << std::endl;
+}
+
+}  // namespace
+
+void writeLines(std::ostream& out, const Event& event) {
+    switch (event.kind) {
+        case Event::HealthPack:
+            out << "HEALTH PACK COLLECTED" << std::endl;
+            out << "HEALTH INCREASED BY " << touch::kHealthGain << std::endl;
+            break;
+        case Event::Trap:
+            out << "TRAP TRIGGERED" << std::endl;
+            out << "SLOWED FOR " << touch::kSlowSeconds << " SECONDS" << std::endl;
+            out << "HEALTH REDUCED BY " << touch::kTrapDamage << std::endl;
+            break;
+        case Event::Won:
+            writeEnd(out, "GAME WON! ", event);
+            break;
+        case Event::Lost:
+            writeEnd(out, "GAME LOST! ", event);
+            out << std::endl;  // a loss leaves an empty line before the next run's events
+            break;
+        case Event::Toggle:
+            out << labelOf(event.toggle) << (event.on ? "ON" : "OFF") << std::endl;
+            break;
+        case Event::Quit:
+            out << "Game has been quit." << std::endl;
+            break;
+    }
+}
