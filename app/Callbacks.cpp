@@ -54,6 +54,9 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         case GLFW_KEY_F6:
             flip(*game, specular, Action::Specular);
             break;
+        case GLFW_KEY_F7:
+            game->hudVisible = !game->hudVisible;
+            break;
         default:
             break;
     }

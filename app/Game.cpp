@@ -30,6 +30,7 @@ Game::Game(const Settings& settings)
       farZ(settings.farZ),
       skyColor(kSkyColor),
       brightness(settings.brightness),
+      hudVisible(settings.hudEnabled),
       pauseOnFocusLoss(settings.pauseOnFocusLoss) {
     // The list keeps its room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
@@ -39,6 +40,7 @@ Game::Game(const Settings& settings)
     initInput();
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
+        ui = std::make_unique<Ui>(window);
         initShaders();
         initTextures();
         initMaterials();
@@ -126,6 +128,7 @@ void Game::failSetup(const char* message) {
 
 void Game::release() {
     releaseScene();
+    ui.reset();
     glfwDestroyWindow(window);
     window = nullptr;
     glfwTerminate();

@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/Settings.h"
+#include "app/Ui.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
@@ -59,6 +61,8 @@ public:
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.
     void drawScene();
+    // The HUD and the panels over the scene; nothing at all when none of them shows.
+    void drawInterface();
     void present();
 
     // Fills `input` from the keyboard and the cursor, once per frame after the events.
@@ -122,6 +126,10 @@ public:
 
     glm::vec3 skyColor;
     float brightness;
+
+    std::unique_ptr<Ui> ui;
+    Hud hud;
+    bool hudVisible;  // F7 shows and hides it
 
     bool paused = false;
     bool pauseOnFocusLoss;

@@ -88,8 +88,10 @@ void Game::checkGameState() {
 }
 
 void Game::tellEvents() {
+    const double now = glfwGetTime();
     for (const Event& event : events) {
         writeLines(std::cout, event);
+        hud.hear(event, now);
     }
     events.clear();
 }

@@ -6,6 +6,7 @@
 
 void Game::render() {
     drawScene();
+    drawInterface();
     present();
 }
 
@@ -24,6 +25,19 @@ void Game::drawScene() {
             particle->render(*shaders[mainShader]);
         }
     }
+}
+
+void Game::drawInterface() {
+    if (!hudVisible) {
+        return;
+    }
+    ui->beginFrame();
+    hud.draw(HudView{player->health,
+                     totalTime,
+                     player->slowTimer,
+                     {wireframe, culling, debugCamera, celShading, contour, specular}},
+             glfwGetTime());
+    ui->endFrame();
 }
 
 void Game::present() {

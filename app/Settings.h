@@ -31,6 +31,7 @@ struct Settings {
     float gravity = -9.8f;  // units per second squared, upward positive
 
     bool pauseOnFocusLoss = true;
+    bool hudEnabled = true;
 };
 
 Settings readSettings(const INIReader& reader);

@@ -1,0 +1,104 @@
+#include "app/Hud.h"
+
+#include <imgui.h>
+
+#include <algorithm>
+#include <sstream>
+#include <string>
+
+namespace {
+
+const float kMessageSeconds = 3.0f;  // shown this long in all
+const float kFadeSeconds = 1.0f;     // of which the last part fades out
+const float kBackgroundAlpha = 0.35f;
+const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
+
+const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
+                                    "F4 Cel shading", "F5 Contour", "F6 Specular"};
+
+const ImGuiWindowFlags kOverlayFlags =
+    ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoInputs |
+    ImGuiWindowFlags_NoNav | ImGuiWindowFlags_NoFocusOnAppearing | ImGuiWindowFlags_NoSavedSettings;
+
+// Places the next window at a corner of the screen: pivot (0, 0) top left, (1, 0) top right,
+// (0, 1) bottom left.
+void atCorner(float pivotX, float pivotY) {
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    const float margin = ImGui::GetStyle().WindowPadding.x;
+    const ImVec2 position(
+        screen->WorkPos.x + (pivotX == 0.0f ? margin : screen->WorkSize.x - margin),
+        screen->WorkPos.y + (pivotY == 0.0f ? margin : screen->WorkSize.y - margin));
+    ImGui::SetNextWindowPos(position, ImGuiCond_Always, ImVec2(pivotX, pivotY));
+    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
+}
+
+float opacityAt(double age) {
+    return std::clamp(static_cast<float>((kMessageSeconds - age) / kFadeSeconds), 0.0f, 1.0f);
+}
+
+}  // namespace
+
+void Hud::hear(const Event& event, double now) {
+    messages[heardCount % kMessages] = Message{event, now};
+    ++heardCount;
+}
+
+void Hud::draw(const HudView& view, double now) const {
+    drawStatus(view);
+    drawToggles(view);
+    drawMessages(now);
+}
+
+void Hud::drawStatus(const HudView& view) const {
+    atCorner(0.0f, 0.0f);
+    ImGui::Begin("##status", nullptr, kOverlayFlags);
+    ImGui::Text("Health  %d", view.health);
+    ImGui::Text("Time    %.2f s", view.clock);
+    if (view.slowLeft > 0.0f) {
+        ImGui::TextColored(kSlowColour, "Slowed  %.1f s", view.slowLeft);
+    }
+    ImGui::End();
+}
+
+void Hud::drawToggles(const HudView& view) const {
+    atCorner(1.0f, 0.0f);
+    ImGui::Begin("##toggles", nullptr, kOverlayFlags);
+    for (std::size_t i = 0; i < view.toggles.size(); ++i) {
+        if (view.toggles[i]) {
+            ImGui::TextUnformatted(kToggleNames[i]);
+        }
+    }
+    ImGui::End();
+}
+
+void Hud::drawMessages(double now) const {
+    const std::size_t kept = std::min(heardCount, kMessages);
+    const std::size_t first = heardCount - kept;
+    bool anyShown = false;
+    for (std::size_t i = first; i < heardCount; ++i) {
+        anyShown = anyShown || opacityAt(now - messages[i % kMessages].heard) > 0.0f;
+    }
+    if (!anyShown) {
+        return;
+    }
+    atCorner(0.0f, 1.0f);
+    ImGui::Begin("##messages", nullptr, kOverlayFlags);
+    for (std::size_t i = first; i < heardCount; ++i) {
+        const Message& message = messages[i % kMessages];
+        const float opacity = opacityAt(now - message.heard);
+        if (opacity <= 0.0f) {
+            continue;
+        }
+        std::ostringstream text;
+        writeLines(text, message.event);
+        ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+        std::istringstream lines(text.str());
+        for (std::string line; std::getline(lines, line);) {
+            if (!line.empty()) {
+                ImGui::TextUnformatted(line.c_str());
+            }
+        }
+        ImGui::PopStyleVar();
+    }
+    ImGui::End();
+}

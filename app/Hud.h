@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+
+#include "gameplay/Event.h"
+
+// What the HUD shows of the game, read afresh every frame.
+struct HudView {
+    int health;
+    float clock;     // seconds of this run, as the end lines count them
+    float slowLeft;  // seconds of slow-down left; 0 or less when not slowed
+    // F1 to F6 in key order: wireframe, culling, debug camera, cel shading, contour, specular.
+    std::array<bool, 6> toggles;
+};
+
+// The heads-up display: health, the clock, the slow-down left, the toggles that are on, and
+// each event's console lines as messages that fade away.
+class Hud {
+public:
+    // Keeps the event to show; it allocates nothing, so the update may call it.
+    void hear(const Event& event, double now);
+
+    // Draws into the current UI frame; `now` and the times heard are in the same seconds.
+    void draw(const HudView& view, double now) const;
+
+private:
+    void drawStatus(const HudView& view) const;
+    void drawToggles(const HudView& view) const;
+    void drawMessages(double now) const;
+
+    struct Message {
+        Event event;
+        double heard;  // seconds
+    };
+    static constexpr std::size_t kMessages = 8;
+    std::array<Message, kMessages> messages{};
+    std::size_t heardCount = 0;  // all ever heard; the last kMessages are kept
+};

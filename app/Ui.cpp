@@ -1,0 +1,88 @@
+#include "app/Ui.h"
+
+#include <GLFW/glfw3.h>
+#include <imgui.h>
+#include <imgui_impl_glfw.h>
+#include <imgui_impl_opengl3.h>
+
+#include <algorithm>
+#include <fstream>
+
+#include "base/Console.h"
+
+namespace {
+
+const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
+const float kFontPixels = 18.0f;        // at the reference height
+const float kReferenceHeight = 720.0f;  // framebuffer pixels at which the scale is 1
+const char* const kGlslVersion = "#version 450 core";
+
+float scaleFor(GLFWwindow* window) {
+    int width = 0, height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    float contentX = 1.0f, contentY = 1.0f;
+    glfwGetWindowContentScale(window, &contentX, &contentY);
+    return std::max(static_cast<float>(height) / kReferenceHeight, contentY);
+}
+
+}  // namespace
+
+Ui::Ui(GLFWwindow* window) : window(window) {
+    IMGUI_CHECKVERSION();
+    ImGui::CreateContext();
+    ImGuiIO& io = ImGui::GetIO();
+    io.IniFilename = nullptr;  // nothing of the UI is kept between runs
+    io.LogFilename = nullptr;
+    io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NavEnableGamepad;
+    currentScale = scaleFor(window);
+    loadFont();
+    ImGui_ImplGlfw_InitForOpenGL(window, true);
+    ImGui_ImplOpenGL3_Init(kGlslVersion);
+}
+
+Ui::~Ui() {
+    ImGui_ImplOpenGL3_Shutdown();
+    ImGui_ImplGlfw_Shutdown();
+    ImGui::DestroyContext();
+}
+
+void Ui::loadFont() {
+    ImGuiIO& io = ImGui::GetIO();
+    fontScale = std::max(currentScale, 0.5f);
+    // ImGui reads the file itself; a missing one is found here first, so that it is one
+    // clear line and the built-in font instead of a failed assertion.
+    if (std::ifstream(kFontFile).good()) {
+        io.Fonts->AddFontFromFileTTF(kFontFile, kFontPixels * fontScale);
+    } else {
+        printLine("ERROR::UI::FONT_NOT_FOUND: ", kFontFile);
+        ImFontConfig config;
+        config.SizePixels = kFontPixels * fontScale;
+        io.Fonts->AddFontDefault(&config);
+    }
+}
+
+void Ui::followScale() {
+    const float scale = scaleFor(window);
+    if (scale == currentScale && styled) {
+        return;
+    }
+    currentScale = scale;
+    ImGui::GetIO().FontGlobalScale = currentScale / fontScale;
+    ImGuiStyle style;
+    ImGui::StyleColorsDark(&style);
+    style.ScaleAllSizes(currentScale);
+    ImGui::GetStyle() = style;
+    styled = true;
+}
+
+void Ui::beginFrame() {
+    followScale();
+    ImGui_ImplOpenGL3_NewFrame();
+    ImGui_ImplGlfw_NewFrame();
+    ImGui::NewFrame();
+}
+
+void Ui::endFrame() {
+    ImGui::Render();
+    ImGui_ImplOpenGL3_RenderDrawData(ImGui::GetDrawData());
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+struct GLFWwindow;
+
+// Dear ImGui over the game's window: its context, its GLFW and OpenGL 3 backends and the
+// font. A frame of UI is begun, filled by whoever draws, and rendered over the scene. It
+// writes no file and leaves the GL state as it found it.
+class Ui {
+public:
+    // Chains the backends' callbacks onto those the window already has, so the game's own
+    // key and focus callbacks keep running first.
+    explicit Ui(GLFWwindow* window);
+    ~Ui();
+    Ui(const Ui&) = delete;
+    Ui& operator=(const Ui&) = delete;
+
+    void beginFrame();
+    void endFrame();
+
+    // How much larger than at 1280x720 the UI is drawn: it follows the framebuffer's height
+    // and, on a high-density display, the window's content scale.
+    float scale() const { return currentScale; }
+
+private:
+    void loadFont();
+    void followScale();
+
+    GLFWwindow* window;
+    float fontScale = 1.0f;  // the scale the font was rasterised at
+    float currentScale = 1.0f;
+    bool styled = false;
+};
