@@ -128,7 +128,6 @@ void Game::failSetup(const char* message) {
 
 void Game::release() {
     releaseScene();
-    ui.reset();
     glfwDestroyWindow(window);
     window = nullptr;
     glfwTerminate();
@@ -156,6 +155,7 @@ void Game::setPaused(bool pause) {
 }
 
 void Game::releaseScene() {
+    ui.reset();
     shaders.clear();
     textures.clear();
     materials.clear();

@@ -51,8 +51,8 @@ public:
     // While paused the rules stand still and the cursor is free; the frame is still drawn.
     void setPaused(bool pause);
 
-    // Deletes every GL object of the scene while the context is still current; the
-    // destructor does this first, before the window goes.
+    // Deletes every GL object of the scene and of the UI while the context is still current;
+    // the destructor does this first, before the window goes.
     void releaseScene();
 
     void update();

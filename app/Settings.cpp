@@ -3,14 +3,29 @@
 #include <INIReader.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <optional>
+#include <utility>
 
 #include "base/Console.h"
+#include "base/PlayerFolders.h"
 
 const char* const kSettingsPath = "assets/settings.ini";
 
+namespace fs = std::filesystem;
+
 namespace {
+
+const char* const kPlayerFileName = "settings.ini";
+const int kMaxFloatDigits = 9;  // significant digits that tell every float apart
+
+// The keyboard section's keys and the actions they bind, for reading and saving alike.
+const char* const kKeyboardKeys[][2] = {
+    {"forward", "FORWARD"}, {"backward", "BACKWARD"}, {"left", "LEFT"}, {"right", "RIGHT"},
+    {"up", "UP"},           {"down", "DOWN"},
+};
 
 // INIReader's own GetReal goes through a double; the game's floats are converted directly,
 // so that a value reads exactly as the float it names.
@@ -101,31 +116,147 @@ void readCamera(const INIReader& reader, Settings& s) {
     s.nearZ = getFloat(reader, "camera", "nearZ", s.nearZ);
     s.farZ = getFloat(reader, "camera", "farZ", s.farZ);
     s.sensitivity = getFloat(reader, "camera", "sensitivity", s.sensitivity);
+    s.invertY = reader.GetBoolean("camera", "invert_y", s.invertY);
 }
 
 void readKeyboard(const INIReader& reader, Settings& s) {
-    const char* const keys[][2] = {
-        {"forward", "FORWARD"}, {"backward", "BACKWARD"}, {"left", "LEFT"}, {"right", "RIGHT"},
-        {"up", "UP"},           {"down", "DOWN"},
-    };
-    for (const auto& [key, action] : keys) {
+    for (const auto& [key, action] : kKeyboardKeys) {
         s.keyBindings[action] = getInt(reader, "keyboard", key, s.keyBindings[action]);
     }
+}
+
+// Every key the reader holds replaces the value in `s`; the others stay as they are, so a
+// second file read over a first changes only what it sets.
+void readValues(const INIReader& reader, Settings& s) {
+    readWindow(reader, s);
+    readGraphics(reader, s);
+    readCamera(reader, s);
+    readKeyboard(reader, s);
+    s.gravity = getFloat(reader, "world", "gravity", s.gravity);
+    s.hudEnabled = reader.GetBoolean("hud", "enabled", s.hudEnabled);
+    s.pauseOnFocusLoss = reader.GetBoolean("game", "pause_on_focus_loss", s.pauseOnFocusLoss);
+}
+
+bool writesFarZ(const INIReader& reader) {
+    return reader.HasValue("camera", "farZ");
+}
+
+// The player's file when it is there and whole. A missing one is the normal case of a new
+// player; a damaged one is ignored whole, since half of it may be what the player did not mean.
+std::optional<INIReader> readPlayerFile(const fs::path& path) {
+    std::error_code error;
+    const fs::file_type type = fs::status(path, error).type();
+    if (path.empty() || type == fs::file_type::not_found) {
+        return std::nullopt;
+    }
+    if (type == fs::file_type::regular) {
+        INIReader reader(path.string());
+        if (reader.ParseError() == 0) {
+            return reader;
+        }
+    }
+    printLine("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string());
+    return std::nullopt;
+}
+
+// The shortest text that reads back as exactly the same float.
+std::string floatText(float value) {
+    char text[32];
+    for (int digits = 1;; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, static_cast<double>(value));
+        if (digits >= kMaxFloatDigits || std::strtof(text, nullptr) == value) {
+            return text;
+        }
+    }
+}
+
+void addKey(std::string& text, const char* key, const std::string& value) {
+    text.append(key).append(" = ").append(value).append("\n");
+}
+
+void addFlag(std::string& text, const char* key, bool value) {
+    addKey(text, key, value ? "true" : "false");
+}
+
+std::string playerFileText(const Settings& s) {
+    std::string text =
+        "; Smeltrun's options as the player chose them in the game. Read after\n"
+        "; assets/settings.ini: what is set here wins.\n";
+    text += "\n[window]\n";
+    addFlag(text, "fullscreen", s.fullscreen);
+    addKey(text, "width", std::to_string(s.width));
+    addKey(text, "height", std::to_string(s.height));
+    text += "\n[graphics]\n";
+    addKey(text, "sample_rate", std::to_string(s.sampleRate));
+    addKey(text, "brightness", floatText(s.brightness));
+    text += "\n[camera]\n";
+    addKey(text, "fov", floatText(s.fov));
+    addKey(text, "sensitivity", floatText(s.sensitivity));
+    addFlag(text, "invert_y", s.invertY);
+    text += "\n[keyboard]\n";
+    for (const auto& [key, action] : kKeyboardKeys) {
+        const auto bound = s.keyBindings.find(action);
+        const int code =
+            bound != s.keyBindings.end() ? bound->second : kDefaultKeyBindings.at(action);
+        addKey(text, key, std::to_string(code));
+    }
+    text += "\n[hud]\n";
+    addFlag(text, "enabled", s.hudEnabled);
+    text += "\n[game]\n";
+    addFlag(text, "pause_on_focus_loss", s.pauseOnFocusLoss);
+    return text;
+}
+
+WriteResult reportSaveFailure(const std::string& path, WriteResult result) {
+    printLine("ERROR::SETTINGS::SAVE_FAILED: ", path, ": ", result.reason);
+    return result;
 }
 
 }  // namespace
 
 Settings readSettings(const INIReader& reader) {
     Settings settings;
-    readWindow(reader, settings);
-    readGraphics(reader, settings);
-    readCamera(reader, settings);
-    readKeyboard(reader, settings);
-    settings.gravity = getFloat(reader, "world", "gravity", settings.gravity);
-    checkRanges(settings, reader.HasValue("camera", "farZ"));
+    readValues(reader, settings);
+    checkRanges(settings, writesFarZ(reader));
     return settings;
 }
 
 Settings loadSettings(const std::string& path) {
     return readSettings(INIReader(path));
+}
+
+Settings loadSettings(const std::string& assetsPath, const fs::path& playerPath) {
+    Settings settings;
+    const INIReader assets(assetsPath);
+    readValues(assets, settings);
+    bool farZWritten = writesFarZ(assets);
+    if (const std::optional<INIReader> player = readPlayerFile(playerPath)) {
+        readValues(*player, settings);
+        farZWritten = farZWritten || writesFarZ(*player);
+    }
+    checkRanges(settings, farZWritten);
+    return settings;
+}
+
+fs::path playerSettingsPath() {
+    const fs::path folder = playerConfigFolder();
+    return folder.empty() ? folder : folder / kPlayerFileName;
+}
+
+Settings loadGameSettings() {
+    return loadSettings(kSettingsPath, playerSettingsPath());
+}
+
+WriteResult saveSettings(const Settings& settings, const fs::path& path) {
+    WriteResult result = writeFileAtomically(path, playerFileText(settings));
+    return result.ok ? result : reportSaveFailure(path.string(), std::move(result));
+}
+
+WriteResult savePlayerSettings(const Settings& settings) {
+    const fs::path path = playerSettingsPath();
+    if (path.empty()) {
+        return reportSaveFailure(std::string("smeltrun/") + kPlayerFileName,
+                                 {false, "neither XDG_CONFIG_HOME nor HOME is an absolute path"});
+    }
+    return saveSettings(settings, path);
 }

@@ -1,14 +1,16 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
+#include "base/AtomicFile.h"
 #include "base/KeyBindings.h"
 
 class INIReader;
 
 extern const char* const kSettingsPath;
 
-// Everything the game takes from its settings file, read once at start-up. A missing file,
+// Everything the game takes from its settings files, read once at start-up. A missing file,
 // section or key, or a value that does not convert, leaves the default.
 struct Settings {
     int width = 1920;
@@ -25,14 +27,36 @@ struct Settings {
     float nearZ = 0.1f;
     float farZ = 1000.0f;
     float sensitivity = 5.0f;  // degrees per pixel per second
+    bool invertY = false;      // moving the mouse up looks down
 
     KeyBindings keyBindings = kDefaultKeyBindings;
 
     float gravity = -9.8f;  // units per second squared, upward positive
 
-    bool pauseOnFocusLoss = true;
     bool hudEnabled = true;
+    bool pauseOnFocusLoss = true;
 };
 
+// One settings file alone, range-checked.
 Settings readSettings(const INIReader& reader);
 Settings loadSettings(const std::string& path);
+
+// The assets' file, then the player's file over it: what it sets wins. A damaged or
+// unreadable player file is reported in one line and ignored whole; a missing one is normal.
+// The range checks apply to the result.
+Settings loadSettings(const std::string& assetsPath, const std::filesystem::path& playerPath);
+
+// <the player's config folder>/settings.ini; empty when the player has no known home.
+std::filesystem::path playerSettingsPath();
+
+// What the game starts with: kSettingsPath, then playerSettingsPath().
+Settings loadGameSettings();
+
+// Writes the options a player can change in the game (window size and full screen,
+// multisampling, brightness, field of view, mouse sensitivity and direction, the movement
+// keys, the HUD and pausing on focus loss) to `path`, atomically, and nothing else. A failure
+// is reported on the console and its reason returned.
+WriteResult saveSettings(const Settings& settings, const std::filesystem::path& path);
+
+// saveSettings to playerSettingsPath().
+WriteResult savePlayerSettings(const Settings& settings);

@@ -16,6 +16,9 @@ const char* const kFontFile = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf";
 const float kFontPixels = 18.0f;        // at the reference height
 const float kReferenceHeight = 720.0f;  // framebuffer pixels at which the scale is 1
 const char* const kGlslVersion = "#version 450 core";
+// ImGui needs time to move forward between its frames; the game's clock may stand still or
+// start again (a new game), so a frame is never taken as shorter than this.
+const float kShortestFrame = 1e-4f;  // seconds
 
 float scaleFor(GLFWwindow* window) {
     int width = 0, height = 0;
@@ -79,6 +82,8 @@ void Ui::beginFrame() {
     followScale();
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
+    ImGuiIO& io = ImGui::GetIO();
+    io.DeltaTime = std::max(io.DeltaTime, kShortestFrame);
     ImGui::NewFrame();
 }
 

@@ -5,7 +5,7 @@
 
 int main() {
     // Set up
-    const Settings settings = loadSettings(kSettingsPath);
+    const Settings settings = loadGameSettings();
     try {
         auto game = std::make_unique<Game>(settings);
 

@@ -49,7 +49,7 @@ void expectCleanOutcome(const Spoil& spoil, const std::string& what) {
     SCOPED_TRACE(what);
     GameDirectory directory(kWindowedSettings);
     spoil(directory.path());
-    GameProcess game(directory.path());
+    GameProcess game(directory);
     game.closeInput();
     const bool started = game.waitForLine("Game start!", seconds(120));
     if (started) {

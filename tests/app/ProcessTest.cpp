@@ -5,6 +5,7 @@
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
+#include "tests/support/StdoutCapture.h"
 #include "tools/xdrive/XInput.h"
 
 namespace {
@@ -27,7 +28,7 @@ void playUntilEscape(GameProcess& game) {
 
 TEST(Process, AWindowedGameAsksForEnterAndWaitsForIt) {
     GameDirectory directory(kWindowedSettings);
-    GameProcess game(directory.path());
+    GameProcess game(directory);
     playUntilEscape(game);
     // Seen before the process ends: every line is flushed as it is printed.
     ASSERT_TRUE(game.waitForLine("Press ENTER to continue... ", seconds(30))) << game.output();
@@ -38,7 +39,7 @@ TEST(Process, AWindowedGameAsksForEnterAndWaitsForIt) {
 
 TEST(Process, AClosedInputCountsAsEnter) {
     GameDirectory directory(kWindowedSettings);
-    GameProcess game(directory.path());
+    GameProcess game(directory);
     game.closeInput();
     playUntilEscape(game);
     EXPECT_EQ(game.waitForExit(seconds(30)), 0);
@@ -47,15 +48,32 @@ TEST(Process, AClosedInputCountsAsEnter) {
 
 TEST(Process, AFullScreenGameEndsWithoutAPrompt) {
     GameDirectory directory(kFullscreenSettings);
-    GameProcess game(directory.path());
+    GameProcess game(directory);
     playUntilEscape(game);
     EXPECT_EQ(game.waitForExit(seconds(30)), 0) << "input is left open: nothing may wait on it";
     EXPECT_EQ(game.output().find("Press ENTER"), std::string::npos);
 }
 
+TEST(Process, ADamagedPlayerFileIsReportedInOneLineAndTheGameStartsWithoutIt) {
+    GameDirectory directory(kWindowedSettings);
+    directory.writePlayerSettings("[window\nwidth = 1\n");
+    GameProcess game(directory);
+    game.closeInput();
+    playUntilEscape(game);
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    std::vector<std::string> errors;
+    for (const std::string& line : splitLines(game.output())) {
+        if (line.find("ERROR") != std::string::npos) {
+            errors.push_back(line);
+        }
+    }
+    EXPECT_EQ(errors, std::vector<std::string>{"ERROR::SETTINGS::PLAYER_FILE_IGNORED: " +
+                                               directory.playerSettingsFile().string()});
+}
+
 TEST(Process, WithoutADisplayStartUpFailsCleanly) {
     GameDirectory directory(kWindowedSettings);
-    GameProcess game(directory.path(), {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
+    GameProcess game(directory, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
     EXPECT_EQ(game.waitForExit(seconds(30)), 1);
     EXPECT_EQ(game.output(), "ERROR::GAME::GLFW_INIT_FAILED\n");
 }
@@ -63,7 +81,7 @@ TEST(Process, WithoutADisplayStartUpFailsCleanly) {
 TEST(Process, AModelFileThatCannotBeOpenedEndsStartUpWithItsLine) {
     GameDirectory directory(kWindowedSettings);
     std::filesystem::remove(directory.path() / "assets/OBJFiles/trap.obj");
-    GameProcess game(directory.path());
+    GameProcess game(directory);
     EXPECT_EQ(game.waitForExit(seconds(60)), 1);
     EXPECT_EQ(game.output(), "ERROR::OBJLOADER::COULD NOT OPEN FILE: trap\n");
 }

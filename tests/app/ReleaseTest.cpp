@@ -33,12 +33,14 @@ TEST_F(Release, DeletesEveryGlObjectTheGameMade) {
     startGame();
     frame();
     const LiveObjects before = liveObjects();
-    EXPECT_EQ(before.programs, 2);
-    EXPECT_EQ(before.shaders, 4) << "deleted after linking, they live on while attached";
-    EXPECT_EQ(before.textures, 12);
+    // The scene's two programs and the UI's one.
+    EXPECT_EQ(before.programs, 3);
+    EXPECT_EQ(before.shaders, 4) << "the scene's, deleted after linking, live on while attached";
+    EXPECT_EQ(before.textures, 13) << "twelve images and the UI's font";
     // One vertex array per mesh: 24 models and 100 particles and the particle template.
     EXPECT_EQ(before.vertexArrays, 125);
-    EXPECT_EQ(before.buffers, 126) << "a buffer per mesh and the goal base's index buffer";
+    EXPECT_EQ(before.buffers, 128)
+        << "a buffer per mesh, the goal base's index buffer and the UI's two";
 
     game->releaseScene();
     const LiveObjects after = liveObjects();

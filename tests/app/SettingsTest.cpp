@@ -1,12 +1,16 @@
 #include <INIReader.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 
 #include "app/Settings.h"
+#include "tests/support/GameDirectory.h"
 #include "tests/support/StdoutCapture.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 Settings parse(const std::string& text) {
     return readSettings(INIReader(text.data(), text.size()));
@@ -30,6 +34,9 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
                                   {"RIGHT", 68},   {"UP", 82},       {"DOWN", 70}};
     EXPECT_EQ(s.keyBindings, expected);
     EXPECT_EQ(s.gravity, -9.8f);
+    EXPECT_FALSE(s.invertY);
+    EXPECT_TRUE(s.hudEnabled);
+    EXPECT_TRUE(s.pauseOnFocusLoss);
 }
 
 TEST(Settings, EveryKeyIsReadFromItsSection) {
@@ -38,7 +45,8 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
         "[graphics]\nrefresh_rate=30\nsample_rate=0\nbrightness=0.25\n"
         "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n"
         "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
-        "[world]\ngravity=-3.5\n");
+        "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\n"
+        "[game]\npause_on_focus_loss=off\n");
     EXPECT_EQ(s.width, 800);
     EXPECT_EQ(s.height, 600);
     EXPECT_EQ(s.title, "Test window");
@@ -55,6 +63,9 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
                                   {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
     EXPECT_EQ(s.keyBindings, expected);
     EXPECT_EQ(s.gravity, -3.5f);
+    EXPECT_TRUE(s.invertY);
+    EXPECT_FALSE(s.hudEnabled);
+    EXPECT_FALSE(s.pauseOnFocusLoss);
 }
 
 TEST(Settings, SectionAndKeyNamesIgnoreCase) {
@@ -152,6 +163,109 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
               (std::vector<std::string>{"ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.nearZ",
                                         "ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.farZ"}))
         << "each wrong key is reported once";
+}
+
+// The assets' file and the player's, each written into a temporary game directory.
+struct TwoFiles {
+    TwoFiles(const std::string& assets, const std::string& player) : directory(assets) {
+        directory.writePlayerSettings(player);
+    }
+    Settings load() const {
+        return loadSettings((directory.path() / "assets/settings.ini").string(),
+                            directory.playerSettingsFile());
+    }
+    GameDirectory directory;
+};
+
+TEST(Settings, ThePlayerFileWinsAndWhatItLacksKeepsTheAssetsValue) {
+    StdoutCapture console;
+    const TwoFiles files(
+        "[window]\nwidth=800\nheight=600\n[camera]\nfov=60\nfarZ=500\n[world]\ngravity=-3\n",
+        "[WINDOW]\nwidth=1024\n[camera]\nfov=200\ninvert_y=true\n[hud]\nenabled=false\n");
+    const Settings s = files.load();
+    EXPECT_EQ(console.lines(),
+              std::vector<std::string>{"ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.fov"});
+    EXPECT_EQ(s.width, 1024);
+    EXPECT_EQ(s.height, 600);
+    EXPECT_EQ(s.fov, 45.0f);  // out of range: the default, as for the assets' file alone
+    EXPECT_EQ(s.farZ, 500.0f);
+    EXPECT_EQ(s.gravity, -3.0f);
+    EXPECT_TRUE(s.invertY);
+    EXPECT_FALSE(s.hudEnabled);
+
+    console.clear();
+    files.directory.writePlayerSettings("[camera]\nnearZ=300\n");
+    files.load();
+    EXPECT_EQ(console.lines(),
+              std::vector<std::string>{"ERROR::SETTINGS::VALUE_OUT_OF_RANGE: camera.farZ"})
+        << "the far plane is written, if only in the assets' file";
+
+    console.clear();
+    files.directory.writePlayerSettings("[window\nwidth=1024\n");
+    const Settings damaged = files.load();
+    EXPECT_EQ(console.lines(),
+              std::vector<std::string>{"ERROR::SETTINGS::PLAYER_FILE_IGNORED: " +
+                                       files.directory.playerSettingsFile().string()});
+    EXPECT_EQ(damaged.width, 800);
+
+    console.clear();
+    fs::remove(files.directory.playerSettingsFile());
+    EXPECT_EQ(files.load().width, 800);
+    EXPECT_EQ(console.text(), "") << "a missing player file is normal";
+}
+
+TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
+    const TwoFiles files(
+        "[window]\ntitle=Kept\nwidth=800\n[graphics]\nrefresh_rate=30\nbrightness=0.5\n"
+        "[camera]\nnearZ=0.5\nfarZ=250\n[keyboard]\nforward=1\n[world]\ngravity=-3\n",
+        "");
+    Settings chosen;
+    chosen.fullscreen = false;
+    chosen.width = 1280;
+    chosen.height = 720;
+    chosen.sampleRate = 2;
+    chosen.brightness = -0.3f;
+    chosen.fov = 33.333332f;
+    chosen.sensitivity = 0.1f;
+    chosen.invertY = true;
+    chosen.keyBindings = {{"FORWARD", 265}, {"BACKWARD", 264}, {"LEFT", 263},
+                          {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
+    chosen.hudEnabled = false;
+    chosen.pauseOnFocusLoss = false;
+    chosen.title = "Not saved";
+    chosen.gravity = -20.0f;
+
+    StdoutCapture console;
+    const WriteResult result = saveSettings(chosen, files.directory.playerSettingsFile());
+    EXPECT_TRUE(result.ok) << result.reason;
+    const Settings s = files.load();
+    EXPECT_EQ(console.text(), "");
+    EXPECT_FALSE(s.fullscreen);
+    EXPECT_EQ(s.width, 1280);
+    EXPECT_EQ(s.height, 720);
+    EXPECT_EQ(s.sampleRate, 2);
+    EXPECT_EQ(s.brightness, -0.3f);
+    EXPECT_EQ(s.fov, 33.333332f);
+    EXPECT_EQ(s.sensitivity, 0.1f);
+    EXPECT_TRUE(s.invertY);
+    EXPECT_EQ(s.keyBindings, chosen.keyBindings);
+    EXPECT_FALSE(s.hudEnabled);
+    EXPECT_FALSE(s.pauseOnFocusLoss);
+    // What a player cannot change in the game stays with the assets' file.
+    EXPECT_EQ(s.title, "Kept");
+    EXPECT_EQ(s.refreshRate, 30);
+    EXPECT_EQ(s.nearZ, 0.5f);
+    EXPECT_EQ(s.farZ, 250.0f);
+    EXPECT_EQ(s.gravity, -3.0f);
+
+    // A folder that cannot be made, since a file stands where it would go.
+    const fs::path blocked = files.directory.playerSettingsFile() / "settings.ini";
+    const WriteResult failed = saveSettings(chosen, blocked);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_EQ(failed.reason, "Not a directory");
+    EXPECT_EQ(console.lines(), std::vector<std::string>{"ERROR::SETTINGS::SAVE_FAILED: " +
+                                                        blocked.string() + ": Not a directory"});
+    EXPECT_EQ(files.load().width, 1280) << "the earlier file is untouched";
 }
 
 }  // namespace

@@ -28,6 +28,37 @@ void GameDirectory::writeSettings(const std::string& settingsIni) const {
     std::ofstream(root / "assets" / "settings.ini", std::ios::trunc) << settingsIni;
 }
 
+std::map<std::string, std::string> GameDirectory::playerEnvironment() const {
+    return {{"XDG_CONFIG_HOME", configHome().string()}, {"XDG_DATA_HOME", dataHome().string()}};
+}
+
+fs::path GameDirectory::playerSettingsFile() const {
+    return configHome() / "smeltrun" / "settings.ini";
+}
+
+void GameDirectory::writePlayerSettings(const std::string& settingsIni) const {
+    fs::create_directories(playerSettingsFile().parent_path());
+    std::ofstream(playerSettingsFile(), std::ios::binary | std::ios::trunc) << settingsIni;
+}
+
+EnvironmentOverride::EnvironmentOverride(const std::map<std::string, std::string>& values) {
+    for (const auto& [name, value] : values) {
+        const char* old = std::getenv(name.c_str());
+        previous[name] = old ? std::optional<std::string>(old) : std::nullopt;
+        setenv(name.c_str(), value.c_str(), 1);
+    }
+}
+
+EnvironmentOverride::~EnvironmentOverride() {
+    for (const auto& [name, value] : previous) {
+        if (value) {
+            setenv(name.c_str(), value->c_str(), 1);
+        } else {
+            unsetenv(name.c_str());
+        }
+    }
+}
+
 WorkingDirectory::WorkingDirectory(const fs::path& path) : previous(fs::current_path()) {
     fs::current_path(path);
 }

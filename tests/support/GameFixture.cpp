@@ -19,13 +19,15 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
         prepare(directory->path());
     }
     workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
-    game = std::make_unique<Game>(loadSettings(kSettingsPath));
+    playerHomes = std::make_unique<EnvironmentOverride>(directory->playerEnvironment());
+    game = std::make_unique<Game>(loadGameSettings());
     clock = 0.0;
 }
 
 void GameFixture::stopGame() {
     input.releaseAll();
     game.reset();
+    playerHomes.reset();
     workingDirectory.reset();
     directory.reset();
 }

@@ -41,4 +41,5 @@ protected:
 private:
     std::unique_ptr<GameDirectory> directory;
     std::unique_ptr<WorkingDirectory> workingDirectory;
+    std::unique_ptr<EnvironmentOverride> playerHomes;
 };

@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "tests/support/GameDirectory.h"
 #include "tests/support/StdoutCapture.h"
 
 using Clock = std::chrono::steady_clock;
@@ -41,12 +42,17 @@ namespace {
 
 }  // namespace
 
-GameProcess::GameProcess(const std::string& workingDirectory,
-                         const std::map<std::string, std::string>& environment) {
+GameProcess::GameProcess(const GameDirectory& directory,
+                         const std::map<std::string, std::string>& extraEnvironment) {
+    std::map<std::string, std::string> environment = directory.playerEnvironment();
+    for (const auto& [name, value] : extraEnvironment) {
+        environment[name] = value;
+    }
     int input[2], output[2];
     if (pipe2(input, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0) {
         throw std::runtime_error("cannot create pipes");
     }
+    const std::string workingDirectory = directory.path().string();
     pid = fork();
     if (pid == 0) {
         execGame(workingDirectory, environment, input, output);

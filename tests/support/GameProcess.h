@@ -7,13 +7,16 @@
 #include <optional>
 #include <string>
 
-// The built game as a child process, in a working directory of the test's choosing, with
-// its standard input and output on pipes. Killed if it is still running when destroyed.
+class GameDirectory;
+
+// The built game as a child process, working in a game directory and with its player's homes
+// there, with its standard input and output on pipes. Killed if it is still running when
+// destroyed.
 class GameProcess {
 public:
     // Environment entries given here replace the inherited ones; an empty value removes one.
-    GameProcess(const std::string& workingDirectory,
-                const std::map<std::string, std::string>& environment = {});
+    explicit GameProcess(const GameDirectory& directory,
+                         const std::map<std::string, std::string>& environment = {});
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;

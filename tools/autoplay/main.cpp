@@ -57,7 +57,7 @@ int main(int argc, char** argv) {
         std::cout << "usage: smeltrun-autoplay [--fps N] [--shots DIR]" << std::endl;
         return 2;
     }
-    Settings settings = loadSettings(kSettingsPath);
+    Settings settings = loadGameSettings();
     settings.fullscreen = false;
     settings.width = kWidth;
     settings.height = kHeight;

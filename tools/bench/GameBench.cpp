@@ -41,7 +41,7 @@ struct FrameFigures {
 };
 
 std::unique_ptr<Game> startWindowed(const Config& config) {
-    Settings settings = loadSettings(kSettingsPath);
+    Settings settings = loadGameSettings();
     settings.fullscreen = false;
     settings.width = config.width;
     settings.height = config.height;

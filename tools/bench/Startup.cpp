@@ -122,7 +122,7 @@ StartupFigures measureStartup(const char* self) {
 }
 
 int runStartupChild(const char* which, double startMs) {
-    const Settings settings = loadSettings(kSettingsPath);
+    const Settings settings = loadGameSettings();
     const double elapsed = std::strcmp(which, "minimal") == 0 ? minimalStartup(settings, startMs)
                                                               : gameStartup(settings, startMs);
     std::cout << elapsed << std::endl;

@@ -6,6 +6,8 @@
 #include <cstring>
 #include <string>
 
+#include <INIReader.h>
+
 #include "app/Settings.h"
 #include "tools/fuzz/Invariant.h"
 
@@ -37,25 +39,34 @@ private:
     const std::string path;
 };
 
-bool allDefaults(const Settings& s) {
-    const Settings d;
+bool same(const Settings& s, const Settings& d) {
     return s.width == d.width && s.height == d.height && s.title == d.title &&
            s.fullscreen == d.fullscreen && s.resizable == d.resizable &&
            s.refreshRate == d.refreshRate && s.sampleRate == d.sampleRate &&
            s.brightness == d.brightness && s.fov == d.fov && s.nearZ == d.nearZ &&
            s.farZ == d.farZ && s.sensitivity == d.sensitivity && s.keyBindings == d.keyBindings &&
-           s.gravity == d.gravity;
+           s.invertY == d.invertY && s.gravity == d.gravity && s.hudEnabled == d.hudEnabled &&
+           s.pauseOnFocusLoss == d.pauseOnFocusLoss;
 }
 
 }  // namespace
 
-// Reads the input as the game reads settings.ini. Every key lives in a section, so a file
-// without a single '[' must leave every setting at its default.
+// Reads the input as the game reads settings.ini, and again as the player's file over no
+// assets' file. Every key lives in a section, so a file without a single '[' must leave every
+// setting at its default. As the player's file, a clean input reads as it does alone and a
+// damaged one is ignored whole.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static const SettingsFile file;
-    const Settings settings = loadSettings(file.hold(data, size));
+    const std::string& path = file.hold(data, size);
+    const Settings settings = loadSettings(path);
     if (std::memchr(data, '[', size) == nullptr) {
-        requireInvariant(allDefaults(settings), "a setting was read from outside every section");
+        requireInvariant(same(settings, Settings{}),
+                         "a setting was read from outside every section");
     }
+    const Settings layered = loadSettings("", path);
+    const bool damaged = INIReader(path).ParseError() != 0;
+    requireInvariant(same(layered, damaged ? Settings{} : settings),
+                     damaged ? "a damaged player's file was not ignored whole"
+                             : "the player's file read otherwise than alone");
     return 0;
 }

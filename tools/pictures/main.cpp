@@ -53,7 +53,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string folder = argv[1];
-    Settings settings = loadSettings(kSettingsPath);
+    Settings settings = loadGameSettings();
     settings.fullscreen = false;
     settings.width = kWidth;
     settings.height = kHeight;

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <filesystem>
+
+// Where the player's own files live, after the XDG Base Directory rules. Nothing here touches
+// the disk: a folder is created only when a file is written into it.
+
+// The folder named by an XDG variable's value, or `home`/`belowHome` when the value is unset,
+// empty or relative (the rules ignore a relative value). Empty when neither gives an absolute
+// path, so that nothing ever lands in the working directory.
+std::filesystem::path xdgFolder(const char* value, const char* home, const char* belowHome);
+
+// $XDG_CONFIG_HOME/smeltrun, or ~/.config/smeltrun: the player's settings.
+std::filesystem::path playerConfigFolder();
+
+// $XDG_DATA_HOME/smeltrun, or ~/.local/share/smeltrun: what the game keeps of the player's play.
+std::filesystem::path playerDataFolder();
