@@ -22,14 +22,23 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
     if (!game) {
         return;
     }
+    // A key pressed for the options is theirs alone, up to its release.
+    if (game->capturingKey && action == GLFW_PRESS) {
+        game->capturedKey = game->capturedKeyDown = key;
+        game->capturingKey = false;
+        return;
+    }
+    if (action == GLFW_RELEASE && key == game->capturedKeyDown) {
+        game->capturedKeyDown = GLFW_KEY_UNKNOWN;
+        return;
+    }
     game->keyboard.onKey(key, action);
     if (action != GLFW_RELEASE) {
         return;
     }
     switch (key) {
         case GLFW_KEY_ESCAPE:
-            game->events.push_back(Event::of(Event::Quit));
-            glfwSetWindowShouldClose(window, true);
+            game->quit();
             break;
         case GLFW_KEY_F1:
             glPolygonMode(GL_FRONT_AND_BACK,

@@ -31,6 +31,8 @@ Game::Game(const Settings& settings)
       skyColor(kSkyColor),
       brightness(settings.brightness),
       hudVisible(settings.hudEnabled),
+      options(settings),
+      invertY(settings.invertY),
       pauseOnFocusLoss(settings.pauseOnFocusLoss) {
     // The list keeps its room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
@@ -152,6 +154,30 @@ void Game::setPaused(bool pause) {
     glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
     firstMouse = true;
     xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
+}
+
+void Game::quit() {
+    events.push_back(Event::of(Event::Quit));
+    glfwSetWindowShouldClose(window, true);
+}
+
+void Game::applyOptions() {
+    fov = options.fov;
+    brightness = options.brightness;
+    camera.sensitivity = options.sensitivity;
+    player->turnSpeed = options.sensitivity;
+    invertY = options.invertY;
+    keyBindings = options.keyBindings;
+    keyboard = Keyboard(keyBindings);
+    hudVisible = options.hudEnabled;
+    pauseOnFocusLoss = options.pauseOnFocusLoss;
+}
+
+void Game::applyWindow() {
+    GLFWmonitor* monitor = options.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
+    int x = 0, y = 0;
+    glfwGetWindowPos(window, &x, &y);
+    glfwSetWindowMonitor(window, monitor, x, y, options.width, options.height, options.refreshRate);
 }
 
 void Game::releaseScene() {

@@ -11,6 +11,7 @@
 
 #include "app/Hud.h"
 #include "app/Keyboard.h"
+#include "app/PausePanel.h"
 #include "app/Settings.h"
 #include "app/Ui.h"
 #include "gameplay/Event.h"
@@ -50,6 +51,13 @@ public:
     void checkPause();
     // While paused the rules stand still and the cursor is free; the frame is still drawn.
     void setPaused(bool pause);
+    // Closes the window at the end of the frame, saying so on the console.
+    void quit();
+
+    // Takes `options` into the running game: what the game can change at once, it does.
+    void applyOptions();
+    // Full screen or a window of the options' size.
+    void applyWindow();
 
     // Deletes every GL object of the scene and of the UI while the context is still current;
     // the destructor does this first, before the window goes.
@@ -130,6 +138,16 @@ public:
     std::unique_ptr<Ui> ui;
     Hud hud;
     bool hudVisible;  // F7 shows and hides it
+    PausePanel pausePanel;
+
+    // The options the pause panel changes, as last applied; saved to the player's file.
+    Settings options;
+    bool invertY;
+    // While the options wait for a new key, the next key pressed goes there and nowhere else,
+    // and its release goes nowhere.
+    bool capturingKey = false;
+    int capturedKey = GLFW_KEY_UNKNOWN;
+    int capturedKeyDown = GLFW_KEY_UNKNOWN;  // until its release
 
     bool paused = false;
     bool pauseOnFocusLoss;

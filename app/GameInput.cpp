@@ -18,7 +18,7 @@ void Game::readInput() {
     lastX = cursorX;
     lastY = cursorY;
     input.mouseX = xOffset;
-    input.mouseY = yOffset;
+    input.mouseY = invertY ? -yOffset : yOffset;
 }
 
 void Game::quitOnEscape() {

@@ -28,15 +28,20 @@ void Game::drawScene() {
 }
 
 void Game::drawInterface() {
-    if (!hudVisible) {
+    if (!hudVisible && !paused) {
         return;
     }
     ui->beginFrame();
-    hud.draw(HudView{player->health,
-                     totalTime,
-                     player->slowTimer,
-                     {wireframe, culling, debugCamera, celShading, contour, specular}},
-             glfwGetTime());
+    if (hudVisible) {
+        hud.draw(HudView{player->health,
+                         totalTime,
+                         player->slowTimer,
+                         {wireframe, culling, debugCamera, celShading, contour, specular}},
+                 glfwGetTime());
+    }
+    if (paused) {
+        pausePanel.draw(*this);
+    }
     ui->endFrame();
 }
 

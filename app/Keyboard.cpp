@@ -6,22 +6,20 @@ namespace {
 
 const struct {
     Action action;
-    const char* name;
-} kBoundActions[] = {
-    {Action::Forward, "FORWARD"}, {Action::Backward, "BACKWARD"},
-    {Action::Left, "LEFT"},       {Action::Right, "RIGHT"},
-    {Action::Up, "UP"},           {Action::Down, "DOWN"},
-};
-
-const struct {
-    Action action;
     int key;
 } kFixedKeys[] = {
-    {Action::Pause, GLFW_KEY_P},           {Action::Jump, GLFW_KEY_SPACE},
-    {Action::Sprint, GLFW_KEY_LEFT_SHIFT}, {Action::Quit, GLFW_KEY_ESCAPE},
-    {Action::Wireframe, GLFW_KEY_F1},      {Action::Culling, GLFW_KEY_F2},
-    {Action::DebugCamera, GLFW_KEY_F3},    {Action::CelShading, GLFW_KEY_F4},
-    {Action::Contour, GLFW_KEY_F5},        {Action::Specular, GLFW_KEY_F6},
+    {Action::Pause, GLFW_KEY_P},
+    {Action::Jump, GLFW_KEY_SPACE},
+    {Action::Sprint, GLFW_KEY_LEFT_SHIFT},
+    {Action::Quit, GLFW_KEY_ESCAPE},
+    {Action::Wireframe, GLFW_KEY_F1},
+    {Action::Culling, GLFW_KEY_F2},
+    {Action::DebugCamera, GLFW_KEY_F3},
+    {Action::CelShading, GLFW_KEY_F4},
+    {Action::Contour, GLFW_KEY_F5},
+    {Action::Specular, GLFW_KEY_F6},
+    {Action::Hud, GLFW_KEY_F7},
+    {Action::FrameOverlay, GLFW_KEY_F8},
 };
 
 Action actionAt(std::size_t index) {
@@ -30,9 +28,18 @@ Action actionAt(std::size_t index) {
 
 }  // namespace
 
+bool Keyboard::isFixedKey(int key) {
+    for (const auto& fixed : kFixedKeys) {
+        if (fixed.key == key) {
+            return true;
+        }
+    }
+    return false;
+}
+
 Keyboard::Keyboard(const KeyBindings& bindings) {
     keys.fill(GLFW_KEY_UNKNOWN);
-    for (const auto& bound : kBoundActions) {
+    for (const BoundAction& bound : kBoundActions) {
         const auto binding = bindings.find(bound.name);
         if (binding != bindings.end()) {
             keys[static_cast<std::size_t>(bound.action)] = binding->second;

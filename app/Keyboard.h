@@ -7,12 +7,27 @@
 
 struct GLFWwindow;
 
+// The actions that the settings bind to keys: their names there, and as the player reads them.
+struct BoundAction {
+    Action action;
+    const char* name;
+    const char* label;
+};
+inline const BoundAction kBoundActions[] = {
+    {Action::Forward, "FORWARD", "Forward"}, {Action::Backward, "BACKWARD", "Backward"},
+    {Action::Left, "LEFT", "Left"},          {Action::Right, "RIGHT", "Right"},
+    {Action::Up, "UP", "Debug camera up"},   {Action::Down, "DOWN", "Debug camera down"},
+};
+
 // The keyboard as actions: the movement keys by their bindings, the other keys fixed. Held
 // keys are polled after the window's events; presses and releases are collected from the key
 // callback during the poll, so that a tap within one frame is seen too.
 class Keyboard {
 public:
     explicit Keyboard(const KeyBindings& bindings);
+
+    // Whether the key has a meaning of its own that no binding changes (Space, P, F1...).
+    static bool isFixedKey(int key);
 
     // Called by the key callback with GLFW's key and action; repeats are not presses.
     void onKey(int key, int action);

@@ -21,6 +21,8 @@ enum class Action {
     CelShading,
     Contour,
     Specular,
+    Hud,  // F7 and F8 show the HUD and the frame-time overlay
+    FrameOverlay,
     Count
 };
 

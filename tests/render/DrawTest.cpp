@@ -18,9 +18,12 @@ GLuint trianglesOf(const Model& model) {
     return triangles;
 }
 
+// With the HUD off, a frame draws the scene and nothing else.
+const std::string kWithoutHud = std::string(kWindowedSettings) + "[hud]\nenabled = false\n";
+
 class Drawing : public GameFixture {
 protected:
-    void SetUp() override { startGame(); }
+    void SetUp() override { startGame(kWithoutHud); }
 
     // Triangles sent down the pipeline during one frame.
     GLuint trianglesInAFrame() {

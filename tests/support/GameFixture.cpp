@@ -24,6 +24,13 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
     clock = 0.0;
 }
 
+void GameFixture::restartGame() {
+    input.releaseAll();
+    game.reset();
+    game = std::make_unique<Game>(loadGameSettings());
+    clock = 0.0;
+}
+
 void GameFixture::stopGame() {
     input.releaseAll();
     game.reset();

@@ -28,6 +28,8 @@ protected:
     void startGame(const std::string& settingsIni = kWindowedSettings,
                    const Preparation& prepare = nullptr);
     void stopGame();
+    // Starts the game again in the same directory, with the player's files as they are now.
+    void restartGame();
 
     // Advances the game's clock by the step, then runs one update (and render).
     void update(double seconds = kFrameSeconds);

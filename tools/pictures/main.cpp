@@ -1,5 +1,6 @@
-// Renders the README's pictures from the real game: the start view, and the goal seen with
-// the debug camera. Run from the repository root under an X display (tools/with-xvfb gives one):
+// Renders the README's pictures from the real game: the start view with the HUD, the pause
+// panel, and the goal seen with the debug camera. Run from the repository root under an X display
+// (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
 #include <cmath>
 #include <iostream>
@@ -65,6 +66,15 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // The pause panel over the dimmed start view.
+    game->setPaused(true);
+    play(*game, 2, clock);  // a window of the UI shows from its second frame
+    if (!save(*game, folder + "/pause.png")) {
+        return 1;
+    }
+    game->setPaused(false);
+
+    game->hudVisible = false;
     debugCamera = true;
     camera.switchMode(true);
     aimAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);

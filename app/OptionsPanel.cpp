@@ -1,0 +1,158 @@
+#include "app/OptionsPanel.h"
+
+#include <GLFW/glfw3.h>
+#include <imgui.h>
+
+#include <algorithm>
+
+#include "app/Game.h"
+#include "app/KeyNames.h"
+
+namespace {
+
+const int kMinWindowSide = 320;  // pixels
+const int kMaxWindowSide = 7680;
+const int kSampleChoices[] = {0, 2, 4, 8, 16};
+const float kMinFov = 30.0f;  // degrees
+const float kMaxFov = 110.0f;
+const float kMinBrightness = -0.5f;
+const float kMaxBrightness = 0.5f;
+const float kMinSensitivity = 0.5f;  // degrees per pixel per second of look
+const float kMaxSensitivity = 20.0f;
+const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
+const float kKeyButtonEms = 12.0f;  // key button width in font heights
+
+// Whether the key also stands for another action, bound or fixed.
+bool inConflict(const KeyBindings& bindings, const char* action, int key) {
+    for (const auto& [other, otherKey] : bindings) {
+        if (other != action && otherKey == key) {
+            return true;
+        }
+    }
+    return Keyboard::isFixedKey(key);
+}
+
+}  // namespace
+
+void OptionsPanel::draw(Game& game) {
+    finishRebinding(game);
+    drawKeys(game);
+    ImGui::Separator();
+    drawDisplay(game);
+    ImGui::Separator();
+    drawMouse(game);
+    ImGui::Separator();
+    drawPlay(game);
+    if (!status.empty()) {
+        ImGui::Separator();
+        ImGui::TextWrapped("%s", status.c_str());
+    }
+}
+
+void OptionsPanel::drawKeys(Game& game) {
+    KeyBindings& bindings = game.options.keyBindings;
+    for (const BoundAction& movement : kBoundActions) {
+        ImGui::PushID(movement.name);
+        const int key = bindings[movement.name];
+        const std::string shown =
+            rebinding == movement.name ? "press a key (Escape: keep)" : keyName(key);
+        if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kKeyButtonEms, 0.0f))) {
+            rebinding = movement.name;
+            game.capturingKey = true;
+        }
+        ImGui::SameLine();
+        ImGui::TextUnformatted(movement.label);
+        if (inConflict(bindings, movement.name, key)) {
+            ImGui::SameLine();
+            ImGui::TextColored(kConflictColour, "(key in use)");
+        }
+        ImGui::PopID();
+    }
+    if (ImGui::Button("Default keys")) {
+        bindings = kDefaultKeyBindings;
+        changed(game, true);
+    }
+}
+
+void OptionsPanel::finishRebinding(Game& game) {
+    if (!rebinding || game.capturingKey) {
+        return;
+    }
+    if (game.capturedKey != GLFW_KEY_ESCAPE && game.capturedKey != GLFW_KEY_UNKNOWN) {
+        game.options.keyBindings[rebinding] = game.capturedKey;
+        changed(game, true);
+    }
+    rebinding = nullptr;
+}
+
+void OptionsPanel::drawDisplay(Game& game) {
+    Settings& options = game.options;
+    bool windowChanged = ImGui::Checkbox("Full screen", &options.fullscreen);
+    ImGui::InputInt("Width", &options.width, 0);
+    windowChanged = windowChanged || ImGui::IsItemDeactivatedAfterEdit();
+    ImGui::InputInt("Height", &options.height, 0);
+    windowChanged = windowChanged || ImGui::IsItemDeactivatedAfterEdit();
+    if (windowChanged) {
+        options.width = std::clamp(options.width, kMinWindowSide, kMaxWindowSide);
+        options.height = std::clamp(options.height, kMinWindowSide, kMaxWindowSide);
+        game.applyWindow();
+        changed(game, true);
+    }
+    if (ImGui::BeginCombo("Multisampling", std::to_string(options.sampleRate).c_str())) {
+        for (const int samples : kSampleChoices) {
+            if (ImGui::Selectable(std::to_string(samples).c_str(), samples == options.sampleRate)) {
+                options.sampleRate = samples;
+                changed(game, true);
+            }
+        }
+        ImGui::EndCombo();
+    }
+    ImGui::SameLine();
+    ImGui::TextDisabled("(at the next start)");
+    if (ImGui::SliderFloat("Field of view", &options.fov, kMinFov, kMaxFov, "%.0f deg")) {
+        changed(game, false);
+    }
+    if (ImGui::IsItemDeactivatedAfterEdit()) {
+        changed(game, true);
+    }
+    if (ImGui::SliderFloat("Brightness", &options.brightness, kMinBrightness, kMaxBrightness)) {
+        changed(game, false);
+    }
+    if (ImGui::IsItemDeactivatedAfterEdit()) {
+        changed(game, true);
+    }
+}
+
+void OptionsPanel::drawMouse(Game& game) {
+    Settings& options = game.options;
+    if (ImGui::SliderFloat("Mouse sensitivity", &options.sensitivity, kMinSensitivity,
+                           kMaxSensitivity, "%.1f")) {
+        changed(game, false);
+    }
+    if (ImGui::IsItemDeactivatedAfterEdit()) {
+        changed(game, true);
+    }
+    if (ImGui::Checkbox("Invert mouse Y", &options.invertY)) {
+        changed(game, true);
+    }
+}
+
+void OptionsPanel::drawPlay(Game& game) {
+    Settings& options = game.options;
+    if (ImGui::Checkbox("HUD (F7)", &options.hudEnabled)) {
+        changed(game, true);
+    }
+    if (ImGui::Checkbox("Pause when the window loses focus", &options.pauseOnFocusLoss)) {
+        changed(game, true);
+    }
+}
+
+void OptionsPanel::changed(Game& game, bool complete) {
+    game.applyOptions();
+    if (!complete) {
+        return;
+    }
+    const WriteResult saved = savePlayerSettings(game.options);
+    status = saved.ok ? "Saved to " + playerSettingsPath().string()
+                      : "Could not save the options: " + saved.reason;
+}

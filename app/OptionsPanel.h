@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+class Game;
+
+// The options a player can change while paused. Each change applies at once where the game
+// can, and is saved to the player's own settings file as soon as it is done.
+class OptionsPanel {
+public:
+    void draw(Game& game);
+
+private:
+    void drawDisplay(Game& game);
+    void drawMouse(Game& game);
+    void drawKeys(Game& game);
+    void drawPlay(Game& game);
+    void finishRebinding(Game& game);
+    // Applies the game's options; saves them when the change is complete.
+    void changed(Game& game, bool complete);
+
+    const char* rebinding = nullptr;  // the action waiting for its new key
+    std::string status;               // how the last save went
+};

@@ -1,0 +1,107 @@
+#include "app/PausePanel.h"
+
+#include <imgui.h>
+
+#include "app/Game.h"
+#include "app/KeyNames.h"
+
+namespace {
+
+const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
+const float kButtonEms = 14.0f;                 // button width in font heights
+
+const struct {
+    const char* keys;
+    const char* action;
+} kFixedControls[] = {
+    {"Space", "Jump"},
+    {"Left Shift (hold)", "Sprint"},
+    {"Mouse", "Turn the character and the camera"},
+    {"P", "Pause and resume"},
+    {"Escape", "Quit"},
+    {"F1", "Wireframe"},
+    {"F2", "Face culling"},
+    {"F3", "Debug camera"},
+    {"F4", "Cel shading"},
+    {"F5", "Outlines (with cel shading)"},
+    {"F6", "Specular highlights"},
+    {"F7", "Show or hide the HUD"},
+    {"F8", "Frame-time overlay"},
+};
+
+bool wideButton(const char* label) {
+    return ImGui::Button(label, ImVec2(ImGui::GetFontSize() * kButtonEms, 0.0f));
+}
+
+}  // namespace
+
+void PausePanel::draw(Game& game) {
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    ImGui::GetBackgroundDrawList()->AddRectFilled(
+        screen->Pos, ImVec2(screen->Pos.x + screen->Size.x, screen->Pos.y + screen->Size.y),
+        kDimming);
+    ImGui::SetNextWindowPos(
+        ImVec2(screen->Pos.x + screen->Size.x * 0.5f, screen->Pos.y + screen->Size.y * 0.5f),
+        ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    // A window of its own for each page, so that keyboard and gamepad navigation start
+    // afresh on the page's first item.
+    static const char* const titles[] = {"Paused###main", "Options###options",
+                                         "Controls###controls"};
+    ImGui::Begin(titles[static_cast<int>(page)], nullptr,
+                 ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse |
+                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+    switch (page) {
+        case Page::Main:
+            drawMain(game);
+            break;
+        case Page::Options:
+            options.draw(game);
+            page = backButton() ? Page::Main : page;
+            break;
+        case Page::Controls:
+            drawControls(game);
+            page = backButton() ? Page::Main : page;
+            break;
+    }
+    ImGui::End();
+}
+
+void PausePanel::drawMain(Game& game) {
+    if (wideButton("Resume")) {
+        game.setPaused(false);
+    }
+    ImGui::SetItemDefaultFocus();
+    if (wideButton("Options")) {
+        page = Page::Options;
+    }
+    if (wideButton("Controls")) {
+        page = Page::Controls;
+    }
+    if (wideButton("Quit")) {
+        game.quit();
+    }
+}
+
+void PausePanel::drawControls(const Game& game) {
+    if (!ImGui::BeginTable("controls", 2)) {
+        return;
+    }
+    for (const BoundAction& bound : kBoundActions) {
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(keyName(game.keyBindings.at(bound.name)).c_str());
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(bound.label);
+    }
+    for (const auto& fixed : kFixedControls) {
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(fixed.keys);
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(fixed.action);
+    }
+    ImGui::EndTable();
+}
+
+bool PausePanel::backButton() {
+    ImGui::Separator();
+    return wideButton("Back");
+}

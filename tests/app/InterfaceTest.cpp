@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <vector>
+
+#include "gameplay/LevelLayout.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/Pixels.h"
+
+namespace {
+
+// The top left corner of the 640x360 window, where the HUD shows health and time over sky.
+std::vector<std::array<int, 3>> statusCorner(const Game& game) {
+    std::vector<std::array<int, 3>> pixels;
+    for (int y = game.framebufferHeight - 60; y < game.framebufferHeight; y += 2) {
+        for (int x = 0; x < 160; x += 2) {
+            pixels.push_back(pixelAt(x, y));
+        }
+    }
+    return pixels;
+}
+
+bool allSky(const std::vector<std::array<int, 3>>& pixels) {
+    for (const auto& pixel : pixels) {
+        if (!isSky(pixel)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+class Interface : public GameFixture {
+protected:
+    // Holds a key for a frame: the panel reads the keys held as each frame begins.
+    void stroke(int key) {
+        input.press(key);
+        frame();
+        input.release(key);
+        frame();
+    }
+
+    // Pauses, opens the options and asks for a new key for Forward, with the keyboard alone:
+    // the pause panel starts on Resume, the options page on Forward's key.
+    void rebindForward() {
+        input.tap(GLFW_KEY_P);
+        frame();
+        for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE, GLFW_KEY_SPACE}) {
+            stroke(key);
+        }
+    }
+};
+
+TEST_F(Interface, TheHudShowsTheHealthTheHealthPackGivesAndNothingWhenOff) {
+    startGame(std::string(kWindowedSettings) + "[hud]\nenabled = false\n");
+    frame();
+    frame();
+    EXPECT_TRUE(allSky(statusCorner(*game)));
+
+    startGame();
+    frame();
+    frame();  // a window of the UI shows from its second frame, once its size is known
+    const auto atStart = statusCorner(*game);
+    EXPECT_FALSE(allSky(atStart));
+    frame(0.0);  // the clock stands still, so that only the health can change
+    EXPECT_EQ(statusCorner(*game), atStart);
+    game->player->setPosition(glm::vec3(0.0f, level::kPlatformHeight, -40.0f));
+    frame(0.0);
+    ASSERT_EQ(game->player->health, 2);
+    EXPECT_NE(statusCorner(*game), atStart);
+}
+
+TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
+    startGame();
+    frame();
+    rebindForward();
+    ASSERT_TRUE(game->capturingKey);
+    stroke(GLFW_KEY_I);
+    frame();
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_I);
+
+    input.tap(GLFW_KEY_P);
+    frame();
+    ASSERT_FALSE(game->paused);
+    input.press(GLFW_KEY_I);
+    frame(0.0);
+    const float z = game->player->position.z;
+    frame(0.5);
+    input.release(GLFW_KEY_I);
+    EXPECT_NEAR(game->player->position.z, z - 2.5f, 1e-3f);
+
+    restartGame();
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_I);
+}
+
+TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {
+    // A file where the player's config folder should be: nothing can be written there.
+    startGame(kWindowedSettings,
+              [](const std::filesystem::path& directory) { std::ofstream(directory / "config"); });
+    frame();
+    rebindForward();
+    console.clear();
+    stroke(GLFW_KEY_I);
+    frame();
+    const auto lines = console.lines();
+    ASSERT_EQ(lines.size(), 1u) << console.text();
+    EXPECT_EQ(lines[0].rfind("ERROR::SETTINGS::SAVE_FAILED: ", 0), 0u);
+    input.tap(GLFW_KEY_P);
+    frame();
+    EXPECT_FALSE(game->paused);
+    frame();
+}
+
+}  // namespace
