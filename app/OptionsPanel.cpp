@@ -109,29 +109,14 @@ void OptionsPanel::drawDisplay(Game& game) {
     }
     ImGui::SameLine();
     ImGui::TextDisabled("(at the next start)");
-    if (ImGui::SliderFloat("Field of view", &options.fov, kMinFov, kMaxFov, "%.0f deg")) {
-        changed(game, false);
-    }
-    if (ImGui::IsItemDeactivatedAfterEdit()) {
-        changed(game, true);
-    }
-    if (ImGui::SliderFloat("Brightness", &options.brightness, kMinBrightness, kMaxBrightness)) {
-        changed(game, false);
-    }
-    if (ImGui::IsItemDeactivatedAfterEdit()) {
-        changed(game, true);
-    }
+    slider(game, "Field of view", options.fov, kMinFov, kMaxFov, "%.0f deg");
+    slider(game, "Brightness", options.brightness, kMinBrightness, kMaxBrightness, "%.2f");
 }
 
 void OptionsPanel::drawMouse(Game& game) {
     Settings& options = game.options;
-    if (ImGui::SliderFloat("Mouse sensitivity", &options.sensitivity, kMinSensitivity,
-                           kMaxSensitivity, "%.1f")) {
-        changed(game, false);
-    }
-    if (ImGui::IsItemDeactivatedAfterEdit()) {
-        changed(game, true);
-    }
+    slider(game, "Mouse sensitivity", options.sensitivity, kMinSensitivity, kMaxSensitivity,
+           "%.1f");
     if (ImGui::Checkbox("Invert mouse Y", &options.invertY)) {
         changed(game, true);
     }
@@ -143,6 +128,17 @@ void OptionsPanel::drawPlay(Game& game) {
         changed(game, true);
     }
     if (ImGui::Checkbox("Pause when the window loses focus", &options.pauseOnFocusLoss)) {
+        changed(game, true);
+    }
+}
+
+void OptionsPanel::slider(Game& game, const char* label, float& value, float low, float high,
+                          const char* format) {
+    if (ImGui::SliderFloat(label, &value, low, high, format)) {
+        changed(game, false);
+    }
+    // Saved once let go, not at every step of the drag.
+    if (ImGui::IsItemDeactivatedAfterEdit()) {
         changed(game, true);
     }
 }

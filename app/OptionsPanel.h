@@ -16,6 +16,8 @@ private:
     void drawKeys(Game& game);
     void drawPlay(Game& game);
     void finishRebinding(Game& game);
+    void slider(Game& game, const char* label, float& value, float low, float high,
+                const char* format);
     // Applies the game's options; saves them when the change is complete.
     void changed(Game& game, bool complete);
 
