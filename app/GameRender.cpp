@@ -1,3 +1,4 @@
+#include "app/CpuTimer.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
@@ -5,8 +6,11 @@
 #include "render/Projection.h"
 
 void Game::render() {
-    drawScene();
-    drawInterface();
+    {
+        const CpuTimer timer(frameTimes.render);
+        drawScene();
+        drawInterface();
+    }
     present();
 }
 
@@ -28,15 +32,20 @@ void Game::drawScene() {
 }
 
 void Game::drawInterface() {
-    if (!hudVisible) {
+    if (!hudVisible && !frameOverlayVisible) {
         return;
     }
     ui->beginFrame();
-    hud.draw(HudView{player->health,
-                     totalTime,
-                     player->slowTimer,
-                     {wireframe, culling, debugCamera, celShading, contour, specular}},
-             glfwGetTime());
+    if (hudVisible) {
+        hud.draw(HudView{player->health,
+                         totalTime,
+                         player->slowTimer,
+                         {wireframe, culling, debugCamera, celShading, contour, specular}},
+                 glfwGetTime());
+    }
+    if (frameOverlayVisible) {
+        frameOverlay.draw();
+    }
     ui->endFrame();
 }
 
