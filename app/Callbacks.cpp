@@ -66,6 +66,9 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         case GLFW_KEY_F7:
             game->hudVisible = !game->hudVisible;
             break;
+        case GLFW_KEY_F8:
+            game->frameOverlayVisible = !game->frameOverlayVisible;
+            break;
         default:
             break;
     }

@@ -2,9 +2,9 @@
 
 struct GLFWwindow;
 
-// Hands every key to the game's keyboard for the frame's input. Function keys and the Escape
-// message act on release only, and add their events to the frame's list; presses and
-// repeats are ignored.
+// Hands every key to the game's keyboard for the frame's input. Function keys and Escape act
+// on release only, presses and repeats are ignored; F1 to F6 and Escape add their events to
+// the frame's list, while F7 and F8 (the HUD, the frame times) only show or hide.
 void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
 
 // Notes a lost focus for the game, which may pause after the poll.

@@ -2,6 +2,7 @@
 
 #include "app/Banner.h"
 #include "app/Callbacks.h"
+#include "app/CpuTimer.h"
 #include "app/Toggles.h"
 #include "base/Console.h"
 #include "gameplay/Camera.h"
@@ -180,6 +181,16 @@ void Game::applyWindow() {
     glfwSetWindowMonitor(window, monitor, x, y, options.width, options.height, options.refreshRate);
 }
 
+// The overlay reads a real clock: glfwGetTime is the game's, which the tests set by hand.
+void Game::timeFrame() {
+    const auto now = std::chrono::steady_clock::now();
+    if (frameStart != std::chrono::steady_clock::time_point()) {
+        frameTimes.frame = std::chrono::duration<float, std::milli>(now - frameStart).count();
+        frameOverlay.record(frameTimes);
+    }
+    frameStart = now;
+}
+
 void Game::releaseScene() {
     ui.reset();
     shaders.clear();
@@ -194,6 +205,8 @@ void Game::releaseScene() {
 }
 
 void Game::update() {
+    timeFrame();
+    const CpuTimer timer(frameTimes.update);
     // Time: the clock starts with the first frame, so that loading the scene is not play
     currentFrame = static_cast<float>(glfwGetTime());
     if (firstFrame) {

@@ -3,12 +3,14 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <chrono>
 #include <glm/glm.hpp>
 #include <memory>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/FrameOverlay.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/PausePanel.h"
@@ -69,7 +71,8 @@ public:
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.
     void drawScene();
-    // The HUD and the panels over the scene; nothing at all when none of them shows.
+    // The HUD, the frame-time overlay and the panels over the scene; nothing at all when
+    // none of them shows.
     void drawInterface();
     void present();
 
@@ -148,6 +151,8 @@ public:
     bool capturingKey = false;
     int capturedKey = GLFW_KEY_UNKNOWN;
     int capturedKeyDown = GLFW_KEY_UNKNOWN;  // until its release
+    FrameOverlay frameOverlay;
+    bool frameOverlayVisible = false;  // F8 shows and hides it
 
     bool paused = false;
     bool pauseOnFocusLoss;
@@ -180,4 +185,9 @@ private:
     void renderModel(Model& model);
     [[noreturn]] void failSetup(const char* message);
     void release();
+    // Ends the last frame's times at the start of this one and hands them to the overlay.
+    void timeFrame();
+
+    FrameTimes frameTimes;                             // of the frame under way
+    std::chrono::steady_clock::time_point frameStart;  // none before the first frame
 };

@@ -1,3 +1,4 @@
+#include "app/CpuTimer.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
@@ -5,8 +6,11 @@
 #include "render/Projection.h"
 
 void Game::render() {
-    drawScene();
-    drawInterface();
+    {
+        const CpuTimer timer(frameTimes.render);
+        drawScene();
+        drawInterface();
+    }
     present();
 }
 
@@ -28,7 +32,7 @@ void Game::drawScene() {
 }
 
 void Game::drawInterface() {
-    if (!hudVisible && !paused) {
+    if (!hudVisible && !paused && !frameOverlayVisible) {
         return;
     }
     ui->beginFrame();
@@ -38,6 +42,9 @@ void Game::drawInterface() {
                          player->slowTimer,
                          {wireframe, culling, debugCamera, celShading, contour, specular}},
                  glfwGetTime());
+    }
+    if (frameOverlayVisible) {
+        frameOverlay.draw();
     }
     if (paused) {
         pausePanel.draw(*this);
