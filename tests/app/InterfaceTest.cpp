@@ -51,7 +51,7 @@ protected:
 };
 
 TEST_F(Interface, TheHudShowsTheHealthTheHealthPackGivesAndNothingWhenOff) {
-    startGame(std::string(kWindowedSettings) + "[hud]\nenabled = false\n");
+    startGame(kWithoutHudSettings);
     frame();
     frame();
     EXPECT_TRUE(allSky(statusCorner(*game)));

@@ -6,27 +6,13 @@
 
 namespace {
 
-class Overlay : public GameFixture {
-protected:
-    // Triangles sent down the pipeline during one frame.
-    GLuint trianglesInAFrame() {
-        GLuint query = 0;
-        glGenQueries(1, &query);
-        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-        frame();
-        glEndQuery(GL_PRIMITIVES_GENERATED);
-        GLuint triangles = 0;
-        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &triangles);
-        glDeleteQueries(1, &query);
-        return triangles;
-    }
-};
+using Overlay = GameFixture;
 
 // With the HUD hidden, the frame is the scene alone: F8 adds the overlay's text and graph,
 // and a second F8 takes them all away again, without a word on the console either way.
 TEST_F(Overlay, F8ShowsAndHidesTheFrameTimesSilently) {
     // Without the HUD, whose clock would change the count from frame to frame.
-    startGame(std::string(kWindowedSettings) + "[hud]\nenabled = false\n");
+    startGame(kWithoutHudSettings);
     frame();
     const GLuint scene = trianglesInAFrame();
     console.clear();

@@ -18,25 +18,9 @@ GLuint trianglesOf(const Model& model) {
     return triangles;
 }
 
-// With the HUD off, a frame draws the scene and nothing else.
-const std::string kWithoutHud = std::string(kWindowedSettings) + "[hud]\nenabled = false\n";
-
 class Drawing : public GameFixture {
 protected:
-    void SetUp() override { startGame(kWithoutHud); }
-
-    // Triangles sent down the pipeline during one frame.
-    GLuint trianglesInAFrame() {
-        GLuint query = 0;
-        glGenQueries(1, &query);
-        glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-        frame();
-        glEndQuery(GL_PRIMITIVES_GENERATED);
-        GLuint triangles = 0;
-        glGetQueryObjectuiv(query, GL_QUERY_RESULT, &triangles);
-        glDeleteQueries(1, &query);
-        return triangles;
-    }
+    void SetUp() override { startGame(kWithoutHudSettings); }
 
     GLuint visibleModelTriangles() const {
         GLuint triangles = 0;

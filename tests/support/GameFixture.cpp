@@ -8,6 +8,12 @@ const char* const kWindowedSettings =
     "height = 360\n"
     "fullscreen = false\n";
 
+namespace {
+const std::string withoutHud = std::string(kWindowedSettings) + "[hud]\nenabled = false\n";
+}  // namespace
+
+const char* const kWithoutHudSettings = withoutHud.c_str();
+
 void GameFixture::TearDown() {
     stopGame();
 }
@@ -48,4 +54,16 @@ void GameFixture::update(double seconds) {
 void GameFixture::frame(double seconds) {
     update(seconds);
     game->render();
+}
+
+GLuint GameFixture::trianglesInAFrame() {
+    GLuint query = 0;
+    glGenQueries(1, &query);
+    glBeginQuery(GL_PRIMITIVES_GENERATED, query);
+    frame();
+    glEndQuery(GL_PRIMITIVES_GENERATED);
+    GLuint triangles = 0;
+    glGetQueryObjectuiv(query, GL_QUERY_RESULT, &triangles);
+    glDeleteQueries(1, &query);
+    return triangles;
 }

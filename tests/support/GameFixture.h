@@ -14,6 +14,8 @@
 
 // A small window, so that tests draw quickly.
 extern const char* const kWindowedSettings;
+// The same without the HUD: a frame draws the scene and nothing else.
+extern const char* const kWithoutHudSettings;
 
 constexpr double kFrameSeconds = 1.0 / 60.0;
 
@@ -34,6 +36,8 @@ protected:
     // Advances the game's clock by the step, then runs one update (and render).
     void update(double seconds = kFrameSeconds);
     void frame(double seconds = kFrameSeconds);
+    // Runs one frame and counts the triangles sent down the pipeline while it draws.
+    GLuint trianglesInAFrame();
 
     StdoutCapture console;
     XInput input;
