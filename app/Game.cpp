@@ -247,6 +247,6 @@ void Game::update() {
     orbitOrbs();
     checkGameState();
 
-    // Tell: the console hears of the frame's events
+    // Tell: the console and the HUD hear of the frame's events
     tellEvents();
 }
