@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <fstream>
 #include <vector>
 
+#include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Pixels.h"
@@ -108,6 +110,32 @@ TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {
     frame();
     EXPECT_FALSE(game->paused);
     frame();
+}
+
+// What the options panel sets reaches the running game at once: the window's size, the field
+// of view, the mouse's sensitivity and its vertical sense.
+TEST_F(Interface, OptionsApplyAtOnce) {
+    startGame();
+    frame();
+    game->options.width = 500;
+    game->options.height = 300;
+    game->options.fov = 60.0f;
+    game->options.sensitivity = 10.0f;
+    game->options.invertY = true;
+    game->applyOptions();
+    game->applyWindow();
+    for (int i = 0; i < 50 && game->framebufferWidth != 500; ++i) {
+        frame();
+    }
+    EXPECT_EQ(game->framebufferHeight, 300);
+    const float focal = 1.0f / std::tan(30.0f * kDegreesToRadians);  // 60 degrees in all
+    EXPECT_NEAR(game->ProjectionMatrix[1][1], focal, 1e-5f);
+
+    input.moveMouse(30, -30);  // right and up
+    frame();
+    frame();  // after a resize, the motion can reach the game one poll late
+    EXPECT_NEAR(game->player->rotation.y, -5.0f, 1e-4f) << "30 px at 10 degrees per 60 px";
+    EXPECT_NEAR(camera.pitch, 5.0f, 1e-4f) << "up looks down when inverted";
 }
 
 }  // namespace
