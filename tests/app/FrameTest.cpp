@@ -101,8 +101,10 @@ TEST_F(Frame, TimeIsVariableStepFromTheFirstFrame) {
     EXPECT_NEAR(game->totalTime, 0.25f, tolerance);
 }
 
+// The resizes run without the HUD: llvmpipe (Mesa 22.3) loses a few hundred kilobytes of its
+// own when the UI is drawn across a resize, which LeakSanitizer would report as ours.
 TEST_F(Frame, AResizableWindowKeepsTheViewportInStepWithTheFramebuffer) {
-    startGame();
+    startGame(kWithoutHudSettings);
     frame();
     resizeAndSettle(500, 300);
     EXPECT_EQ(viewport(2), 500);
@@ -114,7 +116,7 @@ TEST_F(Frame, AResizableWindowKeepsTheViewportInStepWithTheFramebuffer) {
 }
 
 TEST_F(Frame, AFixedSizeWindowKeepsItsViewport) {
-    startGame(std::string(kWindowedSettings) + "resizable = false\n");
+    startGame(std::string(kWindowedSettings) + "resizable = false\n[hud]\nenabled = false\n");
     frame();
     ASSERT_EQ(viewport(2), 640);
     resizeAndSettle(500, 300);

@@ -115,7 +115,7 @@ TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {
 // What the options panel sets reaches the running game at once: the window's size, the field
 // of view, the mouse's sensitivity and its vertical sense.
 TEST_F(Interface, OptionsApplyAtOnce) {
-    startGame();
+    startGame(kWithoutHudSettings);  // a resize under the UI: see the resize tests in FrameTest
     frame();
     game->options.width = 500;
     game->options.height = 300;
