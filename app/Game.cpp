@@ -136,51 +136,6 @@ void Game::release() {
     glfwTerminate();
 }
 
-void Game::checkPause() {
-    if (input.pressed.has(Action::Pause)) {
-        setPaused(!paused);
-    }
-    // A window that has the focus back by the end of the poll has not really lost it: a
-    // window just shown can see its focus go and come back as it takes it.
-    if (focusLost && pauseOnFocusLoss && !paused && !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
-        setPaused(true);
-    }
-    focusLost = false;
-}
-
-void Game::setPaused(bool pause) {
-    paused = pause;
-    // The cursor is the player's while paused. The free cursor's travel turns nothing: the
-    // motion of this frame is dropped, and the next reading only sets the reference.
-    glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
-    firstMouse = true;
-    xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
-}
-
-void Game::quit() {
-    events.push_back(Event::of(Event::Quit));
-    glfwSetWindowShouldClose(window, true);
-}
-
-void Game::applyOptions() {
-    fov = options.fov;
-    brightness = options.brightness;
-    camera.sensitivity = options.sensitivity;
-    player->turnSpeed = options.sensitivity;
-    invertY = options.invertY;
-    keyBindings = options.keyBindings;
-    keyboard = Keyboard(keyBindings);
-    hudVisible = options.hudEnabled;
-    pauseOnFocusLoss = options.pauseOnFocusLoss;
-}
-
-void Game::applyWindow() {
-    GLFWmonitor* monitor = options.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
-    int x = 0, y = 0;
-    glfwGetWindowPos(window, &x, &y);
-    glfwSetWindowMonitor(window, monitor, x, y, options.width, options.height, options.refreshRate);
-}
-
 // The overlay reads a real clock: glfwGetTime is the game's, which the tests set by hand.
 void Game::timeFrame() {
     const auto now = std::chrono::steady_clock::now();

@@ -1,0 +1,27 @@
+#include "app/Game.h"
+
+void Game::checkPause() {
+    if (input.pressed.has(Action::Pause)) {
+        setPaused(!paused);
+    }
+    // A window that has the focus back by the end of the poll has not really lost it: a
+    // window just shown can see its focus go and come back as it takes it.
+    if (focusLost && pauseOnFocusLoss && !paused && !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
+        setPaused(true);
+    }
+    focusLost = false;
+}
+
+void Game::setPaused(bool pause) {
+    paused = pause;
+    // The cursor is the player's while paused. The free cursor's travel turns nothing: the
+    // motion of this frame is dropped, and the next reading only sets the reference.
+    glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
+    firstMouse = true;
+    xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
+}
+
+void Game::quit() {
+    events.push_back(Event::of(Event::Quit));
+    glfwSetWindowShouldClose(window, true);
+}
