@@ -50,7 +50,9 @@ struct FrameSample {
 };
 
 std::unique_ptr<Game> startWindowed(const Config& config) {
-    Settings settings = loadGameSettings();
+    // The assets' settings alone: a developer's own file (brightness, field of view) would
+    // make runs on different accounts draw different frames.
+    Settings settings = loadSettings(kSettingsPath);
     settings.fullscreen = false;
     settings.width = config.width;
     settings.height = config.height;
