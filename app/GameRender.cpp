@@ -35,7 +35,7 @@ void Game::drawInterface() {
     if (!hudVisible && !paused && !frameOverlayVisible) {
         return;
     }
-    ui->beginFrame();
+    ui->beginFrame(framebufferHeight);
     if (hudVisible) {
         hud.draw(HudView{player->health,
                          totalTime,

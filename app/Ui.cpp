@@ -20,12 +20,10 @@ const char* const kGlslVersion = "#version 450 core";
 // start again (a new game), so a frame is never taken as shorter than this.
 const float kShortestFrame = 1e-4f;  // seconds
 
-float scaleFor(GLFWwindow* window) {
-    int width = 0, height = 0;
-    glfwGetFramebufferSize(window, &width, &height);
+float scaleFor(GLFWwindow* window, int framebufferHeight) {
     float contentX = 1.0f, contentY = 1.0f;
     glfwGetWindowContentScale(window, &contentX, &contentY);
-    return std::max(static_cast<float>(height) / kReferenceHeight, contentY);
+    return std::max(static_cast<float>(framebufferHeight) / kReferenceHeight, contentY);
 }
 
 }  // namespace
@@ -37,7 +35,9 @@ Ui::Ui(GLFWwindow* window) : window(window) {
     io.IniFilename = nullptr;  // nothing of the UI is kept between runs
     io.LogFilename = nullptr;
     io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NavEnableGamepad;
-    currentScale = scaleFor(window);
+    int width = 0, height = 0;
+    glfwGetFramebufferSize(window, &width, &height);
+    currentScale = scaleFor(window, height);
     loadFont();
     ImGui_ImplGlfw_InitForOpenGL(window, true);
     ImGui_ImplOpenGL3_Init(kGlslVersion);
@@ -64,8 +64,8 @@ void Ui::loadFont() {
     }
 }
 
-void Ui::followScale() {
-    const float scale = scaleFor(window);
+void Ui::followScale(int framebufferHeight) {
+    const float scale = scaleFor(window, framebufferHeight);
     if (scale == currentScale && styled) {
         return;
     }
@@ -78,8 +78,8 @@ void Ui::followScale() {
     styled = true;
 }
 
-void Ui::beginFrame() {
-    followScale();
+void Ui::beginFrame(int framebufferHeight) {
+    followScale(framebufferHeight);
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
     ImGuiIO& io = ImGui::GetIO();

@@ -14,7 +14,9 @@ public:
     Ui(const Ui&) = delete;
     Ui& operator=(const Ui&) = delete;
 
-    void beginFrame();
+    // The framebuffer's height as the frame just drawn found it: asking the window again
+    // would cost another round trip to the X server every frame.
+    void beginFrame(int framebufferHeight);
     void endFrame();
 
     // How much larger than at 1280x720 the UI is drawn: it follows the framebuffer's height
@@ -23,7 +25,7 @@ public:
 
 private:
     void loadFont();
-    void followScale();
+    void followScale(int framebufferHeight);
 
     GLFWwindow* window;
     float fontScale = 1.0f;  // the scale the font was rasterised at
