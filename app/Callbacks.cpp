@@ -64,10 +64,10 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
             flip(*game, specular, Action::Specular);
             break;
         case GLFW_KEY_F7:
-            game->hudVisible = !game->hudVisible;
+            flip(*game, game->hudVisible, Action::Hud);
             break;
         case GLFW_KEY_F8:
-            game->frameOverlayVisible = !game->frameOverlayVisible;
+            flip(*game, game->frameOverlayVisible, Action::FrameOverlay);
             break;
         default:
             break;

@@ -64,6 +64,7 @@ Game::Game(const Settings& settings)
         initLights();
         initParticleSystems();
         initUniforms();
+        applyAudio();
         printControls();
     } catch (...) {
         release();
@@ -201,7 +202,7 @@ void Game::update() {
     }
     checkCollisions();
     swingPlatforms();
-    player->applyPhysics(deltaTime);
+    player->applyPhysics(deltaTime, events);
     player->updateSlowTimer(deltaTime);
     showPlayerOrbs();
     spinItems();
@@ -211,6 +212,6 @@ void Game::update() {
     orbitOrbs();
     checkGameState();
 
-    // Tell: the console and the HUD hear of the frame's events
+    // Tell: the console, the HUD and the sound hear of the frame's events
     tellEvents();
 }

@@ -16,6 +16,7 @@
 #include "app/PausePanel.h"
 #include "app/Settings.h"
 #include "app/Ui.h"
+#include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
@@ -60,6 +61,8 @@ public:
     void applyOptions();
     // Full screen or a window of the options' size.
     void applyWindow();
+    // Opens or closes the sound as the options ask, and gives it their volumes.
+    void applyAudio();
 
     // Deletes every GL object of the scene and of the UI while the context is still current;
     // the destructor does this first, before the window goes.
@@ -89,7 +92,8 @@ public:
     void orbitOrbs();
     void checkGameState();
     int getPoints(bool won) const;  // the score of the run so far, had it ended now
-    // Tells the frame's events on the console, in order, and empties the list.
+    // Tells the frame's events on the console, the HUD and the sound, in order, and empties
+    // the list; then the sound follows the frame.
     void tellEvents();
     void updateUniforms();
 
@@ -158,6 +162,11 @@ public:
     bool pauseOnFocusLoss;
     bool focusLost = false;  // during this frame's poll
 
+    // Nothing while the sound is off or the system has none. Destroyed after the window, so
+    // that a fanfare can finish after the window has closed.
+    std::unique_ptr<GameAudio> audio;
+    bool soundOn = false;  // as the options last asked
+
 private:
     void initWindow(const Settings& settings);
     void initGlew();
@@ -183,6 +192,7 @@ private:
     void sendLights();
     void sendDisplayUniforms();
     void renderModel(Model& model);
+    SoundScene soundScene() const;
     [[noreturn]] void failSetup(const char* message);
     void release();
     // Ends the last frame's times at the start of this one and hands them to the overlay.

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/Game.h"
+#include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Score.h"
 
@@ -43,12 +44,12 @@ void Game::onCollision(GameObject& object) {
         }
         lights[healthLight]->off = true;
         player->takeHealthPack();
-        events.push_back(Event::of(Event::HealthPack));
+        events.push_back(Event::at(Event::HealthPack, object.position));
     } else if (const int trap = trapNumber(object.name); trap >= 0) {
         object.hidden = true;
         lights[firstTrapLight + trap]->off = true;
         player->springTrap();
-        events.push_back(Event::of(Event::Trap));
+        events.push_back(Event::at(Event::Trap, object.position));
     } else if (std::strcmp(object.name, "checkpoint1") == 0) {
         player->goalReached = true;
     }
@@ -91,7 +92,21 @@ void Game::tellEvents() {
     const double now = glfwGetTime();
     for (const Event& event : events) {
         writeLines(std::cout, event);
-        hud.hear(event, now);
+        if (hasLines(event)) {
+            hud.hear(event, now);
+        }
+        if (audio) {
+            audio->hear(event);
+        }
     }
     events.clear();
+    if (audio) {
+        audio->update(soundScene());
+    }
+}
+
+SoundScene Game::soundScene() const {
+    return SoundScene{
+        camera.position,          camera.front, camera.up, !models[healthModel]->hidden,
+        player->slowTimer > 0.0f, paused};
 }

@@ -33,7 +33,7 @@ void Game::processInput() {
     camera.processKeyboard(input, deltaTime);
     // While the debug camera flies, the keys and the mouse are the camera's alone.
     if (!debugCamera) {
-        player->processKeyboard(input, deltaTime);
+        player->processKeyboard(input, deltaTime, events);
     }
     lights[level::playerLight]->position = player->position + level::kPlayerLightOffset;
 }

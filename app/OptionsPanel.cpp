@@ -42,6 +42,8 @@ void OptionsPanel::draw(Game& game) {
     ImGui::Separator();
     drawMouse(game);
     ImGui::Separator();
+    drawSound(game);
+    ImGui::Separator();
     drawPlay(game);
     if (!status.empty()) {
         ImGui::Separator();
@@ -120,6 +122,16 @@ void OptionsPanel::drawMouse(Game& game) {
     if (ImGui::Checkbox("Invert mouse Y", &options.invertY)) {
         changed(game, true);
     }
+}
+
+void OptionsPanel::drawSound(Game& game) {
+    Settings& options = game.options;
+    if (ImGui::Checkbox("Sound", &options.audioEnabled)) {
+        changed(game, true);
+    }
+    slider(game, "Master volume", options.masterVolume, 0.0f, 1.0f, "%.2f");
+    slider(game, "Effects volume", options.effectsVolume, 0.0f, 1.0f, "%.2f");
+    slider(game, "Music volume", options.musicVolume, 0.0f, 1.0f, "%.2f");
 }
 
 void OptionsPanel::drawPlay(Game& game) {

@@ -14,6 +14,7 @@ private:
     void drawDisplay(Game& game);
     void drawMouse(Game& game);
     void drawKeys(Game& game);
+    void drawSound(Game& game);
     void drawPlay(Game& game);
     void finishRebinding(Game& game);
     void slider(Game& game, const char* label, float& value, float low, float high,

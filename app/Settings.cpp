@@ -95,6 +95,9 @@ void checkRanges(Settings& s, bool farZWritten) {
     keepInRange(s.sensitivity, -kMaxMagnitude, kMaxMagnitude, defaults.sensitivity,
                 "camera.sensitivity");
     keepInRange(s.gravity, -kMaxMagnitude, kMaxMagnitude, defaults.gravity, "world.gravity");
+    keepInRange(s.masterVolume, 0.0f, 1.0f, defaults.masterVolume, "audio.master_volume");
+    keepInRange(s.effectsVolume, 0.0f, 1.0f, defaults.effectsVolume, "audio.effects_volume");
+    keepInRange(s.musicVolume, 0.0f, 1.0f, defaults.musicVolume, "audio.music_volume");
 }
 
 void readWindow(const INIReader& reader, Settings& s) {
@@ -119,6 +122,13 @@ void readCamera(const INIReader& reader, Settings& s) {
     s.invertY = reader.GetBoolean("camera", "invert_y", s.invertY);
 }
 
+void readAudio(const INIReader& reader, Settings& s) {
+    s.audioEnabled = reader.GetBoolean("audio", "enabled", s.audioEnabled);
+    s.masterVolume = getFloat(reader, "audio", "master_volume", s.masterVolume);
+    s.effectsVolume = getFloat(reader, "audio", "effects_volume", s.effectsVolume);
+    s.musicVolume = getFloat(reader, "audio", "music_volume", s.musicVolume);
+}
+
 void readKeyboard(const INIReader& reader, Settings& s) {
     for (const auto& [key, action] : kKeyboardKeys) {
         s.keyBindings[action] = getInt(reader, "keyboard", key, s.keyBindings[action]);
@@ -135,6 +145,7 @@ void readValues(const INIReader& reader, Settings& s) {
     s.gravity = getFloat(reader, "world", "gravity", s.gravity);
     s.hudEnabled = reader.GetBoolean("hud", "enabled", s.hudEnabled);
     s.pauseOnFocusLoss = reader.GetBoolean("game", "pause_on_focus_loss", s.pauseOnFocusLoss);
+    readAudio(reader, s);
 }
 
 bool writesFarZ(const INIReader& reader) {
@@ -204,6 +215,11 @@ std::string playerFileText(const Settings& s) {
     addFlag(text, "enabled", s.hudEnabled);
     text += "\n[game]\n";
     addFlag(text, "pause_on_focus_loss", s.pauseOnFocusLoss);
+    text += "\n[audio]\n";
+    addFlag(text, "enabled", s.audioEnabled);
+    addKey(text, "master_volume", floatText(s.masterVolume));
+    addKey(text, "effects_volume", floatText(s.effectsVolume));
+    addKey(text, "music_volume", floatText(s.musicVolume));
     return text;
 }
 

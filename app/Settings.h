@@ -35,6 +35,11 @@ struct Settings {
 
     bool hudEnabled = true;
     bool pauseOnFocusLoss = true;
+
+    bool audioEnabled = true;
+    float masterVolume = 0.8f;  // gains from 0 to 1
+    float effectsVolume = 1.0f;
+    float musicVolume = 0.5f;
 };
 
 // One settings file alone, range-checked.
@@ -54,8 +59,8 @@ Settings loadGameSettings();
 
 // Writes the options a player can change in the game (window size and full screen,
 // multisampling, brightness, field of view, mouse sensitivity and direction, the movement
-// keys, the HUD and pausing on focus loss) to `path`, atomically, and nothing else. A failure
-// is reported on the console and its reason returned.
+// keys, the HUD, pausing on focus loss and the sound) to `path`, atomically, and nothing else. A
+// failure is reported on the console and its reason returned.
 WriteResult saveSettings(const Settings& settings, const std::filesystem::path& path);
 
 // saveSettings to playerSettingsPath().

@@ -15,13 +15,14 @@ const struct {
     {Action::Contour, "CONTOUR: "},          {Action::Specular, "SPECULAR: "},
 };
 
+// Nothing for the toggles that the console does not tell (the HUD, the frame overlay).
 const char* labelOf(Action toggle) {
     for (const auto& entry : kToggleLabels) {
         if (entry.toggle == toggle) {
             return entry.label;
         }
     }
-    return "";
+    return nullptr;
 }
 
 void writeEnd(std::ostream& out, const char* title, const Event& event) {
@@ -49,10 +50,29 @@ void writeLines(std::ostream& out, const Event& event) {
             out << std::endl;  // a loss leaves an empty line before the next run's events
             break;
         case Event::Toggle:
-            out << labelOf(event.toggle) << (event.on ? "ON" : "OFF") << std::endl;
+            if (const char* label = labelOf(event.toggle)) {
+                out << label << (event.on ? "ON" : "OFF") << std::endl;
+            }
             break;
         case Event::Quit:
             out << "Game has been quit." << std::endl;
             break;
+        case Event::Jump:
+        case Event::Landing:
+        case Event::Step:
+            break;
+    }
+}
+
+bool hasLines(const Event& event) {
+    switch (event.kind) {
+        case Event::Toggle:
+            return labelOf(event.toggle) != nullptr;
+        case Event::Jump:
+        case Event::Landing:
+        case Event::Step:
+            return false;
+        default:
+            return true;
     }
 }

@@ -1,27 +1,36 @@
 #pragma once
 
+#include <glm/glm.hpp>
 #include <iosfwd>
 
 #include "gameplay/InputSnapshot.h"
 
-// Something a frame did that the player is told of. The rules and the key callback add
-// events to the frame's list; the game tells each once, on the console, at the end of the
-// update, in the order they happened.
+// Something a frame did that the player is told of or hears. The rules and the key callback
+// add events to the frame's list; at the end of the update the game tells each once, on the
+// console, the HUD and the sound, in the order they happened.
 struct Event {
-    enum Kind { HealthPack, Trap, Won, Lost, Toggle, Quit };
+    // Jump, Landing and Step are only heard: they have no console lines.
+    enum Kind { HealthPack, Trap, Won, Lost, Toggle, Quit, Jump, Landing, Step };
 
-    static Event of(Kind kind) { return Event{kind, 0.0f, 0, Action::Count, false}; }
-    static Event ended(bool won, float seconds, int points) {
-        return Event{won ? Won : Lost, seconds, points, Action::Count, false};
+    static Event of(Kind kind) { return Event{kind, 0.0f, 0, Action::Count, false, {}}; }
+    static Event at(Kind kind, glm::vec3 place) {
+        return Event{kind, 0.0f, 0, Action::Count, false, place};
     }
-    static Event toggled(Action toggle, bool on) { return Event{Toggle, 0.0f, 0, toggle, on}; }
+    static Event ended(bool won, float seconds, int points) {
+        return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}};
+    }
+    static Event toggled(Action toggle, bool on) { return Event{Toggle, 0.0f, 0, toggle, on, {}}; }
 
     Kind kind;
-    float seconds;  // Won, Lost: the time of the run
-    int points;     // Won, Lost: its score
-    Action toggle;  // Toggle: which display toggle
-    bool on;        // Toggle: its new state
+    float seconds;    // Won, Lost: the time of the run
+    int points;       // Won, Lost: its score
+    Action toggle;    // Toggle: which display toggle
+    bool on;          // Toggle: its new state
+    glm::vec3 place;  // HealthPack, Trap: where the item stood
 };
 
 // Writes the console lines of the event to `out`, each ended with std::endl.
 void writeLines(std::ostream& out, const Event& event);
+
+// Whether writeLines writes anything for the event.
+bool hasLines(const Event& event);

@@ -12,10 +12,17 @@ const float kSprintFactor = 2.0f;
 const float kRightAngle = 90.0f;  // degrees
 const glm::vec3 kRestartPosition(0.0f);
 const int kRestartHealth = 1;
+// One step sounds per stride: about three a second walking, six sprinting.
+const float kStrideLength = 1.7f;  // units
+
+float horizontalLength(glm::vec3 motion) {
+    return std::sqrt(motion.x * motion.x + motion.z * motion.z);
+}
 
 }  // namespace
 
-void Player::processKeyboard(const InputSnapshot& input, float deltaTime) {
+void Player::processKeyboard(const InputSnapshot& input, float deltaTime,
+                             std::vector<Event>& events) {
     const bool sprinting = input.held.has(Action::Sprint) && slowTimer == 0.0f;
     const float step = (sprinting ? kSprintFactor * speed : speed) * deltaTime;
 
@@ -28,16 +35,36 @@ void Player::processKeyboard(const InputSnapshot& input, float deltaTime) {
         {Action::Left, glm::vec3(-std::sin(b), 0.0f, std::cos(b))},
         {Action::Right, glm::vec3(std::sin(b), 0.0f, -std::cos(b))},
     };
+    glm::vec3 walked(0.0f);
     for (const auto& [action, direction] : moves) {
         if (input.held.has(action)) {
             move(direction * step);
+            walked += direction * step;
         }
     }
+    countStride(horizontalLength(walked), events);
 
     // Held, not pressed: holding the jump jumps again on the frame after each landing.
     if (input.held.has(Action::Jump) && !isJumping) {
         velocity.y = jumpSpeed;
         isJumping = true;
+        events.push_back(Event::of(Event::Jump));
+    }
+}
+
+// The first stride sounds as soon as the player sets off; none sound in the air.
+void Player::countStride(float distance, std::vector<Event>& events) {
+    if (distance == 0.0f) {
+        strideLeft = 0.0f;
+        return;
+    }
+    if (airborne) {
+        return;
+    }
+    strideLeft -= distance;
+    if (strideLeft <= 0.0f) {
+        events.push_back(Event::of(Event::Step));
+        strideLeft += kStrideLength;
     }
 }
 
@@ -45,7 +72,7 @@ void Player::turn(double xOffset) {
     rotate(glm::vec3(0.0f, -mouseTurnDegrees(xOffset, turnSpeed), 0.0f));
 }
 
-void Player::applyPhysics(float deltaTime) {
+void Player::applyPhysics(float deltaTime, std::vector<Event>& events) {
     // Semi-implicit Euler: the new velocity moves the player.
     velocity += acceleration * deltaTime;
     move(velocity * deltaTime);
@@ -53,7 +80,11 @@ void Player::applyPhysics(float deltaTime) {
         setPosition(glm::vec3(position.x, floorHeight, position.z));
         velocity.y = 0.0f;
         isJumping = false;
+        if (airborne) {
+            events.push_back(Event::of(Event::Landing));
+        }
     }
+    airborne = position.y > floorHeight;
 }
 
 void Player::updateSlowTimer(float deltaTime) {
@@ -78,6 +109,7 @@ void Player::springTrap() {
 void Player::startOver() {
     health = kRestartHealth;
     slowTimer = -1.0f;
+    airborne = false;  // a new start, not a landing
     setPosition(kRestartPosition);
     setPivot(kRestartPosition);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
+#include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
 
@@ -10,14 +12,16 @@ class Player : public GameObject {
 public:
     using GameObject::GameObject;
 
-    // Walking, sprint and jump from the held actions.
-    void processKeyboard(const InputSnapshot& input, float deltaTime);
+    // Walking, sprint and jump from the held actions. A jump, and each stride walked on the
+    // ground, add their event.
+    void processKeyboard(const InputSnapshot& input, float deltaTime, std::vector<Event>& events);
 
     // Turns the facing by a frame's sideways mouse movement in pixels; right turns right.
     void turn(double xOffset);
 
-    // Gravity, then the landing clamp onto the floor found by the floor test.
-    void applyPhysics(float deltaTime);
+    // Gravity, then the landing clamp onto the floor found by the floor test. Coming down
+    // onto a floor from the air adds a landing.
+    void applyPhysics(float deltaTime, std::vector<Event>& events);
 
     // Counts a slow down; a negative timer asks for the normal speed back.
     void updateSlowTimer(float deltaTime);
@@ -38,5 +42,10 @@ public:
     glm::vec3 velocity{0.0f};
     bool isJumping = false;
     bool goalReached = false;
-    float slowTimer = 0.0f;  // seconds of slow left; below 0 asks for the normal speed back
+    float slowTimer = 0.0f;   // seconds of slow left; below 0 asks for the normal speed back
+    bool airborne = false;    // above the floor after the last physics step
+    float strideLeft = 0.0f;  // units to walk on the ground before the next step sounds
+
+private:
+    void countStride(float distance, std::vector<Event>& events);
 };

@@ -1,5 +1,7 @@
 #include "tests/support/GameDirectory.h"
 
+#include "tests/support/SoundCard.h"
+
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
@@ -28,8 +30,10 @@ void GameDirectory::writeSettings(const std::string& settingsIni) const {
     std::ofstream(root / "assets" / "settings.ini", std::ios::trunc) << settingsIni;
 }
 
-std::map<std::string, std::string> GameDirectory::playerEnvironment() const {
-    return {{"XDG_CONFIG_HOME", configHome().string()}, {"XDG_DATA_HOME", dataHome().string()}};
+std::map<std::string, std::string> GameDirectory::gameEnvironment() const {
+    return {{"XDG_CONFIG_HOME", configHome().string()},
+            {"XDG_DATA_HOME", dataHome().string()},
+            {"ALSOFT_CONF", SoundCard::configFile().string()}};
 }
 
 fs::path GameDirectory::playerSettingsFile() const {

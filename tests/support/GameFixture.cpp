@@ -25,7 +25,7 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
         prepare(directory->path());
     }
     workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
-    playerHomes = std::make_unique<EnvironmentOverride>(directory->playerEnvironment());
+    playerHomes = std::make_unique<EnvironmentOverride>(directory->gameEnvironment());
     game = std::make_unique<Game>(loadGameSettings());
     clock = 0.0;
 }

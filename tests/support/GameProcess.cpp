@@ -44,7 +44,7 @@ namespace {
 
 GameProcess::GameProcess(const GameDirectory& directory,
                          const std::map<std::string, std::string>& extraEnvironment) {
-    std::map<std::string, std::string> environment = directory.playerEnvironment();
+    std::map<std::string, std::string> environment = directory.gameEnvironment();
     for (const auto& [name, value] : extraEnvironment) {
         environment[name] = value;
     }

@@ -1,0 +1,94 @@
+#pragma once
+
+#include <array>
+#include <glm/glm.hpp>
+#include <memory>
+#include <string>
+
+#include "audio/AudioDevice.h"
+#include "audio/SoundBuffer.h"
+#include "audio/SoundSource.h"
+#include "gameplay/Event.h"
+
+// The game's sounds, each a file under the sounds folder.
+enum class Sound {
+    Step,
+    Jump,
+    Land,
+    HealthHum,
+    HealthPickup,
+    TrapHit,
+    Slowed,
+    GoalChime,
+    Lose,
+    Win,
+    Click,
+    Music,
+    Count
+};
+
+// Gains from 0 to 1: the master over everything, then the effects and the music under it.
+struct Volumes {
+    float master;
+    float effects;
+    float music;
+};
+
+// What the sound takes from a frame's state.
+struct SoundScene {
+    glm::vec3 listenerPosition;  // the camera's
+    glm::vec3 listenerFront;
+    glm::vec3 listenerUp;
+    bool healthPackPresent;
+    bool slowed;
+    bool paused;
+};
+
+// The game's sound: the events' effects, the loops of the level and the music, over the
+// system's default output.
+class GameAudio {
+public:
+    // Nothing when the system has no sound output. A sound that does not load is reported in
+    // one line and stays silent.
+    static std::unique_ptr<GameAudio> open(const std::string& folder, const Volumes& volumes);
+    // Lets a fanfare that plays finish, for at most two seconds, then releases the device.
+    ~GameAudio();
+    GameAudio(const GameAudio&) = delete;
+    GameAudio& operator=(const GameAudio&) = delete;
+
+    void setVolumes(const Volumes& volumes);
+    // Plays the event's sound, if it has one.
+    void hear(const Event& event);
+    // Follows the frame: the listener, the loops that depend on the state, and the pause.
+    void update(const SoundScene& scene);
+
+private:
+    static constexpr int kVoiceCount = 8;  // one-shot effects that can sound at once
+    static constexpr int kSoundCount = static_cast<int>(Sound::Count);
+
+    GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder);
+    const SoundBuffer* buffer(Sound sound) const;
+    // The next voice, placed on the listener or at `place`, playing `sound` at its gain.
+    SoundSource& playEffect(Sound sound);
+    SoundSource& playEffectAt(Sound sound, glm::vec3 place);
+    void startLoop(SoundSource& source, Sound sound);
+    void keepLoop(SoundSource& source, Sound sound, bool wanted, bool& playing);
+    void pauseEffects(bool pause);
+    void setMusicGain();
+
+    // Declared in the order they must come into being; they go in the reverse order.
+    std::unique_ptr<AudioDevice> device;
+    std::array<std::unique_ptr<SoundBuffer>, kSoundCount> buffers;
+    std::array<SoundSource, kVoiceCount> voices;
+    SoundSource healthHum;
+    SoundSource goalChime;
+    SoundSource slowedTone;
+    SoundSource music;
+
+    int nextVoice = 0;
+    const SoundSource* fanfare = nullptr;  // the voice of the win, while it may play
+    Volumes volumes{};
+    bool humPlaying = false;
+    bool slowedPlaying = false;
+    bool paused = false;
+};

@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <GLFW/glfw3.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "gameplay/LevelLayout.h"
+#include "tests/support/GameDirectory.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
+#include "tests/support/SoundCard.h"
+
+namespace {
+
+using namespace level;
+using Clock = std::chrono::steady_clock;
+using std::chrono::seconds;
+
+const std::string kQuietMusic = std::string(kWindowedSettings) + "[audio]\nmusic_volume = 0\n";
+const float kSilence = 1e-4f;  // the mix's level where nothing plays
+const float kHeard = 3e-3f;    // a sound that plays, at any distance the tests use
+
+// The real game mixing into a file in real time, with frames paced to the clock, so that a
+// time in the game's frames is the same time in the mix.
+class Sound : public GameFixture {
+protected:
+    void SetUp() override { SoundCard::mixToFile(); }
+
+    void start(const std::string& settings) {
+        startGame(settings);
+        soundStart = Clock::now();  // the device opens at the end of the game's start
+    }
+
+    double now() const { return std::chrono::duration<double>(Clock::now() - soundStart).count(); }
+
+    void playFor(double wallSeconds) {
+        const double end = now() + wallSeconds;
+        while (now() < end) {
+            const auto next = Clock::now() + std::chrono::duration<double>(kFrameSeconds);
+            frame();
+            std::this_thread::sleep_until(next);
+        }
+    }
+
+    // Puts the player on a spot of the course and returns the time of the frame there.
+    double stepOnto(glm::vec3 point) {
+        game->player->setPosition(point);
+        const double at = now();
+        frame();
+        return at;
+    }
+
+    SoundCard::Mix finish() {
+        stopGame();
+        return SoundCard::readMix();
+    }
+
+    Clock::time_point soundStart;
+};
+
+// A sound belongs to a frame when the mix is quiet just before it and loud just after it.
+void expectSoundAt(const SoundCard::Mix& mix, double at, const char* what) {
+    EXPECT_LT(mix.rms(at - 0.4, at - 0.1), kSilence) << what << ": quiet before, at " << at;
+    EXPECT_GT(mix.rms(at - 0.05, at + 0.3), kHeard) << what << ": heard after, at " << at;
+}
+
+TEST_F(Sound, AJumpAPickupAndATrapEachSoundAtTheirFrame) {
+    start(kQuietMusic);
+    playFor(0.6);
+    const double jump = now();
+    input.press(GLFW_KEY_SPACE);
+    frame();
+    input.release(GLFW_KEY_SPACE);
+    playFor(1.5);  // up, down and the landing's thump
+    const double pickup =
+        stepOnto(glm::vec3(kHealthPosition.x, kPlatformHeight, kHealthPosition.z));
+    playFor(1.0);
+    const double trap = stepOnto(glm::vec3(kTrap11Position.x, kPlatformHeight, kTrap11Position.z));
+    playFor(0.6);
+    ASSERT_EQ(game->player->health, 1) << "the pack, then the trap, and no loss";
+
+    const SoundCard::Mix mix = finish();
+    ASSERT_GT(mix.seconds(), trap + 0.5) << "the mix runs in real time";
+    expectSoundAt(mix, jump, "jump");
+    expectSoundAt(mix, pickup, "pickup");
+    expectSoundAt(mix, trap, "trap");
+}
+
+TEST_F(Sound, WalkingSoundsStepsAndStandingNone) {
+    start(kQuietMusic);
+    game->player->setPosition(glm::vec3(0.0f, kPlatformHeight, 3.0f));  // the back edge
+    playFor(1.0);
+    const double walk = now();
+    input.press(GLFW_KEY_W);
+    playFor(1.0);  // 5 units: still on the first platform
+    input.release(GLFW_KEY_W);
+    const double stop = now();
+    playFor(0.8);
+
+    const SoundCard::Mix mix = finish();
+    EXPECT_LT(mix.rms(0.3, walk - 0.1), kSilence) << "standing";
+    EXPECT_LT(mix.rms(stop + 0.3, stop + 0.8), kSilence) << "standing again";
+    // A stride of 1.7 units at 5 units a second: one step on setting off, two more after.
+    const std::vector<double> steps = mix.onsets(walk - 0.05, stop + 0.2, kHeard, 0.08);
+    EXPECT_GE(steps.size(), 3u);
+    EXPECT_LE(steps.size(), 4u);
+}
+
+TEST_F(Sound, AMasterVolumeOfZeroIsSilence) {
+    start(std::string(kWindowedSettings) + "[audio]\nmaster_volume = 0\n");
+    input.press(GLFW_KEY_W);
+    input.press(GLFW_KEY_SPACE);
+    playFor(1.0);
+    input.releaseAll();
+    stepOnto(glm::vec3(kHealthPosition.x, kPlatformHeight, kHealthPosition.z));
+    playFor(0.5);
+
+    const SoundCard::Mix mix = finish();
+    ASSERT_GT(mix.seconds(), 1.0);
+    EXPECT_LT(mix.peak(), kSilence);
+}
+
+TEST_F(Sound, AnUnreadableSoundIsNamedInOneLineAndTheGameGoesOn) {
+    startGame(kQuietMusic, [](const std::filesystem::path& directory) {
+        std::ofstream(directory / "assets/sounds/jump.wav", std::ios::trunc) << "RIFF, but no";
+        std::filesystem::remove(directory / "assets/sounds/land.wav");
+    });
+    std::vector<std::string> errors;
+    for (const std::string& line : console.lines()) {
+        if (line.find("ERROR") != std::string::npos) {
+            errors.push_back(line);
+        }
+    }
+    ASSERT_EQ(errors.size(), 2u) << console.text();
+    EXPECT_EQ(errors[0].rfind("ERROR::SOUND::FILE_NOT_LOADED: assets/sounds/jump.wav: ", 0), 0u);
+    EXPECT_EQ(errors[1].rfind("ERROR::SOUND::FILE_NOT_LOADED: assets/sounds/land.wav: ", 0), 0u);
+
+    input.press(GLFW_KEY_SPACE);
+    frame();
+    input.release(GLFW_KEY_SPACE);
+    for (int i = 0; i < 60; ++i) {
+        frame();
+    }
+    EXPECT_FALSE(game->player->isJumping) << "jumped and landed without their sounds";
+    EXPECT_EQ(game->player->position.y, kPlatformHeight);
+}
+
+// Starts the built game with the given sound configuration, and ends it with Escape.
+std::string playAndQuit(const std::map<std::string, std::string>& environment) {
+    GameDirectory directory(kQuietMusic);
+    GameProcess game(directory, environment);
+    game.closeInput();
+    EXPECT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    XInput input;
+    input.tap(GLFW_KEY_ESCAPE);
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    return game.output();
+}
+
+TEST(SoundDevice, WithoutOneTheGameSaysSoInOneLineBeforeTheBannerAndPlays) {
+    const std::string output = playAndQuit({{"ALSOFT_CONF", SoundCard::absentConfig().string()}});
+    EXPECT_EQ(output.rfind("SOUND: no audio device, playing silently\nSmeltrun\n", 0), 0u)
+        << output;
+    EXPECT_NE(output.find("Game has been quit."), std::string::npos);
+}
+
+TEST(SoundDevice, EverySourceAndBufferIsDeletedBeforeItCloses) {
+    const std::filesystem::path log = SoundCard::mixFile().parent_path() / "openal.log";
+    playAndQuit({{"ALSOFT_CONF", SoundCard::fileConfig(SoundCard::mixFile()).string()},
+                 {"ALSOFT_LOGLEVEL", "3"},
+                 {"ALSOFT_LOGFILE", log.string()}});
+    std::ifstream file(log);
+    const std::string text((std::istreambuf_iterator<char>(file)), {});
+    ASSERT_NE(text.find("Created device"), std::string::npos) << "the device opened:\n" << text;
+    // OpenAL Soft deletes, and names, what a program left behind when it closes the device.
+    EXPECT_EQ(text.find(" Deleted "), std::string::npos) << text;
+}
+
+}  // namespace
