@@ -1,5 +1,5 @@
-// smeltrun-assetgen ROOT: writes every model and image the game loads under ROOT/OBJFiles and
-// ROOT/Images, the same bytes on every run.
+// smeltrun-assetgen ROOT: writes every model, image and sound the game loads under ROOT/OBJFiles,
+// ROOT/Images and ROOT/sounds, the same bytes on every run.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -7,6 +7,8 @@
 #include "Images.h"
 #include "Models.h"
 #include "ObjWriter.h"
+#include "Sounds.h"
+#include "WavWriter.h"
 
 namespace {
 
@@ -20,6 +22,11 @@ struct ModelFile {
 struct ImageFile {
     const char* name;
     Canvas (*make)();
+};
+
+struct SoundFile {
+    const char* name;
+    synth::Signal (*make)();
 };
 
 const ModelFile kModels[] = {
@@ -43,11 +50,28 @@ const ImageFile kPngs[] = {
     {"trap.png", images::trap},
 };
 
+const SoundFile kSounds[] = {
+    {"step.wav", sounds::step},
+    {"jump.wav", sounds::jump},
+    {"land.wav", sounds::land},
+    {"health_hum.wav", sounds::healthHum},
+    {"health_pickup.wav", sounds::healthPickup},
+    {"trap_hit.wav", sounds::trapHit},
+    {"slowed.wav", sounds::slowed},
+    {"goal_chime.wav", sounds::goalChime},
+    {"lose.wav", sounds::lose},
+    {"win.wav", sounds::win},
+    {"click.wav", sounds::click},
+    {"music.wav", sounds::music},
+};
+
 void writeAll(const std::filesystem::path& root) {
     const std::filesystem::path modelDir = root / "OBJFiles";
     const std::filesystem::path imageDir = root / "Images";
+    const std::filesystem::path soundDir = root / "sounds";
     std::filesystem::create_directories(modelDir);
     std::filesystem::create_directories(imageDir);
+    std::filesystem::create_directories(soundDir);
     for (const ModelFile& model : kModels) {
         writeObj(model.make(), model.name,
                  (modelDir / (std::string(model.name) + ".obj")).string());
@@ -57,6 +81,9 @@ void writeAll(const std::filesystem::path& root) {
     }
     // The character's texture is the one photograph-like image, so it ships as a JPEG.
     images::aphelios().writeJpg((imageDir / "aphelios.jpg").string(), kJpegQuality);
+    for (const SoundFile& sound : kSounds) {
+        writeWav(sound.make(), (soundDir / sound.name).string());
+    }
 }
 
 }  // namespace
