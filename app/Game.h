@@ -95,6 +95,8 @@ public:
     // Tells the frame's events on the console, the HUD and the sound, in order, and empties
     // the list; then the sound follows the frame.
     void tellEvents();
+    // What the sound follows of the frame: the camera, the health pack, the slow-down, pause.
+    SoundScene soundScene() const;
     void updateUniforms();
 
     GLFWwindow* window = nullptr;
@@ -192,7 +194,6 @@ private:
     void sendLights();
     void sendDisplayUniforms();
     void renderModel(Model& model);
-    SoundScene soundScene() const;
     [[noreturn]] void failSetup(const char* message);
     void release();
     // Ends the last frame's times at the start of this one and hands them to the overlay.

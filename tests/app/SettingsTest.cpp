@@ -37,6 +37,10 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     EXPECT_FALSE(s.invertY);
     EXPECT_TRUE(s.hudEnabled);
     EXPECT_TRUE(s.pauseOnFocusLoss);
+    EXPECT_TRUE(s.audioEnabled);
+    EXPECT_EQ(s.masterVolume, 0.8f);
+    EXPECT_EQ(s.effectsVolume, 1.0f);
+    EXPECT_EQ(s.musicVolume, 0.5f);
 }
 
 TEST(Settings, EveryKeyIsReadFromItsSection) {
@@ -46,7 +50,8 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
         "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n"
         "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
         "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\n"
-        "[game]\npause_on_focus_loss=off\n");
+        "[game]\npause_on_focus_loss=off\n"
+        "[audio]\nenabled=off\nmaster_volume=0.25\neffects_volume=0\nmusic_volume=1\n");
     EXPECT_EQ(s.width, 800);
     EXPECT_EQ(s.height, 600);
     EXPECT_EQ(s.title, "Test window");
@@ -66,6 +71,10 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
     EXPECT_TRUE(s.invertY);
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_FALSE(s.pauseOnFocusLoss);
+    EXPECT_FALSE(s.audioEnabled);
+    EXPECT_EQ(s.masterVolume, 0.25f);
+    EXPECT_EQ(s.effectsVolume, 0.0f);
+    EXPECT_EQ(s.musicVolume, 1.0f);
 }
 
 TEST(Settings, SectionAndKeyNamesIgnoreCase) {
@@ -131,6 +140,9 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         {"[camera]\nfarZ=0.15\n", "camera.farZ"},
         {"[camera]\nsensitivity=inf\n", "camera.sensitivity"},
         {"[world]\ngravity=-1e30\n", "world.gravity"},
+        {"[audio]\nmaster_volume=1.01\n", "audio.master_volume"},
+        {"[audio]\neffects_volume=-0.1\n", "audio.effects_volume"},
+        {"[audio]\nmusic_volume=nan\n", "audio.music_volume"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -150,6 +162,9 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         EXPECT_EQ(s.farZ, 1000.0f);
         EXPECT_EQ(s.sensitivity, defaults.sensitivity);
         EXPECT_EQ(s.gravity, defaults.gravity);
+        EXPECT_EQ(s.masterVolume, defaults.masterVolume);
+        EXPECT_EQ(s.effectsVolume, defaults.effectsVolume);
+        EXPECT_EQ(s.musicVolume, defaults.musicVolume);
     }
     StdoutCapture console;
     const Settings edges = parse(
@@ -234,6 +249,10 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.pauseOnFocusLoss = false;
     chosen.title = "Not saved";
     chosen.gravity = -20.0f;
+    chosen.audioEnabled = false;
+    chosen.masterVolume = 0.3f;
+    chosen.effectsVolume = 0.0f;
+    chosen.musicVolume = 0.7f;
 
     StdoutCapture console;
     const WriteResult result = saveSettings(chosen, files.directory.playerSettingsFile());
@@ -251,6 +270,10 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     EXPECT_EQ(s.keyBindings, chosen.keyBindings);
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_FALSE(s.pauseOnFocusLoss);
+    EXPECT_FALSE(s.audioEnabled);
+    EXPECT_EQ(s.masterVolume, 0.3f);
+    EXPECT_EQ(s.effectsVolume, 0.0f);
+    EXPECT_EQ(s.musicVolume, 0.7f);
     // What a player cannot change in the game stays with the assets' file.
     EXPECT_EQ(s.title, "Kept");
     EXPECT_EQ(s.refreshRate, 30);

@@ -2,7 +2,8 @@
 // without multisampling, against two reference frames in the same window (clear and swap;
 // one full-screen quad lit by the game's own shader); CPU time of update() and of render()
 // up to its swap; heap allocations made by update(); start-up against a minimal program; and
-// peak resident memory. Prints a table, then one JSON object as its last line.
+// peak resident memory; the CPU time of the sound's per-frame update, on OpenAL Soft's null
+// output. Prints a table, then one JSON object as its last line.
 // The HUD is off in those windows; one more at 1280x720 with 4x multisampling has it on, and
 // measures its cost again with it on every other frame.
 // Run from the repository root under an X display (tools/bench/run sees to both).
@@ -40,12 +41,12 @@ struct Config {
 
 struct FrameFigures {
     double frameMedian = 0, frameP95 = 0, floorMedian = 0, litQuadMedian = 0;
-    double updateUs = 0, renderCpuUs = 0, allocationsPerFrame = 0;
+    double updateUs = 0, renderCpuUs = 0, allocationsPerFrame = 0, audioUs = 0;
     double hudRatio = 0;  // with the HUD on every other frame: its frames against the others
 };
 
 struct FrameSample {
-    double wallMs, updateUs, renderUs;
+    double wallMs, updateUs, renderUs, audioUs;
     long allocations;
 };
 
@@ -76,6 +77,11 @@ FrameSample pathFrame(Game& game, int i, double& clock) {
         sample.allocations = count.made();
     }
     const double updateEnd = threadCpuMs();
+    // The sound's update once more, alone: the update above has already done it once.
+    if (game.audio) {
+        game.audio->update(game.soundScene());
+    }
+    const double audioEnd = threadCpuMs();
     game.drawScene();
     game.drawInterface();
     const double drawEnd = threadCpuMs();
@@ -83,12 +89,13 @@ FrameSample pathFrame(Game& game, int i, double& clock) {
     glFinish();
     sample.wallMs = wallMs() - start;
     sample.updateUs = (updateEnd - updateStart) * 1e3;
-    sample.renderUs = (drawEnd - updateEnd) * 1e3;
+    sample.audioUs = (audioEnd - updateEnd) * 1e3;
+    sample.renderUs = (drawEnd - audioEnd) * 1e3;
     return sample;
 }
 
 void gameFrames(Game& game, FrameFigures& figures) {
-    std::vector<double> frames, updates, renders;
+    std::vector<double> frames, updates, renders, audio;
     long allocated = 0;
     double clock = glfwGetTime();
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
@@ -97,6 +104,7 @@ void gameFrames(Game& game, FrameFigures& figures) {
             frames.push_back(sample.wallMs);
             updates.push_back(sample.updateUs);
             renders.push_back(sample.renderUs);
+            audio.push_back(sample.audioUs);
             allocated += sample.allocations;
         }
     }
@@ -104,6 +112,7 @@ void gameFrames(Game& game, FrameFigures& figures) {
     figures.frameP95 = quantile(frames, 0.95);
     figures.updateUs = quantile(updates, 0.5);
     figures.renderCpuUs = quantile(renders, 0.5);
+    figures.audioUs = quantile(audio, 0.5);
     figures.allocationsPerFrame = static_cast<double>(allocated) / kMeasuredFrames;
 }
 
@@ -186,13 +195,13 @@ std::vector<FrameFigures> measureAll(const std::vector<Config>& configs) {
 }
 
 void printTable(const std::vector<Config>& configs, const std::vector<FrameFigures>& results) {
-    std::printf("\n%-18s %9s %9s %9s %9s %10s %10s %8s\n", "window", "frame ms", "p95 ms",
-                "floor ms", "quad ms", "update us", "render us", "allocs");
+    std::printf("\n%-18s %9s %9s %9s %9s %10s %10s %8s %9s\n", "window", "frame ms", "p95 ms",
+                "floor ms", "quad ms", "update us", "render us", "allocs", "audio us");
     for (size_t i = 0; i < results.size(); ++i) {
         const FrameFigures& f = results[i];
-        std::printf("%-18s %9.2f %9.2f %9.2f %9.2f %10.1f %10.1f %8.2f\n", configs[i].name,
+        std::printf("%-18s %9.2f %9.2f %9.2f %9.2f %10.1f %10.1f %8.2f %9.2f\n", configs[i].name,
                     f.frameMedian, f.frameP95, f.floorMedian, f.litQuadMedian, f.updateUs,
-                    f.renderCpuUs, f.allocationsPerFrame);
+                    f.renderCpuUs, f.allocationsPerFrame, f.audioUs);
     }
     for (size_t i = 0; i < results.size(); ++i) {
         if (results[i].hudRatio > 0) {
@@ -212,6 +221,8 @@ double peakResidentMb() {
 
 int main(int argc, char** argv) {
     const double startMs = wallMs();
+    // A benchmark plays to no speaker: OpenAL Soft's null output mixes all the same.
+    setenv("ALSOFT_DRIVERS", "null", 0);
     if (argc == 3 && std::strcmp(argv[1], "--startup") == 0) {
         return runStartupChild(argv[2], startMs);
     }
@@ -242,10 +253,11 @@ int main(int argc, char** argv) {
         "\"floor_ms_1080\": %.3f, \"lit_quad_ms_1080\": %.3f, \"update_us\": %.2f, "
         "\"render_cpu_us\": %.1f, \"startup_ms\": %.1f, \"startup_floor_ms\": %.1f, "
         "\"rss_mb\": %.1f, \"update_allocs_per_frame\": %.3f, \"frame_ms_720_hud\": %.3f, "
-        "\"hud_ratio_720_alternating\": %.3f}\n",
+        "\"hud_ratio_720_alternating\": %.3f, \"audio_us\": %.2f}\n",
         results[0].frameMedian, results[2].frameMedian, results[3].frameMedian,
         results[3].floorMedian, results[3].litQuadMedian, results[0].updateUs,
         results[0].renderCpuUs, startup.gameMs, startup.minimalMs, peakResidentMb(),
-        results[0].allocationsPerFrame, results[1].frameMedian, results[1].hudRatio);
+        results[0].allocationsPerFrame, results[1].frameMedian, results[1].hudRatio,
+        results[0].audioUs);
     return 0;
 }
