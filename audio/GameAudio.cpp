@@ -75,7 +75,7 @@ GameAudio::~GameAudio() {
     }
 }
 
-const SoundBuffer* GameAudio::buffer(Sound sound) const {
+const SoundBuffer* GameAudio::loaded(Sound sound) const {
     return buffers[static_cast<int>(sound)].get();
 }
 
@@ -103,7 +103,7 @@ SoundSource& GameAudio::playEffect(Sound sound) {
     }
     voice.setGain(volumes.effects * kSounds[static_cast<int>(sound)].gain);
     voice.placeOnListener();
-    voice.play(buffer(sound));
+    voice.play(loaded(sound));
     return voice;
 }
 
@@ -146,7 +146,7 @@ void GameAudio::hear(const Event& event) {
 
 void GameAudio::startLoop(SoundSource& source, Sound sound) {
     source.setLooping(true);
-    source.play(buffer(sound));
+    source.play(loaded(sound));
 }
 
 void GameAudio::keepLoop(SoundSource& source, Sound sound, bool wanted, bool& playing) {

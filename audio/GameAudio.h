@@ -67,7 +67,7 @@ private:
     static constexpr int kSoundCount = static_cast<int>(Sound::Count);
 
     GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder);
-    const SoundBuffer* buffer(Sound sound) const;
+    const SoundBuffer* loaded(Sound sound) const;  // nothing for a sound that did not load
     // The next voice, placed on the listener or at `place`, playing `sound` at its gain.
     SoundSource& playEffect(Sound sound);
     SoundSource& playEffectAt(Sound sound, glm::vec3 place);

@@ -135,6 +135,17 @@ TEST_F(Sound, AMasterVolumeOfZeroIsSilence) {
     EXPECT_LT(mix.peak(), kSilence);
 }
 
+TEST_F(Sound, TheWinsFanfarePlaysToItsEndAfterTheWindowCloses) {
+    start(kQuietMusic);
+    playFor(0.6);
+    const double won = stepOnto(glm::vec3(kGoalPosition.x, kPlatformHeight, kGoalPosition.z));
+    ASSERT_TRUE(glfwWindowShouldClose(game->window));
+
+    const SoundCard::Mix mix = finish();
+    ASSERT_GT(mix.seconds(), won + 1.4) << "the device is kept while the fanfare plays";
+    EXPECT_GT(mix.rms(won + 1.0, won + 1.4), kHeard) << "the fanfare's last notes";
+}
+
 // The health pack's hum stops while paused and comes back with play; the options' master
 // volume applies at once.
 TEST_F(Sound, PauseStopsTheEffectsAndTheMasterVolumeAppliesAtOnce) {
