@@ -17,7 +17,7 @@ bool flip(Game& game, bool& toggle, Action action) {
 
 }  // namespace
 
-void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int /*mods*/) {
+void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int mods) {
     auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
     if (!game) {
         return;
@@ -32,7 +32,7 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         game->capturedKeyDown = GLFW_KEY_UNKNOWN;
         return;
     }
-    game->keyboard.onKey(key, action);
+    game->keyboard.onKey(key, action, mods);
     if (action != GLFW_RELEASE) {
         return;
     }
@@ -71,6 +71,26 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
             break;
         default:
             break;
+    }
+}
+
+void shortcutKeyCallback(GLFWwindow* window, int key, int scancode, int action, int mods) {
+    auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
+    if (!game) {
+        return;
+    }
+    if (action == GLFW_PRESS && Keyboard::isFullScreenEnter(key, mods)) {
+        game->swallowedKey = key;
+    }
+    if (key == game->swallowedKey) {
+        game->keyboard.onKey(key, action, mods);
+        if (action == GLFW_RELEASE) {
+            game->swallowedKey = GLFW_KEY_UNKNOWN;
+        }
+        return;
+    }
+    if (game->chainedKeyCallback) {
+        game->chainedKeyCallback(window, key, scancode, action, mods);
     }
 }
 

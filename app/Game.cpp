@@ -53,6 +53,7 @@ Game::Game(const Settings& settings)
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
         ui = std::make_unique<Ui>(window);
+        chainedKeyCallback = glfwSetKeyCallback(window, shortcutKeyCallback);
         initShaders();
         initTextures();
         initMaterials();
@@ -94,6 +95,7 @@ void Game::initWindow(const Settings& settings) {
         failSetup("ERROR::GAME::GLFW_WINDOW_INIT_FAILED");
     }
     glfwMakeContextCurrent(window);
+    applyPacing();
 
     if (settings.resizable) {
         glfwSetFramebufferSizeCallback(window, framebufferResizeCallback);
@@ -125,6 +127,7 @@ void Game::initInput() {
     resetToggles();
     // The mouse is polled every frame for the camera, so the cursor is captured, not tracked.
     glfwSetInputMode(window, GLFW_CURSOR, GLFW_CURSOR_DISABLED);
+    applyRawMouse();
     // The key callback hands the keys to this game's keyboard.
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, keyCallback);
@@ -184,6 +187,9 @@ void Game::update() {
     // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
     readInput();
+    if (input.pressed.has(Action::FullScreen)) {
+        toggleFullScreen();
+    }
     checkPause();
     if (paused) {
         // No time passes for the rules and nothing moves; Escape still quits.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/FrameOverlay.h"
+#include "app/FramePacer.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/PausePanel.h"
@@ -59,8 +60,11 @@ public:
 
     // Takes `options` into the running game: what the game can change at once, it does.
     void applyOptions();
-    // Full screen or a window of the options' size.
+    // Full screen on the window's monitor, at its present mode, or a window of the options'
+    // size where the window last stood.
     void applyWindow();
+    // F11 and Alt+Enter: the other of full screen and window, kept for the next start.
+    void toggleFullScreen();
     // Opens or closes the sound as the options ask, and gives it their volumes.
     void applyAudio();
 
@@ -157,8 +161,12 @@ public:
     bool capturingKey = false;
     int capturedKey = GLFW_KEY_UNKNOWN;
     int capturedKeyDown = GLFW_KEY_UNKNOWN;  // until its release
+    // The Enter of Alt+Enter, held back from the UI until its release.
+    int swallowedKey = GLFW_KEY_UNKNOWN;
+    GLFWkeyfun chainedKeyCallback = nullptr;  // the UI's, which calls keyCallback
     FrameOverlay frameOverlay;
     bool frameOverlayVisible = false;  // F8 shows and hides it
+    FramePacer pacer;                  // the options' max_fps
 
     bool paused = false;
     bool pauseOnFocusLoss;
@@ -195,10 +203,15 @@ private:
     void sendDisplayUniforms();
     void renderModel(Model& model);
     [[noreturn]] void failSetup(const char* message);
+    void applyPacing();
+    void applyRawMouse();
+    void centreWindow(GLFWmonitor* monitor);
     void release();
     // Ends the last frame's times at the start of this one and hands them to the overlay.
     void timeFrame();
 
+    int windowedX = -1;  // where the window last stood; -1 while it has been full screen only
+    int windowedY = -1;
     FrameTimes frameTimes;                             // of the frame under way
     std::chrono::steady_clock::time_point frameStart;  // none before the first frame
 };

@@ -1,9 +1,37 @@
+#include <algorithm>
+
 #include "app/Game.h"
 #include "gameplay/Camera.h"
 
 namespace {
 
 const char* const kSoundFolder = "assets/sounds";
+
+// The monitor that holds most of the window; the one it fills, in full screen.
+GLFWmonitor* monitorOf(GLFWwindow* window) {
+    if (GLFWmonitor* filled = glfwGetWindowMonitor(window)) {
+        return filled;
+    }
+    int x = 0, y = 0, width = 0, height = 0;
+    glfwGetWindowPos(window, &x, &y);
+    glfwGetWindowSize(window, &width, &height);
+    int count = 0;
+    GLFWmonitor** monitors = glfwGetMonitors(&count);
+    GLFWmonitor* best = glfwGetPrimaryMonitor();
+    long bestArea = 0;
+    for (int i = 0; i < count; ++i) {
+        int left = 0, top = 0;
+        glfwGetMonitorPos(monitors[i], &left, &top);
+        const GLFWvidmode* mode = glfwGetVideoMode(monitors[i]);
+        const long across = std::min(x + width, left + mode->width) - std::max(x, left);
+        const long down = std::min(y + height, top + mode->height) - std::max(y, top);
+        if (across > 0 && down > 0 && across * down > bestArea) {
+            bestArea = across * down;
+            best = monitors[i];
+        }
+    }
+    return best;
+}
 
 }  // namespace
 
@@ -17,7 +45,20 @@ void Game::applyOptions() {
     keyboard = Keyboard(keyBindings);
     hudVisible = options.hudEnabled;
     pauseOnFocusLoss = options.pauseOnFocusLoss;
+    applyPacing();
+    applyRawMouse();
     applyAudio();
+}
+
+void Game::applyPacing() {
+    glfwSwapInterval(options.vsync ? 1 : 0);
+    pacer.setRate(options.maxFps);
+}
+
+// Raw motion only exists while the cursor is captured, and GLFW keeps the choice until then.
+void Game::applyRawMouse() {
+    const bool raw = options.rawMouse && glfwRawMouseMotionSupported();
+    glfwSetInputMode(window, GLFW_RAW_MOUSE_MOTION, raw ? GLFW_TRUE : GLFW_FALSE);
 }
 
 // The device is opened or closed only when the sound is switched, so that a system without
@@ -34,8 +75,40 @@ void Game::applyAudio() {
 }
 
 void Game::applyWindow() {
-    GLFWmonitor* monitor = options.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
-    int x = 0, y = 0;
-    glfwGetWindowPos(window, &x, &y);
-    glfwSetWindowMonitor(window, monitor, x, y, options.width, options.height, options.refreshRate);
+    // The cursor's place in the window changes with it: the next reading only sets the
+    // reference, so that the view does not jump.
+    firstMouse = true;
+    const bool wasFullScreen = glfwGetWindowMonitor(window) != nullptr;
+    if (options.fullscreen) {
+        if (!wasFullScreen) {
+            glfwGetWindowPos(window, &windowedX, &windowedY);
+        }
+        GLFWmonitor* monitor = monitorOf(window);
+        const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+        glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
+        return;
+    }
+    if (!wasFullScreen) {
+        glfwGetWindowPos(window, &windowedX, &windowedY);
+    } else if (windowedX < 0) {
+        centreWindow(monitorOf(window));
+    }
+    glfwSetWindowMonitor(window, nullptr, windowedX, windowedY, options.width, options.height,
+                         GLFW_DONT_CARE);
+}
+
+// A game that started in full screen has had no window yet: it comes up in the middle of
+// the monitor.
+void Game::centreWindow(GLFWmonitor* monitor) {
+    int left = 0, top = 0;
+    glfwGetMonitorPos(monitor, &left, &top);
+    const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+    windowedX = left + std::max(0, (mode->width - options.width) / 2);
+    windowedY = top + std::max(0, (mode->height - options.height) / 2);
+}
+
+void Game::toggleFullScreen() {
+    options.fullscreen = !options.fullscreen;
+    applyWindow();
+    savePlayerSettings(options);
 }

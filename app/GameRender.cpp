@@ -60,6 +60,7 @@ void Game::present() {
     glUseProgram(0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, 0);
+    pacer.wait();
 }
 
 void Game::renderModel(Model& model) {

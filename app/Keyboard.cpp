@@ -20,6 +20,7 @@ const struct {
     {Action::Specular, GLFW_KEY_F6},
     {Action::Hud, GLFW_KEY_F7},
     {Action::FrameOverlay, GLFW_KEY_F8},
+    {Action::FullScreen, GLFW_KEY_F11},
 };
 
 Action actionAt(std::size_t index) {
@@ -37,6 +38,10 @@ bool Keyboard::isFixedKey(int key) {
     return false;
 }
 
+bool Keyboard::isFullScreenEnter(int key, int mods) {
+    return (key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER) && (mods & GLFW_MOD_ALT);
+}
+
 Keyboard::Keyboard(const KeyBindings& bindings) {
     keys.fill(GLFW_KEY_UNKNOWN);
     for (const BoundAction& bound : kBoundActions) {
@@ -50,9 +55,12 @@ Keyboard::Keyboard(const KeyBindings& bindings) {
     }
 }
 
-void Keyboard::onKey(int key, int action) {
+void Keyboard::onKey(int key, int action, int mods) {
     if (key == GLFW_KEY_UNKNOWN || action == GLFW_REPEAT) {
         return;
+    }
+    if (action == GLFW_PRESS && isFullScreenEnter(key, mods)) {
+        pressed.set(Action::FullScreen);
     }
     // Two actions may share a key; each sees it.
     for (std::size_t i = 0; i < kActionCount; ++i) {

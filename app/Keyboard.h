@@ -28,9 +28,12 @@ public:
 
     // Whether the key has a meaning of its own that no binding changes (Space, P, F1...).
     static bool isFixedKey(int key);
+    // Whether the key event is the Enter of Alt+Enter, which switches full screen.
+    static bool isFullScreenEnter(int key, int mods);
 
-    // Called by the key callback with GLFW's key and action; repeats are not presses.
-    void onKey(int key, int action);
+    // Called by the key callback with GLFW's key, action and modifiers; repeats are not
+    // presses.
+    void onKey(int key, int action, int mods);
 
     // Writes the held actions and those pressed and released since the last call.
     void read(GLFWwindow* window, InputSnapshot& snapshot);

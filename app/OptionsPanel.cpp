@@ -19,6 +19,7 @@ const float kMinBrightness = -0.5f;
 const float kMaxBrightness = 0.5f;
 const float kMinSensitivity = 0.5f;  // degrees per pixel per second of look
 const float kMaxSensitivity = 20.0f;
+const int kMaxFpsChoice = 240;  // frames per second; the settings file takes up to 1000
 const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kKeyButtonEms = 12.0f;  // key button width in font heights
 
@@ -113,6 +114,21 @@ void OptionsPanel::drawDisplay(Game& game) {
     ImGui::TextDisabled("(at the next start)");
     slider(game, "Field of view", options.fov, kMinFov, kMaxFov, "%.0f deg");
     slider(game, "Brightness", options.brightness, kMinBrightness, kMaxBrightness, "%.2f");
+    drawPacing(game);
+}
+
+void OptionsPanel::drawPacing(Game& game) {
+    Settings& options = game.options;
+    if (ImGui::Checkbox("Vertical sync", &options.vsync)) {
+        changed(game, true);
+    }
+    if (ImGui::SliderInt("Frame rate cap", &options.maxFps, 0, kMaxFpsChoice,
+                         options.maxFps > 0 ? "%d fps" : "none")) {
+        changed(game, false);
+    }
+    if (ImGui::IsItemDeactivatedAfterEdit()) {
+        changed(game, true);
+    }
 }
 
 void OptionsPanel::drawMouse(Game& game) {
@@ -121,6 +137,13 @@ void OptionsPanel::drawMouse(Game& game) {
            "%.1f");
     if (ImGui::Checkbox("Invert mouse Y", &options.invertY)) {
         changed(game, true);
+    }
+    if (ImGui::Checkbox("Raw mouse motion", &options.rawMouse)) {
+        changed(game, true);
+    }
+    if (!glfwRawMouseMotionSupported()) {
+        ImGui::SameLine();
+        ImGui::TextDisabled("(not on this system)");
     }
 }
 

@@ -12,6 +12,7 @@ public:
 
 private:
     void drawDisplay(Game& game);
+    void drawPacing(Game& game);
     void drawMouse(Game& game);
     void drawKeys(Game& game);
     void drawSound(Game& game);

@@ -61,6 +61,7 @@ const int kMaxWindowSide = 16384;  // pixels
 const int kAnyRefreshRate = -1;    // GLFW_DONT_CARE: the monitor's highest rate
 const int kMaxRefreshRate = 1000;  // hertz
 const int kMaxSamples = 16;
+const int kMaxFps = 1000;
 const float kMaxMagnitude = 1000.0f;  // for brightness, sensitivity and gravity
 const float kMinFov = 1.0f;           // degrees
 const float kMaxFov = 179.0f;
@@ -88,6 +89,7 @@ void checkRanges(Settings& s, bool farZWritten) {
                     "graphics.refresh_rate");
     }
     keepInRange(s.sampleRate, 0, kMaxSamples, defaults.sampleRate, "graphics.sample_rate");
+    keepInRange(s.maxFps, 0, kMaxFps, defaults.maxFps, "graphics.max_fps");
     keepInRange(s.brightness, -kMaxMagnitude, kMaxMagnitude, defaults.brightness,
                 "graphics.brightness");
     keepInRange(s.fov, kMinFov, kMaxFov, defaults.fov, "camera.fov");
@@ -112,6 +114,8 @@ void readGraphics(const INIReader& reader, Settings& s) {
     s.refreshRate = getInt(reader, "graphics", "refresh_rate", s.refreshRate);
     s.sampleRate = getInt(reader, "graphics", "sample_rate", s.sampleRate);
     s.brightness = getFloat(reader, "graphics", "brightness", s.brightness);
+    s.vsync = reader.GetBoolean("graphics", "vsync", s.vsync);
+    s.maxFps = getInt(reader, "graphics", "max_fps", s.maxFps);
 }
 
 void readCamera(const INIReader& reader, Settings& s) {
@@ -119,7 +123,13 @@ void readCamera(const INIReader& reader, Settings& s) {
     s.nearZ = getFloat(reader, "camera", "nearZ", s.nearZ);
     s.farZ = getFloat(reader, "camera", "farZ", s.farZ);
     s.sensitivity = getFloat(reader, "camera", "sensitivity", s.sensitivity);
+}
+
+// invert_y stood under [camera] before the mouse had a section; files written then still work.
+void readMouse(const INIReader& reader, Settings& s) {
+    s.rawMouse = reader.GetBoolean("mouse", "raw", s.rawMouse);
     s.invertY = reader.GetBoolean("camera", "invert_y", s.invertY);
+    s.invertY = reader.GetBoolean("mouse", "invert_y", s.invertY);
 }
 
 void readAudio(const INIReader& reader, Settings& s) {
@@ -141,6 +151,7 @@ void readValues(const INIReader& reader, Settings& s) {
     readWindow(reader, s);
     readGraphics(reader, s);
     readCamera(reader, s);
+    readMouse(reader, s);
     readKeyboard(reader, s);
     s.gravity = getFloat(reader, "world", "gravity", s.gravity);
     s.hudEnabled = reader.GetBoolean("hud", "enabled", s.hudEnabled);
@@ -200,9 +211,13 @@ std::string playerFileText(const Settings& s) {
     text += "\n[graphics]\n";
     addKey(text, "sample_rate", std::to_string(s.sampleRate));
     addKey(text, "brightness", floatText(s.brightness));
+    addFlag(text, "vsync", s.vsync);
+    addKey(text, "max_fps", std::to_string(s.maxFps));
     text += "\n[camera]\n";
     addKey(text, "fov", floatText(s.fov));
     addKey(text, "sensitivity", floatText(s.sensitivity));
+    text += "\n[mouse]\n";
+    addFlag(text, "raw", s.rawMouse);
     addFlag(text, "invert_y", s.invertY);
     text += "\n[keyboard]\n";
     for (const auto& [key, action] : kKeyboardKeys) {

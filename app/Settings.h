@@ -22,12 +22,16 @@ struct Settings {
     int refreshRate = 60;
     int sampleRate = 4;
     float brightness = 0.0f;
+    bool vsync = true;  // the swap waits for the display's refresh
+    int maxFps = 0;     // frames per second at most; 0 for no cap
 
     float fov = 45.0f;  // degrees
     float nearZ = 0.1f;
     float farZ = 1000.0f;
     float sensitivity = 5.0f;  // degrees per pixel per second
-    bool invertY = false;      // moving the mouse up looks down
+
+    bool rawMouse = true;  // unaccelerated motion, where the system has it
+    bool invertY = false;  // moving the mouse up looks down
 
     KeyBindings keyBindings = kDefaultKeyBindings;
 
@@ -58,8 +62,8 @@ std::filesystem::path playerSettingsPath();
 Settings loadGameSettings();
 
 // Writes the options a player can change in the game (window size and full screen,
-// multisampling, brightness, field of view, mouse sensitivity and direction, the movement
-// keys, the HUD, pausing on focus loss and the sound) to `path`, atomically, and nothing else. A
+// multisampling, brightness, frame pacing, field of view, the mouse, the movement keys, the
+// HUD, pausing on focus loss and the sound) to `path`, atomically, and nothing else. A
 // failure is reported on the console and its reason returned.
 WriteResult saveSettings(const Settings& settings, const std::filesystem::path& path);
 

@@ -23,6 +23,7 @@ enum class Action {
     Specular,
     Hud,  // F7 and F8 show the HUD and the frame-time overlay
     FrameOverlay,
+    FullScreen,  // F11 or Alt+Enter
     Count
 };
 

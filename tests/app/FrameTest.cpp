@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <imgui.h>
 #include <array>
 #include <chrono>
 #include <glm/gtc/matrix_transform.hpp>
@@ -34,6 +35,10 @@ protected:
     // the change to the viewport, or for half a second when it never does.
     void resizeAndSettle(int width, int height) {
         glfwSetWindowSize(game->window, width, height);
+        settle(width, height);
+    }
+
+    void settle(int width, int height) {
         for (int i = 0; i < 50 && !(viewport(2) == width && viewport(3) == height); ++i) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
             frame();
@@ -125,6 +130,56 @@ TEST_F(Frame, AFixedSizeWindowKeepsItsViewport) {
     ASSERT_EQ(w, 500) << "the window itself must have changed for this test to mean anything";
     EXPECT_EQ(viewport(2), 640);
     EXPECT_EQ(viewport(3), 360);
+}
+
+// Counts the pixels of the frame just drawn that are not sky: the scene, as it draws.
+int sceneShare(const Game& game) {
+    int scene = 0;
+    for (int y = 0; y < game.framebufferHeight; y += 8) {
+        for (int x = 0; x < game.framebufferWidth; x += 8) {
+            scene += isSky(pixelAt(x, y)) ? 0 : 1;
+        }
+    }
+    return scene;
+}
+
+// F11 and Alt+Enter switch between the window and full screen on its monitor, in the same
+// context: the scene goes on drawing from the same GL objects. The Enter of Alt+Enter reaches
+// neither the game nor the UI, where it would press the button in focus.
+TEST_F(Frame, F11AndAltEnterSwitchFullScreenAndBackInTheSameContext) {
+    startGame(kWithoutHudSettings);
+    frame();
+    const GLuint program = game->shaders[mainShader]->id;
+    const int windowed = sceneShare(*game);
+    ASSERT_GT(windowed, 0);
+
+    input.tap(GLFW_KEY_F11);
+    frame();
+    GLFWmonitor* monitor = glfwGetWindowMonitor(game->window);
+    ASSERT_NE(monitor, nullptr);
+    const GLFWvidmode* mode = glfwGetVideoMode(monitor);
+    settle(mode->width, mode->height);
+    frame();
+    EXPECT_EQ(game->framebufferWidth, mode->width);
+    EXPECT_EQ(game->framebufferHeight, mode->height);
+    EXPECT_GT(sceneShare(*game), windowed) << "the same scene over a larger frame";
+
+    input.press(GLFW_KEY_LEFT_ALT);
+    input.press(GLFW_KEY_ENTER);
+    frame();
+    EXPECT_FALSE(ImGui::GetIO().KeysDown[GLFW_KEY_ENTER]);
+    input.release(GLFW_KEY_ENTER);
+    input.release(GLFW_KEY_LEFT_ALT);
+    settle(640, 360);
+    frame();
+    EXPECT_EQ(glfwGetWindowMonitor(game->window), nullptr);
+    EXPECT_NEAR(sceneShare(*game), windowed, windowed / 20) << "the same picture; particles move";
+    EXPECT_TRUE(glIsProgram(program));
+
+    input.press(GLFW_KEY_ENTER);
+    frame();
+    EXPECT_TRUE(ImGui::GetIO().KeysDown[GLFW_KEY_ENTER]) << "Enter alone is the UI's";
+    EXPECT_EQ(glfwGetWindowMonitor(game->window), nullptr);
 }
 
 }  // namespace

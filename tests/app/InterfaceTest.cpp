@@ -113,10 +113,13 @@ TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {
 }
 
 // What the options panel sets reaches the running game at once: the window's size, the field
-// of view, the mouse's sensitivity and its vertical sense.
+// of view, the mouse's sensitivity, raw motion and its vertical sense.
 TEST_F(Interface, OptionsApplyAtOnce) {
     startGame(kWithoutHudSettings);  // a resize under the UI: see the resize tests in FrameTest
     frame();
+    const int raw = glfwRawMouseMotionSupported() ? GLFW_TRUE : GLFW_FALSE;
+    EXPECT_EQ(glfwGetInputMode(game->window, GLFW_RAW_MOUSE_MOTION), raw);
+    game->options.rawMouse = false;
     game->options.width = 500;
     game->options.height = 300;
     game->options.fov = 60.0f;
@@ -136,6 +139,7 @@ TEST_F(Interface, OptionsApplyAtOnce) {
     frame();  // after a resize, the motion can reach the game one poll late
     EXPECT_NEAR(game->player->rotation.y, -5.0f, 1e-4f) << "30 px at 10 degrees per 60 px";
     EXPECT_NEAR(camera.pitch, 5.0f, 1e-4f) << "up looks down when inverted";
+    EXPECT_EQ(glfwGetInputMode(game->window, GLFW_RAW_MOUSE_MOTION), GLFW_FALSE);
 }
 
 }  // namespace

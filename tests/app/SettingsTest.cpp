@@ -37,6 +37,9 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     EXPECT_FALSE(s.invertY);
     EXPECT_TRUE(s.hudEnabled);
     EXPECT_TRUE(s.pauseOnFocusLoss);
+    EXPECT_TRUE(s.vsync);
+    EXPECT_EQ(s.maxFps, 0);
+    EXPECT_TRUE(s.rawMouse);
     EXPECT_TRUE(s.audioEnabled);
     EXPECT_EQ(s.masterVolume, 0.8f);
     EXPECT_EQ(s.effectsVolume, 1.0f);
@@ -46,8 +49,8 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
 TEST(Settings, EveryKeyIsReadFromItsSection) {
     const Settings s = parse(
         "[window]\nwidth=800\nheight=600\ntitle=Test window\nfullscreen=false\nresizable=off\n"
-        "[graphics]\nrefresh_rate=30\nsample_rate=0\nbrightness=0.25\n"
-        "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n"
+        "[graphics]\nrefresh_rate=30\nsample_rate=0\nbrightness=0.25\nvsync=no\nmax_fps=30\n"
+        "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n[mouse]\nraw=off\n"
         "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
         "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\n"
         "[game]\npause_on_focus_loss=off\n"
@@ -60,6 +63,9 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
     EXPECT_EQ(s.refreshRate, 30);
     EXPECT_EQ(s.sampleRate, 0);
     EXPECT_EQ(s.brightness, 0.25f);
+    EXPECT_FALSE(s.vsync);
+    EXPECT_EQ(s.maxFps, 30);
+    EXPECT_FALSE(s.rawMouse);
     EXPECT_EQ(s.fov, 60.0f);
     EXPECT_EQ(s.nearZ, 0.5f);
     EXPECT_EQ(s.farZ, 250.0f);
@@ -119,6 +125,13 @@ TEST(Settings, AKeyOutsideItsSectionIsNotRead) {
     EXPECT_EQ(s.height, 1080);
 }
 
+// invert_y stood under [camera] before the mouse had its own section; files from then work.
+TEST(Settings, InvertYIsReadUnderTheMouseAndStillUnderTheCamera) {
+    EXPECT_TRUE(parse("[mouse]\ninvert_y=yes\n").invertY);
+    EXPECT_TRUE(parse("[camera]\ninvert_y=yes\n").invertY);
+    EXPECT_FALSE(parse("[mouse]\ninvert_y=no\n[camera]\ninvert_y=yes\n").invertY);
+}
+
 TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
     const struct {
         const char* text;
@@ -132,6 +145,8 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         {"[graphics]\nrefresh_rate=0\n", "graphics.refresh_rate"},
         {"[graphics]\nrefresh_rate=-2\n", "graphics.refresh_rate"},
         {"[graphics]\nbrightness=nan\n", "graphics.brightness"},
+        {"[graphics]\nmax_fps=-1\n", "graphics.max_fps"},
+        {"[graphics]\nmax_fps=1001\n", "graphics.max_fps"},
         {"[camera]\nfov=0\n", "camera.fov"},
         {"[camera]\nfov=180\n", "camera.fov"},
         {"[camera]\nnearZ=0\n", "camera.nearZ"},
@@ -157,6 +172,7 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         EXPECT_EQ(s.sampleRate, defaults.sampleRate);
         EXPECT_EQ(s.refreshRate, defaults.refreshRate);
         EXPECT_EQ(s.brightness, defaults.brightness);
+        EXPECT_EQ(s.maxFps, defaults.maxFps);
         EXPECT_EQ(s.fov, defaults.fov);
         EXPECT_EQ(s.nearZ, 0.1f);
         EXPECT_EQ(s.farZ, 1000.0f);
@@ -249,6 +265,9 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.pauseOnFocusLoss = false;
     chosen.title = "Not saved";
     chosen.gravity = -20.0f;
+    chosen.vsync = false;
+    chosen.maxFps = 144;
+    chosen.rawMouse = false;
     chosen.audioEnabled = false;
     chosen.masterVolume = 0.3f;
     chosen.effectsVolume = 0.0f;
@@ -270,6 +289,9 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     EXPECT_EQ(s.keyBindings, chosen.keyBindings);
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_FALSE(s.pauseOnFocusLoss);
+    EXPECT_FALSE(s.vsync);
+    EXPECT_EQ(s.maxFps, 144);
+    EXPECT_FALSE(s.rawMouse);
     EXPECT_FALSE(s.audioEnabled);
     EXPECT_EQ(s.masterVolume, 0.3f);
     EXPECT_EQ(s.effectsVolume, 0.0f);

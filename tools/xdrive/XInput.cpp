@@ -30,7 +30,7 @@ KeySym keysymOf(int glfwKey) {
         {GLFW_KEY_ENTER, XK_Return}, {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
         {GLFW_KEY_LEFT, XK_Left},    {GLFW_KEY_RIGHT, XK_Right},
         {GLFW_KEY_UP, XK_Up},        {GLFW_KEY_DOWN, XK_Down},
-        {GLFW_KEY_TAB, XK_Tab},
+        {GLFW_KEY_TAB, XK_Tab},      {GLFW_KEY_LEFT_ALT, XK_Alt_L},
     };
     const auto found = others.find(glfwKey);
     if (found == others.end()) {
