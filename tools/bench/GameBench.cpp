@@ -5,7 +5,8 @@
 // peak resident memory; the CPU time of the sound's per-frame update, on OpenAL Soft's null
 // output. Prints a table, then one JSON object as its last line.
 // The HUD is off in those windows; one more at 1280x720 with 4x multisampling has it on, and
-// measures its cost again with it on every other frame.
+// measures its cost again with it on every other frame. A last, small window runs with the
+// sync off and a cap of 30 frames per second: how even the capped frames come.
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
@@ -37,6 +38,7 @@ struct Config {
     int height;
     int samples;
     bool hud;
+    int maxFps = 0;  // with the sync off when set: the frame rate cap alone paces the frames
 };
 
 struct FrameFigures {
@@ -59,6 +61,8 @@ std::unique_ptr<Game> startWindowed(const Config& config) {
     settings.height = config.height;
     settings.sampleRate = config.samples;
     settings.hudEnabled = config.hud;
+    settings.maxFps = config.maxFps;
+    settings.vsync = config.maxFps == 0 && settings.vsync;
     return std::make_unique<Game>(settings);
 }
 
@@ -228,11 +232,10 @@ int main(int argc, char** argv) {
     }
     // The windows without the HUD keep their figures comparable with runs from before it; the
     // one with it follows its twin without, so that little drifts on the machine between them.
-    const std::vector<Config> configs = {{"1280x720 4x", 1280, 720, 4, false},
-                                         {"1280x720 4x HUD", 1280, 720, 4, true},
-                                         {"1280x720 no MSAA", 1280, 720, 0, false},
-                                         {"1920x1080 4x", 1920, 1080, 4, false},
-                                         {"1920x1080 no MSAA", 1920, 1080, 0, false}};
+    const std::vector<Config> configs = {
+        {"1280x720 4x", 1280, 720, 4, false},        {"1280x720 4x HUD", 1280, 720, 4, true},
+        {"1280x720 no MSAA", 1280, 720, 0, false},   {"1920x1080 4x", 1920, 1080, 4, false},
+        {"1920x1080 no MSAA", 1920, 1080, 0, false}, {"640x360 capped 30", 640, 360, 0, false, 30}};
     // A word on the command line measures only the windows whose name holds it: a quick look
     // without start-up and without the JSON line.
     if (argc == 2) {
@@ -253,11 +256,12 @@ int main(int argc, char** argv) {
         "\"floor_ms_1080\": %.3f, \"lit_quad_ms_1080\": %.3f, \"update_us\": %.2f, "
         "\"render_cpu_us\": %.1f, \"startup_ms\": %.1f, \"startup_floor_ms\": %.1f, "
         "\"rss_mb\": %.1f, \"update_allocs_per_frame\": %.3f, \"frame_ms_720_hud\": %.3f, "
-        "\"hud_ratio_720_alternating\": %.3f, \"audio_us\": %.2f}\n",
+        "\"hud_ratio_720_alternating\": %.3f, \"audio_us\": %.2f, "
+        "\"frame_ms_capped_30\": %.3f, \"frame_p95_ms_capped_30\": %.3f}\n",
         results[0].frameMedian, results[2].frameMedian, results[3].frameMedian,
         results[3].floorMedian, results[3].litQuadMedian, results[0].updateUs,
         results[0].renderCpuUs, startup.gameMs, startup.minimalMs, peakResidentMb(),
         results[0].allocationsPerFrame, results[1].frameMedian, results[1].hudRatio,
-        results[0].audioUs);
+        results[0].audioUs, results[5].frameMedian, results[5].frameP95);
     return 0;
 }
