@@ -5,6 +5,7 @@
 #include "app/Banner.h"
 #include "app/Callbacks.h"
 #include "app/CpuTimer.h"
+#include "app/GamepadMappings.h"
 #include "app/Toggles.h"
 #include "base/Console.h"
 #include "gameplay/Camera.h"
@@ -133,6 +134,7 @@ void Game::initInput() {
     glfwSetKeyCallback(window, keyCallback);
     glfwSetWindowFocusCallback(window, windowFocusCallback);
     glfwSetScrollCallback(window, scrollCallback);
+    loadGamepadMappings();
 }
 
 void Game::failSetup(const char* message) {

@@ -12,6 +12,7 @@
 
 #include "app/FrameOverlay.h"
 #include "app/FramePacer.h"
+#include "app/Gamepad.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/PausePanel.h"
@@ -51,7 +52,8 @@ public:
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
 
-    // P pauses and resumes; losing the focus pauses, when the settings ask for it.
+    // P or Start pauses and resumes; losing the focus pauses, when the settings ask for it, and
+    // so does losing the gamepad in use.
     void checkPause();
     // While paused the rules stand still and the cursor is free; the frame is still drawn.
     void setPaused(bool pause);
@@ -83,7 +85,8 @@ public:
     void drawInterface();
     void present();
 
-    // Fills `input` from the keyboard and the cursor, once per frame after the events.
+    // Fills `input` from the keyboard, the cursor and the gamepads, once per frame after the
+    // events.
     void readInput();
     void quitOnEscape();
     void processInput();
@@ -126,6 +129,7 @@ public:
     bool firstMouse = true;
     KeyBindings keyBindings;  // the movement keys, as the settings bind them
     Keyboard keyboard;
+    Gamepad gamepad;
     InputSnapshot input;        // this frame's, read right after the events are polled
     std::vector<Event> events;  // this frame's, told at the end of the update
 

@@ -92,7 +92,7 @@ void Game::tellEvents() {
     const double now = glfwGetTime();
     for (const Event& event : events) {
         writeLines(std::cout, event);
-        if (hasLines(event)) {
+        if (hasLines(event) || hasNotice(event)) {
             hud.hear(event, now);
         }
         if (audio) {

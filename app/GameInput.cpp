@@ -2,9 +2,11 @@
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
+#include "gameplay/MouseLook.h"
 
 void Game::readInput() {
     keyboard.read(window, input);
+    gamepad.read(input, events);
 
     glfwGetCursorPos(window, &cursorX, &cursorY);
     // The first reading only sets the reference, so the view does not jump at start.
@@ -19,6 +21,7 @@ void Game::readInput() {
     lastY = cursorY;
     input.mouseX = xOffset;
     input.mouseY = invertY ? -yOffset : yOffset;
+    input.lookUp = invertY ? -input.lookUp : input.lookUp;
 }
 
 void Game::quitOnEscape() {
@@ -39,10 +42,12 @@ void Game::processInput() {
 }
 
 void Game::processMouseInput() {
+    const double turnX = lookPixels(input.mouseX, input.lookRight, deltaTime);
+    const double turnY = lookPixels(input.mouseY, input.lookUp, deltaTime);
     if (!debugCamera) {
-        player->turn(input.mouseX);
+        player->turn(turnX);
     }
-    camera.look(input.mouseX, input.mouseY);
+    camera.look(turnX, turnY);
     if (!camera.debugMode) {
         camera.follow();
     }

@@ -10,6 +10,10 @@ void Game::checkPause() {
         setPaused(true);
     }
     focusLost = false;
+    // A player whose pad went away has nothing left to steer with: the game waits.
+    if (gamepad.lostPadInUse() && !paused) {
+        setPaused(true);
+    }
 }
 
 void Game::setPaused(bool pause) {
@@ -19,6 +23,9 @@ void Game::setPaused(bool pause) {
     glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
     firstMouse = true;
     xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
+    if (!paused) {
+        gamepad.holdBackButtons();
+    }
 }
 
 void Game::quit() {

@@ -35,7 +35,7 @@ void Game::drawInterface() {
     if (!hudVisible && !paused && !frameOverlayVisible) {
         return;
     }
-    ui->beginFrame(framebufferHeight);
+    ui->beginFrame(framebufferHeight, gamepad.padInUse());
     if (hudVisible) {
         hud.draw(HudView{player->health,
                          totalTime,

@@ -91,6 +91,7 @@ void Hud::drawMessages(double now) const {
         }
         std::ostringstream text;
         writeLines(text, message.event);
+        writeNotice(text, message.event);
         ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
         std::istringstream lines(text.str());
         for (std::string line; std::getline(lines, line);) {

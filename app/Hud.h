@@ -15,7 +15,7 @@ struct HudView {
 };
 
 // The heads-up display: health, the clock, the slow-down left, the toggles that are on, and
-// each event's console lines as messages that fade away.
+// each event's console lines, or its notice, as messages that fade away.
 class Hud {
 public:
     // Keeps the event to show; it allocates nothing, so the update may call it.

@@ -27,6 +27,12 @@ const struct {
     {"F6", "Specular highlights"},
     {"F7", "Show or hide the HUD"},
     {"F8", "Frame-time overlay"},
+    {"Gamepad left stick", "Walk; fly the debug camera"},
+    {"Gamepad right stick", "Turn the character and the camera"},
+    {"Gamepad A", "Jump"},
+    {"Gamepad X or right shoulder", "Sprint"},
+    {"Gamepad shoulders", "Debug camera up and down"},
+    {"Gamepad Start", "Pause and resume"},
 };
 
 bool wideButton(const char* label) {

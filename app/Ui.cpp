@@ -20,10 +20,57 @@ const char* const kGlslVersion = "#version 450 core";
 // start again (a new game), so a frame is never taken as shorter than this.
 const float kShortestFrame = 1e-4f;  // seconds
 
+const struct {
+    ImGuiNavInput_ input;
+    int button;
+} kNavButtons[] = {
+    {ImGuiNavInput_Activate, GLFW_GAMEPAD_BUTTON_A},
+    {ImGuiNavInput_Cancel, GLFW_GAMEPAD_BUTTON_B},
+    {ImGuiNavInput_Menu, GLFW_GAMEPAD_BUTTON_X},
+    {ImGuiNavInput_Input, GLFW_GAMEPAD_BUTTON_Y},
+    {ImGuiNavInput_DpadLeft, GLFW_GAMEPAD_BUTTON_DPAD_LEFT},
+    {ImGuiNavInput_DpadRight, GLFW_GAMEPAD_BUTTON_DPAD_RIGHT},
+    {ImGuiNavInput_DpadUp, GLFW_GAMEPAD_BUTTON_DPAD_UP},
+    {ImGuiNavInput_DpadDown, GLFW_GAMEPAD_BUTTON_DPAD_DOWN},
+    {ImGuiNavInput_FocusPrev, GLFW_GAMEPAD_BUTTON_LEFT_BUMPER},
+    {ImGuiNavInput_FocusNext, GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER},
+    {ImGuiNavInput_TweakSlow, GLFW_GAMEPAD_BUTTON_LEFT_BUMPER},
+    {ImGuiNavInput_TweakFast, GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER},
+};
+// The left stick moves through the panel as the pad's arrows do, from a third of its tilt.
+const float kNavStickFrom = 0.3f;
+const float kNavStickFull = 0.9f;
+
 float scaleFor(GLFWwindow* window, int framebufferHeight) {
     float contentX = 1.0f, contentY = 1.0f;
     glfwGetWindowContentScale(window, &contentX, &contentY);
     return std::max(static_cast<float>(framebufferHeight) / kReferenceHeight, contentY);
+}
+
+float stickShare(float tilt) {
+    return std::clamp((tilt - kNavStickFrom) / (kNavStickFull - kNavStickFrom), 0.0f, 1.0f);
+}
+
+// ImGui's GLFW backend fills the navigation from joystick 0's raw buttons, which only a pad
+// that happens to be first and laid out like GLFW's mapping would drive; the pad in use,
+// through its mapping, takes their place.
+void navigateWith(const GLFWgamepadstate* pad) {
+    ImGuiIO& io = ImGui::GetIO();
+    std::fill(std::begin(io.NavInputs), std::end(io.NavInputs), 0.0f);
+    if (!pad) {
+        io.BackendFlags &= ~ImGuiBackendFlags_HasGamepad;
+        return;
+    }
+    io.BackendFlags |= ImGuiBackendFlags_HasGamepad;
+    for (const auto& [input, button] : kNavButtons) {
+        io.NavInputs[input] = pad->buttons[button] == GLFW_PRESS ? 1.0f : 0.0f;
+    }
+    const float x = pad->axes[GLFW_GAMEPAD_AXIS_LEFT_X];
+    const float y = pad->axes[GLFW_GAMEPAD_AXIS_LEFT_Y];  // down is positive
+    io.NavInputs[ImGuiNavInput_LStickLeft] = stickShare(-x);
+    io.NavInputs[ImGuiNavInput_LStickRight] = stickShare(x);
+    io.NavInputs[ImGuiNavInput_LStickUp] = stickShare(-y);
+    io.NavInputs[ImGuiNavInput_LStickDown] = stickShare(y);
 }
 
 }  // namespace
@@ -78,10 +125,11 @@ void Ui::followScale(int framebufferHeight) {
     styled = true;
 }
 
-void Ui::beginFrame(int framebufferHeight) {
+void Ui::beginFrame(int framebufferHeight, const GLFWgamepadstate* pad) {
     followScale(framebufferHeight);
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
+    navigateWith(pad);
     ImGuiIO& io = ImGui::GetIO();
     io.DeltaTime = std::max(io.DeltaTime, kShortestFrame);
     ImGui::NewFrame();

@@ -1,6 +1,7 @@
 #pragma once
 
 struct GLFWwindow;
+struct GLFWgamepadstate;
 
 // Dear ImGui over the game's window: its context, its GLFW and OpenGL 3 backends and the
 // font. A frame of UI is begun, filled by whoever draws, and rendered over the scene. It
@@ -15,8 +16,9 @@ public:
     Ui& operator=(const Ui&) = delete;
 
     // The framebuffer's height as the frame just drawn found it: asking the window again
-    // would cost another round trip to the X server every frame.
-    void beginFrame(int framebufferHeight);
+    // would cost another round trip to the X server every frame. The panels are navigated
+    // with the gamepad in use, if there is one.
+    void beginFrame(int framebufferHeight, const GLFWgamepadstate* pad);
     void endFrame();
 
     // How much larger than at 1280x720 the UI is drawn: it follows the framebuffer's height

@@ -140,6 +140,8 @@ void GameAudio::hear(const Event& event) {
             playEffect(Sound::Step);
             break;
         case Event::Quit:
+        case Event::GamepadConnected:
+        case Event::GamepadDisconnected:
             break;
     }
 }

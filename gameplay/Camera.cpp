@@ -28,6 +28,7 @@ void Camera::processKeyboard(const InputSnapshot& input, float deltaTime) {
             position += direction * step;
         }
     }
+    position += (front * input.walkForward + right * input.walkRight) * step;
 }
 
 void Camera::switchMode(bool debug) {

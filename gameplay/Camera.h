@@ -15,8 +15,9 @@ public:
     // vertical sense, so that a positive pitch looks down onto the player from above.
     void updateVectors();
 
-    // Flies the camera with the held movement actions. It runs in both modes; in follow mode
-    // the placement behind the player overwrites the result later in the frame.
+    // Flies the camera with the held movement actions and the left stick. It runs in both
+    // modes; in follow mode the placement behind the player overwrites the result later in
+    // the frame.
     void processKeyboard(const InputSnapshot& input, float deltaTime);
 
     // Switching on keeps the follow camera's state; switching off brings it back.

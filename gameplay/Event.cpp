@@ -60,6 +60,8 @@ void writeLines(std::ostream& out, const Event& event) {
         case Event::Jump:
         case Event::Landing:
         case Event::Step:
+        case Event::GamepadConnected:
+        case Event::GamepadDisconnected:
             break;
     }
 }
@@ -71,8 +73,22 @@ bool hasLines(const Event& event) {
         case Event::Jump:
         case Event::Landing:
         case Event::Step:
+        case Event::GamepadConnected:
+        case Event::GamepadDisconnected:
             return false;
         default:
             return true;
     }
+}
+
+void writeNotice(std::ostream& out, const Event& event) {
+    if (hasNotice(event)) {
+        out << (event.kind == Event::GamepadConnected ? "Gamepad connected: "
+                                                      : "Gamepad disconnected: ")
+            << event.name.data() << std::endl;
+    }
+}
+
+bool hasNotice(const Event& event) {
+    return event.kind == Event::GamepadConnected || event.kind == Event::GamepadDisconnected;
 }

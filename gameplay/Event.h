@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <glm/glm.hpp>
 #include <iosfwd>
 
@@ -9,17 +10,44 @@
 // add events to the frame's list; at the end of the update the game tells each once, on the
 // console, the HUD and the sound, in the order they happened.
 struct Event {
-    // Jump, Landing and Step are only heard: they have no console lines.
-    enum Kind { HealthPack, Trap, Won, Lost, Toggle, Quit, Jump, Landing, Step };
+    // Jump, Landing and Step are only heard: they have no console lines. A gamepad coming or
+    // going has none either, only a notice on the HUD.
+    enum Kind {
+        HealthPack,
+        Trap,
+        Won,
+        Lost,
+        Toggle,
+        Quit,
+        Jump,
+        Landing,
+        Step,
+        GamepadConnected,
+        GamepadDisconnected
+    };
+    // Room for the longest name a gamepad mapping can give (GLFW keeps 128 bytes for it), with
+    // its terminating zero.
+    using Name = std::array<char, 128>;
 
-    static Event of(Kind kind) { return Event{kind, 0.0f, 0, Action::Count, false, {}}; }
+    static Event of(Kind kind) { return Event{kind, 0.0f, 0, Action::Count, false, {}, {}}; }
     static Event at(Kind kind, glm::vec3 place) {
-        return Event{kind, 0.0f, 0, Action::Count, false, place};
+        return Event{kind, 0.0f, 0, Action::Count, false, place, {}};
     }
     static Event ended(bool won, float seconds, int points) {
-        return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}};
+        return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}, {}};
     }
-    static Event toggled(Action toggle, bool on) { return Event{Toggle, 0.0f, 0, toggle, on, {}}; }
+    static Event toggled(Action toggle, bool on) {
+        return Event{Toggle, 0.0f, 0, toggle, on, {}, {}};
+    }
+    static Event gamepad(bool connected, const Name& name) {
+        return Event{connected ? GamepadConnected : GamepadDisconnected,
+                     0.0f,
+                     0,
+                     Action::Count,
+                     false,
+                     {},
+                     name};
+    }
 
     Kind kind;
     float seconds;    // Won, Lost: the time of the run
@@ -27,6 +55,7 @@ struct Event {
     Action toggle;    // Toggle: which display toggle
     bool on;          // Toggle: its new state
     glm::vec3 place;  // HealthPack, Trap: where the item stood
+    Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero
 };
 
 // Writes the console lines of the event to `out`, each ended with std::endl.
@@ -34,3 +63,9 @@ void writeLines(std::ostream& out, const Event& event);
 
 // Whether writeLines writes anything for the event.
 bool hasLines(const Event& event);
+
+// Writes what the HUD shows of an event without console lines, one line ended with std::endl.
+void writeNotice(std::ostream& out, const Event& event);
+
+// Whether writeNotice writes anything for the event.
+bool hasNotice(const Event& event);

@@ -3,7 +3,7 @@
 #include <bitset>
 #include <cstddef>
 
-// What the player can ask of the game, whatever key (or, later, button) stands for it.
+// What the player can ask of the game, whatever key or gamepad button stands for it.
 enum class Action {
     Forward,
     Backward,
@@ -51,4 +51,12 @@ struct InputSnapshot {
     ActionSet released;
     double mouseX = 0.0;  // pixels moved to the right since the last frame
     double mouseY = 0.0;  // pixels moved upward since the last frame
+    // The gamepad's left stick past its dead zone, as shares of the walking speed to the right
+    // and forward: a vector no longer than 1, zero at rest or without a pad.
+    float walkRight = 0.0f;
+    float walkForward = 0.0f;
+    // Its right stick past the dead zone, as shares of the full turning rate to the right and
+    // upward (downward when the settings invert the mouse's Y), each from -1 to 1.
+    float lookRight = 0.0f;
+    float lookUp = 0.0f;
 };

@@ -1,5 +1,6 @@
 #include "gameplay/Player.h"
 
+#include <array>
 #include <cmath>
 
 #include "base/Angles.h"
@@ -19,6 +20,38 @@ float horizontalLength(glm::vec3 motion) {
     return std::sqrt(motion.x * motion.x + motion.z * motion.z);
 }
 
+struct Move {
+    Action action;
+    glm::vec3 direction;
+};
+using Moves = std::array<Move, 4>;  // forward, backward, left, right
+
+// Directions relative to the facing: at rotation 0 forward is -z and right is +x.
+Moves movesFacing(float rotationY) {
+    const float a = rotationY * kDegreesToRadians;
+    const float b = (kRightAngle - rotationY) * kDegreesToRadians;
+    return {{
+        {Action::Forward, glm::vec3(-std::sin(a), 0.0f, -std::cos(a))},
+        {Action::Backward, glm::vec3(std::sin(a), 0.0f, std::cos(a))},
+        {Action::Left, glm::vec3(-std::sin(b), 0.0f, std::cos(b))},
+        {Action::Right, glm::vec3(std::sin(b), 0.0f, -std::cos(b))},
+    }};
+}
+
+// The stick's tilt and the held keys together, no longer than one walk: a stick pushed
+// diagonally, or pushed along with a key, must not walk faster than either alone.
+glm::vec3 walkDirection(const InputSnapshot& input, const Moves& moves) {
+    glm::vec3 direction =
+        moves[0].direction * input.walkForward + moves[3].direction * input.walkRight;
+    for (const Move& key : moves) {
+        if (input.held.has(key.action)) {
+            direction += key.direction;
+        }
+    }
+    const float length = horizontalLength(direction);
+    return length > 1.0f ? direction / length : direction;
+}
+
 }  // namespace
 
 void Player::processKeyboard(const InputSnapshot& input, float deltaTime,
@@ -26,21 +59,19 @@ void Player::processKeyboard(const InputSnapshot& input, float deltaTime,
     const bool sprinting = input.held.has(Action::Sprint) && slowTimer == 0.0f;
     const float step = (sprinting ? kSprintFactor * speed : speed) * deltaTime;
 
-    // Directions relative to the facing: at rotation 0 forward is -z and right is +x.
-    const float a = rotation.y * kDegreesToRadians;
-    const float b = (kRightAngle - rotation.y) * kDegreesToRadians;
-    const std::pair<Action, glm::vec3> moves[] = {
-        {Action::Forward, glm::vec3(-std::sin(a), 0.0f, -std::cos(a))},
-        {Action::Backward, glm::vec3(std::sin(a), 0.0f, std::cos(a))},
-        {Action::Left, glm::vec3(-std::sin(b), 0.0f, std::cos(b))},
-        {Action::Right, glm::vec3(std::sin(b), 0.0f, -std::cos(b))},
-    };
+    const Moves moves = movesFacing(rotation.y);
     glm::vec3 walked(0.0f);
-    for (const auto& [action, direction] : moves) {
-        if (input.held.has(action)) {
-            move(direction * step);
-            walked += direction * step;
+    if (input.walkRight == 0.0f && input.walkForward == 0.0f) {
+        // Keys alone: each held key moves by itself, so two together walk a diagonal faster.
+        for (const auto& [action, direction] : moves) {
+            if (input.held.has(action)) {
+                move(direction * step);
+                walked += direction * step;
+            }
         }
+    } else {
+        walked = walkDirection(input, moves) * step;
+        move(walked);
     }
     countStride(horizontalLength(walked), events);
 

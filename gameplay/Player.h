@@ -12,8 +12,8 @@ class Player : public GameObject {
 public:
     using GameObject::GameObject;
 
-    // Walking, sprint and jump from the held actions. A jump, and each stride walked on the
-    // ground, add their event.
+    // Walking, sprint and jump from the held actions and the left stick. A jump, and each
+    // stride walked on the ground, add their event.
     void processKeyboard(const InputSnapshot& input, float deltaTime, std::vector<Event>& events);
 
     // Turns the facing by a frame's sideways mouse movement in pixels; right turns right.

@@ -56,11 +56,11 @@ void GameFixture::frame(double seconds) {
     game->render();
 }
 
-GLuint GameFixture::trianglesInAFrame() {
+GLuint GameFixture::trianglesInAFrame(double seconds) {
     GLuint query = 0;
     glGenQueries(1, &query);
     glBeginQuery(GL_PRIMITIVES_GENERATED, query);
-    frame();
+    frame(seconds);
     glEndQuery(GL_PRIMITIVES_GENERATED);
     GLuint triangles = 0;
     glGetQueryObjectuiv(query, GL_QUERY_RESULT, &triangles);

@@ -37,7 +37,7 @@ protected:
     void update(double seconds = kFrameSeconds);
     void frame(double seconds = kFrameSeconds);
     // Runs one frame and counts the triangles sent down the pipeline while it draws.
-    GLuint trianglesInAFrame();
+    GLuint trianglesInAFrame(double seconds = kFrameSeconds);
 
     StdoutCapture console;
     XInput input;

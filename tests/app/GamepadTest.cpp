@@ -1,0 +1,277 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <fstream>
+#include <string>
+
+#include "app/Gamepad.h"
+#include "app/Toggles.h"
+#include "base/Angles.h"
+#include "gameplay/Camera.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+const float kWalkingSpeed = 5.0f;      // units per second
+const float kTurnAtFullTilt = 150.0f;  // degrees per second, at the default sensitivity of 5
+
+void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 2e-3f) {
+    EXPECT_NEAR(actual.x, expected.x, tolerance);
+    EXPECT_NEAR(actual.y, expected.y, tolerance);
+    EXPECT_NEAR(actual.z, expected.z, tolerance);
+}
+
+// The game plays with pads of the test's making: `pads` is what every frame reads. Pad 0 is
+// connected from the start.
+class Gamepads : public GameFixture {
+protected:
+    void SetUp() override {
+        readGamepads = [this] { return pads; };
+        pads[0].name = "Test pad";
+    }
+    void TearDown() override {
+        GameFixture::TearDown();
+        readGamepads = readGlfwGamepads;
+    }
+
+    void start(const std::string& settingsIni = kWindowedSettings,
+               const Preparation& prepare = nullptr) {
+        startGame(settingsIni, prepare);
+        frame();
+    }
+
+    // GLFW's sticks point down their Y axis.
+    void leftStick(float x, float y) {
+        pads[0].state.axes[GLFW_GAMEPAD_AXIS_LEFT_X] = x;
+        pads[0].state.axes[GLFW_GAMEPAD_AXIS_LEFT_Y] = y;
+    }
+    void rightStick(float x, float y) {
+        pads[0].state.axes[GLFW_GAMEPAD_AXIS_RIGHT_X] = x;
+        pads[0].state.axes[GLFW_GAMEPAD_AXIS_RIGHT_Y] = y;
+    }
+    void hold(int button, bool down = true) {
+        pads[0].state.buttons[button] = down ? GLFW_PRESS : GLFW_RELEASE;
+    }
+    // Holds a button for a frame: the panel reads the pad as each frame begins.
+    void push(int button) {
+        hold(button);
+        frame();
+        hold(button, false);
+        frame();
+    }
+
+    glm::vec3 walkFor(double seconds) {
+        const glm::vec3 start = game->player->position;
+        const int frames = static_cast<int>(std::lround(seconds / kFrameSeconds));
+        for (int i = 0; i < frames; ++i) {
+            frame();
+        }
+        return game->player->position - start;
+    }
+
+    int jumpsOver(int frames) {
+        int jumps = 0;
+        for (int i = 0; i < frames; ++i) {
+            const bool wasJumping = game->player->isJumping;
+            frame();
+            jumps += !wasJumping && game->player->isJumping;
+        }
+        return jumps;
+    }
+
+    PadReadings pads{};
+};
+
+TEST_F(Gamepads, TheLeftStickWalksTheFacingAtItsTiltPastTheDeadZone) {
+    start();
+    input.moveMouse(120, 0);
+    frame();
+    const float a = game->player->rotation.y * kDegreesToRadians;
+    ASSERT_NE(a, 0.0f);
+    const glm::vec3 forward(-std::sin(a), 0.0f, -std::cos(a));
+
+    leftStick(0.0f, -0.1f);
+    expectNear(walkFor(0.5), glm::vec3(0.0f));
+    leftStick(0.0f, -0.6f);
+    const float share = (0.6f - 0.2f) / 0.8f;
+    expectNear(walkFor(0.5), forward * (share * kWalkingSpeed * 0.5f));
+    leftStick(0.0f, 0.6f);        // back, not off the platform's edge
+    hold(GLFW_GAMEPAD_BUTTON_X);  // sprinting
+    expectNear(walkFor(0.5), -forward * (2.0f * share * kWalkingSpeed * 0.5f));
+}
+
+TEST_F(Gamepads, AFullDiagonalTiltWalksNoFasterThanWalkingEvenWithAKey) {
+    start();
+    leftStick(1.0f, -1.0f);  // the corner of a square gate, forward and right
+    const glm::vec3 alone = walkFor(0.5);
+    EXPECT_NEAR(glm::length(alone), kWalkingSpeed * 0.5f, 2e-3f);
+    EXPECT_NEAR(alone.x, -alone.z, 1e-3f);
+
+    leftStick(-1.0f, 1.0f);  // back and left
+    input.press(GLFW_KEY_S);
+    frame(0.0);
+    const glm::vec3 withKey = walkFor(0.5);
+    input.release(GLFW_KEY_S);
+    EXPECT_NEAR(glm::length(withKey), kWalkingSpeed * 0.5f, 2e-3f);
+}
+
+TEST_F(Gamepads, TheRightStickTurnsAsFarInASecondAtTwentyAsAtSixtyFramesPerSecond) {
+    start();
+    rightStick(1.0f, 0.0f);
+    for (int i = 0; i < 60; ++i) {
+        frame(1.0 / 60.0);
+    }
+    EXPECT_NEAR(game->player->rotation.y, -kTurnAtFullTilt, 1e-2f);
+    EXPECT_NEAR(camera.yaw, -90.0f + kTurnAtFullTilt, 1e-2f);
+
+    rightStick(-1.0f, 0.0f);
+    for (int i = 0; i < 20; ++i) {
+        frame(1.0 / 20.0);
+    }
+    EXPECT_NEAR(game->player->rotation.y, 0.0f, 1e-2f);
+    EXPECT_NEAR(camera.yaw, -90.0f, 1e-2f);
+
+    rightStick(0.0f, -1.0f);  // up, which turns the view as the mouse moved up does
+    const float pitch = camera.pitch;
+    frame(0.1);
+    EXPECT_NEAR(camera.pitch - pitch, -0.1f * kTurnAtFullTilt, 1e-3f);
+}
+
+TEST_F(Gamepads, APressOfAJumpsOnceAndHoldingItJumpsAsHoldingSpaceDoes) {
+    start();
+    hold(GLFW_GAMEPAD_BUTTON_A);
+    int pressed = jumpsOver(10);
+    hold(GLFW_GAMEPAD_BUTTON_A, false);
+    pressed += jumpsOver(110);
+    EXPECT_EQ(pressed, 1);
+
+    input.press(GLFW_KEY_SPACE);
+    frame(0.0);
+    const int withSpace = jumpsOver(120);
+    input.release(GLFW_KEY_SPACE);
+    jumpsOver(60);
+    hold(GLFW_GAMEPAD_BUTTON_A);
+    const int withA = jumpsOver(120);
+    EXPECT_GE(withSpace, 2);
+    EXPECT_EQ(withA, withSpace);
+}
+
+// Start pauses; the pad's arrows move through the panel, as the keyboard's do, and A chooses:
+// Resume, without jumping as well, and Quit.
+TEST_F(Gamepads, StartPausesAndThePadChoosesOnThePanel) {
+    start();
+    push(GLFW_GAMEPAD_BUTTON_START);
+    ASSERT_TRUE(game->paused);
+    push(GLFW_GAMEPAD_BUTTON_DPAD_DOWN);
+    push(GLFW_GAMEPAD_BUTTON_DPAD_UP);
+    const float ground = game->player->position.y;
+    hold(GLFW_GAMEPAD_BUTTON_A);
+    frame();
+    EXPECT_FALSE(game->paused);
+    for (int i = 0; i < 10; ++i) {
+        frame();
+    }
+    EXPECT_EQ(game->player->position.y, ground) << "the A that resumed did not jump";
+    hold(GLFW_GAMEPAD_BUTTON_A, false);
+    frame();
+
+    push(GLFW_GAMEPAD_BUTTON_START);
+    ASSERT_TRUE(game->paused);
+    for (int i = 0; i < 3; ++i) {
+        push(GLFW_GAMEPAD_BUTTON_DPAD_DOWN);
+    }
+    push(GLFW_GAMEPAD_BUTTON_A);
+    EXPECT_TRUE(glfwWindowShouldClose(game->window));
+    EXPECT_NE(console.text().find("Game has been quit.\n"), std::string::npos);
+}
+
+// With the debug camera the sticks fly and turn it, the shoulders lift and lower it, and the
+// player stands.
+TEST_F(Gamepads, TheDebugCameraFliesWithTheSticksAndTheShoulders) {
+    start();
+    input.tap(GLFW_KEY_F3);
+    frame();
+    ASSERT_TRUE(debugCamera);
+    const glm::vec3 player = game->player->position;
+    const float flight = 3.0f * 0.5f;  // units in half a second
+
+    glm::vec3 from = camera.position;
+    leftStick(0.0f, -1.0f);
+    frame(0.5);
+    expectNear(camera.position - from, camera.front * flight);
+    leftStick(0.0f, 0.0f);
+    from = camera.position;
+    hold(GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER);
+    frame(0.5);
+    expectNear(camera.position - from, camera.up * flight);
+    hold(GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER, false);
+    from = camera.position;
+    hold(GLFW_GAMEPAD_BUTTON_LEFT_BUMPER);
+    frame(0.5);
+    expectNear(camera.position - from, -camera.up * flight);
+    hold(GLFW_GAMEPAD_BUTTON_LEFT_BUMPER, false);
+
+    const float yaw = camera.yaw;
+    rightStick(1.0f, 0.0f);
+    frame(0.1);
+    EXPECT_NEAR(camera.yaw - yaw, 0.1f * kTurnAtFullTilt, 1e-3f);
+    EXPECT_EQ(game->player->position, player);
+    EXPECT_EQ(game->player->rotation.y, 0.0f);
+}
+
+// A pad that comes or goes is named on the HUD and nowhere on the console; only losing the pad
+// in use pauses.
+TEST_F(Gamepads, PadsComingAndGoingAreToldOnTheHudAndLosingThePadInUsePauses) {
+    start();
+    frame();  // a window of the UI shows from its second frame
+    const GLuint before = trianglesInAFrame(0.0);
+    console.clear();
+
+    const std::string name = "Second pad";
+    pads[1].name = name.c_str();
+    frame(0.0);
+    const GLuint withMessage = trianglesInAFrame(0.0);
+    const std::string message = "Gamepad connected: " + name;
+    const auto glyphs =
+        std::count_if(message.begin(), message.end(), [](char c) { return c != ' '; });
+    EXPECT_GE(withMessage, before + 2 * static_cast<GLuint>(glyphs)) << "two triangles a letter";
+
+    pads[1].name = nullptr;
+    frame();
+    EXPECT_FALSE(game->paused) << "pad 0 plays";
+    pads[0].name = nullptr;
+    frame();
+    EXPECT_TRUE(game->paused);
+    EXPECT_EQ(console.text(), "");
+}
+
+TEST_F(Gamepads, AMappingsFileIsTakenSilentlyAndABadOneIsNamedAndIgnored) {
+    const auto mappingsFile = [](const std::filesystem::path& directory) {
+        return directory / "config" / "smeltrun" / "gamecontrollerdb.txt";
+    };
+    const auto writeMappings = [&](const std::string& text) {
+        return [&, text](const std::filesystem::path& directory) {
+            std::filesystem::create_directories(mappingsFile(directory).parent_path());
+            std::ofstream(mappingsFile(directory)) << text;
+        };
+    };
+    start(kWindowedSettings,
+          writeMappings("# A pad of the player's\n"
+                        "03000000aaaa0000bbbb000000000000,Player's Pad,a:b0,b:b1,leftx:a0,"
+                        "lefty:a1,platform:Linux,\n"));
+    EXPECT_EQ(console.text().rfind("Smeltrun\n", 0), 0u) << "the banner comes first";
+
+    console.clear();
+    std::filesystem::path path;
+    start(kWindowedSettings, [&](const std::filesystem::path& directory) {
+        path = mappingsFile(directory);
+        writeMappings("[window\n")(directory);
+    });
+    EXPECT_EQ(console.text().rfind(
+                  "ERROR::GAMEPAD::MAPPINGS_IGNORED: " + path.string() + "\nSmeltrun\n", 0),
+              0u)
+        << console.text();
+}
+
+}  // namespace
