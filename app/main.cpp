@@ -1,10 +1,18 @@
 #include <iostream>
 
+#include "app/CommandLine.h"
+#include "app/DataFolder.h"
 #include "app/Launch.h"
 #include "base/Console.h"
 
-int main() {
+int main(int argc, char** argv) {
+    const Command command = parseCommandLine(argc, argv);
+    if (command != Command::Play) {
+        return answerCommand(command, std::cout, std::cerr);
+    }
+
     // Set up
+    enterInstalledDataFolderIfNeeded();
     const Settings settings = loadGameSettings();
     try {
         auto game = std::make_unique<Game>(settings);

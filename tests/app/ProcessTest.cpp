@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include "app/CommandLine.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
@@ -18,6 +19,15 @@ const char* const kFullscreenSettings =
     "width = 640\n"
     "height = 360\n"
     "fullscreen = true\n";
+
+// The game with these arguments, its standard error captured; it needs no directory of its own.
+GameProcess withArguments(const std::vector<std::string>& arguments) {
+    GameCommand command;
+    command.arguments = arguments;
+    command.workingDirectory = std::filesystem::temp_directory_path();
+    command.captureErrors = true;
+    return GameProcess(command);
+}
 
 // Starts the game, waits for its banner and ends it with Escape.
 void playUntilEscape(GameProcess& game) {
@@ -84,6 +94,20 @@ TEST(Process, AModelFileThatCannotBeOpenedEndsStartUpWithItsLine) {
     GameProcess game(directory);
     EXPECT_EQ(game.waitForExit(seconds(60)), 1);
     EXPECT_EQ(game.output(), "ERROR::OBJLOADER::COULD NOT OPEN FILE: trap\n");
+}
+
+TEST(Process, VersionPrintsTheVersionAndExits) {
+    GameProcess game = withArguments({"--version"});
+    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.output(), std::string("smeltrun ") + kGameVersion + "\n");
+    EXPECT_EQ(game.errors(), "");
+}
+
+TEST(Process, AnUnknownArgumentPrintsTheUsageAsAnErrorAndExitsWithStatusTwo) {
+    GameProcess game = withArguments({"--no-such-option"});
+    EXPECT_EQ(game.waitForExit(seconds(30)), 2);
+    EXPECT_EQ(game.output(), "");
+    EXPECT_EQ(game.errors().rfind("usage: smeltrun", 0), 0u) << game.errors();
 }
 
 }  // namespace

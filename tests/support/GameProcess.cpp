@@ -17,50 +17,92 @@ using Clock = std::chrono::steady_clock;
 
 namespace {
 
-[[noreturn]] void execGame(const std::string& workingDirectory,
-                           const std::map<std::string, std::string>& environment, int input[2],
-                           int output[2]) {
-    dup2(input[0], STDIN_FILENO);
-    dup2(output[1], STDOUT_FILENO);
-    close(input[1]);
-    close(output[0]);
+// The standard streams' pipes: each is {read end, write end}.
+struct Pipes {
+    int input[2] = {-1, -1};
+    int output[2] = {-1, -1};
+    int error[2] = {-1, -1};
+};
+
+// Runs in the forked child. The argument list is built before the fork, so that the child
+// has as little as it can to allocate before it execs.
+[[noreturn]] void execGame(const GameCommand& command, const std::vector<char*>& argv,
+                           const Pipes& pipes) {
+    dup2(pipes.input[0], STDIN_FILENO);
+    dup2(pipes.output[1], STDOUT_FILENO);
+    if (command.captureErrors) {
+        dup2(pipes.error[1], STDERR_FILENO);
+    }
 #ifdef SMELTRUN_PRELOAD
     setenv("LD_PRELOAD", SMELTRUN_PRELOAD, 1);
 #endif
-    for (const auto& [name, value] : environment) {
+    for (const auto& [name, value] : command.environment) {
         if (value.empty()) {
             unsetenv(name.c_str());
         } else {
             setenv(name.c_str(), value.c_str(), 1);
         }
     }
-    if (chdir(workingDirectory.c_str()) == 0) {
-        execl(SMELTRUN_BINARY, SMELTRUN_BINARY, static_cast<char*>(nullptr));
+    if (chdir(command.workingDirectory.c_str()) == 0) {
+        execv(argv[0], argv.data());
     }
     _exit(127);
+}
+
+GameCommand commandIn(const GameDirectory& directory,
+                      const std::map<std::string, std::string>& extraEnvironment) {
+    GameCommand command;
+    command.workingDirectory = directory.path();
+    command.environment = directory.gameEnvironment();
+    for (const auto& [name, value] : extraEnvironment) {
+        command.environment[name] = value;
+    }
+    return command;
+}
+
+// Appends what the descriptor has to the text; at the end of its stream, closes it.
+void readInto(int& fd, std::string& text) {
+    char buffer[4096];
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count <= 0) {
+        close(fd);
+        fd = -1;
+        return;
+    }
+    text.append(buffer, static_cast<size_t>(count));
 }
 
 }  // namespace
 
 GameProcess::GameProcess(const GameDirectory& directory,
-                         const std::map<std::string, std::string>& extraEnvironment) {
-    std::map<std::string, std::string> environment = directory.gameEnvironment();
-    for (const auto& [name, value] : extraEnvironment) {
-        environment[name] = value;
-    }
-    int input[2], output[2];
-    if (pipe2(input, O_CLOEXEC) != 0 || pipe2(output, O_CLOEXEC) != 0) {
+                         const std::map<std::string, std::string>& extraEnvironment)
+    : GameProcess(commandIn(directory, extraEnvironment)) {}
+
+GameProcess::GameProcess(const GameCommand& command) {
+    Pipes pipes;
+    if (pipe2(pipes.input, O_CLOEXEC) != 0 || pipe2(pipes.output, O_CLOEXEC) != 0 ||
+        (command.captureErrors && pipe2(pipes.error, O_CLOEXEC) != 0)) {
         throw std::runtime_error("cannot create pipes");
     }
-    const std::string workingDirectory = directory.path().string();
+    std::string binary = command.binary.string();
+    std::vector<std::string> arguments = command.arguments;
+    std::vector<char*> argv{binary.data()};
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
     pid = fork();
     if (pid == 0) {
-        execGame(workingDirectory, environment, input, output);
+        execGame(command, argv, pipes);
     }
-    close(input[0]);
-    close(output[1]);
-    inputFd = input[1];
-    outputFd = output[0];
+    close(pipes.input[0]);
+    close(pipes.output[1]);
+    inputFd = pipes.input[1];
+    outputFd = pipes.output[0];
+    if (command.captureErrors) {
+        close(pipes.error[1]);
+        errorFd = pipes.error[0];
+    }
     signal(SIGPIPE, SIG_IGN);
 }
 
@@ -70,32 +112,40 @@ GameProcess::~GameProcess() {
         kill(pid, SIGKILL);
         waitpid(pid, nullptr, 0);
     }
-    close(outputFd);
+    for (int fd : {outputFd, errorFd}) {
+        if (fd >= 0) {
+            close(fd);
+        }
+    }
 }
 
 bool GameProcess::readSome(std::chrono::milliseconds timeout) {
-    pollfd fd{outputFd, POLLIN, 0};
-    if (poll(&fd, 1, static_cast<int>(timeout.count())) <= 0) {
-        return true;
+    // A closed descriptor is -1, which poll passes over. Once the output has ended there is
+    // nothing to wait for: a line that is not there yet never comes.
+    pollfd fds[] = {{outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}};
+    if (outputFd >= 0 && poll(fds, 2, static_cast<int>(timeout.count())) > 0) {
+        if (fds[1].revents != 0) {
+            readInto(errorFd, collectedErrors);
+        }
+        if (fds[0].revents != 0) {
+            readInto(outputFd, collected);
+        }
     }
-    char buffer[4096];
-    const ssize_t count = read(outputFd, buffer, sizeof buffer);
-    if (count <= 0) {
-        return false;
-    }
-    collected.append(buffer, static_cast<size_t>(count));
-    return true;
+    return outputFd >= 0;
 }
 
 void GameProcess::drainOutput() {
-    pollfd fd{outputFd, POLLIN, 0};
-    char buffer[4096];
-    while (poll(&fd, 1, 100) > 0) {
-        const ssize_t count = read(outputFd, buffer, sizeof buffer);
-        if (count <= 0) {
+    while (outputFd >= 0 || errorFd >= 0) {
+        pollfd fds[] = {{outputFd, POLLIN, 0}, {errorFd, POLLIN, 0}};
+        if (poll(fds, 2, 100) <= 0) {
             return;
         }
-        collected.append(buffer, static_cast<size_t>(count));
+        if (fds[0].revents != 0) {
+            readInto(outputFd, collected);
+        }
+        if (fds[1].revents != 0) {
+            readInto(errorFd, collectedErrors);
+        }
     }
 }
 

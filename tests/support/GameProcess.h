@@ -3,20 +3,34 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <filesystem>
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 class GameDirectory;
 
-// The built game as a child process, working in a game directory and with its player's homes
-// there, with its standard input and output on pipes. Killed if it is still running when
-// destroyed.
+// What to start, where and how.
+struct GameCommand {
+    std::filesystem::path binary = SMELTRUN_BINARY;
+    std::vector<std::string> arguments;
+    std::filesystem::path workingDirectory;
+    // Entries given here replace the inherited ones; an empty value removes one.
+    std::map<std::string, std::string> environment;
+    // Standard error on a pipe of its own too; otherwise it goes where the test's goes.
+    bool captureErrors = false;
+};
+
+// The built game as a child process, with its standard input and output on pipes. Killed if it
+// is still running when destroyed.
 class GameProcess {
 public:
-    // Environment entries given here replace the inherited ones; an empty value removes one.
+    // Works in the game directory, with its player's homes there. Environment entries given
+    // here replace the inherited ones; an empty value removes one.
     explicit GameProcess(const GameDirectory& directory,
                          const std::map<std::string, std::string>& environment = {});
+    explicit GameProcess(const GameCommand& command);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
@@ -31,6 +45,8 @@ public:
     std::optional<int> waitForExit(std::chrono::milliseconds timeout);
 
     const std::string& output() const { return collected; }
+    // What it wrote to standard error, when the command captures it.
+    const std::string& errors() const { return collectedErrors; }
 
 private:
     // Reads what is available within the timeout; false once the output is closed.
@@ -41,6 +57,8 @@ private:
     pid_t pid = -1;
     int inputFd = -1;
     int outputFd = -1;
+    int errorFd = -1;
     std::string collected;
+    std::string collectedErrors;
     std::optional<int> status;
 };

@@ -2,7 +2,7 @@
 
 #include "Canvas.h"
 
-// Every image the game loads, painted from code.
+// Every image the game loads, and the desktop's icon for it, painted from code.
 namespace images {
 
 Canvas aphelios();
@@ -13,5 +13,6 @@ Canvas flareGreen();
 Canvas flareBase();
 Canvas flareBaseSpecular();
 Canvas trap();
+Canvas icon();
 
 }  // namespace images

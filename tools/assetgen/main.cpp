@@ -1,5 +1,6 @@
 // smeltrun-assetgen ROOT: writes every model, image and sound the game loads under ROOT/OBJFiles,
-// ROOT/Images and ROOT/sounds, the same bytes on every run.
+// ROOT/Images and ROOT/sounds, and the desktop's icon under ROOT/icons, the same bytes on every
+// run.
 #include <exception>
 #include <filesystem>
 #include <iostream>
@@ -84,6 +85,10 @@ void writeAll(const std::filesystem::path& root) {
     for (const SoundFile& sound : kSounds) {
         writeWav(sound.make(), (soundDir / sound.name).string());
     }
+    // Installed for the desktop only: the game never loads it.
+    const std::filesystem::path iconDir = root / "icons";
+    std::filesystem::create_directories(iconDir);
+    images::icon().writePng((iconDir / "smeltrun.png").string());
 }
 
 }  // namespace

@@ -1,0 +1,9 @@
+#pragma once
+
+// The game loads its data by paths relative to the working directory ("assets/..."). Started
+// from a folder that holds assets/, such as the source tree, it works there as always. An
+// installed game started from anywhere else changes its working directory, once and before it
+// loads anything, to its installed data folder, found from its own executable. So every path in
+// the code stays as it is, and nothing is looked up in two places. Either way the game writes
+// nothing there: its files go under the player's XDG folders only.
+void enterInstalledDataFolderIfNeeded();
