@@ -46,4 +46,5 @@ void printControls() {
     for (const std::string& line : controlsBanner()) {
         printLine(line);
     }
+    printProblemCount();
 }

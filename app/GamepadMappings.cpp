@@ -78,6 +78,6 @@ void loadGamepadMappings() {
                            std::istreambuf_iterator<char>());
     const bool readable = std::filesystem::is_regular_file(path, error) && file.is_open();
     if (!readable || !isMappingsText(text) || !glfwUpdateGamepadMappings(text.c_str())) {
-        printLine("ERROR::GAMEPAD::MAPPINGS_IGNORED: ", path.string());
+        printProblem("ERROR::GAMEPAD::MAPPINGS_IGNORED: ", path.string());
     }
 }

@@ -3,12 +3,16 @@
 #include <INIReader.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
 #include <optional>
 #include <utility>
+#include <variant>
 
+#include "app/SettingsCheck.h"
+#include "app/SettingsKeys.h"
 #include "base/Console.h"
 #include "base/PlayerFolders.h"
 
@@ -21,25 +25,51 @@ namespace {
 const char* const kPlayerFileName = "settings.ini";
 const int kMaxFloatDigits = 9;  // significant digits that tell every float apart
 
-// The keyboard section's keys and the actions they bind, for reading and saving alike.
-const char* const kKeyboardKeys[][2] = {
-    {"forward", "FORWARD"}, {"backward", "BACKWARD"}, {"left", "LEFT"}, {"right", "RIGHT"},
-    {"up", "UP"},           {"down", "DOWN"},
-};
-
-// INIReader's own GetReal goes through a double; the game's floats are converted directly,
-// so that a value reads exactly as the float it names.
-float getFloat(const INIReader& reader, const char* section, const char* name, float fallback) {
+// INIReader joins a key given twice, and an indented line after a key, to its value, one per
+// line; the first is the value the file means (the rest are warned of).
+std::string firstValue(const INIReader& reader, const char* section, const char* name) {
     const std::string text = reader.Get(section, name, "");
+    return text.substr(0, text.find('\n'));
+}
+
+std::string getText(const INIReader& reader, const char* section, const char* name,
+                    const std::string& fallback) {
+    return reader.HasValue(section, name) ? firstValue(reader, section, name) : fallback;
+}
+
+bool getBool(const INIReader& reader, const char* section, const char* name, bool fallback) {
+    std::string word = firstValue(reader, section, name);
+    std::transform(word.begin(), word.end(), word.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (word == "true" || word == "yes" || word == "on" || word == "1") {
+        return true;
+    }
+    if (word == "false" || word == "no" || word == "off" || word == "0") {
+        return false;
+    }
+    return fallback;
+}
+
+// Converted directly, not through a double as INIReader's GetReal is, so that a value reads
+// exactly as the float it names.
+float getFloat(const INIReader& reader, const char* section, const char* name, float fallback) {
+    const std::string text = firstValue(reader, section, name);
     const char* begin = text.c_str();
     char* end = nullptr;
     const float value = std::strtof(begin, &end);
     return end > begin ? value : fallback;
 }
 
-// A number past what an int holds reads as the nearest end, which no range below accepts.
+// Decimal, hexadecimal or octal, as strtol reads them. A number past what an int holds reads
+// as the nearest end, which no range below accepts.
 int getInt(const INIReader& reader, const char* section, const char* name, int fallback) {
-    const long value = reader.GetInteger(section, name, fallback);
+    const std::string text = firstValue(reader, section, name);
+    const char* begin = text.c_str();
+    char* end = nullptr;
+    const long value = std::strtol(begin, &end, 0);
+    if (end == begin) {
+        return fallback;
+    }
     return static_cast<int>(
         std::clamp<long>(value, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
@@ -50,7 +80,7 @@ int getInt(const INIReader& reader, const char* section, const char* name, int f
 template <typename T>
 bool keepInRange(T& value, T low, T high, T fallback, const char* key) {
     if (!(value >= low && value <= high)) {
-        printLine("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key);
+        printProblem("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key);
         value = fallback;
         return false;
     }
@@ -102,61 +132,38 @@ void checkRanges(Settings& s, bool farZWritten) {
     keepInRange(s.musicVolume, 0.0f, 1.0f, defaults.musicVolume, "audio.music_volume");
 }
 
-void readWindow(const INIReader& reader, Settings& s) {
-    s.width = getInt(reader, "window", "width", s.width);
-    s.height = getInt(reader, "window", "height", s.height);
-    s.title = reader.Get("window", "title", s.title);
-    s.fullscreen = reader.GetBoolean("window", "fullscreen", s.fullscreen);
-    s.resizable = reader.GetBoolean("window", "resizable", s.resizable);
-}
+template <typename... Readers>
+struct Overloaded : Readers... {
+    using Readers::operator()...;
+};
+template <typename... Readers>
+Overloaded(Readers...) -> Overloaded<Readers...>;
 
-void readGraphics(const INIReader& reader, Settings& s) {
-    s.refreshRate = getInt(reader, "graphics", "refresh_rate", s.refreshRate);
-    s.sampleRate = getInt(reader, "graphics", "sample_rate", s.sampleRate);
-    s.brightness = getFloat(reader, "graphics", "brightness", s.brightness);
-    s.vsync = reader.GetBoolean("graphics", "vsync", s.vsync);
-    s.maxFps = getInt(reader, "graphics", "max_fps", s.maxFps);
-}
-
-void readCamera(const INIReader& reader, Settings& s) {
-    s.fov = getFloat(reader, "camera", "fov", s.fov);
-    s.nearZ = getFloat(reader, "camera", "nearZ", s.nearZ);
-    s.farZ = getFloat(reader, "camera", "farZ", s.farZ);
-    s.sensitivity = getFloat(reader, "camera", "sensitivity", s.sensitivity);
-}
-
-// invert_y stood under [camera] before the mouse had a section; files written then still work.
-void readMouse(const INIReader& reader, Settings& s) {
-    s.rawMouse = reader.GetBoolean("mouse", "raw", s.rawMouse);
-    s.invertY = reader.GetBoolean("camera", "invert_y", s.invertY);
-    s.invertY = reader.GetBoolean("mouse", "invert_y", s.invertY);
-}
-
-void readAudio(const INIReader& reader, Settings& s) {
-    s.audioEnabled = reader.GetBoolean("audio", "enabled", s.audioEnabled);
-    s.masterVolume = getFloat(reader, "audio", "master_volume", s.masterVolume);
-    s.effectsVolume = getFloat(reader, "audio", "effects_volume", s.effectsVolume);
-    s.musicVolume = getFloat(reader, "audio", "music_volume", s.musicVolume);
-}
-
-void readKeyboard(const INIReader& reader, Settings& s) {
-    for (const auto& [key, action] : kKeyboardKeys) {
-        s.keyBindings[action] = getInt(reader, "keyboard", key, s.keyBindings[action]);
-    }
+void readKey(const INIReader& reader, const SettingKey& key, Settings& s) {
+    const char* const section = key.section;
+    const char* const name = key.name;
+    std::visit(
+        Overloaded{
+            [&](int Settings::*field) { s.*field = getInt(reader, section, name, s.*field); },
+            [&](float Settings::*field) { s.*field = getFloat(reader, section, name, s.*field); },
+            [&](bool Settings::*field) { s.*field = getBool(reader, section, name, s.*field); },
+            [&](std::string Settings::*field) {
+                s.*field = getText(reader, section, name, s.*field);
+            },
+            [&](KeyBinding binding) {
+                int& code = s.keyBindings[binding.action];
+                code = getInt(reader, section, name, code);
+            },
+        },
+        key.field);
 }
 
 // Every key the reader holds replaces the value in `s`; the others stay as they are, so a
 // second file read over a first changes only what it sets.
 void readValues(const INIReader& reader, Settings& s) {
-    readWindow(reader, s);
-    readGraphics(reader, s);
-    readCamera(reader, s);
-    readMouse(reader, s);
-    readKeyboard(reader, s);
-    s.gravity = getFloat(reader, "world", "gravity", s.gravity);
-    s.hudEnabled = reader.GetBoolean("hud", "enabled", s.hudEnabled);
-    s.pauseOnFocusLoss = reader.GetBoolean("game", "pause_on_focus_loss", s.pauseOnFocusLoss);
-    readAudio(reader, s);
+    for (const SettingKey& key : kSettingKeys) {
+        readKey(reader, key, s);
+    }
 }
 
 bool writesFarZ(const INIReader& reader) {
@@ -177,7 +184,7 @@ std::optional<INIReader> readPlayerFile(const fs::path& path) {
             return reader;
         }
     }
-    printLine("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string());
+    printProblem("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string());
     return std::nullopt;
 }
 
@@ -220,11 +227,13 @@ std::string playerFileText(const Settings& s) {
     addFlag(text, "raw", s.rawMouse);
     addFlag(text, "invert_y", s.invertY);
     text += "\n[keyboard]\n";
-    for (const auto& [key, action] : kKeyboardKeys) {
-        const auto bound = s.keyBindings.find(action);
-        const int code =
-            bound != s.keyBindings.end() ? bound->second : kDefaultKeyBindings.at(action);
-        addKey(text, key, std::to_string(code));
+    for (const SettingKey& key : kSettingKeys) {
+        if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
+            const auto bound = s.keyBindings.find(binding->action);
+            const int code = bound != s.keyBindings.end() ? bound->second
+                                                          : kDefaultKeyBindings.at(binding->action);
+            addKey(text, key.name, std::to_string(code));
+        }
     }
     text += "\n[hud]\n";
     addFlag(text, "enabled", s.hudEnabled);
@@ -253,15 +262,18 @@ Settings readSettings(const INIReader& reader) {
 }
 
 Settings loadSettings(const std::string& path) {
+    warnAboutSettingsFile(path);
     return readSettings(INIReader(path));
 }
 
 Settings loadSettings(const std::string& assetsPath, const fs::path& playerPath) {
     Settings settings;
+    warnAboutSettingsFile(assetsPath);
     const INIReader assets(assetsPath);
     readValues(assets, settings);
     bool farZWritten = writesFarZ(assets);
     if (const std::optional<INIReader> player = readPlayerFile(playerPath)) {
+        warnAboutSettingsFile(playerPath.string());
         readValues(*player, settings);
         farZWritten = farZWritten || writesFarZ(*player);
     }

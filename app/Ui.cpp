@@ -104,7 +104,7 @@ void Ui::loadFont() {
     if (std::ifstream(kFontFile).good()) {
         io.Fonts->AddFontFromFileTTF(kFontFile, kFontPixels * fontScale);
     } else {
-        printLine("ERROR::UI::FONT_NOT_FOUND: ", kFontFile);
+        printProblem("ERROR::UI::FONT_NOT_FOUND: ", kFontFile);
         ImFontConfig config;
         config.SizePixels = kFontPixels * fontScale;
         io.Fonts->AddFontDefault(&config);

@@ -56,7 +56,7 @@ GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& fol
         std::string reason;
         buffers[i] = SoundBuffer::load(path, reason);
         if (!buffers[i]) {
-            printLine("ERROR::SOUND::FILE_NOT_LOADED: ", path, ": ", reason);
+            printProblem("ERROR::SOUND::FILE_NOT_LOADED: ", path, ": ", reason);
         }
     }
     healthHum.placeAt(level::kHealthPosition, kHumReference, kHumSilent);

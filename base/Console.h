@@ -11,5 +11,22 @@ void printLine(const Parts&... parts) {
     (std::cout << ... << parts) << std::endl;
 }
 
+// Counts one more problem with the game's files (an ERROR or WARNING line at start-up).
+void countProblem();
+
+// A line about one of the game's files that is wrong, counted for printProblemCount.
+template <typename... Parts>
+void printProblem(const Parts&... parts) {
+    countProblem();
+    printLine(parts...);
+}
+
+// The problems counted since the last call, which starts the count again.
+int takeProblemCount();
+
+// "N problems in the files above" when any were counted since the last count, and nothing
+// otherwise: the lines before the banner would scroll away unseen.
+void printProblemCount();
+
 // Folds a possibly multi-line text (an error's message) into one console line.
 std::string oneLine(std::string text);

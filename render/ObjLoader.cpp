@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -13,18 +14,20 @@ namespace {
 const char* const kModelFolder = "assets/OBJFiles/";
 const char* const kModelExtension = ".obj";
 const glm::vec3 kVertexColor(1.0f, 1.0f, 1.0f);
-const int kCornersPerFace = 3;
-const char* const kBadCorner = "a corner is neither p/t/n nor p//n (every corner needs a normal)";
+const int kCornersPerTriangle = 3;
+const char* const kBadCorner = "a corner is none of p, p/t, p//n and p/t/n";
 
+// Indices made absolute, counting from 1; 0 where the corner leaves the entry out.
 struct Corner {
     int position = 0;
-    bool hasTexcoord = false;
     int texcoord = 0;
     int normal = 0;
 };
 
+// A polygon: `count` corners from `first` in the parser's list of corners.
 struct Face {
-    Corner corners[kCornersPerFace];
+    size_t first;
+    int count;
     int line;
 };
 
@@ -51,12 +54,12 @@ public:
         return error == std::errc();
     }
 
-    bool readInt(int& value) {
+    std::errc readInt(int& value) {
         skipPlusSign();
         const auto [end, error] =
             std::from_chars(text.data() + at, text.data() + text.size(), value);
         at = static_cast<size_t>(end - text.data());
-        return error == std::errc();
+        return error;
     }
 
     bool take(char c) {
@@ -88,9 +91,17 @@ private:
     size_t at = 0;
 };
 
-[[noreturn]] void refuse(const std::string& name, int line, const std::string& reason) {
-    throw std::runtime_error("ERROR::OBJLOADER::INVALID_FACE: " + name + " line " +
+[[noreturn]] void refuse(const std::string& path, int line, const std::string& reason) {
+    throw std::runtime_error("ERROR::OBJLOADER::INVALID_FACE: " + path + ":" +
                              std::to_string(line) + ": " + reason);
+}
+
+// The face's own normal, counter-clockwise from its first three corners; none for a face
+// without area, which draws nothing anyway.
+glm::vec3 flatNormal(const glm::vec3& a, const glm::vec3& b, const glm::vec3& c) {
+    const glm::vec3 normal = glm::cross(b - a, c - a);
+    const float length = glm::length(normal);
+    return length > 0.0f && std::isfinite(length) ? normal / length : glm::vec3(0.0f);
 }
 
 template <int N>
@@ -104,7 +115,7 @@ glm::vec<N, float> readVector(LineReader& reader) {
 
 class ObjParser {
 public:
-    explicit ObjParser(const std::string& name) : name(name) {}
+    explicit ObjParser(const std::string& path) : path(path) {}
 
     void parseLine(std::string_view text, int line) {
         LineReader reader(text);
@@ -120,12 +131,19 @@ public:
         }
     }
 
+    // Each face as a fan of triangles from its first corner, in order.
     std::vector<Vertex> assemble() const {
         std::vector<Vertex> vertices;
-        vertices.reserve(faces.size() * kCornersPerFace);
+        vertices.reserve(triangleCount * kCornersPerTriangle);
         for (const Face& face : faces) {
-            for (const Corner& corner : face.corners) {
-                vertices.push_back(vertexOf(corner, face.line));
+            const Corner* corner = &corners[face.first];
+            const glm::vec3 flat =
+                flatNormal(positionOf(corner[0], face.line), positionOf(corner[1], face.line),
+                           positionOf(corner[2], face.line));
+            for (int i = 1; i + 1 < face.count; ++i) {
+                for (const Corner& c : {corner[0], corner[i], corner[i + 1]}) {
+                    vertices.push_back(vertexOf(c, flat, face.line));
+                }
             }
         }
         return vertices;
@@ -133,96 +151,118 @@ public:
 
 private:
     // Reads corners up to the first text that does not start one, as a face reader that
-    // stops at its first failed number would, and refuses anything but a p/t/n or p//n triangle.
+    // stops at its first failed number would.
     void parseFace(LineReader& reader, int line) {
-        Face face{{}, line};
-        int count = 0;
+        const size_t first = corners.size();
         Corner corner;
+        int count = 0;
         while (startCorner(reader, corner, line)) {
-            if (count == kCornersPerFace) {
-                refuse(name, line, "a face has more than three corners");
-            }
-            face.corners[count++] = corner;
+            corners.push_back(corner);
+            ++count;
             if (!reader.atBlankOrEnd()) {
                 break;
             }
         }
-        if (count != kCornersPerFace) {
-            refuse(name, line, "a face has " + std::to_string(count) + " corners, not three");
+        if (count < kCornersPerTriangle) {
+            refuse(path, line,
+                   "a face of " + std::to_string(count) + " corners; a face needs at least three");
         }
-        faces.push_back(face);
+        faces.push_back({first, count, line});
+        triangleCount += static_cast<size_t>(count - 2);
     }
 
-    bool startCorner(LineReader& reader, Corner& corner, int line) {
+    bool startCorner(LineReader& reader, Corner& corner, int line) const {
+        corner = Corner();
         reader.skipBlanks();
-        if (!reader.readInt(corner.position)) {
+        int position = 0;
+        if (!readNumber(reader, position, line)) {
             return false;
         }
+        corner.position = absolute(position, positions.size(), "position", line);
         if (!reader.take('/')) {
-            refuse(name, line, kBadCorner);
+            return true;
         }
-        corner.hasTexcoord = !reader.take('/');
-        if (corner.hasTexcoord && !(reader.readInt(corner.texcoord) && reader.take('/'))) {
-            refuse(name, line, kBadCorner);
+        if (!reader.take('/')) {
+            corner.texcoord = readIndex(reader, texcoords.size(), "texture coordinate", line);
+            if (!reader.take('/')) {
+                return true;
+            }
         }
-        if (!reader.readInt(corner.normal)) {
-            refuse(name, line, kBadCorner);
-        }
-        checkForm(corner.hasTexcoord ? Form::WithTexcoord : Form::WithoutTexcoord, line);
-        checkSign(corner, line);
+        corner.normal = readIndex(reader, normals.size(), "normal", line);
         return true;
     }
 
-    enum class Form { Unknown, WithTexcoord, WithoutTexcoord };
-
-    void checkForm(Form form, int line) {
-        if (fileForm == Form::Unknown) {
-            fileForm = form;
-        } else if (form != fileForm) {
-            refuse(name, line, "corners with and without texture coordinates are mixed");
+    bool readNumber(LineReader& reader, int& value, int line) const {
+        const std::errc error = reader.readInt(value);
+        if (error == std::errc::result_out_of_range) {
+            refuse(path, line, "an index too large to be read");
         }
+        return error == std::errc();
     }
 
-    void checkSign(const Corner& corner, int line) const {
-        const bool texcoordOk = !corner.hasTexcoord || corner.texcoord > 0;
-        if (corner.position <= 0 || corner.normal <= 0 || !texcoordOk) {
-            refuse(name, line, "indices start at 1; 0 and relative indices are not read");
+    int readIndex(LineReader& reader, size_t readSoFar, const char* what, int line) const {
+        int index = 0;
+        if (!readNumber(reader, index, line)) {
+            refuse(path, line, kBadCorner);
         }
+        return absolute(index, readSoFar, what, line);
+    }
+
+    // A negative index counts back from the end of its list at this line; a positive one may
+    // name an entry further down the file, so it is checked once the whole file is read.
+    int absolute(int index, size_t readSoFar, const char* what, int line) const {
+        if (index == 0) {
+            refuse(path, line,
+                   std::string(what) + " index 0; indices count from 1, or back from -1");
+        }
+        const long long counted = static_cast<long long>(readSoFar) + index + 1;
+        if (index < 0 && counted < 1) {
+            refuse(path, line,
+                   std::string(what) + " index " + std::to_string(index) +
+                       " reaches before the first of the " + std::to_string(readSoFar) + " " +
+                       what + "s read so far");
+        }
+        return index < 0 ? static_cast<int>(counted) : index;
     }
 
     template <typename T>
     const T& entry(const std::vector<T>& list, int index, const char* what, int line) const {
-        if (static_cast<size_t>(index) > list.size()) {
-            refuse(name, line,
-                   std::string(what) + " index " + std::to_string(index) + " past the end of " +
-                       std::to_string(list.size()));
+        if (index < 1 || static_cast<size_t>(index) > list.size()) {
+            refuse(path, line,
+                   std::string(what) + " index " + std::to_string(index) + " is beyond the " +
+                       std::to_string(list.size()) + " " + what + "s in the file");
         }
         return list[static_cast<size_t>(index) - 1];
     }
 
-    Vertex vertexOf(const Corner& corner, int line) const {
+    const glm::vec3& positionOf(const Corner& corner, int line) const {
+        return entry(positions, corner.position, "position", line);
+    }
+
+    Vertex vertexOf(const Corner& corner, const glm::vec3& flat, int line) const {
         Vertex vertex;
-        vertex.position = entry(positions, corner.position, "position", line);
+        vertex.position = positionOf(corner, line);
         vertex.color = kVertexColor;
-        vertex.texcoord = fileForm == Form::WithTexcoord
+        vertex.texcoord = corner.texcoord != 0
                               ? entry(texcoords, corner.texcoord, "texture coordinate", line)
                               : glm::vec2(0.0f);
-        vertex.normal = entry(normals, corner.normal, "normal", line);
+        vertex.normal = corner.normal != 0 ? entry(normals, corner.normal, "normal", line) : flat;
         return vertex;
     }
 
-    const std::string& name;
+    const std::string& path;
     std::vector<glm::vec3> positions;
     std::vector<glm::vec2> texcoords;
     std::vector<glm::vec3> normals;
+    std::vector<Corner> corners;
     std::vector<Face> faces;
-    Form fileForm = Form::Unknown;
+    size_t triangleCount = 0;
 };
 
 }  // namespace
 
-std::vector<Vertex> parseObj(const std::string& text, const std::string& name) {
-    ObjParser parser(name);
+std::vector<Vertex> parseObj(const std::string& text, const std::string& path) {
+    ObjParser parser(path);
     const std::string_view all(text);
     int number = 0;
     for (size_t start = 0; start < all.size();) {
@@ -234,11 +274,12 @@ std::vector<Vertex> parseObj(const std::string& text, const std::string& name) {
 }
 
 std::vector<Vertex> loadObj(const std::string& name) {
-    std::ifstream file(kModelFolder + name + kModelExtension);
+    const std::string path = kModelFolder + name + kModelExtension;
+    std::ifstream file(path);
     if (!file) {
         throw std::runtime_error("ERROR::OBJLOADER::COULD NOT OPEN FILE: " + name);
     }
     std::ostringstream text;
     text << file.rdbuf();
-    return parseObj(text.str(), name);
+    return parseObj(text.str(), path);
 }

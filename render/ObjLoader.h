@@ -5,10 +5,14 @@
 
 #include "render/Vertex.h"
 
-// Reads "assets/OBJFiles/<name>.obj" into one vertex per face corner, in file order.
-// Throws std::runtime_error when the file cannot be opened, and when a face would reach
-// outside the file's lists or is not a triangle of "p/t/n" or "p//n" corners.
+// Reads "assets/OBJFiles/<name>.obj" into one vertex per triangle corner, in file order. A
+// face of more than three corners becomes a fan of triangles from its first corner; corners
+// may be p, p/t, p//n or p/t/n, with indices counting from 1, or back from the end of their
+// list at that line when negative. A corner without a texture coordinate reads (0, 0), one
+// without a normal takes its face's flat normal. Throws std::runtime_error when the file
+// cannot be opened, and, naming the file and the line, when a face reaches outside the
+// file's lists or has fewer than three corners.
 std::vector<Vertex> loadObj(const std::string& name);
 
-// The same, from text already in memory; `name` only labels the errors.
-std::vector<Vertex> parseObj(const std::string& text, const std::string& name);
+// The same, from text already in memory; `path` only labels the errors.
+std::vector<Vertex> parseObj(const std::string& text, const std::string& path);

@@ -39,7 +39,7 @@ std::string Shader::loadShaderSource(const char* fileName) const {
     std::ifstream file(fileName);
     if (!file) {
         // The empty text has no directive to rewrite; this line says all there is to say.
-        printLine("ERROR::SHADER::LOADSHADERSOURCE::COULD_NOT_OPEN_FILE: ", fileName);
+        printProblem("ERROR::SHADER::LOADSHADERSOURCE::COULD_NOT_OPEN_FILE: ", fileName);
         return source;
     }
     for (std::string line; std::getline(file, line);) {
@@ -47,7 +47,7 @@ std::string Shader::loadShaderSource(const char* fileName) const {
     }
     const std::string version = std::to_string(versionMajor) + std::to_string(versionMinor) + "0";
     if (!rewriteVersionDirective(source, version)) {
-        printLine("ERROR::SHADER::LOADSHADERSOURCE::NO_VERSION_DIRECTIVE: ", fileName);
+        printProblem("ERROR::SHADER::LOADSHADERSOURCE::NO_VERSION_DIRECTIVE: ", fileName);
     }
     return source;
 }
@@ -64,7 +64,7 @@ GLuint Shader::loadShader(GLenum type, const char* fileName) const {
     if (!success) {
         char infoLog[kInfoLogSize] = {};
         glGetShaderInfoLog(shader, kInfoLogSize, nullptr, infoLog);
-        printLine("ERROR::SHADER::LOADSHADER::COULD_NOT_COMPILE_SHADER: ", fileName);
+        printProblem("ERROR::SHADER::LOADSHADER::COULD_NOT_COMPILE_SHADER: ", fileName);
         printLine(trimmed(infoLog));
     }
     return shader;

@@ -2,8 +2,9 @@
 
 #include <GL/glew.h>
 
-// One 2D texture decoded from an image file, always uploaded as 8-bit RGBA with mipmaps.
-// A file that cannot be decoded is reported; the texture then exists without an image.
+// One 2D texture decoded from an image file (any PNG or JPEG that stb_image reads), always
+// uploaded as 8-bit RGBA with mipmaps. A file that cannot be decoded is reported with the
+// decoder's reason, and the texture then holds a magenta checker.
 class Texture {
 public:
     explicit Texture(const char* fileName);
@@ -18,4 +19,8 @@ public:
     int width = 0;
     int height = 0;
     GLenum type = GL_TEXTURE_2D;
+
+private:
+    // `rgba` holds width x height pixels; the bound texture takes them and its mipmaps.
+    void upload(const unsigned char* rgba) const;
 };

@@ -245,6 +245,35 @@ TEST(Settings, ThePlayerFileWinsAndWhatItLacksKeepsTheAssetsValue) {
     EXPECT_EQ(console.text(), "") << "a missing player file is normal";
 }
 
+// What a hand-edited file gets wrong is named, in either file; the values read stay as before.
+TEST(Settings, WhatWouldBeReadOtherwiseThanMeantIsWarnedOf) {
+    StdoutCapture console;
+    const TwoFiles files(
+        "[window]\nwidht = 800\nwidth = 800\n[sound]\nvolume = 1\n[ camera ]\nfov = 60\n"
+        "[graphics]\nsample_rate = 2\n  vsync = false\n[WINDOW]\nWidth = 1024\n",
+        "; the player's\n[hud]\nenabled = false\nEnabled = true\n[camera]\ninvert_y = yes\n");
+    const Settings s = files.load();
+    const std::string assets = (files.directory.path() / "assets/settings.ini").string();
+    EXPECT_EQ(console.lines(), (std::vector<std::string>{
+                                   "WARNING::SETTINGS::UNKNOWN_KEY: window.widht",
+                                   "WARNING::SETTINGS::UNKNOWN_KEY: sound.volume",
+                                   "WARNING::SETTINGS::SPACED_SECTION: " + assets + ":6",
+                                   "WARNING::SETTINGS::CONTINUED_LINE: " + assets + ":10",
+                                   "WARNING::SETTINGS::DUPLICATE_KEY: WINDOW.Width",
+                                   "WARNING::SETTINGS::DUPLICATE_KEY: hud.Enabled",
+                               }));
+    EXPECT_EQ(s.width, 800) << "the first value stays";
+    EXPECT_EQ(s.fov, 45.0f) << "the spaced section is not read";
+    EXPECT_EQ(s.sampleRate, 2);
+    EXPECT_TRUE(s.vsync) << "the indented line is not a key";
+    EXPECT_FALSE(s.hudEnabled);
+    EXPECT_TRUE(s.invertY);
+
+    console.clear();
+    loadSettings(std::string(SMELTRUN_ASSETS_DIR) + "/settings.ini");
+    EXPECT_EQ(console.text(), "") << "the game's own file knows every key once";
+}
+
 TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     const TwoFiles files(
         "[window]\ntitle=Kept\nwidth=800\n[graphics]\nrefresh_rate=30\nbrightness=0.5\n"

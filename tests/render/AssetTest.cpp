@@ -1,5 +1,5 @@
-#include <SOIL/SOIL.h>
 #include <gtest/gtest.h>
+#include <stb_image.h>
 
 #include <fstream>
 #include <map>
@@ -128,9 +128,9 @@ TEST_F(Assets, EveryImageDecodesAsASquareOf256Or512) {
     for (const char* file : kTextureFiles) {
         SCOPED_TRACE(file);
         int width = 0, height = 0, channels = 0;
-        unsigned char* image = SOIL_load_image(file, &width, &height, &channels, SOIL_LOAD_RGBA);
+        unsigned char* image = stbi_load(file, &width, &height, &channels, 4);
         ASSERT_NE(image, nullptr);
-        SOIL_free_image_data(image);
+        stbi_image_free(image);
         EXPECT_EQ(width, height);
         EXPECT_TRUE(width == 256 || width == 512) << width;
     }

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 #include <stb_image_write.h>
 
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
 #include <vector>
 
 #include "render/Texture.h"
 #include "tests/support/GameFixture.h"
+#include "tools/assetgen/ImageVariants.h"
 
 namespace {
 
@@ -90,15 +94,77 @@ TEST_F(Textures, TheGameLoadsItsTwelveAndLeavesNothingBound) {
     EXPECT_EQ(integer(GL_TEXTURE_BINDING_2D), 0);
 }
 
-TEST_F(Textures, AMissingTrapImageIsReportedTwiceAndTheGameStarts) {
+// Files as other tools write them: each must give the picture's own pixels, as the plain
+// PNG does (JPEG to within its rounding).
+TEST_F(Textures, EveryFormOfOnePictureLoadsAsThePicture) {
+    startGame();
+    const variants::Picture picture = variants::checkerboard();
+    const struct {
+        const char* file;
+        void (*write)(const variants::Picture&, const std::string&);
+        int tolerance;
+    } forms[] = {
+        {"plain.png", variants::writePlainPng, 0},
+        {"sixteen.png", variants::writeSixteenBitPng, 0},
+        {"palette.png", variants::writePalettePng, 0},
+        {"interlaced.png", variants::writeInterlacedPng, 0},
+        {"progressive.jpg", variants::writeProgressiveJpeg, 4},
+        {"cmyk.jpg", variants::writeCmykJpeg, 4},
+    };
+    for (const auto& form : forms) {
+        SCOPED_TRACE(form.file);
+        form.write(picture, form.file);
+        const Texture texture(form.file);
+        ASSERT_EQ(texture.width, picture.width);
+        ASSERT_EQ(texture.height, picture.height);
+        const auto pixels = pixelsOf(texture);
+        ASSERT_EQ(pixels.size(), picture.rgba.size());
+        int worst = 0;
+        for (size_t i = 0; i < pixels.size(); ++i) {
+            worst = std::max(worst, std::abs(pixels[i] - picture.rgba[i]));
+        }
+        EXPECT_LE(worst, form.tolerance);
+    }
+    EXPECT_EQ(console.text().find("ERROR"), std::string::npos) << console.text();
+}
+
+TEST_F(Textures, AnUndecodableFileIsReportedWithItsReasonAndShowsAMagentaChecker) {
+    startGame();
+    console.clear();
+    std::ofstream("broken.png", std::ios::binary) << "\x89PNG\r\n\x1a\n not really";
+    const Texture texture("broken.png");
+    const auto lines = console.lines();
+    ASSERT_EQ(lines.size(), 1u);
+    const std::string start = "ERROR::TEXTURE::TEXTURE_LOADING_FAILED: broken.png: ";
+    EXPECT_EQ(lines[0].rfind(start, 0), 0u) << lines[0];
+    EXPECT_GT(lines[0].size(), start.size()) << "the decoder's reason follows";
+    const auto pixels = pixelsOf(texture);
+    ASSERT_FALSE(pixels.empty());
+    const auto count = [&](unsigned char r, unsigned char g, unsigned char b) {
+        size_t found = 0;
+        for (size_t i = 0; i < pixels.size(); i += 4) {
+            found += pixels[i] == r && pixels[i + 1] == g && pixels[i + 2] == b;
+        }
+        return found;
+    };
+    EXPECT_EQ(count(255, 0, 255), pixels.size() / 8) << "half magenta";
+    EXPECT_EQ(count(0, 0, 0), pixels.size() / 8) << "half black";
+}
+
+// The two lines stand before the banner, so the count after it keeps them from going unseen.
+TEST_F(Textures, AMissingTrapImageIsReportedTwiceCountedAndTheGameStarts) {
     startGame(kWindowedSettings, [](const std::filesystem::path& directory) {
         std::filesystem::remove(directory / "assets/Images/trap.png");
     });
-    const std::string line = "ERROR::TEXTURE::TEXTURE_LOADING_FAILED: assets/Images/trap.png";
+    const std::string line =
+        "ERROR::TEXTURE::TEXTURE_LOADING_FAILED: assets/Images/trap.png: can't fopen";
     const auto lines = console.lines();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), line), 2);
-    ASSERT_EQ(lines.size(), 2u + 19u) << console.text();
+    ASSERT_EQ(lines.size(), 2u + 19u + 1u) << console.text();
     EXPECT_EQ(lines[2], "Smeltrun") << "the banner follows the two lines";
+    EXPECT_EQ(lines[19], "Game start!");
+    EXPECT_EQ(lines[20], "");
+    EXPECT_EQ(lines[21], "2 problems in the files above");
     frame();
     EXPECT_FALSE(glfwWindowShouldClose(game->window));
 }

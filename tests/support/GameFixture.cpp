@@ -1,6 +1,7 @@
 #include "tests/support/GameFixture.h"
 
 #include "app/Game.h"
+#include "base/Console.h"
 
 const char* const kWindowedSettings =
     "[window]\n"
@@ -26,6 +27,8 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
     }
     workingDirectory = std::make_unique<WorkingDirectory>(directory->path());
     playerHomes = std::make_unique<EnvironmentOverride>(directory->gameEnvironment());
+    // The game's count starts from none, as in a fresh process, whatever earlier tests counted.
+    takeProblemCount();
     game = std::make_unique<Game>(loadGameSettings());
     clock = 0.0;
 }

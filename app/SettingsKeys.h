@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "app/Settings.h"
+
+// A keyboard key's binding: the action it moves to another key.
+struct KeyBinding {
+    const char* action;
+};
+
+// Where a key's value goes in Settings; the type of the member says how its text is read.
+using SettingField = std::variant<int Settings::*, float Settings::*, bool Settings::*,
+                                  std::string Settings::*, KeyBinding>;
+
+struct SettingKey {
+    const char* section;
+    const char* name;
+    SettingField field;
+};
+
+// Every key the game reads, in the order it reads them; a new setting is one more entry.
+extern const std::vector<SettingKey> kSettingKeys;
+
+// Whether the game reads this key; names ignore case, as the reader's do.
+bool isKnownSettingKey(const std::string& section, const std::string& name);
