@@ -67,6 +67,7 @@ Game::Game(const Settings& settings)
         initParticleSystems();
         initUniforms();
         applyAudio();
+        initRecords();
         printControls();
     } catch (...) {
         release();

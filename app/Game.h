@@ -23,6 +23,7 @@
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Player.h"
+#include "gameplay/Records.h"
 #include "render/Light.h"
 #include "render/Material.h"
 #include "render/Model.h"
@@ -102,6 +103,10 @@ public:
     // Tells the frame's events on the console, the HUD and the sound, in order, and empties
     // the list; then the sound follows the frame.
     void tellEvents();
+    // Writes one event's lines and hands it to the HUD and the sound.
+    void tell(const Event& event, double now);
+    // Adds a win to the player's records, and tells a best time that it beat.
+    void keepWin(const Event& won, double now);
     // What the sound follows of the frame: the camera, the health pack, the slow-down, pause.
     SoundScene soundScene() const;
     void updateUniforms();
@@ -181,6 +186,8 @@ public:
     std::unique_ptr<GameAudio> audio;
     bool soundOn = false;  // as the options last asked
 
+    Records records;  // the player's, as the file last read or written held them
+
 private:
     void initWindow(const Settings& settings);
     void initGlew();
@@ -199,6 +206,7 @@ private:
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
     void initParticleSystems();
     void initUniforms();
+    void initRecords();
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
                                            TextureEntry diffuse, TextureEntry specular,

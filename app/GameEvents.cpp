@@ -91,17 +91,24 @@ void Game::checkGameState() {
 void Game::tellEvents() {
     const double now = glfwGetTime();
     for (const Event& event : events) {
-        writeLines(std::cout, event);
-        if (hasLines(event) || hasNotice(event)) {
-            hud.hear(event, now);
-        }
-        if (audio) {
-            audio->hear(event);
+        tell(event, now);
+        if (event.kind == Event::Won) {
+            keepWin(event, now);
         }
     }
     events.clear();
     if (audio) {
         audio->update(soundScene());
+    }
+}
+
+void Game::tell(const Event& event, double now) {
+    writeLines(std::cout, event);
+    if (hasLines(event) || hasNotice(event)) {
+        hud.hear(event, now);
+    }
+    if (audio) {
+        audio->hear(event);
     }
 }
 

@@ -40,7 +40,8 @@ void Game::drawInterface() {
         hud.draw(HudView{player->health,
                          totalTime,
                          player->slowTimer,
-                         {wireframe, culling, debugCamera, celShading, contour, specular}},
+                         {wireframe, culling, debugCamera, celShading, contour, specular},
+                         records.bestTime},
                  glfwGetTime());
     }
     if (frameOverlayVisible) {

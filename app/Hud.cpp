@@ -54,6 +54,10 @@ void Hud::drawStatus(const HudView& view) const {
     ImGui::Begin("##status", nullptr, kOverlayFlags);
     ImGui::Text("Health  %d", view.health);
     ImGui::Text("Time    %.2f s", view.clock);
+    if (view.bestTime) {
+        ImGui::SameLine();
+        ImGui::TextDisabled("best %.2f s", *view.bestTime);
+    }
     if (view.slowLeft > 0.0f) {
         ImGui::TextColored(kSlowColour, "Slowed  %.1f s", view.slowLeft);
     }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 #include "gameplay/Event.h"
 
@@ -12,10 +13,11 @@ struct HudView {
     float slowLeft;  // seconds of slow-down left; 0 or less when not slowed
     // F1 to F6 in key order: wireframe, culling, debug camera, cel shading, contour, specular.
     std::array<bool, 6> toggles;
+    std::optional<float> bestTime;  // seconds of the player's fastest win, if any
 };
 
-// The heads-up display: health, the clock, the slow-down left, the toggles that are on, and
-// each event's console lines, or its notice, as messages that fade away.
+// The heads-up display: health, the clock and the best time beside it, the slow-down left, the
+// toggles that are on, and each event's console lines, or its notice, as messages that fade away.
 class Hud {
 public:
     // Keeps the event to show; it allocates nothing, so the update may call it.

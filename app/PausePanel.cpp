@@ -2,6 +2,8 @@
 
 #include <imgui.h>
 
+#include <algorithm>
+
 #include "app/Game.h"
 #include "app/KeyNames.h"
 
@@ -9,6 +11,7 @@ namespace {
 
 const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
+const int kWinRowsShown = 6;                    // the rest scroll
 
 const struct {
     const char* keys;
@@ -86,6 +89,39 @@ void PausePanel::drawMain(Game& game) {
     if (wideButton("Quit")) {
         game.quit();
     }
+    drawRecords(game.records);
+}
+
+// Nothing at all before the first win.
+void PausePanel::drawRecords(const Records& records) {
+    if (!records.bestTime && !records.bestScore && records.wins.empty()) {
+        return;
+    }
+    ImGui::Separator();
+    if (records.bestTime) {
+        ImGui::Text("Best time   %.2f s", *records.bestTime);
+    }
+    if (records.bestScore) {
+        ImGui::Text("Best score  %d", *records.bestScore);
+    }
+    const int rows = std::min(static_cast<int>(records.wins.size()), kWinRowsShown);
+    if (rows == 0) {
+        return;
+    }
+    ImGui::TextUnformatted("Last wins, newest first");
+    const ImVec2 size(0.0f, ImGui::GetTextLineHeightWithSpacing() * rows);
+    if (!ImGui::BeginTable("wins", 3, ImGuiTableFlags_ScrollY, size)) {
+        return;
+    }
+    for (auto win = records.wins.rbegin(); win != records.wins.rend(); ++win) {
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(win->date.c_str());
+        ImGui::TableNextColumn();
+        ImGui::Text("%.2f s", win->seconds);
+        ImGui::TableNextColumn();
+        ImGui::Text("%d", win->points);
+    }
+    ImGui::EndTable();
 }
 
 void PausePanel::drawControls(const Game& game) {

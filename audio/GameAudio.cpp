@@ -140,6 +140,7 @@ void GameAudio::hear(const Event& event) {
             playEffect(Sound::Step);
             break;
         case Event::Quit:
+        case Event::NewBestTime:  // the win's fanfare says it
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
             break;

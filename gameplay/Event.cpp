@@ -25,8 +25,13 @@ const char* labelOf(Action toggle) {
     return nullptr;
 }
 
+// A time as the end lines write it: the stream's default format.
+std::ostream& writeSeconds(std::ostream& out, const Event& event) {
+    return out << event.seconds << "s";
+}
+
 void writeEnd(std::ostream& out, const char* title, const Event& event) {
-    out << title << event.seconds << "s | " << event.points << " points" << std::endl;
+    writeSeconds(out << title, event) << " | " << event.points << " points" << std::endl;
 }
 
 }  // namespace
@@ -44,6 +49,9 @@ void writeLines(std::ostream& out, const Event& event) {
             break;
         case Event::Won:
             writeEnd(out, "GAME WON! ", event);
+            break;
+        case Event::NewBestTime:
+            writeSeconds(out << "NEW BEST TIME: ", event) << std::endl;
             break;
         case Event::Lost:
             writeEnd(out, "GAME LOST! ", event);

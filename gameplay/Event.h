@@ -16,6 +16,7 @@ struct Event {
         HealthPack,
         Trap,
         Won,
+        NewBestTime,
         Lost,
         Toggle,
         Quit,
@@ -36,6 +37,10 @@ struct Event {
     static Event ended(bool won, float seconds, int points) {
         return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}, {}};
     }
+    // Told right after a win that beat the best time of the player's records.
+    static Event newBestTime(float seconds) {
+        return Event{NewBestTime, seconds, 0, Action::Count, false, {}, {}};
+    }
     static Event toggled(Action toggle, bool on) {
         return Event{Toggle, 0.0f, 0, toggle, on, {}, {}};
     }
@@ -50,7 +55,7 @@ struct Event {
     }
 
     Kind kind;
-    float seconds;    // Won, Lost: the time of the run
+    float seconds;    // Won, Lost, NewBestTime: the time of the run
     int points;       // Won, Lost: its score
     Action toggle;    // Toggle: which display toggle
     bool on;          // Toggle: its new state

@@ -71,6 +71,21 @@ TEST_F(Interface, TheHudShowsTheHealthTheHealthPackGivesAndNothingWhenOff) {
     EXPECT_NE(statusCorner(*game), atStart);
 }
 
+TEST_F(Interface, TheHudShowsTheBestTimeOfTheRecordsBesideTheClock) {
+    startGame();
+    frame();
+    frame(0.0);
+    const auto withoutRecords = statusCorner(*game);
+    startGame(kWindowedSettings, [](const std::filesystem::path& directory) {
+        std::filesystem::create_directories(directory / "data/smeltrun");
+        std::ofstream(directory / "data/smeltrun/records")
+            << "smeltrun-records 1\nbest_time 20.5\n";
+    });
+    frame();
+    frame(0.0);
+    EXPECT_NE(statusCorner(*game), withoutRecords);
+}
+
 TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
     startGame();
     frame();

@@ -1,0 +1,169 @@
+#include "app/RecordsFile.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <fstream>
+#include <iterator>
+
+#include "base/AtomicFile.h"
+#include "base/Console.h"
+#include "base/PlayerFolders.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kFileName = "records";
+const char* const kLockSuffix = ".lock";
+const char* const kDamagedSuffix = ".damaged-";
+const char* const kDateFormat = "%Y-%m-%dT%H:%M:%SZ";
+const char* const kStampFormat = "%Y%m%dT%H%M%SZ";  // fit for a file name
+const std::uintmax_t kMaxFileBytes = 1 << 16;       // twenty wins take about 1 KB
+const int kMostAsides = 100;  // damaged files set aside within the same second
+
+// An exclusive lock on the lock file beside the records, held for as long as this lives.
+// The kernel lets it go if the game dies holding it.
+class RecordsLock {
+public:
+    explicit RecordsLock(const fs::path& records)
+        : descriptor(
+              open((records.string() + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
+        int result = -1;
+        while (descriptor >= 0 && (result = flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+        }
+        error = result == 0 ? 0 : errno;
+    }
+    ~RecordsLock() {
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+    }
+    RecordsLock(const RecordsLock&) = delete;
+    RecordsLock& operator=(const RecordsLock&) = delete;
+
+    // Why the lock is not held; 0 when it is.
+    int failure() const { return error; }
+
+private:
+    int descriptor;
+    int error = 0;
+};
+
+std::string utcNow(const char* format) {
+    const std::time_t now = std::time(nullptr);
+    std::tm parts{};
+    gmtime_r(&now, &parts);
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, format, &parts));
+}
+
+void reportSaveFailure(const fs::path& path, const std::string& reason) {
+    printLine("ERROR::RECORDS::SAVE_FAILED: ", path.string(), ": ", reason);
+}
+
+std::optional<std::string> readSmallFile(const fs::path& path) {
+    std::error_code error;
+    const std::uintmax_t size = fs::file_size(path, error);
+    std::ifstream in(path, std::ios::binary);
+    if (error || size > kMaxFileBytes || !in) {
+        return std::nullopt;
+    }
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    return in.bad() ? std::nullopt : std::optional<std::string>(std::move(text));
+}
+
+// A name beside the damaged file that nothing holds yet.
+fs::path asideName(const fs::path& path) {
+    const std::string stem = path.string() + kDamagedSuffix + utcNow(kStampFormat);
+    fs::path aside = stem;
+    std::error_code error;
+    for (int copy = 2; fs::exists(aside, error) && copy <= kMostAsides; ++copy) {
+        aside = stem + "-" + std::to_string(copy);
+    }
+    return aside;
+}
+
+// Moves a damaged file out of the way, so that a fresh one can start without losing it.
+bool setAside(const fs::path& path) {
+    const fs::path aside = asideName(path);
+    std::error_code error;
+    fs::rename(path, aside, error);
+    if (error) {
+        printLine("ERROR::RECORDS::DAMAGED_FILE_KEPT: ", path.string(), ": ", error.message());
+        return false;
+    }
+    printLine("ERROR::RECORDS::DAMAGED_FILE_SET_ASIDE: ", aside.string());
+    return true;
+}
+
+// The records in the file, with the lock held: empty when there is none, or when a damaged
+// one was set aside; nothing when a damaged one is still in the way.
+std::optional<Records> readLocked(const fs::path& path) {
+    std::error_code error;
+    if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
+        return Records{};
+    }
+    if (const std::optional<std::string> text = readSmallFile(path)) {
+        if (std::optional<Records> records = parseRecords(*text)) {
+            return records;
+        }
+    }
+    return setAside(path) ? std::optional<Records>(Records{}) : std::nullopt;
+}
+
+}  // namespace
+
+fs::path recordsPath() {
+    const fs::path folder = playerDataFolder();
+    return folder.empty() ? folder : folder / kFileName;
+}
+
+std::string utcDateNow() {
+    return utcNow(kDateFormat);
+}
+
+Records loadRecords(const fs::path& path) {
+    std::error_code error;
+    // No file, no lock file either: a player without records finds nothing new on the disk.
+    if (path.empty() || !fs::exists(path, error)) {
+        return {};
+    }
+    const RecordsLock lock(path);
+    return readLocked(path).value_or(Records{});
+}
+
+std::optional<KeptWin> keepWin(const fs::path& path, const Win& win,
+                               const std::function<void()>& whileBest) {
+    if (path.empty()) {
+        reportSaveFailure(std::string("smeltrun/") + kFileName,
+                          "neither XDG_DATA_HOME nor HOME is an absolute path");
+        return std::nullopt;
+    }
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    const RecordsLock lock(path);
+    if (lock.failure() != 0) {
+        reportSaveFailure(path, std::strerror(lock.failure()));
+        return std::nullopt;
+    }
+    const std::optional<Records> before = readLocked(path);
+    if (!before) {
+        return std::nullopt;
+    }
+    const bool bestTime = !before->bestTime || win.seconds < *before->bestTime;
+    KeptWin kept{withWin(*before, win), bestTime ? before->bestTime : std::nullopt, bestTime};
+    const WriteResult written = writeFileAtomically(path, recordsText(kept.records));
+    if (!written.ok) {
+        reportSaveFailure(path, written.reason);
+        return std::nullopt;
+    }
+    if (bestTime && whileBest) {
+        whileBest();
+    }
+    return kept;
+}

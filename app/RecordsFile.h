@@ -1,0 +1,34 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "gameplay/Records.h"
+
+// The records file in the player's data folder. Every game reads, merges and writes it under
+// a lock on records.lock beside it, so that two games that win at once both keep their win.
+
+// <the player's data folder>/records; empty when the player has no known home.
+std::filesystem::path recordsPath();
+
+// The records as the file holds them: none when there is no file. A damaged file is set aside
+// under a new name beside it (records.damaged-<UTC time>), reported in one line, and the
+// records start afresh.
+Records loadRecords(const std::filesystem::path& path);
+
+struct KeptWin {
+    Records records;                  // as the file holds them now
+    std::optional<float> beatenTime;  // the earlier best time that the win beat
+    bool bestTime = false;            // no earlier win was as fast
+};
+
+// Adds the win to the file, atomically and under the lock. When no earlier win was as fast,
+// `whileBest` runs under the same lock, so that what is saved with the best time matches the
+// records. Nothing when the win could not be kept, which is reported in one line.
+std::optional<KeptWin> keepWin(const std::filesystem::path& path, const Win& win,
+                               const std::function<void()>& whileBest);
+
+// The time now, as the records date a win.
+std::string utcDateNow();

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <string>
+
+#include "app/RecordsFile.h"
+#include "gameplay/LevelLayout.h"
+#include "tests/support/FileSizeLimit.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+
+const char* const kOneWin =
+    "smeltrun-records 1\n"
+    "best_time 30\n"
+    "best_score 12000\n"
+    "win 30 12000 2024-04-30T08:00:00Z\n";
+const char* const kDate = "2024-05-01T00:00:00Z";
+
+std::string contentsOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+fs::path recordsIn(const fs::path& dataHome) {
+    return dataHome / "smeltrun" / "records";
+}
+
+TEST(RecordsFile, AWriteCutShortLeavesTheEarlierRecordsWhole) {
+    GameDirectory directory("");
+    const fs::path path = recordsIn(directory.dataHome());
+    writeFile(path, kOneWin);
+    // What a crash between the temporary file and the rename leaves beside the records.
+    writeFile(path.parent_path() / ".records.a1B2c3", "smeltrun-records 1\nwin 2");
+
+    StdoutCapture console;
+    bool bestSaved = false;
+    std::optional<KeptWin> kept;
+    {
+        const FileSizeLimit fullDisk(16);
+        kept = keepWin(path, Win{20.0f, 15000, kDate}, [&] { bestSaved = true; });
+    }
+    EXPECT_FALSE(kept);
+    EXPECT_FALSE(bestSaved) << "nothing is saved for a best that was not kept";
+    EXPECT_EQ(console.lines(),
+              Lines{"ERROR::RECORDS::SAVE_FAILED: " + path.string() + ": File too large"});
+    EXPECT_EQ(contentsOf(path), kOneWin);
+
+    kept = keepWin(path, Win{20.0f, 15000, kDate}, [&] { bestSaved = true; });
+    ASSERT_TRUE(kept);
+    EXPECT_TRUE(bestSaved);
+    EXPECT_EQ(kept->beatenTime, 30.0f);
+    EXPECT_EQ(loadRecords(path).wins.size(), 2u);
+}
+
+// Each child stands for a game that wins again and again while the other does too.
+TEST(RecordsFile, TwoGamesWinningAtOnceKeepEveryWin) {
+    GameDirectory directory("");
+    const fs::path path = recordsIn(directory.dataHome());
+    const int kWinsEach = 10;  // two games' worth fill the twenty kept
+    pid_t children[2];
+    for (int child = 0; child < 2; ++child) {
+        children[child] = fork();
+        ASSERT_GE(children[child], 0);
+        if (children[child] == 0) {
+            for (int i = 0; i < kWinsEach; ++i) {
+                const float seconds = 100.0f - static_cast<float>(child * kWinsEach + i);
+                keepWin(path, Win{seconds, child * 100 + i, kDate}, nullptr);
+            }
+            _exit(0);
+        }
+    }
+    for (const pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    std::set<int> kept;
+    for (const Win& win : loadRecords(path).wins) {
+        kept.insert(win.points);
+    }
+    const std::set<int> every{0,   1,   2,   3,   4,   5,   6,   7,   8,   9,
+                              100, 101, 102, 103, 104, 105, 106, 107, 108, 109};
+    EXPECT_EQ(kept, every);
+    EXPECT_EQ(loadRecords(path).bestTime, 81.0f);
+}
+
+class RecordsGame : public GameFixture {};
+
+TEST_F(RecordsGame, ADamagedFileIsSetAsideInOneLineAndTheNextWinStartsAfresh) {
+    const std::string damaged = "smeltrun-records 1\nwin 20 fast\n";
+    fs::path records;
+    startGame(kWindowedSettings, [&](const fs::path& directory) {
+        records = recordsIn(directory / "data");
+        writeFile(records, damaged);
+    });
+    const Lines start = console.lines();
+    const std::string report = "ERROR::RECORDS::DAMAGED_FILE_SET_ASIDE: ";
+    ASSERT_GE(start.size(), 2u);
+    EXPECT_EQ(start[0].rfind(report + records.string() + ".damaged-", 0), 0u) << start[0];
+    EXPECT_EQ(start[1], "Smeltrun") << "one line, before the banner";
+    EXPECT_EQ(contentsOf(start[0].substr(report.size())), damaged);
+    EXPECT_FALSE(fs::exists(records));
+
+    frame();
+    console.clear();
+    game->player->setPosition(level::kGoalPosition);
+    frame();
+    ASSERT_EQ(console.lines().size(), 1u) << "the first win of fresh records: " << console.text();
+    EXPECT_EQ(console.lines()[0].rfind("GAME WON! ", 0), 0u);
+    EXPECT_EQ(loadRecords(records).wins.size(), 1u);
+}
+
+}  // namespace
