@@ -182,7 +182,10 @@ void Game::update() {
     lastFrame = currentFrame;
 
     // Input: the window's events, then the one snapshot that the rest of the frame reads
-    glfwPollEvents();
+    {
+        const CpuTimer pollTimer(frameTimes.poll);
+        glfwPollEvents();
+    }
     readInput();
     checkPause();
     if (paused) {
