@@ -8,9 +8,12 @@
 class CpuTimer {
 public:
     explicit CpuTimer(float& into) : into(into), start(nowMs()) {}
-    ~CpuTimer() { into = static_cast<float>(nowMs() - start); }
+    ~CpuTimer() { into = elapsedMs(); }
     CpuTimer(const CpuTimer&) = delete;
     CpuTimer& operator=(const CpuTimer&) = delete;
+
+    // So far, in milliseconds.
+    float elapsedMs() const { return static_cast<float>(nowMs() - start); }
 
 private:
     static double nowMs() {

@@ -7,6 +7,7 @@
 struct FrameTimes {
     float frame = 0.0f;   // wall time from the start of this frame to the start of the next
     float update = 0.0f;  // CPU time of the update
+    float poll = 0.0f;    // CPU time of the update up to the end of its poll of the events
     float render = 0.0f;  // CPU time of the render, up to the swap
 };
 

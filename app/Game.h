@@ -77,6 +77,8 @@ public:
 
     void update();
     void render();
+    // The CPU times of the frame under way: those of the update are whole once it returns.
+    const FrameTimes& times() const { return frameTimes; }
 
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.

@@ -24,10 +24,8 @@ void Game::drawScene() {
             renderModel(*model);
         }
     }
-    for (auto& system : particleSystems) {
-        for (auto& particle : system->particles) {
-            particle->render(*shaders[mainShader]);
-        }
+    for (const auto& system : particleSystems) {
+        system->render(*shaders[mainShader]);
     }
 }
 

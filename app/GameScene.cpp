@@ -87,11 +87,9 @@ void Game::initLights() {
 
 void Game::initParticleSystems() {
     const glm::vec3 goal = models[level::firstCheckpointModel]->position;
-    auto templateParticle =
-        std::make_unique<Particle>(goal, materials[0].get(), textures[healthDiffuse].get(),
-                                   textures[healthSpecular].get(), "orbit");
-    templateParticle->setScale(kParticleScale);
-    templateParticle->maxLife = kParticleMaxLife;
+    auto particle = std::make_unique<Model>(goal, materials[0].get(), textures[healthDiffuse].get(),
+                                            textures[healthSpecular].get(), "orbit");
+    particle->setScale(kParticleScale);
     particleSystems.push_back(std::make_unique<ParticleSystem>(
-        kParticleCount, std::move(templateParticle), "checkpointparticlesystem", goal));
+        kParticleCount, std::move(particle), kParticleMaxLife, "checkpointparticlesystem"));
 }

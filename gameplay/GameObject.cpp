@@ -21,12 +21,8 @@ GameObject::GameObject(const GameObject& other)
 }
 
 void GameObject::computeBounds() {
-    bool first = true;
-    for (const auto& mesh : meshes) {
-        boundsMin = first ? mesh->lowCorner : glm::min(boundsMin, mesh->lowCorner);
-        boundsMax = first ? mesh->highCorner : glm::max(boundsMax, mesh->highCorner);
-        first = false;
-    }
+    boundsMin = lowCorner;
+    boundsMax = highCorner;
     radius = std::max(boundsMax.x, boundsMax.z);
     halfHeight = (boundsMax.y - boundsMin.y) * 0.5f;
 }

@@ -101,17 +101,18 @@ void Mesh::initVAO() {
 }
 
 void Mesh::updateModelMatrix() {
-    // Scaled in its own space, placed at its position, turned about its pivot.
-    ModelMatrix = glm::mat4(1.0f);
-    ModelMatrix = glm::translate(ModelMatrix, pivot);
-    ModelMatrix =
-        glm::rotate(ModelMatrix, rotation.x * kDegreesToRadians, glm::vec3(1.0f, 0.0f, 0.0f));
-    ModelMatrix =
-        glm::rotate(ModelMatrix, rotation.y * kDegreesToRadians, glm::vec3(0.0f, 1.0f, 0.0f));
-    ModelMatrix =
-        glm::rotate(ModelMatrix, rotation.z * kDegreesToRadians, glm::vec3(0.0f, 0.0f, 1.0f));
-    ModelMatrix = glm::translate(ModelMatrix, position - pivot);
-    ModelMatrix = glm::scale(ModelMatrix, scale);
+    ModelMatrix = modelMatrixAt(position);
+}
+
+glm::mat4 Mesh::modelMatrixAt(const glm::vec3& at) const {
+    // Scaled in its own space, placed at `at`, turned about its pivot.
+    glm::mat4 matrix(1.0f);
+    matrix = glm::translate(matrix, pivot);
+    matrix = glm::rotate(matrix, rotation.x * kDegreesToRadians, glm::vec3(1.0f, 0.0f, 0.0f));
+    matrix = glm::rotate(matrix, rotation.y * kDegreesToRadians, glm::vec3(0.0f, 1.0f, 0.0f));
+    matrix = glm::rotate(matrix, rotation.z * kDegreesToRadians, glm::vec3(0.0f, 0.0f, 1.0f));
+    matrix = glm::translate(matrix, at - pivot);
+    return glm::scale(matrix, scale);
 }
 
 void Mesh::draw() const {

@@ -25,6 +25,8 @@ public:
     ~Mesh();
 
     void updateModelMatrix();
+    // The matrix that would place the mesh at `at`, with its own pivot, rotation and scale.
+    glm::mat4 modelMatrixAt(const glm::vec3& at) const;
     void draw() const;
 
     void move(const glm::vec3& offset);

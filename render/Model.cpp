@@ -16,6 +16,7 @@ Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
     meshes.push_back(
         std::make_unique<Mesh>(vertices.data(), static_cast<GLuint>(vertices.size()), nullptr, 0));
     placeMeshes();
+    findCorners();
 }
 
 Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
@@ -29,6 +30,7 @@ Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
         this->meshes.push_back(std::make_unique<Mesh>(*mesh));
     }
     placeMeshes();
+    findCorners();
 }
 
 Model::~Model() = default;
@@ -37,6 +39,15 @@ void Model::placeMeshes() {
     for (auto& mesh : meshes) {
         mesh->move(position);
         mesh->setPivot(position);
+    }
+}
+
+void Model::findCorners() {
+    bool first = true;
+    for (const auto& mesh : meshes) {
+        lowCorner = first ? mesh->lowCorner : glm::min(lowCorner, mesh->lowCorner);
+        highCorner = first ? mesh->highCorner : glm::max(highCorner, mesh->highCorner);
+        first = false;
     }
 }
 

@@ -55,7 +55,12 @@ public:
     glm::vec3 scale{1.0f};
     glm::vec3 pivot;
     bool hidden = false;
+    // The box around the vertices of every mesh as loaded, without position, scale or turn.
+    // The meshes never change after construction, so it is found then, not on every frame.
+    glm::vec3 lowCorner{0.0f};
+    glm::vec3 highCorner{0.0f};
 
 private:
     void placeMeshes();
+    void findCorners();
 };

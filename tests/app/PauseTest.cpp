@@ -23,7 +23,7 @@ class Pause : public GameFixture {
 protected:
     Motion motion() const {
         return {game->totalTime, game->player->position, game->platforms[3]->position,
-                game->models[1]->rotation.y, game->particleSystems[0]->particles[0]->position};
+                game->models[1]->rotation.y, game->particleSystems[0]->particles[0].position};
     }
 };
 

@@ -37,9 +37,9 @@ TEST_F(Release, DeletesEveryGlObjectTheGameMade) {
     EXPECT_EQ(before.programs, 3);
     EXPECT_EQ(before.shaders, 4) << "the scene's, deleted after linking, live on while attached";
     EXPECT_EQ(before.textures, 13) << "twelve images and the UI's font";
-    // One vertex array per mesh: 24 models and 100 particles and the particle template.
-    EXPECT_EQ(before.vertexArrays, 125);
-    EXPECT_EQ(before.buffers, 128)
+    // One vertex array per mesh: 24 models and the one that every particle is drawn with.
+    EXPECT_EQ(before.vertexArrays, 25);
+    EXPECT_EQ(before.buffers, 28)
         << "a buffer per mesh, the goal base's index buffer and the UI's two";
 
     game->releaseScene();

@@ -31,11 +31,8 @@ protected:
     }
 
     GLuint particleTriangles() const {
-        GLuint triangles = 0;
-        for (const auto& particle : game->particleSystems[0]->particles) {
-            triangles += trianglesOf(*particle);
-        }
-        return triangles;
+        const ParticleSystem& system = *game->particleSystems[0];
+        return static_cast<GLuint>(system.particles.size()) * trianglesOf(*system.model);
     }
 
     GLint mainUniform(const char* name) const {

@@ -81,6 +81,19 @@ TEST_F(Render, AHiddenModelIsNotDrawn) {
     EXPECT_TRUE(isSky(pixelAt(320, 180)));
 }
 
+TEST_F(Render, EachParticleIsDrawnWhereItStands) {
+    game->models.back()->hidden = true;  // nothing but the sky straight ahead
+    Particle& particle = game->particleSystems[0]->particles[0];
+    particle.life = 100.0f;  // not reborn at the goal, far below
+    particle.speed = 0.0f;
+    particle.position = kEye + glm::vec3(0.0f, 0.0f, -1.0f);
+    frame();
+    EXPECT_FALSE(isSky(pixelAt(320, 180))) << "the particle's orb, right ahead";
+    particle.position = kEye + glm::vec3(0.0f, 0.0f, 1.0f);  // behind the camera
+    frame();
+    EXPECT_TRUE(isSky(pixelAt(320, 180)));
+}
+
 TEST_F(Render, TheLightingComesFromTheLight) {
     frame();
     const auto lit = pixelAt(320, 180);
