@@ -43,7 +43,8 @@ Game::Game(const Settings& settings)
       hudVisible(settings.hudEnabled),
       options(settings),
       invertY(settings.invertY),
-      pauseOnFocusLoss(settings.pauseOnFocusLoss) {
+      pauseOnFocusLoss(settings.pauseOnFocusLoss),
+      recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity}) {
     // The list keeps its room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
     mallopt(M_TRIM_THRESHOLD, kHeapTrimThresholdBytes);
@@ -190,11 +191,7 @@ void Game::update() {
     // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
     readInput();
-    if (input.pressed.has(Action::FullScreen)) {
-        toggleFullScreen();
-    }
-    checkPause();
-    if (paused) {
+    if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
         // No time passes for the rules and nothing moves; Escape still quits.
         deltaTime = 0.0f;
         quitOnEscape();
@@ -220,6 +217,7 @@ void Game::update() {
     }
     orbitOrbs();
     checkGameState();
+    recordFrame();
 
     // Tell: the console, the HUD and the sound hear of the frame's events
     tellEvents();

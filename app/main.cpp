@@ -1,9 +1,14 @@
+#include <cstring>
 #include <iostream>
 
 #include "app/Launch.h"
+#include "app/ReplayFile.h"
 #include "base/Console.h"
 
-int main() {
+int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--replay") == 0) {
+        return playReplay(argv[2]);
+    }
     // Set up
     const Settings settings = loadGameSettings();
     try {

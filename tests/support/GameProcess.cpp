@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "tests/support/GameDirectory.h"
 #include "tests/support/StdoutCapture.h"
@@ -18,8 +19,8 @@ using Clock = std::chrono::steady_clock;
 namespace {
 
 [[noreturn]] void execGame(const std::string& workingDirectory,
-                           const std::map<std::string, std::string>& environment, int input[2],
-                           int output[2]) {
+                           const std::map<std::string, std::string>& environment,
+                           const std::vector<std::string>& arguments, int input[2], int output[2]) {
     dup2(input[0], STDIN_FILENO);
     dup2(output[1], STDOUT_FILENO);
     close(input[1]);
@@ -34,8 +35,13 @@ namespace {
             setenv(name.c_str(), value.c_str(), 1);
         }
     }
+    std::vector<char*> argv{const_cast<char*>(SMELTRUN_BINARY)};
+    for (const std::string& argument : arguments) {
+        argv.push_back(const_cast<char*>(argument.c_str()));
+    }
+    argv.push_back(nullptr);
     if (chdir(workingDirectory.c_str()) == 0) {
-        execl(SMELTRUN_BINARY, SMELTRUN_BINARY, static_cast<char*>(nullptr));
+        execv(SMELTRUN_BINARY, argv.data());
     }
     _exit(127);
 }
@@ -43,7 +49,8 @@ namespace {
 }  // namespace
 
 GameProcess::GameProcess(const GameDirectory& directory,
-                         const std::map<std::string, std::string>& extraEnvironment) {
+                         const std::map<std::string, std::string>& extraEnvironment,
+                         const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> environment = directory.gameEnvironment();
     for (const auto& [name, value] : extraEnvironment) {
         environment[name] = value;
@@ -55,7 +62,7 @@ GameProcess::GameProcess(const GameDirectory& directory,
     const std::string workingDirectory = directory.path().string();
     pid = fork();
     if (pid == 0) {
-        execGame(workingDirectory, environment, input, output);
+        execGame(workingDirectory, environment, arguments, input, output);
     }
     close(input[0]);
     close(output[1]);

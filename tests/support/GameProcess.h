@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 class GameDirectory;
 
@@ -15,8 +16,10 @@ class GameDirectory;
 class GameProcess {
 public:
     // Environment entries given here replace the inherited ones; an empty value removes one.
+    // The arguments follow the program's name on its command line.
     explicit GameProcess(const GameDirectory& directory,
-                         const std::map<std::string, std::string>& environment = {});
+                         const std::map<std::string, std::string>& environment = {},
+                         const std::vector<std::string>& arguments = {});
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;
     GameProcess& operator=(const GameProcess&) = delete;
