@@ -69,6 +69,7 @@ Game::Game(const Settings& settings)
         initUniforms();
         applyAudio();
         initRecords();
+        initGhost();
         printControls();
     } catch (...) {
         release();
@@ -171,6 +172,7 @@ void Game::releaseScene() {
     platforms.clear();
     objects.clear();
     player = nullptr;
+    ghost.reset();
     models.clear();
     lights.clear();
     particleSystems.clear();

@@ -22,6 +22,7 @@
 #include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
+#include "gameplay/Ghost.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Player.h"
 #include "gameplay/Records.h"
@@ -204,7 +205,9 @@ public:
         bool diverged = false;  // a frame came out otherwise than recorded
     };
     std::optional<Playback> playback;
-    std::optional<Replay> bestRun;  // the player's, if any: to watch again
+    std::optional<Replay> bestRun;  // the player's, if any: to watch again, and the ghost's
+    std::optional<GhostTrack> ghostTrack;
+    std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
 
 private:
     void initWindow(const Settings& settings);
@@ -225,6 +228,10 @@ private:
     void initParticleSystems();
     void initUniforms();
     void initRecords();
+    void initGhost();
+    // The best run's character at the same time of its run, when there is one and the
+    // options show it.
+    void drawGhost();
     // The Input stage's two sources. Each tells whether the rules step in this frame.
     bool takeLiveFrame();
     bool takeReplayedFrame();

@@ -29,6 +29,7 @@ void Game::drawScene() {
             particle->render(*shaders[mainShader]);
         }
     }
+    drawGhost();
 }
 
 void Game::drawInterface() {

@@ -155,6 +155,7 @@ void readValues(const INIReader& reader, Settings& s) {
     readKeyboard(reader, s);
     s.gravity = getFloat(reader, "world", "gravity", s.gravity);
     s.hudEnabled = reader.GetBoolean("hud", "enabled", s.hudEnabled);
+    s.ghost = reader.GetBoolean("hud", "ghost", s.ghost);
     s.pauseOnFocusLoss = reader.GetBoolean("game", "pause_on_focus_loss", s.pauseOnFocusLoss);
     readAudio(reader, s);
 }
@@ -228,6 +229,7 @@ std::string playerFileText(const Settings& s) {
     }
     text += "\n[hud]\n";
     addFlag(text, "enabled", s.hudEnabled);
+    addFlag(text, "ghost", s.ghost);
     text += "\n[game]\n";
     addFlag(text, "pause_on_focus_loss", s.pauseOnFocusLoss);
     text += "\n[audio]\n";

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "gameplay/Ghost.h"
 #include "gameplay/Replay.h"
 
 namespace {
@@ -110,6 +111,26 @@ TEST(Replay, TheRecorderKeepsThirtyMinutesAt60FramesASecondAndNoMore) {
     recorder.add(oddFrame());
     EXPECT_FALSE(recorder.whole());
     EXPECT_EQ(recorder.replay().frames.size(), 108000u);
+}
+
+// A lost run and then the won one: the clock starts again at the loss.
+TEST(Ghost, FollowsTheLastRunBetweenItsFramesAndEndsWithIt) {
+    Replay replay{"1.0.0", ReplaySettings{5.0f, -9.8f}, {}};
+    const std::pair<float, float> frames[] = {{0.0f, 0.0f},   {1.0f, 10.0f},  {2.0f, 20.0f},
+                                              {0.0f, 100.0f}, {1.0f, 110.0f}, {2.0f, 120.0f}};
+    for (const auto& [clock, x] : frames) {
+        ReplayFrame frame;
+        frame.clock = clock;
+        frame.position.x = x;
+        frame.facing = -x;
+        replay.frames.push_back(frame);
+    }
+    const GhostTrack track(replay);
+    ASSERT_TRUE(track.at(0.5f));
+    EXPECT_EQ(track.at(0.5f)->position.x, 105.0f);
+    EXPECT_EQ(track.at(0.5f)->facing, -105.0f);
+    EXPECT_EQ(track.at(2.0f)->position.x, 120.0f);
+    EXPECT_FALSE(track.at(2.5f));
 }
 
 }  // namespace
