@@ -193,8 +193,10 @@ void Game::update() {
     // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
     readInput();
+    // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
-        // No time passes for the rules and nothing moves; Escape still quits.
+        // Paused, or a replay at its end: no time passes for the rules and nothing moves;
+        // Escape still quits.
         deltaTime = 0.0f;
         quitOnEscape();
         tellEvents();
