@@ -32,42 +32,51 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         game->capturedKeyDown = GLFW_KEY_UNKNOWN;
         return;
     }
+    // While a replay plays, its own keys act; the watcher's Escape still quits.
+    if (game->playback && key != GLFW_KEY_ESCAPE) {
+        return;
+    }
     game->keyboard.onKey(key, action, mods);
     if (action != GLFW_RELEASE) {
         return;
     }
-    switch (key) {
-        case GLFW_KEY_ESCAPE:
-            game->quit();
-            break;
-        case GLFW_KEY_F1:
+    if (key == GLFW_KEY_ESCAPE) {
+        game->quit();
+    } else if (const Action toggle = Keyboard::toggleOf(key); toggle != Action::Count) {
+        applyToggle(*game, toggle);
+    }
+}
+
+void applyToggle(Game& game, Action toggle) {
+    switch (toggle) {
+        case Action::Wireframe:
             glPolygonMode(GL_FRONT_AND_BACK,
-                          flip(*game, wireframe, Action::Wireframe) ? GL_LINE : GL_FILL);
+                          flip(game, wireframe, Action::Wireframe) ? GL_LINE : GL_FILL);
             break;
-        case GLFW_KEY_F2:
-            if (flip(*game, culling, Action::Culling)) {
+        case Action::Culling:
+            if (flip(game, culling, Action::Culling)) {
                 glEnable(GL_CULL_FACE);
             } else {
                 glDisable(GL_CULL_FACE);
             }
             break;
-        case GLFW_KEY_F3:
-            camera.switchMode(flip(*game, debugCamera, Action::DebugCamera));
+        case Action::DebugCamera:
+            camera.switchMode(flip(game, debugCamera, Action::DebugCamera));
             break;
-        case GLFW_KEY_F4:
-            flip(*game, celShading, Action::CelShading);
+        case Action::CelShading:
+            flip(game, celShading, Action::CelShading);
             break;
-        case GLFW_KEY_F5:
-            flip(*game, contour, Action::Contour);
+        case Action::Contour:
+            flip(game, contour, Action::Contour);
             break;
-        case GLFW_KEY_F6:
-            flip(*game, specular, Action::Specular);
+        case Action::Specular:
+            flip(game, specular, Action::Specular);
             break;
-        case GLFW_KEY_F7:
-            flip(*game, game->hudVisible, Action::Hud);
+        case Action::Hud:
+            flip(game, game.hudVisible, Action::Hud);
             break;
-        case GLFW_KEY_F8:
-            flip(*game, game->frameOverlayVisible, Action::FrameOverlay);
+        case Action::FrameOverlay:
+            flip(game, game.frameOverlayVisible, Action::FrameOverlay);
             break;
         default:
             break;

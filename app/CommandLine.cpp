@@ -11,10 +11,11 @@ namespace {
 const int kMisuseStatus = 2;
 
 const char* const kUsage =
-    "usage: smeltrun [--help | --version]\n"
+    "usage: smeltrun [--help | --version | --replay FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
-    "  --help     print this help and exit\n"
-    "  --version  print the version and exit\n";
+    "  --help         print this help and exit\n"
+    "  --version      print the version and exit\n"
+    "  --replay FILE  play a recorded run in the window\n";
 
 }  // namespace
 
@@ -28,6 +29,9 @@ Command parseCommandLine(int argc, const char* const argv[]) {
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
         return Command::Version;
     }
+    if (argc == 3 && std::strcmp(argv[1], "--replay") == 0) {
+        return Command::Replay;
+    }
     return Command::Misuse;
 }
 
@@ -40,6 +44,7 @@ int answerCommand(Command command, std::ostream& out, std::ostream& error) {
             out << "smeltrun " << kGameVersion << '\n';
             return 0;
         case Command::Play:
+        case Command::Replay:
         case Command::Misuse:
             break;
     }

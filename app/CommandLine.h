@@ -10,6 +10,7 @@ enum class Command {
     Play,     // no arguments: the game as always
     Help,     // --help
     Version,  // --version
+    Replay,   // --replay FILE: FILE is the second argument
     Misuse,   // anything else
 };
 

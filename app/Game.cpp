@@ -43,7 +43,8 @@ Game::Game(const Settings& settings)
       hudVisible(settings.hudEnabled),
       options(settings),
       invertY(settings.invertY),
-      pauseOnFocusLoss(settings.pauseOnFocusLoss) {
+      pauseOnFocusLoss(settings.pauseOnFocusLoss),
+      recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity}) {
     // The list keeps its room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
     mallopt(M_TRIM_THRESHOLD, kHeapTrimThresholdBytes);
@@ -68,6 +69,7 @@ Game::Game(const Settings& settings)
         initUniforms();
         applyAudio();
         initRecords();
+        initGhost();
         printControls();
     } catch (...) {
         release();
@@ -170,6 +172,7 @@ void Game::releaseScene() {
     platforms.clear();
     objects.clear();
     player = nullptr;
+    ghost.reset();
     models.clear();
     lights.clear();
     particleSystems.clear();
@@ -193,12 +196,10 @@ void Game::update() {
     // microsecond here): before the poll there is only GLFW's clock to read.
     frameTimes.poll = timer.elapsedMs();
     readInput();
-    if (input.pressed.has(Action::FullScreen)) {
-        toggleFullScreen();
-    }
-    checkPause();
-    if (paused) {
-        // No time passes for the rules and nothing moves; Escape still quits.
+    // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
+    if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
+        // Paused, or a replay at its end: no time passes for the rules and nothing moves;
+        // Escape still quits.
         deltaTime = 0.0f;
         quitOnEscape();
         tellEvents();
@@ -223,6 +224,7 @@ void Game::update() {
     }
     orbitOrbs();
     checkGameState();
+    recordFrame();
 
     // Tell: the console, the HUD and the sound hear of the frame's events
     tellEvents();

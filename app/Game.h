@@ -6,6 +6,7 @@
 #include <chrono>
 #include <glm/glm.hpp>
 #include <memory>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -21,9 +22,11 @@
 #include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
+#include "gameplay/Ghost.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Player.h"
 #include "gameplay/Records.h"
+#include "gameplay/Replay.h"
 #include "render/Light.h"
 #include "render/Material.h"
 #include "render/Model.h"
@@ -79,6 +82,12 @@ public:
     void render();
     // The CPU times of the frame under way: those of the update are whole once it returns.
     const FrameTimes& times() const { return frameTimes; }
+
+    // Plays the replay from a fresh start of the level: its frames stand in for the clock and
+    // the player's input, and the game ends with its last frame, as its run did.
+    void startReplay(Replay replay);
+    // Whether a frame of the replay came out otherwise than it was recorded.
+    bool replayDiverged() const { return playback && playback->diverged; }
 
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.
@@ -189,6 +198,18 @@ public:
     bool soundOn = false;  // as the options last asked
 
     Records records;  // the player's, as the file last read or written held them
+    // This game's frames, for its replay should it win the best time.
+    ReplayRecorder recording;
+    // While a replay plays, its frames stand in for the clock and the player.
+    struct Playback {
+        Replay replay;
+        std::size_t next = 0;   // the frame to play
+        bool diverged = false;  // a frame came out otherwise than recorded
+    };
+    std::optional<Playback> playback;
+    std::optional<Replay> bestRun;  // the player's, if any: to watch again, and the ghost's
+    std::optional<GhostTrack> ghostTrack;
+    std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
 
 private:
     void initWindow(const Settings& settings);
@@ -209,6 +230,17 @@ private:
     void initParticleSystems();
     void initUniforms();
     void initRecords();
+    void initGhost();
+    // The best run's character at the same time of its run, when there is one and the
+    // options show it.
+    void drawGhost();
+    // The Input stage's two sources. Each tells whether the rules step in this frame.
+    bool takeLiveFrame();
+    bool takeReplayedFrame();
+    // Keeps the frame for the game's replay, or checks it against the replay that plays.
+    void recordFrame();
+    void startAfresh(const ReplaySettings& settings);
+    void saveBestRun();
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
                                            TextureEntry diffuse, TextureEntry specular,

@@ -92,7 +92,7 @@ void Game::tellEvents() {
     const double now = glfwGetTime();
     for (const Event& event : events) {
         tell(event, now);
-        if (event.kind == Event::Won) {
+        if (event.kind == Event::Won && !playback) {  // a replay's win is not the player's
             keepWin(event, now);
         }
     }

@@ -24,6 +24,15 @@ void Game::readInput() {
     input.lookUp = invertY ? -input.lookUp : input.lookUp;
 }
 
+// The player's own frame: F11 and Alt+Enter switch the screen, and P and the rest pause.
+bool Game::takeLiveFrame() {
+    if (input.pressed.has(Action::FullScreen)) {
+        toggleFullScreen();
+    }
+    checkPause();
+    return !paused;
+}
+
 void Game::quitOnEscape() {
     // A held Escape closes at once; the loop ends before its release is ever delivered.
     if (input.held.has(Action::Quit)) {

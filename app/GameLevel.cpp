@@ -76,8 +76,8 @@ void Game::initCheckpoints(glm::vec3 goal) {
 }
 
 void Game::initPlatforms() {
-    for (float z : kPlatformZ) {
-        auto platform = makeObject("platform", glm::vec3(0.0f, kPlatformHeight, z), platformDiffuse,
+    for (int i = 0; i < kPlatformCount; ++i) {
+        auto platform = makeObject("platform", platformPosition(i), platformDiffuse,
                                    platformSpecular, "platform");
         platforms.push_back(platform.get());
         models.push_back(std::move(platform));

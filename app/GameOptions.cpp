@@ -40,6 +40,10 @@ void Game::applyOptions() {
     brightness = options.brightness;
     camera.sensitivity = options.sensitivity;
     player->turnSpeed = options.sensitivity;
+    // The same mouse would turn otherwise in a replay: the run's recording ends here.
+    if (options.sensitivity != recording.replay().settings.sensitivity) {
+        recording.stop();
+    }
     invertY = options.invertY;
     keyBindings = options.keyBindings;
     keyboard = Keyboard(keyBindings);

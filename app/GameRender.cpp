@@ -27,6 +27,7 @@ void Game::drawScene() {
     for (const auto& system : particleSystems) {
         system->render(*shaders[mainShader]);
     }
+    drawGhost();
 }
 
 void Game::drawInterface() {

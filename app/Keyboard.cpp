@@ -38,6 +38,15 @@ bool Keyboard::isFixedKey(int key) {
     return false;
 }
 
+Action Keyboard::toggleOf(int key) {
+    for (const auto& fixed : kFixedKeys) {
+        if (fixed.key == key && isToggle(fixed.action)) {
+            return fixed.action;
+        }
+    }
+    return Action::Count;
+}
+
 bool Keyboard::isFullScreenEnter(int key, int mods) {
     return (key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER) && (mods & GLFW_MOD_ALT);
 }

@@ -28,6 +28,8 @@ public:
 
     // Whether the key has a meaning of its own that no binding changes (Space, P, F1...).
     static bool isFixedKey(int key);
+    // The display toggle that the key stands for; Action::Count for a key that is none.
+    static Action toggleOf(int key);
     // Whether the key event is the Enter of Alt+Enter, which switches full screen.
     static bool isFullScreenEnter(int key, int mods);
 

@@ -162,6 +162,9 @@ void OptionsPanel::drawPlay(Game& game) {
     if (ImGui::Checkbox("HUD (F7)", &options.hudEnabled)) {
         changed(game, true);
     }
+    if (ImGui::Checkbox("Ghost of the best run", &options.ghost)) {
+        changed(game, true);
+    }
     if (ImGui::Checkbox("Pause when the window loses focus", &options.pauseOnFocusLoss)) {
         changed(game, true);
     }

@@ -86,6 +86,9 @@ void PausePanel::drawMain(Game& game) {
     if (wideButton("Controls")) {
         page = Page::Controls;
     }
+    if (game.bestRun && wideButton("Watch best run")) {
+        game.startReplay(*game.bestRun);
+    }
     if (wideButton("Quit")) {
         game.quit();
     }

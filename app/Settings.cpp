@@ -237,6 +237,7 @@ std::string playerFileText(const Settings& s) {
     }
     text += "\n[hud]\n";
     addFlag(text, "enabled", s.hudEnabled);
+    addFlag(text, "ghost", s.ghost);
     text += "\n[game]\n";
     addFlag(text, "pause_on_focus_loss", s.pauseOnFocusLoss);
     text += "\n[audio]\n";

@@ -38,6 +38,7 @@ struct Settings {
     float gravity = -9.8f;  // units per second squared, upward positive
 
     bool hudEnabled = true;
+    bool ghost = true;  // the best run's ghost is drawn, when there is one
     bool pauseOnFocusLoss = true;
 
     bool audioEnabled = true;

@@ -30,6 +30,7 @@ const std::vector<SettingKey> kSettingKeys = {
     {"keyboard", "down", KeyBinding{"DOWN"}},
     {"world", "gravity", &Settings::gravity},
     {"hud", "enabled", &Settings::hudEnabled},
+    {"hud", "ghost", &Settings::ghost},
     {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss},
     {"audio", "enabled", &Settings::audioEnabled},
     {"audio", "master_volume", &Settings::masterVolume},

@@ -3,10 +3,14 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/Launch.h"
+#include "app/ReplayFile.h"
 #include "base/Console.h"
 
 int main(int argc, char** argv) {
     const Command command = parseCommandLine(argc, argv);
+    if (command == Command::Replay) {
+        return playReplay(argv[2]);
+    }
     if (command != Command::Play) {
         return answerCommand(command, std::cout, std::cerr);
     }

@@ -3,7 +3,9 @@
 #include <bitset>
 #include <cstddef>
 
-// What the player can ask of the game, whatever key or gamepad button stands for it.
+// What the player can ask of the game, whatever key or gamepad button stands for it. Replays
+// keep actions by their place in this list: changing the order changes gameplay/Replay.h's
+// kRulesVersion.
 enum class Action {
     Forward,
     Backward,
@@ -29,6 +31,11 @@ enum class Action {
 
 constexpr std::size_t kActionCount = static_cast<std::size_t>(Action::Count);
 
+// Whether the action is one of the display toggles, F1 to F8.
+inline bool isToggle(Action action) {
+    return action >= Action::Wireframe && action <= Action::FrameOverlay;
+}
+
 // A set of actions, one bit each: no allocation, cheap to copy.
 class ActionSet {
 public:
@@ -36,6 +43,14 @@ public:
     void set(Action action, bool on = true) { bits[index(action)] = on; }
     void clear() { bits.reset(); }
     bool operator==(const ActionSet& other) const { return bits == other.bits; }
+
+    // One bit per action, in the order of Action: how a replay keeps the set.
+    unsigned long toBits() const { return bits.to_ulong(); }
+    static ActionSet fromBits(unsigned long value) {
+        ActionSet set;
+        set.bits = value;
+        return set;
+    }
 
 private:
     static std::size_t index(Action action) { return static_cast<std::size_t>(action); }

@@ -31,6 +31,10 @@ inline const float kLossHeight = -9.0f;  // falling this low loses
 inline const float kPlatformZ[] = {0.0f,   -10.0f, -20.0f, -30.0f, -40.0f,
                                    -50.0f, -60.0f, -75.0f, -95.0f, -110.0f};
 constexpr int kPlatformCount = 10;
+// Where a platform stands before it swings.
+inline glm::vec3 platformPosition(int platform) {
+    return glm::vec3(0.0f, kPlatformHeight, kPlatformZ[platform]);
+}
 
 // Positions in the game's models list; objects 0 to 12 are the same objects.
 enum ModelIndex {

@@ -144,3 +144,16 @@ void Player::startOver() {
     setPosition(kRestartPosition);
     setPivot(kRestartPosition);
 }
+
+void Player::startAfresh(glm::vec3 place, glm::vec3 pivotPoint) {
+    startOver();
+    setPosition(place);
+    setPivot(pivotPoint);
+    setRotation(glm::vec3(0.0f));
+    velocity = glm::vec3(0.0f);
+    isJumping = false;
+    goalReached = false;
+    slowTimer = 0.0f;
+    speed = kSprintFactor * slowSpeed;
+    strideLeft = 0.0f;
+}

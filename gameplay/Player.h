@@ -33,6 +33,9 @@ public:
     // After a loss: back at the start with one health, the normal speed asked back for the
     // next update. Velocity, facing and the jump keep their values.
     void startOver();
+    // As made, for a replay's fresh start: at `place`, turning about `pivotPoint`, facing -z,
+    // at rest and at the normal speed.
+    void startAfresh(glm::vec3 place, glm::vec3 pivotPoint);
 
     int32_t health = 1;
     float turnSpeed = 0.0f;  // degrees per pixel per second of look time; from the settings

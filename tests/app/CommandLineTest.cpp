@@ -24,6 +24,12 @@ TEST(CommandLine, HelpAndVersionStandAlone) {
     EXPECT_EQ(parse({"--version", "extra"}), Command::Misuse);
 }
 
+TEST(CommandLine, ReplayTakesExactlyOneFile) {
+    EXPECT_EQ(parse({"--replay", "best.replay"}), Command::Replay);
+    EXPECT_EQ(parse({"--replay"}), Command::Misuse);
+    EXPECT_EQ(parse({"--replay", "a", "b"}), Command::Misuse);
+}
+
 TEST(CommandLine, AnythingElseIsMisuse) {
     for (const char* argument : {"", "-h", "--HELP", "--versio", "help"}) {
         EXPECT_EQ(parse({argument}), Command::Misuse) << argument;

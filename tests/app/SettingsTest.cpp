@@ -36,6 +36,7 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     EXPECT_EQ(s.gravity, -9.8f);
     EXPECT_FALSE(s.invertY);
     EXPECT_TRUE(s.hudEnabled);
+    EXPECT_TRUE(s.ghost);
     EXPECT_TRUE(s.pauseOnFocusLoss);
     EXPECT_TRUE(s.vsync);
     EXPECT_EQ(s.maxFps, 0);
@@ -52,7 +53,7 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
         "[graphics]\nrefresh_rate=30\nsample_rate=0\nbrightness=0.25\nvsync=no\nmax_fps=30\n"
         "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n[mouse]\nraw=off\n"
         "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
-        "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\n"
+        "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\nghost=off\n"
         "[game]\npause_on_focus_loss=off\n"
         "[audio]\nenabled=off\nmaster_volume=0.25\neffects_volume=0\nmusic_volume=1\n");
     EXPECT_EQ(s.width, 800);
@@ -76,6 +77,7 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
     EXPECT_EQ(s.gravity, -3.5f);
     EXPECT_TRUE(s.invertY);
     EXPECT_FALSE(s.hudEnabled);
+    EXPECT_FALSE(s.ghost);
     EXPECT_FALSE(s.pauseOnFocusLoss);
     EXPECT_FALSE(s.audioEnabled);
     EXPECT_EQ(s.masterVolume, 0.25f);
@@ -291,6 +293,7 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.keyBindings = {{"FORWARD", 265}, {"BACKWARD", 264}, {"LEFT", 263},
                           {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
     chosen.hudEnabled = false;
+    chosen.ghost = false;
     chosen.pauseOnFocusLoss = false;
     chosen.title = "Not saved";
     chosen.gravity = -20.0f;
@@ -317,6 +320,7 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     EXPECT_TRUE(s.invertY);
     EXPECT_EQ(s.keyBindings, chosen.keyBindings);
     EXPECT_FALSE(s.hudEnabled);
+    EXPECT_FALSE(s.ghost);
     EXPECT_FALSE(s.pauseOnFocusLoss);
     EXPECT_FALSE(s.vsync);
     EXPECT_EQ(s.maxFps, 144);

@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "app/ReplayFile.h"
 #include "tests/support/GameFixture.h"
 #include "tools/autoplay/Playthrough.h"
 
@@ -69,6 +70,17 @@ protected:
         ASSERT_EQ(win.size(), 4u);
         EXPECT_EQ(win[1], best[1]);
         EXPECT_EQ(win[2], wonPoints());
+        expectTheBestRunSaved();
+    }
+
+    // The game's replay goes beside the records with a best time, and ends at the win.
+    void expectTheBestRunSaved() {
+        const ReplayRead best = readReplayFile(records.parent_path() / "best.replay");
+        ASSERT_TRUE(best.replay) << best.reason;
+        ASSERT_FALSE(best.replay->frames.empty());
+        std::ostringstream clock;
+        clock << best.replay->frames.back().clock << "s";
+        EXPECT_EQ(clock.str(), wonSeconds());
     }
 
     // The win line's time and points, as "20.5167s" and "15400".
@@ -105,6 +117,7 @@ TEST_F(Autoplay, AWinThatBeatsTheBestTimeSaysSoAfterTheWinLine) {
     EXPECT_EQ(afterWin, "NEW BEST TIME: " + wonSeconds() + "\n");
     ASSERT_EQ(recordLine(records, "best_time").size(), 2u);
     EXPECT_EQ(asConsoleWrites(recordLine(records, "best_time")[1]), wonSeconds());
+    expectTheBestRunSaved();
 }
 
 }  // namespace

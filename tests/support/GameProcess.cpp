@@ -50,8 +50,10 @@ struct Pipes {
 }
 
 GameCommand commandIn(const GameDirectory& directory,
-                      const std::map<std::string, std::string>& extraEnvironment) {
+                      const std::map<std::string, std::string>& extraEnvironment,
+                      const std::vector<std::string>& arguments) {
     GameCommand command;
+    command.arguments = arguments;
     command.workingDirectory = directory.path();
     command.environment = directory.gameEnvironment();
     for (const auto& [name, value] : extraEnvironment) {
@@ -75,8 +77,9 @@ void readInto(int& fd, std::string& text) {
 }  // namespace
 
 GameProcess::GameProcess(const GameDirectory& directory,
-                         const std::map<std::string, std::string>& extraEnvironment)
-    : GameProcess(commandIn(directory, extraEnvironment)) {}
+                         const std::map<std::string, std::string>& extraEnvironment,
+                         const std::vector<std::string>& arguments)
+    : GameProcess(commandIn(directory, extraEnvironment, arguments)) {}
 
 GameProcess::GameProcess(const GameCommand& command) {
     Pipes pipes;

@@ -27,9 +27,11 @@ struct GameCommand {
 class GameProcess {
 public:
     // Works in the game directory, with its player's homes there. Environment entries given
-    // here replace the inherited ones; an empty value removes one.
+    // here replace the inherited ones; an empty value removes one. The arguments follow the
+    // program's name on its command line.
     explicit GameProcess(const GameDirectory& directory,
-                         const std::map<std::string, std::string>& environment = {});
+                         const std::map<std::string, std::string>& environment = {},
+                         const std::vector<std::string>& arguments = {});
     explicit GameProcess(const GameCommand& command);
     ~GameProcess();
     GameProcess(const GameProcess&) = delete;

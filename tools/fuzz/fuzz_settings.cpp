@@ -46,8 +46,8 @@ bool same(const Settings& s, const Settings& d) {
            s.brightness == d.brightness && s.fov == d.fov && s.nearZ == d.nearZ &&
            s.farZ == d.farZ && s.sensitivity == d.sensitivity && s.keyBindings == d.keyBindings &&
            s.invertY == d.invertY && s.gravity == d.gravity && s.hudEnabled == d.hudEnabled &&
-           s.pauseOnFocusLoss == d.pauseOnFocusLoss && s.vsync == d.vsync && s.maxFps == d.maxFps &&
-           s.rawMouse == d.rawMouse && s.audioEnabled == d.audioEnabled &&
+           s.ghost == d.ghost && s.pauseOnFocusLoss == d.pauseOnFocusLoss && s.vsync == d.vsync &&
+           s.maxFps == d.maxFps && s.rawMouse == d.rawMouse && s.audioEnabled == d.audioEnabled &&
            s.masterVolume == d.masterVolume && s.effectsVolume == d.effectsVolume &&
            s.musicVolume == d.musicVolume;
 }

@@ -1,0 +1,69 @@
+#include "app/Callbacks.h"
+#include "app/Game.h"
+#include "app/Toggles.h"
+#include "base/Console.h"
+#include "gameplay/Camera.h"
+#include "gameplay/LevelLayout.h"
+
+void Game::startReplay(Replay replay) {
+    recording.stop();  // what follows is not the player's run
+    if (paused) {
+        setPaused(false);
+    }
+    startAfresh(replay.settings);
+    playback = Playback{std::move(replay)};
+}
+
+// Everything the rules read, as a new game has it: the replay's first frame then plays as it
+// did at its game's start.
+void Game::startAfresh(const ReplaySettings& settings) {
+    resetToggles();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_CULL_FACE);
+    player->startAfresh(level::kPlayerCreatedAt + level::kPlayerStartShift, level::kPlayerPivot);
+    player->turnSpeed = settings.sensitivity;
+    player->acceleration = glm::vec3(0.0f, settings.gravity, 0.0f);
+    initCamera(settings.sensitivity);
+    restoreItems();
+    for (int i = 0; i < level::kPlatformCount; ++i) {
+        platforms[i]->setPosition(level::platformPosition(i));
+        platforms[i]->swingOrigin = Model::kNoSwingOrigin;
+    }
+    totalTime = 0.0f;
+}
+
+// The watcher's Escape still quits; the rest of the frame is the replay's, its display toggles
+// too, flipped as their keys' releases flipped them in its run.
+bool Game::takeReplayedFrame() {
+    quitOnEscape();
+    if (playback->next == playback->replay.frames.size()) {
+        glfwSetWindowShouldClose(window, true);
+        return false;
+    }
+    const ReplayFrame& frame = playback->replay.frames[playback->next++];
+    deltaTime = frame.deltaTime;
+    input = frame.input;
+    for (std::size_t i = 0; i < kActionCount; ++i) {
+        const Action action = static_cast<Action>(i);
+        if (isToggle(action) && input.released.has(action)) {
+            applyToggle(*this, action);
+        }
+    }
+    return true;
+}
+
+void Game::recordFrame() {
+    const ReplayFrame frame{deltaTime, input, player->position, player->rotation.y, totalTime};
+    if (!playback) {
+        recording.add(frame);
+        return;
+    }
+    const ReplayFrame& recorded = playback->replay.frames[playback->next - 1];
+    const bool same = frame.position == recorded.position && frame.facing == recorded.facing &&
+                      frame.clock == recorded.clock;
+    if (!same && !playback->diverged) {
+        playback->diverged = true;
+        printLine("ERROR::REPLAY::DIVERGED: frame ", playback->next, " of ",
+                  playback->replay.frames.size(), " played otherwise than it was recorded");
+    }
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "gameplay/Replay.h"
+
+// Replay files: the best run kept in the player's data folder, and any replay a player is
+// handed. Their contents are untrusted, like the models': what is no regular file, or is
+// larger than any replay can be, is refused before it is read.
+
+// <the player's data folder>/best.replay; empty when the player has no known home.
+std::filesystem::path bestReplayPath();
+
+// The replay in the file, or why there is none.
+ReplayRead readReplayFile(const std::filesystem::path& path);
+
+// Writes the replay to the file atomically; a failure is reported in one line.
+void saveReplay(const Replay& replay, const std::filesystem::path& path);
+
+// ERROR::REPLAY::REFUSED: <path>: <reason>
+void reportRefusedReplay(const std::filesystem::path& path, const std::string& reason);
+
+// `smeltrun --replay FILE`: plays the replay in the game's window as main plays a game, and
+// returns the exit status: 1 when the replay is refused, or plays otherwise than it was
+// recorded.
+int playReplay(const std::string& path);

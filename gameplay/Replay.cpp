@@ -1,0 +1,241 @@
+#include "gameplay/Replay.h"
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "gameplay/TextFields.h"
+
+namespace {
+
+const char* const kMagic = "smeltrun-replay";
+const std::size_t kFrameFields = 15;
+// A frame's line is at least a character and a space or line end per field: a text cannot hold
+// more frames than its length allows, whatever count it claims.
+const std::size_t kShortestFrameBytes = 2 * kFrameFields;
+// Limits on what a frame can hold, well beyond what any game makes: a larger value comes from
+// a damaged or made-up file, and is refused before it reaches the rules.
+const float kMaxStepSeconds = 60.0f;
+const double kMaxMousePixels = 1e6;
+const float kMaxSetting = 1000.0f;  // as the settings files allow for sensitivity and gravity
+const unsigned long kEveryAction = (1ul << kActionCount) - 1;
+const auto kHex = std::chars_format::hex;
+
+// The text's lines one by one, counted, none longer than kMaxReplayLineBytes.
+class Lines {
+public:
+    explicit Lines(std::string_view text) : rest(text) {}
+
+    // The next line; false at the end of the text or at a line that is too long.
+    bool next(std::string_view& line) {
+        if (!nextLine(rest, line)) {
+            return false;
+        }
+        ++number;
+        tooLong = line.size() > kMaxReplayLineBytes;
+        return !tooLong;
+    }
+
+    // Why the next line is not there: too long, or missing with `what`.
+    std::string lack(const char* what) const {
+        if (tooLong) {
+            return "line " + std::to_string(number) + " is longer than " +
+                   std::to_string(kMaxReplayLineBytes) + " bytes";
+        }
+        return what;
+    }
+
+    std::string at(const char* what) const {
+        return "line " + std::to_string(number) + ": " + what;
+    }
+
+    std::size_t bytesLeft() const { return rest.size(); }
+
+    // Whether the lines stopped at one that is too long rather than at the end of the text.
+    bool stoppedAtALongLine() const { return tooLong; }
+
+private:
+    std::string_view rest;
+    std::size_t number = 0;
+    bool tooLong = false;
+};
+
+ReplayRead refused(std::string reason) {
+    return {std::nullopt, std::move(reason)};
+}
+
+// A header line, "<key> <value>": its value.
+bool keyed(std::string_view line, std::string_view key, std::string_view& value) {
+    std::string_view fields[2];
+    if (splitFields(line, fields, 2) != 2 || fields[0] != key) {
+        return false;
+    }
+    value = fields[1];
+    return true;
+}
+
+template <typename Real>
+bool readWithin(std::string_view field, Real& value, Real limit) {
+    return readReal(field, value, kHex) && std::abs(value) <= limit;
+}
+
+bool readActions(std::string_view field, ActionSet& set) {
+    unsigned long bits = 0;
+    if (!readWhole(field, bits, 16) || bits > kEveryAction) {
+        return false;
+    }
+    set = ActionSet::fromBits(bits);
+    return true;
+}
+
+bool readInput(const std::string_view* fields, InputSnapshot& input) {
+    return readActions(fields[0], input.held) && readActions(fields[1], input.pressed) &&
+           readActions(fields[2], input.released) &&
+           readWithin(fields[3], input.mouseX, kMaxMousePixels) &&
+           readWithin(fields[4], input.mouseY, kMaxMousePixels) &&
+           readWithin(fields[5], input.walkRight, 1.0f) &&
+           readWithin(fields[6], input.walkForward, 1.0f) &&
+           readWithin(fields[7], input.lookRight, 1.0f) &&
+           readWithin(fields[8], input.lookUp, 1.0f);
+}
+
+bool readFrame(std::string_view line, ReplayFrame& frame) {
+    std::string_view fields[kFrameFields];
+    return splitFields(line, fields, kFrameFields) == kFrameFields &&
+           readReal(fields[0], frame.deltaTime, kHex) && frame.deltaTime >= 0.0f &&
+           frame.deltaTime <= kMaxStepSeconds && readInput(fields + 1, frame.input) &&
+           readReal(fields[10], frame.position.x, kHex) &&
+           readReal(fields[11], frame.position.y, kHex) &&
+           readReal(fields[12], frame.position.z, kHex) &&
+           readReal(fields[13], frame.facing, kHex) && readReal(fields[14], frame.clock, kHex) &&
+           frame.clock >= 0.0f;
+}
+
+// The first line names the format; nothing of a file in another format is read further.
+std::optional<std::string> readFormat(Lines& lines) {
+    std::string_view line, value;
+    int format = 0;
+    if (!lines.next(line) || !keyed(line, kMagic, value) || !readWhole(value, format)) {
+        return lines.lack("not a Smeltrun replay");
+    }
+    if (format != kReplayFormat) {
+        return "replay format " + std::string(value) + ", this game reads format " +
+               std::to_string(kReplayFormat);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readRules(Lines& lines, Replay& replay) {
+    std::string_view line, value;
+    if (!lines.next(line) || !keyed(line, "game", value)) {
+        return lines.lack("no game version");
+    }
+    replay.gameVersion = value;
+    int rules = 0;
+    if (!lines.next(line) || !keyed(line, "rules", value) || !readWhole(value, rules)) {
+        return lines.lack("no rules version");
+    }
+    if (rules != kRulesVersion) {
+        return "made under rules " + std::string(value) + ", this game plays rules " +
+               std::to_string(kRulesVersion);
+    }
+    ReplaySettings& settings = replay.settings;
+    if (!lines.next(line) || !keyed(line, "sensitivity", value) ||
+        !readWithin(value, settings.sensitivity, kMaxSetting)) {
+        return lines.lack("no sensitivity");
+    }
+    if (!lines.next(line) || !keyed(line, "gravity", value) ||
+        !readWithin(value, settings.gravity, kMaxSetting)) {
+        return lines.lack("no gravity");
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> readFrames(Lines& lines, std::vector<ReplayFrame>& frames) {
+    std::string_view line, value;
+    std::size_t count = 0;
+    if (!lines.next(line) || !keyed(line, "frames", value) || !readWhole(value, count)) {
+        return lines.lack("no frame count");
+    }
+    if (count > kMaxReplayFrames) {
+        return std::to_string(count) + " frames, more than the " +
+               std::to_string(kMaxReplayFrames) + " a replay may hold";
+    }
+    frames.reserve(std::min(count, lines.bytesLeft() / kShortestFrameBytes));
+    while (frames.size() < count) {
+        if (!lines.next(line)) {
+            const std::string truncated = "truncated: " + std::to_string(frames.size()) + " of " +
+                                          std::to_string(count) + " frames";
+            return lines.lack(truncated.c_str());
+        }
+        if (!readFrame(line, frames.emplace_back())) {
+            return lines.at("not a frame");
+        }
+    }
+    while (lines.next(line)) {
+        if (line.find_first_not_of(' ') != std::string_view::npos) {
+            return lines.at("more than the frames counted");
+        }
+    }
+    return lines.stoppedAtALongLine() ? std::optional<std::string>(lines.lack("")) : std::nullopt;
+}
+
+void appendFrame(std::string& text, const ReplayFrame& frame) {
+    const InputSnapshot& input = frame.input;
+    appendReal(text, frame.deltaTime, kHex);
+    for (const ActionSet* set : {&input.held, &input.pressed, &input.released}) {
+        char digits[32];
+        const auto end = std::to_chars(digits, digits + sizeof digits, set->toBits(), 16).ptr;
+        text.append(" ").append(digits, end);
+    }
+    for (const double value : {input.mouseX, input.mouseY}) {
+        appendReal(text.append(" "), value, kHex);
+    }
+    for (const float value :
+         {input.walkRight, input.walkForward, input.lookRight, input.lookUp, frame.position.x,
+          frame.position.y, frame.position.z, frame.facing, frame.clock}) {
+        appendReal(text.append(" "), value, kHex);
+    }
+    text.append("\n");
+}
+
+}  // namespace
+
+ReplayRead parseReplay(std::string_view text) {
+    Lines lines(text);
+    Replay replay;
+    std::optional<std::string> failure = readFormat(lines);
+    failure = failure ? failure : readRules(lines, replay);
+    failure = failure ? failure : readFrames(lines, replay.frames);
+    if (failure) {
+        return refused(std::move(*failure));
+    }
+    return {std::move(replay), ""};
+}
+
+std::string replayText(const Replay& replay) {
+    std::string text = std::string(kMagic) + " " + std::to_string(kReplayFormat) + "\n";
+    text += "game " + replay.gameVersion + "\n";
+    text += "rules " + std::to_string(kRulesVersion) + "\n";
+    appendReal(text.append("sensitivity "), replay.settings.sensitivity, kHex);
+    appendReal(text.append("\ngravity "), replay.settings.gravity, kHex);
+    text += "\nframes " + std::to_string(replay.frames.size()) + "\n";
+    for (const ReplayFrame& frame : replay.frames) {
+        appendFrame(text, frame);
+    }
+    return text;
+}
+
+ReplayRecorder::ReplayRecorder(std::string gameVersion, ReplaySettings settings)
+    : recorded{std::move(gameVersion), settings, {}} {
+    recorded.frames.reserve(kMaxReplayFrames);
+}
+
+void ReplayRecorder::add(const ReplayFrame& frame) {
+    if (kept && recorded.frames.size() == kMaxReplayFrames) {
+        kept = false;
+    }
+    if (kept) {
+        recorded.frames.push_back(frame);
+    }
+}

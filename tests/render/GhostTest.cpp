@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gameplay/Replay.h"
+#include "tests/support/GameFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A best run whose player stood at x = -2 for its first half second, crossed to x = +2 by
+// 1.5 s and stood there until its win at 3 s, three units down the course from the start.
+std::string crossingRun() {
+    Replay replay{"test", ReplaySettings{5.0f, -9.8f}, {}};
+    const std::pair<float, float> stops[] = {
+        {0.0f, -2.0f}, {0.5f, -2.0f}, {1.5f, 2.0f}, {3.0f, 2.0f}};
+    for (const auto& [clock, x] : stops) {
+        ReplayFrame frame;
+        frame.clock = clock;
+        frame.position = glm::vec3(x, -0.5f, -3.0f);
+        replay.frames.push_back(frame);
+    }
+    return replayText(replay);
+}
+
+// The faces of the character's model file, each a triangle.
+GLuint characterTriangles() {
+    std::ifstream model(fs::path(SMELTRUN_ASSETS_DIR) / "OBJFiles/aphelios.obj");
+    GLuint faces = 0;
+    for (std::string line; std::getline(model, line);) {
+        faces += line.rfind("f ", 0) == 0 ? 1 : 0;
+    }
+    return faces;
+}
+
+class Ghost : public GameFixture {
+protected:
+    void startWith(const std::string& settings, bool bestRun) {
+        startGame(settings, [bestRun](const fs::path& directory) {
+            if (bestRun) {
+                fs::create_directories(directory / "data/smeltrun");
+                std::ofstream(directory / "data/smeltrun/best.replay") << crossingRun();
+            }
+        });
+        frame();
+    }
+
+    std::vector<unsigned char> framePixels() const {
+        std::vector<unsigned char> pixels(3 * game->framebufferWidth * game->framebufferHeight);
+        glPixelStorei(GL_PACK_ALIGNMENT, 1);
+        glReadPixels(0, 0, game->framebufferWidth, game->framebufferHeight, GL_RGB,
+                     GL_UNSIGNED_BYTE, pixels.data());
+        return pixels;
+    }
+
+    // The columns, from the left, where the frame just drawn differs from the same frame drawn
+    // again without the ghost: the first and the last, and how many pixels differ.
+    struct Columns {
+        int first = -1;
+        int last = -1;
+        int pixels = 0;
+    };
+    Columns ghostColumns() {
+        const std::vector<unsigned char> with = framePixels();
+        game->options.ghost = false;
+        game->render();
+        const std::vector<unsigned char> without = framePixels();
+        game->options.ghost = true;
+        Columns columns;
+        for (size_t i = 0; i < with.size(); i += 3) {
+            if (with[i] != without[i] || with[i + 1] != without[i + 1] ||
+                with[i + 2] != without[i + 2]) {
+                const int x = static_cast<int>(i / 3) % game->framebufferWidth;
+                columns.first = columns.pixels++ == 0 ? x : std::min(columns.first, x);
+                columns.last = std::max(columns.last, x);
+            }
+        }
+        return columns;
+    }
+};
+
+TEST_F(Ghost, ABestRunAddsTheCharactersTrianglesWhileItsRunLastsAndOnlyWhenShown) {
+    startWith(kWithoutHudSettings, false);
+    const GLuint alone = trianglesInAFrame(1.0);
+    startWith(kWithoutHudSettings, true);
+    EXPECT_EQ(trianglesInAFrame(1.0), alone + characterTriangles());
+    EXPECT_EQ(trianglesInAFrame(2.5), alone) << "its run is over";
+    startWith(std::string(kWithoutHudSettings) + "ghost = false\n", true);
+    EXPECT_EQ(trianglesInAFrame(1.0), alone);
+}
+
+// The player stands at the start, in the middle of the picture: the ghost is to its left at
+// first, then to its right.
+TEST_F(Ghost, ItStandsWhereItsRunStoodAtTheSameTime) {
+    startWith(kWithoutHudSettings, true);
+    const int middle = game->framebufferWidth / 2;
+    frame(0.25);
+    const Columns early = ghostColumns();
+    EXPECT_GT(early.pixels, 0);
+    EXPECT_LT(early.last, middle);
+    frame(1.75);
+    const Columns late = ghostColumns();
+    EXPECT_GT(late.pixels, 0);
+    EXPECT_GT(late.first, middle);
+}
+
+}  // namespace
