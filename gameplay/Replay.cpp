@@ -99,6 +99,13 @@ bool readInput(const std::string_view* fields, InputSnapshot& input) {
            readWithin(fields[8], input.lookUp, 1.0f);
 }
 
+// The game's version is shown to people, and written back as it was read: printable
+// characters only. A carriage return in it would be taken for a line end when read again.
+bool isPrintableWord(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c > ' ' && c < '\x7f'; });
+}
+
 bool readFrame(std::string_view line, ReplayFrame& frame) {
     std::string_view fields[kFrameFields];
     return splitFields(line, fields, kFrameFields) == kFrameFields &&
@@ -127,7 +134,7 @@ std::optional<std::string> readFormat(Lines& lines) {
 
 std::optional<std::string> readRules(Lines& lines, Replay& replay) {
     std::string_view line, value;
-    if (!lines.next(line) || !keyed(line, "game", value)) {
+    if (!lines.next(line) || !keyed(line, "game", value) || !isPrintableWord(value)) {
         return lines.lack("no game version");
     }
     replay.gameVersion = value;

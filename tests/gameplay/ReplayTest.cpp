@@ -76,6 +76,10 @@ TEST(Replay, WhatIsNotAWholeReplayOfTheseRulesIsRefusedWithItsReason) {
               "replay format 2, this game reads format 1");
     EXPECT_EQ(reason(text.substr(0, rules) + "rules 99" + text.substr(text.find('\n', rules))),
               "made under rules 99, this game plays rules 1");
+    const size_t game = text.find("game ");
+    EXPECT_EQ(reason(text.substr(0, game) + "game 1.0\r\r" + text.substr(text.find('\n', game))),
+              "no game version")
+        << "a version that would not read back as written";
     EXPECT_EQ(reason(text.substr(0, lastLine)), "truncated: 1 of 2 frames");
     EXPECT_EQ(reason(text.substr(0, count) + "frames 200000" + text.substr(count + 8)),
               "200000 frames, more than the 108000 a replay may hold");
