@@ -6,6 +6,7 @@
 #include <functional>
 #include <random>
 
+#include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
@@ -32,11 +33,6 @@ std::string bytesOf(size_t count, unsigned seed) {
         byte = static_cast<char>(random() & 0xFF);
     }
     return bytes;
-}
-
-std::string contentsOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 void write(const fs::path& file, const std::string& text) {

@@ -33,14 +33,6 @@ bool allSky(const std::vector<std::array<int, 3>>& pixels) {
 
 class Interface : public GameFixture {
 protected:
-    // Holds a key for a frame: the panel reads the keys held as each frame begins.
-    void stroke(int key) {
-        input.press(key);
-        frame();
-        input.release(key);
-        frame();
-    }
-
     // Pauses, opens the options and asks for a new key for Forward, with the keyboard alone:
     // the pause panel starts on Resume, the options page on Forward's key.
     void rebindForward() {

@@ -10,6 +10,7 @@
 #include "app/RecordsFile.h"
 #include "gameplay/LevelLayout.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 
 namespace {
@@ -23,16 +24,6 @@ const char* const kOneWin =
     "best_score 12000\n"
     "win 30 12000 2024-04-30T08:00:00Z\n";
 const char* const kDate = "2024-05-01T00:00:00Z";
-
-std::string contentsOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 fs::path recordsIn(const fs::path& dataHome) {
     return dataHome / "smeltrun" / "records";

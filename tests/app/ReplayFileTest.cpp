@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gameplay/Replay.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
@@ -22,16 +23,6 @@ const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscree
 const fs::path kRecorded = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay";
 const fs::path kRecordedLines = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.lines";
 const int kFrameLimit = 3000;
-
-std::string contentsOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& file, const std::string& text) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << text;
-}
 
 // The console's lines after the banner ("Game start!" and an empty line), without the prompt
 // of a windowed game's end.
@@ -91,15 +82,7 @@ TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
     }
 }
 
-class Replays : public GameFixture {
-protected:
-    void stroke(int key) {
-        input.press(key);
-        frame();
-        input.release(key);
-        frame();
-    }
-};
+using Replays = GameFixture;
 
 // Whatever the player did before, the best run plays from a fresh start of the level, and
 // prints what it printed when it was played.

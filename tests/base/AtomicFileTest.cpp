@@ -7,16 +7,12 @@
 
 #include "base/AtomicFile.h"
 #include "tests/support/FileSizeLimit.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string contentsOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 std::vector<std::string> namesIn(const fs::path& folder) {
     std::vector<std::string> names;

@@ -59,6 +59,13 @@ void GameFixture::frame(double seconds) {
     game->render();
 }
 
+void GameFixture::stroke(int key) {
+    input.press(key);
+    frame();
+    input.release(key);
+    frame();
+}
+
 GLuint GameFixture::trianglesInAFrame(double seconds) {
     GLuint query = 0;
     glGenQueries(1, &query);

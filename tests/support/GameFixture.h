@@ -36,6 +36,9 @@ protected:
     // Advances the game's clock by the step, then runs one update (and render).
     void update(double seconds = kFrameSeconds);
     void frame(double seconds = kFrameSeconds);
+    // Holds a key for a frame, then lets it go for one: the UI reads the keys held as each
+    // of its frames begins, so a tap within one poll would not reach it.
+    void stroke(int key);
     // Runs one frame and counts the triangles sent down the pipeline while it draws.
     GLuint trianglesInAFrame(double seconds = kFrameSeconds);
 
