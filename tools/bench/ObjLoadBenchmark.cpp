@@ -6,7 +6,8 @@
 
 namespace {
 
-const int kOrbLoadsAtStart = 5;  // the four orbs of the health pack and the player, the particles'
+// The four orbs of the health pack and of the player, and the one that draws every particle.
+const int kOrbLoadsAtStart = 5;
 
 void loadOrbsAsAtStart(benchmark::State& state) {
     size_t vertices = 0;
