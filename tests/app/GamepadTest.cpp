@@ -146,14 +146,15 @@ TEST_F(Gamepads, APressOfAJumpsOnceAndHoldingItJumpsAsHoldingSpaceDoes) {
     pressed += jumpsOver(110);
     EXPECT_EQ(pressed, 1);
 
+    // Both counts start with the first jump: whether the X server hands the key over in this
+    // frame or the next, the three jumps of 120 frames all fall inside the count.
     input.press(GLFW_KEY_SPACE);
-    frame(0.0);
     const int withSpace = jumpsOver(120);
     input.release(GLFW_KEY_SPACE);
     jumpsOver(60);
     hold(GLFW_GAMEPAD_BUTTON_A);
     const int withA = jumpsOver(120);
-    EXPECT_GE(withSpace, 2);
+    EXPECT_GE(withSpace, 3);
     EXPECT_EQ(withA, withSpace);
 }
 
