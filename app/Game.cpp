@@ -138,6 +138,7 @@ void Game::initInput() {
     glfwSetWindowFocusCallback(window, windowFocusCallback);
     glfwSetScrollCallback(window, scrollCallback);
     loadGamepadMappings();
+    watchGlfwGamepads();
 }
 
 void Game::failSetup(const char* message) {

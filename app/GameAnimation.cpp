@@ -1,5 +1,3 @@
-#include <cstring>
-
 #include "app/Game.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Swing.h"
@@ -10,15 +8,15 @@ namespace {
 
 const int kHealthToShowOrbs = 2;
 
-// Degrees per second about y.
+// Degrees per second about y: the health pack and the goal's three rings.
 const struct {
-    const char* name;
+    int model;
     float degreesPerSecond;
 } kSpins[] = {
-    {"health", 120.0f},
-    {"checkpoint1", 20.0f},
-    {"checkpoint2", -20.0f},
-    {"checkpoint3", 20.0f},
+    {healthModel, 120.0f},
+    {firstCheckpointModel, 20.0f},
+    {firstCheckpointModel + 1, -20.0f},
+    {firstCheckpointModel + 2, 20.0f},
 };
 
 struct Orbit {
@@ -60,12 +58,8 @@ void Game::showPlayerOrbs() {
 }
 
 void Game::spinItems() {
-    for (GameObject* object : objects) {
-        for (const auto& spin : kSpins) {
-            if (std::strcmp(object->name, spin.name) == 0) {
-                object->rotate(glm::vec3(0.0f, spin.degreesPerSecond, 0.0f) * deltaTime);
-            }
-        }
+    for (const auto& spin : kSpins) {
+        models[spin.model]->rotate(glm::vec3(0.0f, spin.degreesPerSecond, 0.0f) * deltaTime);
     }
 }
 

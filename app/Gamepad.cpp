@@ -1,6 +1,7 @@
 #include "app/Gamepad.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 #include <cstdio>
 
@@ -39,12 +40,29 @@ Tilt pastDeadZone(float x, float y) {
     return {x * share / tilt, y * share / tilt};
 }
 
+// The joysticks that GLFW knows to be there. A frame asks GLFW about these alone: its record
+// of each joystick is kilobytes long, so asking about all sixteen reads sixteen lines of
+// memory that the last frame's drawing has pushed out of the cache.
+std::bitset<kJoysticks> glfwJoysticks;
+
+void onJoystick(int id, int event) {
+    glfwJoysticks[id] = event == GLFW_CONNECTED;
+}
+
 }  // namespace
+
+void watchGlfwGamepads() {
+    glfwSetJoystickCallback(onJoystick);
+    for (int id = 0; id < kJoysticks; ++id) {
+        glfwJoysticks[id] = glfwJoystickPresent(id);
+    }
+}
 
 PadReadings readGlfwGamepads() {
     PadReadings pads;
     for (int id = 0; id < kJoysticks; ++id) {
-        if (glfwJoystickIsGamepad(id) && glfwGetGamepadState(id, &pads[id].state)) {
+        if (glfwJoysticks[id] && glfwJoystickIsGamepad(id) &&
+            glfwGetGamepadState(id, &pads[id].state)) {
             pads[id].name = glfwGetGamepadName(id);
         }
     }

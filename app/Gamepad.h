@@ -21,6 +21,8 @@ using PadReadings = std::array<PadReading, kJoysticks>;  // by GLFW's joystick i
 // place. By default it is readGlfwGamepads.
 extern std::function<PadReadings()> readGamepads;
 PadReadings readGlfwGamepads();
+// Follows GLFW's joysticks as they come and go, for readGlfwGamepads; once GLFW is initialised.
+void watchGlfwGamepads();
 
 // The gamepads as actions and sticks, next to the keyboard. The pad in use is the connected
 // one with the lowest number: its buttons hold actions (A jumps, X or the right shoulder
