@@ -5,7 +5,6 @@
 #include <chrono>
 #include <thread>
 
-#include "audio/Listener.h"
 #include "base/Console.h"
 #include "gameplay/LevelLayout.h"
 
@@ -81,7 +80,7 @@ const SoundBuffer* GameAudio::loaded(Sound sound) const {
 
 void GameAudio::setVolumes(const Volumes& chosen) {
     volumes = chosen;
-    listener::setGain(volumes.master);
+    listener.setGain(volumes.master);
     for (const auto& [source, sound] : {std::pair{&healthHum, Sound::HealthHum},
                                         {&goalChime, Sound::GoalChime},
                                         {&slowedTone, Sound::Slowed}}) {
@@ -162,7 +161,7 @@ void GameAudio::keepLoop(SoundSource& source, Sound sound, bool wanted, bool& pl
 }
 
 void GameAudio::update(const SoundScene& scene) {
-    listener::place(scene.listenerPosition, scene.listenerFront, scene.listenerUp);
+    listener.place(scene.listenerPosition, scene.listenerFront, scene.listenerUp);
     if (scene.paused != paused) {
         pauseEffects(scene.paused);
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "audio/AudioDevice.h"
+#include "audio/Listener.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundSource.h"
 #include "gameplay/Event.h"
@@ -78,6 +79,7 @@ private:
 
     // Declared in the order they must come into being; they go in the reverse order.
     std::unique_ptr<AudioDevice> device;
+    Listener listener;
     std::array<std::unique_ptr<SoundBuffer>, kSoundCount> buffers;
     std::array<SoundSource, kVoiceCount> voices;
     SoundSource healthHum;

@@ -2,16 +2,21 @@
 
 #include <AL/al.h>
 
-namespace listener {
-
-void place(glm::vec3 position, glm::vec3 front, glm::vec3 up) {
-    const ALfloat orientation[] = {front.x, front.y, front.z, up.x, up.y, up.z};
-    alListener3f(AL_POSITION, position.x, position.y, position.z);
-    alListenerfv(AL_ORIENTATION, orientation);
+void Listener::place(glm::vec3 newPosition, glm::vec3 newFront, glm::vec3 newUp) {
+    if (!placed || newPosition != position) {
+        alListener3f(AL_POSITION, newPosition.x, newPosition.y, newPosition.z);
+        position = newPosition;
+    }
+    if (!placed || newFront != front || newUp != up) {
+        const ALfloat orientation[] = {newFront.x, newFront.y, newFront.z,
+                                       newUp.x,    newUp.y,    newUp.z};
+        alListenerfv(AL_ORIENTATION, orientation);
+        front = newFront;
+        up = newUp;
+    }
+    placed = true;
 }
 
-void setGain(float gain) {
+void Listener::setGain(float gain) {
     alListenerf(AL_GAIN, gain);
 }
-
-}  // namespace listener
