@@ -10,17 +10,12 @@
 #include "base/Angles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
 const float kWalkingSpeed = 5.0f;      // units per second
 const float kTurnAtFullTilt = 150.0f;  // degrees per second, at the default sensitivity of 5
-
-void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 2e-3f) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
 
 // The game plays with pads of the test's making: `pads` is what every frame reads. Pad 0 is
 // connected from the start.
@@ -92,13 +87,13 @@ TEST_F(Gamepads, TheLeftStickWalksTheFacingAtItsTiltPastTheDeadZone) {
     const glm::vec3 forward(-std::sin(a), 0.0f, -std::cos(a));
 
     leftStick(0.0f, -0.1f);
-    expectNear(walkFor(0.5), glm::vec3(0.0f));
+    expectNear(walkFor(0.5), glm::vec3(0.0f), kWalkSlack);
     leftStick(0.0f, -0.6f);
     const float share = (0.6f - 0.2f) / 0.8f;
-    expectNear(walkFor(0.5), forward * (share * kWalkingSpeed * 0.5f));
+    expectNear(walkFor(0.5), forward * (share * kWalkingSpeed * 0.5f), kWalkSlack);
     leftStick(0.0f, 0.6f);        // back, not off the platform's edge
     hold(GLFW_GAMEPAD_BUTTON_X);  // sprinting
-    expectNear(walkFor(0.5), -forward * (2.0f * share * kWalkingSpeed * 0.5f));
+    expectNear(walkFor(0.5), -forward * (2.0f * share * kWalkingSpeed * 0.5f), kWalkSlack);
 }
 
 TEST_F(Gamepads, AFullDiagonalTiltWalksNoFasterThanWalkingEvenWithAKey) {
@@ -135,7 +130,7 @@ TEST_F(Gamepads, TheRightStickTurnsAsFarInASecondAtTwentyAsAtSixtyFramesPerSecon
     rightStick(0.0f, -1.0f);  // up, which turns the view as the mouse moved up does
     const float pitch = camera.pitch;
     frame(0.1);
-    EXPECT_NEAR(camera.pitch - pitch, -0.1f * kTurnAtFullTilt, 1e-3f);
+    EXPECT_NEAR(camera.pitch - pitch, -0.1f * kTurnAtFullTilt, kTurnAtFullTilt * kClockSlack);
 }
 
 TEST_F(Gamepads, APressOfAJumpsOnceAndHoldingItJumpsAsHoldingSpaceDoes) {
@@ -200,23 +195,23 @@ TEST_F(Gamepads, TheDebugCameraFliesWithTheSticksAndTheShoulders) {
     glm::vec3 from = camera.position;
     leftStick(0.0f, -1.0f);
     frame(0.5);
-    expectNear(camera.position - from, camera.front * flight);
+    expectNear(camera.position - from, camera.front * flight, kWalkSlack);
     leftStick(0.0f, 0.0f);
     from = camera.position;
     hold(GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER);
     frame(0.5);
-    expectNear(camera.position - from, camera.up * flight);
+    expectNear(camera.position - from, camera.up * flight, kWalkSlack);
     hold(GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER, false);
     from = camera.position;
     hold(GLFW_GAMEPAD_BUTTON_LEFT_BUMPER);
     frame(0.5);
-    expectNear(camera.position - from, -camera.up * flight);
+    expectNear(camera.position - from, -camera.up * flight, kWalkSlack);
     hold(GLFW_GAMEPAD_BUTTON_LEFT_BUMPER, false);
 
     const float yaw = camera.yaw;
     rightStick(1.0f, 0.0f);
     frame(0.1);
-    EXPECT_NEAR(camera.yaw - yaw, 0.1f * kTurnAtFullTilt, 1e-3f);
+    EXPECT_NEAR(camera.yaw - yaw, 0.1f * kTurnAtFullTilt, kTurnAtFullTilt * kClockSlack);
     EXPECT_EQ(game->player->position, player);
     EXPECT_EQ(game->player->rotation.y, 0.0f);
 }

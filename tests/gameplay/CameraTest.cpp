@@ -5,14 +5,11 @@
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
-void expectNear(const glm::vec3& actual, const glm::vec3& expected, float tolerance = 1e-5f) {
-    EXPECT_NEAR(actual.x, expected.x, tolerance);
-    EXPECT_NEAR(actual.y, expected.y, tolerance);
-    EXPECT_NEAR(actual.z, expected.z, tolerance);
-}
+using ::expectNear;  // the vectors' comparison, beside this one for matrices
 
 void expectNear(const glm::mat4& actual, const glm::mat4& expected, float tolerance) {
     for (int column = 0; column < 4; ++column) {
@@ -46,8 +43,8 @@ protected:
 
 TEST_F(Cameras, StartBehindAndAboveThePlayerLookingAlongMinusZ) {
     frame();
-    expectNear(camera.position, game->player->position + glm::vec3(0.0f, 1.5f, 4.0f));
-    expectNear(camera.front, glm::vec3(0.0f, 0.0f, -1.0f));
+    expectNear(camera.position, game->player->position + glm::vec3(0.0f, 1.5f, 4.0f), 1e-5f);
+    expectNear(camera.front, glm::vec3(0.0f, 0.0f, -1.0f), 1e-5f);
     EXPECT_EQ(camera.target, game->player);
 }
 

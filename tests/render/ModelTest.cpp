@@ -4,6 +4,7 @@
 
 #include "render/Model.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
@@ -21,12 +22,6 @@ void writeCube(const std::filesystem::path& directory) {
 
 glm::vec3 transformed(const glm::mat4& matrix, const glm::vec3& point) {
     return glm::vec3(matrix * glm::vec4(point, 1.0f));
-}
-
-void expectNear(const glm::vec3& actual, const glm::vec3& expected) {
-    EXPECT_NEAR(actual.x, expected.x, 1e-5f);
-    EXPECT_NEAR(actual.y, expected.y, 1e-5f);
-    EXPECT_NEAR(actual.z, expected.z, 1e-5f);
 }
 
 class Models : public GameFixture {
@@ -103,7 +98,8 @@ TEST_F(Models, TheModelMatrixScalesPlacesAndTurnsAboutThePivot) {
     model->setPosition(glm::vec3(1.0f, 2.0f, 3.0f));
     model->setScale(glm::vec3(2.0f));
     mesh.updateModelMatrix();
-    expectNear(transformed(mesh.ModelMatrix, glm::vec3(1.0f, 0.0f, 0.0f)), glm::vec3(3, 2, 3));
+    expectNear(transformed(mesh.ModelMatrix, glm::vec3(1.0f, 0.0f, 0.0f)), glm::vec3(3, 2, 3),
+               1e-5f);
 
     const glm::vec3 p(4.0f, 0.0f, -2.0f);
     model->setScale(glm::vec3(1.0f));
@@ -112,7 +108,7 @@ TEST_F(Models, TheModelMatrixScalesPlacesAndTurnsAboutThePivot) {
     model->setRotation(glm::vec3(0.0f, 90.0f, 0.0f));
     mesh.updateModelMatrix();
     expectNear(transformed(mesh.ModelMatrix, glm::vec3(1.0f, 0.0f, 0.0f)),
-               p + glm::vec3(0.0f, 0.0f, -1.0f));
+               p + glm::vec3(0.0f, 0.0f, -1.0f), 1e-5f);
 }
 
 TEST_F(Models, TransformChangesKeepModelAndMeshesInStep) {
