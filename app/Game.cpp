@@ -4,6 +4,7 @@
 
 #include "app/Banner.h"
 #include "app/Callbacks.h"
+#include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/GamepadMappings.h"
 #include "app/Toggles.h"
@@ -155,7 +156,7 @@ void Game::release() {
     glfwTerminate();
 }
 
-// The overlay reads a real clock: glfwGetTime is the game's, which the tests set by hand.
+// The overlay reads a real clock: readClock is the game's, which tests and tools step by hand.
 void Game::timeFrame() {
     const auto now = std::chrono::steady_clock::now();
     if (frameStart != std::chrono::steady_clock::time_point()) {
@@ -183,7 +184,7 @@ void Game::update() {
     timeFrame();
     const CpuTimer timer(frameTimes.update);
     // Time: the clock starts with the first frame, so that loading the scene is not play
-    currentFrame = static_cast<float>(glfwGetTime());
+    currentFrame = static_cast<float>(readClock());
     if (firstFrame) {
         lastFrame = currentFrame;
         firstFrame = false;

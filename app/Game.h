@@ -131,7 +131,7 @@ public:
     int glMinor;
 
     float deltaTime = 0.0f;     // seconds
-    float currentFrame = 0.0f;  // seconds since GLFW was initialised
+    float currentFrame = 0.0f;  // seconds on the game's clock (readClock)
     float lastFrame = 0.0f;
     float totalTime = 0.0f;  // seconds of play, from the start of the first frame
     bool firstFrame = true;

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
@@ -89,7 +90,7 @@ void Game::checkGameState() {
 }
 
 void Game::tellEvents() {
-    const double now = glfwGetTime();
+    const double now = readClock();
     for (const Event& event : events) {
         tell(event, now);
         if (event.kind == Event::Won && !playback) {  // a replay's win is not the player's

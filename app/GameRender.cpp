@@ -1,3 +1,4 @@
+#include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
@@ -34,14 +35,15 @@ void Game::drawInterface() {
     if (!hudVisible && !paused && !frameOverlayVisible) {
         return;
     }
-    ui->beginFrame(framebufferHeight, gamepad.padInUse());
+    const double now = readClock();
+    ui->beginFrame(now, framebufferHeight, gamepad.padInUse());
     if (hudVisible) {
         hud.draw(HudView{player->health,
                          totalTime,
                          player->slowTimer,
                          {wireframe, culling, debugCamera, celShading, contour, specular},
                          records.bestTime},
-                 glfwGetTime());
+                 now);
     }
     if (frameOverlayVisible) {
         frameOverlay.draw();

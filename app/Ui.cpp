@@ -18,7 +18,8 @@ const float kReferenceHeight = 720.0f;  // framebuffer pixels at which the scale
 const char* const kGlslVersion = "#version 450 core";
 // ImGui needs time to move forward between its frames; the game's clock may stand still or
 // start again (a new game), so a frame is never taken as shorter than this.
-const float kShortestFrame = 1e-4f;  // seconds
+const float kShortestFrame = 1e-4f;      // seconds
+const float kFirstFrame = 1.0f / 60.0f;  // what the UI takes its first frame to have lasted
 
 const struct {
     ImGuiNavInput_ input;
@@ -125,13 +126,15 @@ void Ui::followScale(int framebufferHeight) {
     styled = true;
 }
 
-void Ui::beginFrame(int framebufferHeight, const GLFWgamepadstate* pad) {
+void Ui::beginFrame(double now, int framebufferHeight, const GLFWgamepadstate* pad) {
     followScale(framebufferHeight);
     ImGui_ImplOpenGL3_NewFrame();
     ImGui_ImplGlfw_NewFrame();
     navigateWith(pad);
     ImGuiIO& io = ImGui::GetIO();
-    io.DeltaTime = std::max(io.DeltaTime, kShortestFrame);
+    const float step = lastFrame < 0.0 ? kFirstFrame : static_cast<float>(now - lastFrame);
+    io.DeltaTime = std::max(step, kShortestFrame);
+    lastFrame = now;
     ImGui::NewFrame();
 }
 

@@ -15,10 +15,12 @@ public:
     Ui(const Ui&) = delete;
     Ui& operator=(const Ui&) = delete;
 
-    // The framebuffer's height as the frame just drawn found it: asking the window again
-    // would cost another round trip to the X server every frame. The panels are navigated
-    // with the gamepad in use, if there is one.
-    void beginFrame(int framebufferHeight, const GLFWgamepadstate* pad);
+    // `now` is the game's clock, which times the UI too (its key repeats, its fades): the
+    // backend would read GLFW's timer, which a test that steps the clock does not set. The
+    // framebuffer's height as the frame just drawn found it: asking the window again would
+    // cost another round trip to the X server every frame. The panels are navigated with the
+    // gamepad in use, if there is one.
+    void beginFrame(double now, int framebufferHeight, const GLFWgamepadstate* pad);
     void endFrame();
 
     // How much larger than at 1280x720 the UI is drawn: it follows the framebuffer's height
@@ -33,4 +35,5 @@ private:
     float fontScale = 1.0f;  // the scale the font was rasterised at
     float currentScale = 1.0f;
     bool styled = false;
+    double lastFrame = -1.0;  // the clock at the UI's last frame; none yet
 };

@@ -44,13 +44,22 @@ private:
 
 }  // namespace
 
+std::function<SoundOutput()> openSoundOutput = openSystemOutput;
+
+SoundOutput openSystemOutput() {
+    return SoundOutput{alcOpenDevice(nullptr), {}};
+}
+
 std::unique_ptr<AudioDevice> AudioDevice::open() {
     const QuietDrivers quiet;
-    ALCdevice* device = alcOpenDevice(nullptr);
+    const SoundOutput output = openSoundOutput();
+    ALCdevice* device = output.device;
     if (!device) {
         return nullptr;
     }
-    ALCcontext* context = alcCreateContext(device, nullptr);
+    const ALCint* attributes =
+        output.contextAttributes.empty() ? nullptr : output.contextAttributes.data();
+    ALCcontext* context = alcCreateContext(device, attributes);
     if (!context || !alcMakeContextCurrent(context)) {
         if (context) {
             alcDestroyContext(context);

@@ -2,9 +2,23 @@
 
 #include <AL/alc.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
-// The system's default sound output with one context, current for as long as it lives.
+// An output opened for the game's sound, and the attributes its context is made with.
+struct SoundOutput {
+    ALCdevice* device = nullptr;            // nothing when no output opens
+    std::vector<ALCint> contextAttributes;  // ending with 0; empty for the defaults
+};
+// The game opens its output through this alone, so that a test can put one of its own in its
+// place (a loopback device, which mixes only when the test asks). By default it is
+// openSystemOutput.
+extern std::function<SoundOutput()> openSoundOutput;
+// The system's default output.
+SoundOutput openSystemOutput();
+
+// The game's sound output with one context, current for as long as it lives.
 class AudioDevice {
 public:
     // Nothing when the system has no output that opens.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ TEST_F(Input, TheSnapshotHoldsBoundKeysAndSeesATapWithinOneFrame) {
     EXPECT_TRUE(game->input.pressed.has(Action::Forward));
     const float z = game->player->position.z;
     frame(0.5);
-    EXPECT_NEAR(game->player->position.z, z - 2.5f, 5.0f * kClockSlack);
+    EXPECT_NEAR(game->player->position.z, z - 2.5f, kRounding);
     EXPECT_FALSE(game->input.pressed.has(Action::Forward)) << "pressed in one frame only";
     input.release(GLFW_KEY_UP);
     frame();

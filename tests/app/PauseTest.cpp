@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
@@ -48,8 +49,8 @@ TEST_F(Pause, PStopsEveryMotionAndResumingMakesUpNothing) {
     frame();
     EXPECT_FALSE(game->paused);
     EXPECT_EQ(glfwGetInputMode(game->window, GLFW_CURSOR), GLFW_CURSOR_DISABLED);
-    EXPECT_NEAR(game->totalTime - paused.clock, 1.0f / 60.0f, kClockSlack) << "one frame's time";
-    EXPECT_NEAR(game->player->position.z - paused.player.z, -5.0f / 60.0f, 5.0f * kClockSlack);
+    EXPECT_NEAR(game->totalTime - paused.clock, 1.0f / 60.0f, kRounding) << "one frame's time";
+    EXPECT_NEAR(game->player->position.z - paused.player.z, -5.0f / 60.0f, kRounding);
     EXPECT_EQ(game->player->rotation.y, 0.0f);
 }
 

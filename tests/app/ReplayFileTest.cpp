@@ -104,6 +104,7 @@ TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWent) {
     input.tap(GLFW_KEY_P);
     frame();
     ASSERT_TRUE(game->paused);
+    frame();  // the panel lays itself out in its first frame, before it can be navigated
     console.clear();
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // Resume, Options, Controls, then Watch best run

@@ -4,6 +4,7 @@
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Near.h"
 
 namespace {
 
@@ -128,9 +129,9 @@ TEST_F(Toggles, F3FliesTheCameraAndRestoresItsState) {
     frame(0.5);
     input.release(GLFW_KEY_R);
     const glm::vec3 flown = camera.position - position;
-    EXPECT_NEAR(flown.x, up.x * 3.0f, 3.0f * kClockSlack);
-    EXPECT_NEAR(flown.y, up.y * 3.0f, 3.0f * kClockSlack);
-    EXPECT_NEAR(flown.z, up.z * 3.0f, 3.0f * kClockSlack);
+    EXPECT_NEAR(flown.x, up.x * 3.0f, kRounding);
+    EXPECT_NEAR(flown.y, up.y * 3.0f, kRounding);
+    EXPECT_NEAR(flown.z, up.z * 3.0f, kRounding);
 
     input.tap(GLFW_KEY_F3);
     frame();

@@ -28,8 +28,7 @@ protected:
 
     // One update with the allocations counted; the render is left out of the count.
     void countedFrame() {
-        clock += kFrameSeconds;
-        glfwSetTime(clock);
+        clock.advance(kFrameSeconds);
         std::streambuf* console = std::cout.rdbuf(&discard);
         {
             const AllocationCount count;

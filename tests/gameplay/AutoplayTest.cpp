@@ -42,8 +42,8 @@ class Autoplay : public GameFixture {
 protected:
     void expectAWin(double framesPerSecond, const Preparation& prepare = nullptr) {
         startGame(kSmallWindow, prepare);
-        glfwSetTime(0.0);
-        const int frames = playWithPilot(*game, input, 1.0 / framesPerSecond, kFrameLimit);
+        clock.set(0.0);
+        const int frames = playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
         const std::string text = console.text();
         EXPECT_LT(frames, kFrameLimit) << text;
         EXPECT_TRUE(glfwWindowShouldClose(game->window));

@@ -30,18 +30,22 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
     // The game's count starts from none, as in a fresh process, whatever earlier tests counted.
     takeProblemCount();
     game = std::make_unique<Game>(loadGameSettings());
-    clock = 0.0;
+    input.sendThroughGlfw();
+    clock.set(0.0);
 }
 
 void GameFixture::restartGame() {
     input.releaseAll();
+    input.sendAlone();
     game.reset();
     game = std::make_unique<Game>(loadGameSettings());
-    clock = 0.0;
+    input.sendThroughGlfw();
+    clock.set(0.0);
 }
 
 void GameFixture::stopGame() {
     input.releaseAll();
+    input.sendAlone();
     game.reset();
     playerHomes.reset();
     workingDirectory.reset();
@@ -49,8 +53,7 @@ void GameFixture::stopGame() {
 }
 
 void GameFixture::update(double seconds) {
-    clock += seconds;
-    glfwSetTime(clock);
+    clock.advance(seconds);
     game->update();
 }
 

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/StdoutCapture.h"
@@ -18,10 +19,6 @@ extern const char* const kWindowedSettings;
 extern const char* const kWithoutHudSettings;
 
 constexpr double kFrameSeconds = 1.0 / 60.0;
-// Real time still passes between the test's setting GLFW's clock and the game's reading it:
-// microseconds, or a millisecond when the machine is busy. Tests of a rate allow for it.
-constexpr float kClockSlack = 1e-3f;               // seconds
-constexpr float kWalkSlack = 10.0f * kClockSlack;  // units: how far a sprint goes in that time
 
 // Starts the real game, as main does, in a temporary directory holding a copy of the assets,
 // and drives it frame by frame on a clock the test controls, with real X input.
@@ -49,7 +46,7 @@ protected:
     StdoutCapture console;
     XInput input;
     std::unique_ptr<Game> game;
-    double clock = 0.0;  // seconds
+    SteppedClock clock;  // the game's, which moves only with update()
 
 private:
     std::unique_ptr<GameDirectory> directory;

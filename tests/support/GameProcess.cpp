@@ -3,10 +3,12 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 #include <stdexcept>
 #include <thread>
 
@@ -166,6 +168,22 @@ bool GameProcess::waitForLine(const std::string& line, std::chrono::milliseconds
             return false;
         }
     }
+}
+
+bool GameProcess::waitForInputRead(std::chrono::milliseconds timeout) {
+    // The system call the process's main thread is in: its number and its first argument, the
+    // descriptor.
+    const std::string syscallFile = "/proc/" + std::to_string(pid) + "/syscall";
+    const auto deadline = Clock::now() + timeout;
+    while (Clock::now() < deadline && !waitForExit(std::chrono::milliseconds(0))) {
+        std::string number, descriptor;
+        std::ifstream(syscallFile) >> number >> descriptor;
+        if (number == std::to_string(SYS_read) && descriptor == "0x0") {
+            return true;
+        }
+        readSome(std::chrono::milliseconds(20));
+    }
+    return false;
 }
 
 void GameProcess::writeInput(const std::string& text) {

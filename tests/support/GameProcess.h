@@ -40,6 +40,9 @@ public:
     // Waits until the output holds a line equal to the given one; false on timeout or exit.
     bool waitForLine(const std::string& line, std::chrono::milliseconds timeout);
 
+    // Waits until the game waits on its standard input, blocked in a read of it as the
+    // system shows; false if it ends first or the timeout passes.
+    bool waitForInputRead(std::chrono::milliseconds timeout);
     void writeInput(const std::string& text);
     void closeInput();
 

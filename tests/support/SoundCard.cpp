@@ -1,12 +1,16 @@
 #include "tests/support/SoundCard.h"
 
-#include <sndfile.h>
+#include <AL/alext.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <fstream>
 #include <stdexcept>
+#include <thread>
+
+#include "audio/AudioDevice.h"
 
 namespace fs = std::filesystem;
 
@@ -15,6 +19,15 @@ namespace SoundCard {
 namespace {
 
 const double kWindowSeconds = 0.01;
+const int kLoopbackRate = 48000;  // frames per second
+const int kChunkFrames = 480;     // what the mixing thread mixes at a time: 10 ms
+const size_t kLongestTail = 10;   // seconds: far longer than any of the game's sounds
+
+LPALCRENDERSAMPLESSOFT render() {
+    static const auto function = reinterpret_cast<LPALCRENDERSAMPLESSOFT>(
+        alcGetProcAddress(nullptr, "alcRenderSamplesSOFT"));
+    return function;
+}
 
 // One folder per test process, removed when the process ends.
 class Folder {
@@ -53,10 +66,6 @@ size_t frameAt(const Mix& mix, double seconds) {
 
 fs::path configFile() {
     return folder().path / "alsoft.conf";
-}
-
-void mixToFile() {
-    Folder::write(configFile(), mixConfig(mixFile()));
 }
 
 fs::path mixFile() {
@@ -109,25 +118,58 @@ std::vector<double> Mix::onsets(double from, double to, float threshold, double 
     return found;
 }
 
-Mix readMix(const fs::path& file) {
-    SF_INFO info{};
-    SNDFILE* sound = sf_open(file.c_str(), SFM_READ, &info);
-    if (!sound) {
-        throw std::runtime_error("cannot read the mix " + file.string());
+Loopback::Loopback() {
+    if (!alcIsExtensionPresent(nullptr, "ALC_SOFT_loopback")) {
+        throw std::runtime_error("OpenAL has no loopback devices");
     }
-    std::vector<float> frames(static_cast<size_t>(info.frames * info.channels));
-    const sf_count_t read = sf_readf_float(sound, frames.data(), info.frames);
-    sf_close(sound);
-    Mix mix;
-    mix.rate = info.samplerate;
-    for (sf_count_t frame = 0; frame < read; ++frame) {
-        float sum = 0.0f;
-        for (int channel = 0; channel < info.channels; ++channel) {
-            sum += frames[static_cast<size_t>(frame * info.channels + channel)];
+    recorded.rate = kLoopbackRate;
+    openSoundOutput = [this] {
+        const auto open = reinterpret_cast<LPALCLOOPBACKOPENDEVICESOFT>(
+            alcGetProcAddress(nullptr, "alcLoopbackOpenDeviceSOFT"));
+        device = open(nullptr);
+        return SoundOutput{device,
+                           {ALC_FORMAT_CHANNELS_SOFT, ALC_STEREO_SOFT, ALC_FORMAT_TYPE_SOFT,
+                            ALC_FLOAT_SOFT, ALC_FREQUENCY, kLoopbackRate, 0}};
+    };
+}
+
+Loopback::~Loopback() {
+    openSoundOutput = openSystemOutput;
+}
+
+void Loopback::mix(double step) {
+    seconds += step;
+    const auto frames =
+        std::llround(seconds * kLoopbackRate) - static_cast<long long>(recorded.samples.size());
+    std::vector<float> stereo(static_cast<size_t>(std::max(frames, 0LL)) * 2);
+    render()(device, stereo.data(), static_cast<ALCsizei>(stereo.size() / 2));
+    append(stereo);
+}
+
+void Loopback::mixWhile(const std::function<void()>& work) {
+    std::atomic<bool> done{false};
+    std::vector<float> tail;
+    std::thread mixer([&] {
+        std::vector<float> chunk(kChunkFrames * 2);
+        while (!done && tail.size() < kLongestTail * kLoopbackRate * 2) {
+            std::fill(chunk.begin(), chunk.end(), 0.0f);
+            render()(device, chunk.data(), kChunkFrames);
+            if (alcGetError(device) != ALC_NO_ERROR) {
+                return;  // closed
+            }
+            tail.insert(tail.end(), chunk.begin(), chunk.end());
         }
-        mix.samples.push_back(sum / static_cast<float>(info.channels));
+    });
+    work();
+    done = true;
+    mixer.join();
+    append(tail);
+}
+
+void Loopback::append(const std::vector<float>& stereo) {
+    for (size_t i = 0; i + 1 < stereo.size(); i += 2) {
+        recorded.samples.push_back((stereo[i] + stereo[i + 1]) / 2.0f);
     }
-    return mix;
 }
 
 }  // namespace SoundCard

@@ -1,18 +1,17 @@
 #include "tools/autoplay/Playthrough.h"
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "tools/autoplay/AutoPilot.h"
 #include "tools/xdrive/XInput.h"
 
-int playWithPilot(Game& game, XInput& input, double stepSeconds, int maxFrames,
+int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds, int maxFrames,
                   const std::function<void(int frame)>& afterFrame) {
     AutoPilot pilot(game, input);
-    double clock = glfwGetTime();
     int frame = 0;
     while (frame < maxFrames && !glfwWindowShouldClose(game.window)) {
         pilot.act();
-        clock += stepSeconds;
-        glfwSetTime(clock);
+        clock.advance(stepSeconds);
         game.update();
         game.render();
         ++frame;

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "gameplay/LevelLayout.h"
 #include "render/FrameCapture.h"
@@ -64,17 +65,19 @@ int main(int argc, char** argv) {
     try {
         std::unique_ptr<Game> game = std::make_unique<Game>(settings);
         XInput input;
+        input.sendThroughGlfw();  // each key reaches the frame after the pilot pressed it
         bool healthShot = false;
-        glfwSetTime(0.0);
-        playWithPilot(*game, input, 1.0 / options.framesPerSecond, kFrameLimit, [&](int frame) {
-            if (frame == kStartShotFrame) {
-                shoot(*game, options, "start.png");
-            }
-            if (!healthShot && game->models[level::healthModel]->hidden) {
-                shoot(*game, options, "health.png");
-                healthShot = true;
-            }
-        });
+        SteppedClock clock;
+        playWithPilot(*game, input, clock, 1.0 / options.framesPerSecond, kFrameLimit,
+                      [&](int frame) {
+                          if (frame == kStartShotFrame) {
+                              shoot(*game, options, "start.png");
+                          }
+                          if (!healthShot && game->models[level::healthModel]->hidden) {
+                              shoot(*game, options, "health.png");
+                              healthShot = true;
+                          }
+                      });
         const bool won = game->player->goalReached;
         if (won) {
             shoot(*game, options, "goal.png");

@@ -19,6 +19,7 @@
 #include <iterator>
 #include <vector>
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "gameplay/LevelLayout.h"
 #include "render/Primitive.h"
@@ -73,11 +74,10 @@ std::unique_ptr<Game> startWindowed(const Config& config) {
 }
 
 // Frame `i` of the path (warm-up frames are negative and stand at its start), one step on.
-FrameSample pathFrame(Game& game, int i, double& clock) {
+FrameSample pathFrame(Game& game, int i, SteppedClock& clock) {
     const float along = kPathEnd * std::max(i, 0) / kMeasuredFrames;
     game.player->setPosition(glm::vec3(0.0f, level::kPlatformHeight, along));
-    clock += kStep;
-    glfwSetTime(clock);
+    clock.advance(kStep);
     FrameSample sample{};
     const double start = wallMs();
     const double updateStart = threadCpuMs();
@@ -109,7 +109,7 @@ FrameSample pathFrame(Game& game, int i, double& clock) {
 void gameFrames(Game& game, FrameFigures& figures) {
     std::vector<double> frames, updates, polls, owns, renders, audio;
     long allocated = 0;
-    double clock = glfwGetTime();
+    SteppedClock clock(readClock());
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
         const FrameSample sample = pathFrame(game, i, clock);
         if (i >= 0) {
@@ -137,7 +137,7 @@ void gameFrames(Game& game, FrameFigures& figures) {
 // the load. The items taken on the first pass stay taken, so fewer messages show.
 double alternatingHudRatio(Game& game) {
     std::vector<double> with, without;
-    double clock = glfwGetTime();
+    SteppedClock clock(readClock());
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
         game.hudVisible = i % 2 == 0;
         const double ms = pathFrame(game, i, clock).wallMs;

@@ -6,6 +6,7 @@
 #include <iostream>
 #include <string>
 
+#include "app/Clock.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
@@ -20,10 +21,9 @@ const double kStep = 1.0 / 30.0;                    // seconds per frame
 const int kSettleFrames = 90;                       // lets the particle ring spread out
 const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
 
-void play(Game& game, int frames, double& clock) {
+void play(Game& game, int frames, SteppedClock& clock) {
     for (int i = 0; i < frames; ++i) {
-        clock += kStep;
-        glfwSetTime(clock);
+        clock.advance(kStep);
         game.update();
         game.render();
     }
@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
     settings.width = kWidth;
     settings.height = kHeight;
     std::unique_ptr<Game> game = std::make_unique<Game>(settings);
-    double clock = 0.0;
+    SteppedClock clock;
 
     play(*game, kSettleFrames, clock);
     if (!save(*game, folder + "/start.png")) {

@@ -13,6 +13,10 @@
 #include <stdexcept>
 #include <vector>
 
+// GLFW's connection to the X server. Declared here as glfw3native.h declares it: that header
+// would want the Xrandr headers for this one function.
+extern "C" Display* glfwGetX11Display();
+
 namespace {
 
 KeySym keysymOf(int glfwKey) {
@@ -41,7 +45,7 @@ KeySym keysymOf(int glfwKey) {
 
 }  // namespace
 
-XInput::XInput() : display(XOpenDisplay(nullptr)) {
+XInput::XInput() : display(XOpenDisplay(nullptr)), target(display) {
     if (!display) {
         throw std::runtime_error("cannot open the X display");
     }
@@ -62,15 +66,20 @@ XInput::~XInput() {
 
 void XInput::sendKey(int glfwKey, bool down) {
     const KeyCode code = XKeysymToKeycode(display, keysymOf(glfwKey));
-    XTestFakeKeyEvent(display, code, down ? True : False, CurrentTime);
-    deliver();
+    XTestFakeKeyEvent(target, code, down ? True : False, CurrentTime);
+    sync();
 }
 
-void XInput::deliver() {
-    // The server queues fake input and hands it out between requests: the first round trip
-    // gets it queued, the second gets it handed to the game's connection.
-    XSync(display, False);
-    XSync(display, False);
+void XInput::sendThroughGlfw() {
+    target = glfwGetX11Display();
+}
+
+void XInput::sendAlone() {
+    target = display;
+}
+
+void XInput::sync() {
+    XSync(target, False);
 }
 
 void XInput::press(int glfwKey) {
@@ -95,8 +104,8 @@ void XInput::releaseAll() {
 }
 
 void XInput::moveMouse(int dx, int dy) {
-    XTestFakeRelativeMotionEvent(display, dx, dy, CurrentTime);
-    deliver();
+    XTestFakeRelativeMotionEvent(target, dx, dy, CurrentTime);
+    sync();
 }
 
 void XInput::focusElsewhere() {
@@ -109,8 +118,8 @@ void XInput::focusElsewhere() {
     do {
         XNextEvent(display, &event);
     } while (event.type != MapNotify);
-    XSetInputFocus(display, other, RevertToPointerRoot, CurrentTime);
-    deliver();
+    XSetInputFocus(target, other, RevertToPointerRoot, CurrentTime);
+    sync();
     // It goes with the connection, when this object does.
 }
 

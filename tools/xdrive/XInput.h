@@ -21,6 +21,18 @@ public:
     void tap(int glfwKey);
     void releaseAll();
 
+    // Sends through GLFW's own connection, which the game in this process polls, until
+    // sendAlone(); only while GLFW is initialised. The server handles a connection's requests
+    // in order, and the events that fake input makes for the game are queued on its
+    // connection before the answer to the round trip that follows: once a call here returns,
+    // the game's next poll has its events, however busy the machine. Through a connection of
+    // its own, they could still be on their way.
+    void sendThroughGlfw();
+    void sendAlone();
+    // A round trip on the connection sent through: what the server has made for the game by
+    // now (the answer to a resize, say) is queued for the game's next poll.
+    void sync();
+
     // Moves the pointer by a relative amount in pixels; a captured cursor follows it.
     void moveMouse(int dx, int dy);
 
@@ -33,9 +45,9 @@ public:
 
 private:
     void sendKey(int glfwKey, bool down);
-    void deliver();
 
     Display* display;
+    Display* target;  // the connection sent through: display, or GLFW's
     std::set<int> held;
 };
 
