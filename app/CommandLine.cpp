@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <ostream>
+#include <string>
 
 const char* const kGameVersion = SMELTRUN_VERSION;
 
@@ -11,32 +12,52 @@ namespace {
 const int kMisuseStatus = 2;
 
 const char* const kUsage =
-    "usage: smeltrun [--help | --version | --replay FILE]\n"
+    "usage: smeltrun [-h | --help | --version | --replay FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
-    "  --help         print this help and exit\n"
+    "  -h, --help     print this help and exit\n"
     "  --version      print the version and exit\n"
     "  --replay FILE  play a recorded run in the window\n";
 
-}  // namespace
-
-Command parseCommandLine(int argc, const char* const argv[]) {
-    if (argc <= 1) {
-        return Command::Play;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
-        return Command::Help;
-    }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
-        return Command::Version;
-    }
-    if (argc == 3 && std::strcmp(argv[1], "--replay") == 0) {
-        return Command::Replay;
-    }
-    return Command::Misuse;
+bool is(const char* argument, const char* option) {
+    return std::strcmp(argument, option) == 0;
 }
 
-int answerCommand(Command command, std::ostream& out, std::ostream& error) {
-    switch (command) {
+CommandLine misuse(const std::string& what) {
+    return CommandLine{Command::Misuse, "", what};
+}
+
+// An option that takes `operands` arguments after it, and nothing more.
+CommandLine expect(Command command, int argc, const char* const argv[], int operands) {
+    if (argc < 2 + operands) {
+        return misuse(std::string("option '") + argv[1] + "' needs a FILE");
+    }
+    if (argc > 2 + operands) {
+        return misuse(std::string("unexpected argument '") + argv[2 + operands] + "'");
+    }
+    return CommandLine{command, operands > 0 ? argv[2] : "", ""};
+}
+
+}  // namespace
+
+CommandLine parseCommandLine(int argc, const char* const argv[]) {
+    if (argc <= 1) {
+        return CommandLine{};
+    }
+    const char* option = argv[1];
+    if (is(option, "-h") || is(option, "--help")) {
+        return expect(Command::Help, argc, argv, 0);
+    }
+    if (is(option, "--version")) {
+        return expect(Command::Version, argc, argv, 0);
+    }
+    if (is(option, "--replay")) {
+        return expect(Command::Replay, argc, argv, 1);
+    }
+    return misuse(std::string("unknown option '") + option + "'");
+}
+
+int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& error) {
+    switch (line.command) {
         case Command::Help:
             out << kUsage;
             return 0;
@@ -48,6 +69,6 @@ int answerCommand(Command command, std::ostream& out, std::ostream& error) {
         case Command::Misuse:
             break;
     }
-    error << kUsage;
+    error << "smeltrun: " << line.misuse << '\n' << kUsage;
     return kMisuseStatus;
 }

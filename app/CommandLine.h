@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 // The game's version, as the build names it.
 extern const char* const kGameVersion;
@@ -8,14 +9,20 @@ extern const char* const kGameVersion;
 // What the command line asks of the game.
 enum class Command {
     Play,     // no arguments: the game as always
-    Help,     // --help
+    Help,     // -h or --help
     Version,  // --version
-    Replay,   // --replay FILE: FILE is the second argument
+    Replay,   // --replay FILE
     Misuse,   // anything else
 };
 
-Command parseCommandLine(int argc, const char* const argv[]);
+struct CommandLine {
+    Command command = Command::Play;
+    std::string replayFile;  // with Replay
+    std::string misuse;      // with Misuse: what is wrong, naming the argument
+};
+
+CommandLine parseCommandLine(int argc, const char* const argv[]);
 
 // Answers a command other than Play: prints the usage or the version on `out`, or, after
-// misuse, the usage on `error`. Returns the process's exit status.
-int answerCommand(Command command, std::ostream& out, std::ostream& error);
+// misuse, what is wrong and the usage on `error`. Returns the process's exit status.
+int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& error);

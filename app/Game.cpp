@@ -195,9 +195,12 @@ void Game::update() {
     // Input: the window's events, then the one snapshot that the rest of the frame reads
     glfwPollEvents();
     // Counted from the update's start, which spares one reading of the CPU clock (about a
-    // microsecond here): before the poll there is only GLFW's clock to read.
+    // microsecond here): before the poll there is only the game's clock to read.
     frameTimes.poll = timer.elapsedMs();
     readInput();
+    if (quitAsked) {
+        quit();
+    }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
         // Paused, or a replay at its end: no time passes for the rules and nothing moves;

@@ -63,6 +63,9 @@ public:
     void setPaused(bool pause);
     // Closes the window at the end of the frame, saying so on the console.
     void quit();
+    // The UI's Quit: the UI runs after the frame's events were told, so the next update
+    // quits, and its line is told with that frame's.
+    void askToQuit() { quitAsked = true; }
 
     // Takes `options` into the running game: what the game can change at once, it does.
     void applyOptions();
@@ -189,6 +192,7 @@ public:
     FramePacer pacer;                  // the options' max_fps
 
     bool paused = false;
+    bool quitAsked = false;  // by the UI, for the next update
     bool pauseOnFocusLoss;
     bool focusLost = false;  // during this frame's poll
 

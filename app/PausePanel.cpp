@@ -90,7 +90,7 @@ void PausePanel::drawMain(Game& game) {
         game.startReplay(*game.bestRun);
     }
     if (wideButton("Quit")) {
-        game.quit();
+        game.askToQuit();
     }
     drawRecords(game.records);
 }

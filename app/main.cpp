@@ -7,11 +7,11 @@
 #include "base/Console.h"
 
 int main(int argc, char** argv) {
-    const Command command = parseCommandLine(argc, argv);
-    if (command == Command::Replay) {
-        return playReplay(argv[2]);
+    const CommandLine command = parseCommandLine(argc, argv);
+    if (command.command == Command::Replay) {
+        return playReplay(command.replayFile);
     }
-    if (command != Command::Play) {
+    if (command.command != Command::Play) {
         return answerCommand(command, std::cout, std::cerr);
     }
 

@@ -38,7 +38,7 @@ const auto kFanfarePoll = std::chrono::milliseconds(10);
 std::unique_ptr<GameAudio> GameAudio::open(const std::string& folder, const Volumes& volumes) {
     std::unique_ptr<AudioDevice> device = AudioDevice::open();
     if (!device) {
-        printLine("SOUND: no audio device, playing silently");
+        printNotice("SOUND: no audio device, playing silently");
         return nullptr;
     }
     std::unique_ptr<GameAudio> audio(new GameAudio(std::move(device), folder));
@@ -55,7 +55,8 @@ GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& fol
         std::string reason;
         buffers[i] = SoundBuffer::load(path, reason);
         if (!buffers[i]) {
-            printProblem("ERROR::SOUND::FILE_NOT_LOADED: ", path, ": ", reason);
+            printProblem("ERROR::SOUND::FILE_NOT_LOADED: ", path);
+            printLine(reason);
         }
     }
     healthHum.placeAt(level::kHealthPosition, kHumReference, kHumSilent);

@@ -11,6 +11,13 @@ void printLine(const Parts&... parts) {
     (std::cout << ... << parts) << std::endl;
 }
 
+// A line of information that is no problem (no sound device, say), on standard error:
+// standard output holds the game's own lines and nothing else.
+template <typename... Parts>
+void printNotice(const Parts&... parts) {
+    (std::cerr << ... << parts) << std::endl;
+}
+
 // Counts one more problem with the game's files (an ERROR or WARNING line at start-up).
 void countProblem();
 

@@ -45,8 +45,9 @@ Texture::Texture(const char* fileName) {
         upload(image);
         stbi_image_free(image);
     } else {
-        printProblem("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName, ": ",
-                     stbi_failure_reason());
+        // The error's line as it always reads; the decoder's reason on a line of its own.
+        printProblem("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName);
+        printLine(stbi_failure_reason());
         width = kPlaceholderSide;
         height = kPlaceholderSide;
         upload(placeholderPixels().data());

@@ -7,32 +7,37 @@
 
 namespace {
 
-Command parse(std::vector<const char*> arguments) {
+CommandLine parse(std::vector<const char*> arguments) {
     arguments.insert(arguments.begin(), "smeltrun");
     return parseCommandLine(static_cast<int>(arguments.size()), arguments.data());
 }
 
 TEST(CommandLine, NoArgumentsPlays) {
-    EXPECT_EQ(parse({}), Command::Play);
-    EXPECT_EQ(parseCommandLine(0, nullptr), Command::Play);
+    EXPECT_EQ(parse({}).command, Command::Play);
+    EXPECT_EQ(parseCommandLine(0, nullptr).command, Command::Play);
 }
 
 TEST(CommandLine, HelpAndVersionStandAlone) {
-    EXPECT_EQ(parse({"--help"}), Command::Help);
-    EXPECT_EQ(parse({"--version"}), Command::Version);
-    EXPECT_EQ(parse({"--help", "--version"}), Command::Misuse);
-    EXPECT_EQ(parse({"--version", "extra"}), Command::Misuse);
+    EXPECT_EQ(parse({"--help"}).command, Command::Help);
+    EXPECT_EQ(parse({"-h"}).command, Command::Help);
+    EXPECT_EQ(parse({"--version"}).command, Command::Version);
+    EXPECT_EQ(parse({"--help", "--version"}).misuse, "unexpected argument '--version'");
+    EXPECT_EQ(parse({"--version", "extra"}).misuse, "unexpected argument 'extra'");
 }
 
 TEST(CommandLine, ReplayTakesExactlyOneFile) {
-    EXPECT_EQ(parse({"--replay", "best.replay"}), Command::Replay);
-    EXPECT_EQ(parse({"--replay"}), Command::Misuse);
-    EXPECT_EQ(parse({"--replay", "a", "b"}), Command::Misuse);
+    const CommandLine replay = parse({"--replay", "best.replay"});
+    EXPECT_EQ(replay.command, Command::Replay);
+    EXPECT_EQ(replay.replayFile, "best.replay");
+    EXPECT_EQ(parse({"--replay"}).misuse, "option '--replay' needs a FILE");
+    EXPECT_EQ(parse({"--replay", "a", "b"}).misuse, "unexpected argument 'b'");
 }
 
-TEST(CommandLine, AnythingElseIsMisuse) {
-    for (const char* argument : {"", "-h", "--HELP", "--versio", "help"}) {
-        EXPECT_EQ(parse({argument}), Command::Misuse) << argument;
+TEST(CommandLine, AnythingElseIsMisuseThatNamesTheArgument) {
+    for (const char* argument : {"", "-x", "--HELP", "--versio", "help"}) {
+        const CommandLine line = parse({argument});
+        EXPECT_EQ(line.command, Command::Misuse) << argument;
+        EXPECT_EQ(line.misuse, std::string("unknown option '") + argument + "'");
     }
 }
 
@@ -42,25 +47,25 @@ struct Answer {
     std::string error;
 };
 
-Answer answer(Command command) {
+Answer answer(const CommandLine& line) {
     std::ostringstream out, error;
-    const int status = answerCommand(command, out, error);
+    const int status = answerCommand(line, out, error);
     return {status, out.str(), error.str()};
 }
 
 TEST(CommandLine, HelpPrintsTheUsageAndSucceeds) {
-    const Answer help = answer(Command::Help);
+    const Answer help = answer(parse({"--help"}));
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("usage: smeltrun", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("--version"), std::string::npos);
     EXPECT_EQ(help.error, "");
 }
 
-TEST(CommandLine, MisusePrintsTheUsageAsAnErrorWithStatusTwo) {
-    const Answer misuse = answer(Command::Misuse);
+TEST(CommandLine, MisuseNamesTheArgumentThenPrintsTheUsageAsAnErrorWithStatusTwo) {
+    const Answer misuse = answer(parse({"--foo"}));
     EXPECT_EQ(misuse.status, 2);
     EXPECT_EQ(misuse.out, "");
-    EXPECT_EQ(misuse.error, answer(Command::Help).out);
+    EXPECT_EQ(misuse.error, "smeltrun: unknown option '--foo'\n" + answer(parse({"-h"})).out);
 }
 
 }  // namespace

@@ -102,11 +102,13 @@ TEST(Process, VersionPrintsTheVersionAndExits) {
     EXPECT_EQ(game.errors(), "");
 }
 
-TEST(Process, AnUnknownArgumentPrintsTheUsageAsAnErrorAndExitsWithStatusTwo) {
+TEST(Process, AnUnknownArgumentIsNamedWithTheUsageAsAnErrorAndExitsWithStatusTwo) {
     GameProcess game = withArguments({"--no-such-option"});
     EXPECT_EQ(game.waitForExit(seconds(30)), 2);
     EXPECT_EQ(game.output(), "");
-    EXPECT_EQ(game.errors().rfind("usage: smeltrun", 0), 0u) << game.errors();
+    EXPECT_EQ(
+        game.errors().rfind("smeltrun: unknown option '--no-such-option'\nusage: smeltrun", 0), 0u)
+        << game.errors();
 }
 
 }  // namespace

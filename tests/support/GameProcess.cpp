@@ -51,19 +51,6 @@ struct Pipes {
     _exit(127);
 }
 
-GameCommand commandIn(const GameDirectory& directory,
-                      const std::map<std::string, std::string>& extraEnvironment,
-                      const std::vector<std::string>& arguments) {
-    GameCommand command;
-    command.arguments = arguments;
-    command.workingDirectory = directory.path();
-    command.environment = directory.gameEnvironment();
-    for (const auto& [name, value] : extraEnvironment) {
-        command.environment[name] = value;
-    }
-    return command;
-}
-
 // Appends what the descriptor has to the text; at the end of its stream, closes it.
 void readInto(int& fd, std::string& text) {
     char buffer[4096];
@@ -77,6 +64,19 @@ void readInto(int& fd, std::string& text) {
 }
 
 }  // namespace
+
+GameCommand commandIn(const GameDirectory& directory,
+                      const std::map<std::string, std::string>& extraEnvironment,
+                      const std::vector<std::string>& arguments) {
+    GameCommand command;
+    command.arguments = arguments;
+    command.workingDirectory = directory.path();
+    command.environment = directory.gameEnvironment();
+    for (const auto& [name, value] : extraEnvironment) {
+        command.environment[name] = value;
+    }
+    return command;
+}
 
 GameProcess::GameProcess(const GameDirectory& directory,
                          const std::map<std::string, std::string>& extraEnvironment,

@@ -22,6 +22,12 @@ struct GameCommand {
     bool captureErrors = false;
 };
 
+// The game in the game directory, with its player's homes there; entries of the environment
+// given here replace the inherited ones, and an empty value removes one.
+GameCommand commandIn(const GameDirectory& directory,
+                      const std::map<std::string, std::string>& extraEnvironment = {},
+                      const std::vector<std::string>& arguments = {});
+
 // The built game as a child process, with its standard input and output on pipes. Killed if it
 // is still running when destroyed.
 class GameProcess {
