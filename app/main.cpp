@@ -24,8 +24,10 @@ int main(int argc, char** argv) {
         // Play
         runFrames(*game);
 
-        // Shut down
+        // Shut down: the window leaves the screen before the console asks for ENTER, so that
+        // no frozen frame stays behind, nor a close button that does nothing
         if (!settings.fullscreen) {
+            glfwHideWindow(game->window);
             waitForEnter(std::cin);
         }
     } catch (const GameInitError&) {

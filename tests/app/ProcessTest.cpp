@@ -35,13 +35,19 @@ void playUntilEscape(GameProcess& game) {
     input.tap(GLFW_KEY_ESCAPE);
 }
 
-TEST(Process, AWindowedGameAsksForEnterAndWaitsForIt) {
-    GameDirectory directory(kWindowedSettings);
+// The window leaves the screen before the prompt: no frozen frame waits for ENTER with it.
+TEST(Process, AWindowedGameHidesItsWindowAsksForEnterAndWaitsForIt) {
+    const std::string kTitle = "The window to hide";
+    GameDirectory directory(std::string(kWindowedSettings) + "title = " + kTitle + "\n");
     GameProcess game(directory);
-    playUntilEscape(game);
+    XInput screen;
+    ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    EXPECT_TRUE(screen.windowShown(kTitle));
+    screen.tap(GLFW_KEY_ESCAPE);
     // Seen before the process ends: every line is flushed as it is printed.
     ASSERT_TRUE(game.waitForLine("Press ENTER to continue... ", seconds(30))) << game.output();
     EXPECT_TRUE(game.waitForInputRead(seconds(30))) << "the game must wait for ENTER";
+    EXPECT_FALSE(screen.windowShown(kTitle));
     game.writeInput("\n");
     EXPECT_EQ(game.waitForExit(seconds(30)), 0);
 }

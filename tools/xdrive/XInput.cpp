@@ -123,6 +123,26 @@ void XInput::focusElsewhere() {
     // It goes with the connection, when this object does.
 }
 
+bool XInput::windowShown(const std::string& title) {
+    // Without a window manager the game's window is a child of the root.
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned int count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    bool shown = false;
+    for (unsigned int i = 0; i < count && !shown; ++i) {
+        char* name = nullptr;
+        XWindowAttributes attributes;
+        if (XFetchName(display, children[i], &name) && name) {
+            shown = title == name && XGetWindowAttributes(display, children[i], &attributes) &&
+                    attributes.map_state == IsViewable;
+            XFree(name);
+        }
+    }
+    XFree(children);
+    return shown;
+}
+
 void XInput::saveScreen(const std::string& path) {
     const Window root = DefaultRootWindow(display);
     XWindowAttributes attributes;

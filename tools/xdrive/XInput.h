@@ -40,6 +40,9 @@ public:
     // with the focus before loses it.
     void focusElsewhere();
 
+    // Whether a window of this title is on the screen: mapped, and viewable.
+    bool windowShown(const std::string& title);
+
     // Writes the whole screen as an RGB PNG.
     void saveScreen(const std::string& path);
 
