@@ -93,6 +93,9 @@ void Game::initWindow(const Settings& settings) {
     // Given before the window is created, so that the monitor and the framebuffer get them.
     glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
     glfwWindowHint(GLFW_SAMPLES, settings.sampleRate);
+    // The desktop entry's StartupWMClass, by which docks know the window for the game's.
+    glfwWindowHintString(GLFW_X11_CLASS_NAME, SMELTRUN_APP_ID);
+    glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "smeltrun");
 
     GLFWmonitor* monitor = settings.fullscreen ? glfwGetPrimaryMonitor() : nullptr;
     window = glfwCreateWindow(windowWidth, windowHeight, settings.title.c_str(), monitor, nullptr);

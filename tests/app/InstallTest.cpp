@@ -2,8 +2,10 @@
 
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <string>
 
@@ -43,9 +45,23 @@ void install(const fs::path& prefix) {
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
+// The installed desktop entry's StartupWMClass.
+std::string startupWmClass(const fs::path& prefix) {
+    for (const auto& entry : fs::directory_iterator(prefix / "share" / "applications")) {
+        std::ifstream file(entry.path());
+        for (std::string line; std::getline(file, line);) {
+            if (line.rfind("StartupWMClass=", 0) == 0) {
+                return line.substr(line.find('=') + 1);
+            }
+        }
+    }
+    return "";
+}
+
 // The installed game, started from a folder without assets/, finds its data beside its
 // executable, plays, and leaves both folders as they were. The game directory gives the
-// player's homes; its copy of the assets is not on the game's way.
+// player's homes; its copy of the assets is not on the game's way. Its window has the class
+// that its desktop entry names, by which docks know it.
 TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     GameDirectory directory(kWindowedSettings);
     const fs::path prefix = directory.path() / "prefix";
@@ -63,7 +79,12 @@ TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     GameProcess game(command);
     game.closeInput();  // the window's closing prompt then ends at once
     ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
-    XInput().tap(GLFW_KEY_ESCAPE);
+    XInput screen;
+    const std::vector<std::string> classes = screen.shownWindowClasses();
+    const std::string wmClass = startupWmClass(prefix);
+    EXPECT_NE(std::find(classes.begin(), classes.end(), wmClass), classes.end())
+        << "no window of the desktop entry's class " << wmClass << " on screen";
+    screen.tap(GLFW_KEY_ESCAPE);
     EXPECT_EQ(game.waitForExit(seconds(30)), 0) << game.output();
 
     EXPECT_TRUE(snapshot(prefix) == installed) << "the game wrote into its install folder";

@@ -123,24 +123,49 @@ void XInput::focusElsewhere() {
     // It goes with the connection, when this object does.
 }
 
-bool XInput::windowShown(const std::string& title) {
+std::vector<unsigned long> XInput::shownWindows() {
     // Without a window manager the game's window is a child of the root.
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned int count = 0;
     XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
-    bool shown = false;
-    for (unsigned int i = 0; i < count && !shown; ++i) {
-        char* name = nullptr;
+    std::vector<unsigned long> shown;
+    for (unsigned int i = 0; i < count; ++i) {
         XWindowAttributes attributes;
-        if (XFetchName(display, children[i], &name) && name) {
-            shown = title == name && XGetWindowAttributes(display, children[i], &attributes) &&
-                    attributes.map_state == IsViewable;
-            XFree(name);
+        if (XGetWindowAttributes(display, children[i], &attributes) &&
+            attributes.map_state == IsViewable) {
+            shown.push_back(children[i]);
         }
     }
     XFree(children);
     return shown;
+}
+
+bool XInput::windowShown(const std::string& title) {
+    for (const Window window : shownWindows()) {
+        char* name = nullptr;
+        if (XFetchName(display, window, &name) && name) {
+            const bool named = title == name;
+            XFree(name);
+            if (named) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+std::vector<std::string> XInput::shownWindowClasses() {
+    std::vector<std::string> classes;
+    for (const Window window : shownWindows()) {
+        XClassHint hint{};
+        if (XGetClassHint(display, window, &hint)) {
+            classes.emplace_back(hint.res_class ? hint.res_class : "");
+            XFree(hint.res_name);
+            XFree(hint.res_class);
+        }
+    }
+    return classes;
 }
 
 void XInput::saveScreen(const std::string& path) {

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 typedef struct _XDisplay Display;
 
@@ -42,12 +43,15 @@ public:
 
     // Whether a window of this title is on the screen: mapped, and viewable.
     bool windowShown(const std::string& title);
+    // The classes (WM_CLASS's second string) of the windows on the screen.
+    std::vector<std::string> shownWindowClasses();
 
     // Writes the whole screen as an RGB PNG.
     void saveScreen(const std::string& path);
 
 private:
     void sendKey(int glfwKey, bool down);
+    std::vector<unsigned long> shownWindows();  // X window ids
 
     Display* display;
     Display* target;  // the connection sent through: display, or GLFW's
