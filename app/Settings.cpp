@@ -199,52 +199,69 @@ std::string floatText(float value) {
     }
 }
 
-void addKey(std::string& text, const char* key, const std::string& value) {
-    text.append(key).append(" = ").append(value).append("\n");
+// A key's value as the player's file writes it.
+std::string valueText(const Settings& s, const SettingKey& key) {
+    return std::visit(
+        Overloaded{
+            [&](int Settings::*field) { return std::to_string(s.*field); },
+            [&](float Settings::*field) { return floatText(s.*field); },
+            [&](bool Settings::*field) { return std::string(s.*field ? "true" : "false"); },
+            [&](std::string Settings::*field) { return s.*field; },
+            [&](KeyBinding binding) {
+                const auto bound = s.keyBindings.find(binding.action);
+                return std::to_string(bound != s.keyBindings.end()
+                                          ? bound->second
+                                          : kDefaultKeyBindings.at(binding.action));
+            },
+        },
+        key.field);
 }
 
-void addFlag(std::string& text, const char* key, bool value) {
-    addKey(text, key, value ? "true" : "false");
+// The value a key keeps in the player's file, if any: an option that differs from what the
+// assets' file gives, or a line of the player's own that the game does not change.
+std::optional<std::string> savedValue(const SettingKey& key, const Settings& chosen,
+                                      const Settings& assets, const INIReader* player) {
+    switch (key.saving) {
+        case Saving::Written: {
+            std::string text = valueText(chosen, key);
+            return text != valueText(assets, key) ? std::optional(text) : std::nullopt;
+        }
+        case Saving::Kept:
+            return player && player->HasValue(key.section, key.name)
+                       ? std::optional(firstValue(*player, key.section, key.name))
+                       : std::nullopt;
+        case Saving::Dropped:
+            break;
+    }
+    return std::nullopt;
 }
 
-std::string playerFileText(const Settings& s) {
+// The player's file holds what the player changed and nothing more, so that an edit of the
+// assets' file, or a default changed in a later version, still reaches every other key.
+std::string playerFileText(const Settings& chosen, const Settings& assets,
+                           const INIReader* player) {
     std::string text =
-        "; Smeltrun's options as the player chose them in the game. Read after\n"
+        "; Smeltrun's options where the player changed them in the game. Read after\n"
         "; assets/settings.ini: what is set here wins.\n";
-    text += "\n[window]\n";
-    addFlag(text, "fullscreen", s.fullscreen);
-    addKey(text, "width", std::to_string(s.width));
-    addKey(text, "height", std::to_string(s.height));
-    text += "\n[graphics]\n";
-    addKey(text, "sample_rate", std::to_string(s.sampleRate));
-    addKey(text, "brightness", floatText(s.brightness));
-    addFlag(text, "vsync", s.vsync);
-    addKey(text, "max_fps", std::to_string(s.maxFps));
-    text += "\n[camera]\n";
-    addKey(text, "fov", floatText(s.fov));
-    addKey(text, "sensitivity", floatText(s.sensitivity));
-    text += "\n[mouse]\n";
-    addFlag(text, "raw", s.rawMouse);
-    addFlag(text, "invert_y", s.invertY);
-    text += "\n[keyboard]\n";
+    std::vector<std::string> sections;
     for (const SettingKey& key : kSettingKeys) {
-        if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
-            const auto bound = s.keyBindings.find(binding->action);
-            const int code = bound != s.keyBindings.end() ? bound->second
-                                                          : kDefaultKeyBindings.at(binding->action);
-            addKey(text, key.name, std::to_string(code));
+        if (std::find(sections.begin(), sections.end(), key.section) == sections.end()) {
+            sections.push_back(key.section);
         }
     }
-    text += "\n[hud]\n";
-    addFlag(text, "enabled", s.hudEnabled);
-    addFlag(text, "ghost", s.ghost);
-    text += "\n[game]\n";
-    addFlag(text, "pause_on_focus_loss", s.pauseOnFocusLoss);
-    text += "\n[audio]\n";
-    addFlag(text, "enabled", s.audioEnabled);
-    addKey(text, "master_volume", floatText(s.masterVolume));
-    addKey(text, "effects_volume", floatText(s.effectsVolume));
-    addKey(text, "music_volume", floatText(s.musicVolume));
+    for (const std::string& section : sections) {
+        std::string lines;
+        for (const SettingKey& key : kSettingKeys) {
+            if (section == key.section) {
+                if (const auto value = savedValue(key, chosen, assets, player)) {
+                    lines.append(key.name).append(" = ").append(*value).append("\n");
+                }
+            }
+        }
+        if (!lines.empty()) {
+            text.append("\n[").append(section).append("]\n").append(lines);
+        }
+    }
     return text;
 }
 
@@ -291,8 +308,14 @@ Settings loadGameSettings() {
     return loadSettings(kSettingsPath, playerSettingsPath());
 }
 
-WriteResult saveSettings(const Settings& settings, const fs::path& path) {
-    WriteResult result = writeFileAtomically(path, playerFileText(settings));
+WriteResult saveSettings(const Settings& settings, const std::string& assetsPath,
+                         const fs::path& path) {
+    Settings assets;
+    readValues(INIReader(assetsPath), assets);
+    const INIReader player(path.string());
+    const std::string text =
+        playerFileText(settings, assets, player.ParseError() == 0 ? &player : nullptr);
+    WriteResult result = writeFileAtomically(path, text);
     return result.ok ? result : reportSaveFailure(path.string(), std::move(result));
 }
 
@@ -302,5 +325,5 @@ WriteResult savePlayerSettings(const Settings& settings) {
         return reportSaveFailure(std::string("smeltrun/") + kPlayerFileName,
                                  {false, "neither XDG_CONFIG_HOME nor HOME is an absolute path"});
     }
-    return saveSettings(settings, path);
+    return saveSettings(settings, kSettingsPath, path);
 }

@@ -62,11 +62,13 @@ std::filesystem::path playerSettingsPath();
 // What the game starts with: kSettingsPath, then playerSettingsPath().
 Settings loadGameSettings();
 
-// Writes the options a player can change in the game (window size and full screen,
-// multisampling, brightness, frame pacing, field of view, the mouse, the movement keys, the
-// HUD, pausing on focus loss and the sound) to `path`, atomically, and nothing else. A
-// failure is reported on the console and its reason returned.
-WriteResult saveSettings(const Settings& settings, const std::filesystem::path& path);
+// Writes to the player's file at `path`, atomically, the options a player can change in the
+// game (window size and full screen, multisampling, brightness, frame pacing, field of view,
+// the mouse, the movement keys, the HUD, pausing on focus loss and the sound) where they
+// differ from what the assets' file gives, and keeps the file's lines of keys the game does
+// not change; nothing else. A failure is reported on the console and its reason returned.
+WriteResult saveSettings(const Settings& settings, const std::string& assetsPath,
+                         const std::filesystem::path& path);
 
 // saveSettings to playerSettingsPath().
 WriteResult savePlayerSettings(const Settings& settings);

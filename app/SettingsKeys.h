@@ -15,10 +15,18 @@ struct KeyBinding {
 using SettingField = std::variant<int Settings::*, float Settings::*, bool Settings::*,
                                   std::string Settings::*, KeyBinding>;
 
+// What saving the player's file does with a key.
+enum class Saving {
+    Kept,     // the game never changes it: a line of the player's own stays as it is
+    Written,  // an option of the game's: written when it differs from the assets' file
+    Dropped,  // an old spelling of a Written key, which the written one replaces
+};
+
 struct SettingKey {
     const char* section;
     const char* name;
     SettingField field;
+    Saving saving;
 };
 
 // Every key the game reads, in the order it reads them; a new setting is one more entry.

@@ -5,7 +5,9 @@
 #include <string>
 
 #include "app/Settings.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
+#include "tests/support/GameFixture.h"
 #include "tests/support/StdoutCapture.h"
 
 namespace {
@@ -203,10 +205,8 @@ struct TwoFiles {
     TwoFiles(const std::string& assets, const std::string& player) : directory(assets) {
         directory.writePlayerSettings(player);
     }
-    Settings load() const {
-        return loadSettings((directory.path() / "assets/settings.ini").string(),
-                            directory.playerSettingsFile());
-    }
+    std::string assets() const { return (directory.path() / "assets/settings.ini").string(); }
+    Settings load() const { return loadSettings(assets(), directory.playerSettingsFile()); }
     GameDirectory directory;
 };
 
@@ -276,11 +276,13 @@ TEST(Settings, WhatWouldBeReadOtherwiseThanMeantIsWarnedOf) {
     EXPECT_EQ(console.text(), "") << "the game's own file knows every key once";
 }
 
+// The player's file holds what differs from the assets' file, and the player's own lines of
+// keys that the game does not change.
 TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     const TwoFiles files(
         "[window]\ntitle=Kept\nwidth=800\n[graphics]\nrefresh_rate=30\nbrightness=0.5\n"
         "[camera]\nnearZ=0.5\nfarZ=250\n[keyboard]\nforward=1\n[world]\ngravity=-3\n",
-        "");
+        "[world]\ngravity=-5\n[camera]\ninvert_y=false\n");
     Settings chosen;
     chosen.fullscreen = false;
     chosen.width = 1280;
@@ -306,13 +308,24 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.musicVolume = 0.7f;
 
     StdoutCapture console;
-    const WriteResult result = saveSettings(chosen, files.directory.playerSettingsFile());
+    chosen.height = Settings().height;  // as the assets' file leaves it
+    const WriteResult result =
+        saveSettings(chosen, files.assets(), files.directory.playerSettingsFile());
     EXPECT_TRUE(result.ok) << result.reason;
+    const INIReader written(files.directory.playerSettingsFile().string());
+    for (const auto& [section, name] :
+         std::vector<std::pair<const char*, const char*>>{{"window", "height"},
+                                                          {"window", "title"},
+                                                          {"graphics", "refresh_rate"},
+                                                          {"camera", "nearZ"},
+                                                          {"camera", "invert_y"}}) {
+        EXPECT_FALSE(written.HasValue(section, name)) << section << "." << name;
+    }
     const Settings s = files.load();
     EXPECT_EQ(console.text(), "");
     EXPECT_FALSE(s.fullscreen);
     EXPECT_EQ(s.width, 1280);
-    EXPECT_EQ(s.height, 720);
+    EXPECT_EQ(s.height, Settings().height);
     EXPECT_EQ(s.sampleRate, 2);
     EXPECT_EQ(s.brightness, -0.3f);
     EXPECT_EQ(s.fov, 33.333332f);
@@ -334,16 +347,32 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     EXPECT_EQ(s.refreshRate, 30);
     EXPECT_EQ(s.nearZ, 0.5f);
     EXPECT_EQ(s.farZ, 250.0f);
-    EXPECT_EQ(s.gravity, -3.0f);
+    EXPECT_EQ(s.gravity, -5.0f) << "the player's own line stays";
 
     // A folder that cannot be made, since a file stands where it would go.
     const fs::path blocked = files.directory.playerSettingsFile() / "settings.ini";
-    const WriteResult failed = saveSettings(chosen, blocked);
+    const WriteResult failed = saveSettings(chosen, files.assets(), blocked);
     EXPECT_FALSE(failed.ok);
     EXPECT_EQ(failed.reason, "Not a directory");
     EXPECT_EQ(console.lines(), std::vector<std::string>{"ERROR::SETTINGS::SAVE_FAILED: " +
                                                         blocked.string() + ": Not a directory"});
     EXPECT_EQ(files.load().width, 1280) << "the earlier file is untouched";
+}
+
+using PlayerFile = GameFixture;
+
+// After an F11 the player's file holds the full screen alone: an edit of the assets' file
+// still takes effect at the next start, as a default changed in a later version would.
+TEST_F(PlayerFile, AfterF11AnEditOfTheAssetsFileStillTakesEffect) {
+    startGame(kWithoutHudSettings);
+    frame();
+    input.tap(GLFW_KEY_F11);
+    frame();
+    writeFile("assets/settings.ini",
+              std::string(kWithoutHudSettings) + "[graphics]\nmax_fps = 10\n");
+    const Settings next = loadGameSettings();
+    EXPECT_EQ(next.maxFps, 10);
+    EXPECT_TRUE(next.fullscreen) << "the player's F11 stays";
 }
 
 }  // namespace
