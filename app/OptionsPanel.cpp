@@ -19,7 +19,8 @@ const float kMinBrightness = -0.5f;
 const float kMaxBrightness = 0.5f;
 const float kMinSensitivity = 0.5f;  // degrees per pixel per second of look
 const float kMaxSensitivity = 20.0f;
-const int kMaxFpsChoice = 240;  // frames per second; the settings file takes up to 1000
+// Frames per second; 0 is no cap. The settings file takes any cap up to 1000.
+const int kFpsChoices[] = {0, 30, 60, 120, 144, 240};
 const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kKeyButtonEms = 12.0f;  // key button width in font heights
 
@@ -122,12 +123,16 @@ void OptionsPanel::drawPacing(Game& game) {
     if (ImGui::Checkbox("Vertical sync", &options.vsync)) {
         changed(game, true);
     }
-    if (ImGui::SliderInt("Frame rate cap", &options.maxFps, 0, kMaxFpsChoice,
-                         options.maxFps > 0 ? "%d fps" : "none")) {
-        changed(game, false);
-    }
-    if (ImGui::IsItemDeactivatedAfterEdit()) {
-        changed(game, true);
+    const auto capName = [](int fps) { return fps > 0 ? std::to_string(fps) + " fps" : "off"; };
+    // A cap from the file that is none of the choices shows as it is until another is chosen.
+    if (ImGui::BeginCombo("Frame rate cap", capName(options.maxFps).c_str())) {
+        for (const int fps : kFpsChoices) {
+            if (ImGui::Selectable(capName(fps).c_str(), fps == options.maxFps)) {
+                options.maxFps = fps;
+                changed(game, true);
+            }
+        }
+        ImGui::EndCombo();
     }
 }
 
@@ -149,7 +154,10 @@ void OptionsPanel::drawMouse(Game& game) {
 
 void OptionsPanel::drawSound(Game& game) {
     Settings& options = game.options;
-    if (ImGui::Checkbox("Sound", &options.audioEnabled)) {
+    // Sound asked for and none playing: the system has no device that opens.
+    if (options.audioEnabled && !game.audio) {
+        ImGui::TextDisabled("Sound: no audio device on this system, playing silently");
+    } else if (ImGui::Checkbox("Sound", &options.audioEnabled)) {
         changed(game, true);
     }
     slider(game, "Master volume", options.masterVolume, 0.0f, 1.0f, "%.2f");
