@@ -6,6 +6,8 @@
 #include <sstream>
 #include <string>
 
+#include "app/Toggles.h"
+
 namespace {
 
 const float kMessageSeconds = 3.0f;  // shown this long in all
@@ -15,6 +17,15 @@ const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
 
 const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
                                     "F4 Cel shading", "F5 Contour", "F6 Specular"};
+const std::size_t kCelShading = 3;  // in key order
+const std::size_t kContour = 4;
+
+// A toggle is listed where it differs from how the game started, and the contour only with
+// cel shading, without which it draws nothing.
+bool listed(const HudView& view, std::size_t toggle) {
+    return view.toggles[toggle] != kStartToggles[toggle] &&
+           (toggle != kContour || view.toggles[kCelShading]);
+}
 
 const ImGuiWindowFlags kOverlayFlags =
     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoInputs |
@@ -65,11 +76,18 @@ void Hud::drawStatus(const HudView& view) const {
 }
 
 void Hud::drawToggles(const HudView& view) const {
+    bool any = false;
+    for (std::size_t i = 0; i < view.toggles.size(); ++i) {
+        any = any || listed(view, i);
+    }
+    if (!any) {
+        return;
+    }
     atCorner(1.0f, 0.0f);
     ImGui::Begin("##toggles", nullptr, kOverlayFlags);
     for (std::size_t i = 0; i < view.toggles.size(); ++i) {
-        if (view.toggles[i]) {
-            ImGui::TextUnformatted(kToggleNames[i]);
+        if (listed(view, i)) {
+            ImGui::Text("%s %s", kToggleNames[i], view.toggles[i] ? "on" : "off");
         }
     }
     ImGui::End();
