@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/Toggles.h"
 
@@ -95,17 +97,8 @@ void Hud::drawToggles(const HudView& view) const {
 
 void Hud::drawMessages(double now) const {
     const std::size_t kept = std::min(heardCount, kMessages);
-    const std::size_t first = heardCount - kept;
-    bool anyShown = false;
-    for (std::size_t i = first; i < heardCount; ++i) {
-        anyShown = anyShown || opacityAt(now - messages[i % kMessages].heard) > 0.0f;
-    }
-    if (!anyShown) {
-        return;
-    }
-    atCorner(0.0f, 1.0f);
-    ImGui::Begin("##messages", nullptr, kOverlayFlags);
-    for (std::size_t i = first; i < heardCount; ++i) {
+    std::vector<std::pair<std::string, float>> lines;  // with their opacity
+    for (std::size_t i = heardCount - kept; i < heardCount; ++i) {
         const Message& message = messages[i % kMessages];
         const float opacity = opacityAt(now - message.heard);
         if (opacity <= 0.0f) {
@@ -114,13 +107,30 @@ void Hud::drawMessages(double now) const {
         std::ostringstream text;
         writeLines(text, message.event);
         writeNotice(text, message.event);
-        ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
-        std::istringstream lines(text.str());
-        for (std::string line; std::getline(lines, line);) {
+        std::istringstream split(text.str());
+        for (std::string line; std::getline(split, line);) {
             if (!line.empty()) {
-                ImGui::TextUnformatted(line.c_str());
+                lines.emplace_back(line, opacity);
             }
         }
+    }
+    if (lines.empty()) {
+        return;
+    }
+    // The box fits the lines in the frame they arrive: left to itself, a window that fits its
+    // content measures it in one frame and takes its size in the next.
+    ImVec2 size(0.0f, 0.0f);
+    for (const auto& [line, opacity] : lines) {
+        size.x = std::max(size.x, ImGui::CalcTextSize(line.c_str()).x);
+    }
+    size.y = static_cast<float>(lines.size()) * ImGui::GetTextLineHeightWithSpacing() -
+             ImGui::GetStyle().ItemSpacing.y;
+    atCorner(0.0f, 1.0f);
+    ImGui::SetNextWindowContentSize(size);
+    ImGui::Begin("##messages", nullptr, kOverlayFlags);
+    for (const auto& [line, opacity] : lines) {
+        ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+        ImGui::TextUnformatted(line.c_str());
         ImGui::PopStyleVar();
     }
     ImGui::End();
