@@ -3,6 +3,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -16,6 +17,11 @@ const float kMessageSeconds = 3.0f;  // shown this long in all
 const float kFadeSeconds = 1.0f;     // of which the last part fades out
 const float kBackgroundAlpha = 0.35f;
 const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
+const float kLossSeconds = 2.5f;  // the loss in the middle of the screen, fading in its last second
+const float kLossHeight = 0.2f;   // of the screen, from the top: above the character
+const char* const kLossTitle = "GAME LOST";
+const float kLossTitleScale = 2.0f;
+const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
 
 const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
                                     "F4 Cel shading", "F5 Contour", "F6 Specular"};
@@ -32,6 +38,8 @@ bool listed(const HudView& view, std::size_t toggle) {
 const ImGuiWindowFlags kOverlayFlags =
     ImGuiWindowFlags_NoDecoration | ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoInputs |
     ImGuiWindowFlags_NoNav | ImGuiWindowFlags_NoFocusOnAppearing | ImGuiWindowFlags_NoSavedSettings;
+// The same, for a window sized by fitNextWindow.
+const ImGuiWindowFlags kFittedFlags = kOverlayFlags & ~ImGuiWindowFlags_AlwaysAutoResize;
 
 // Places the next window at a corner of the screen: pivot (0, 0) top left, (1, 0) top right,
 // (0, 1) bottom left.
@@ -45,8 +53,21 @@ void atCorner(float pivotX, float pivotY) {
     ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
 }
 
+// Gives the next window the size of this content and its padding. Left to ImGui's auto-fit, a
+// window measures new content in one frame and takes its size in the next: a box that grows
+// shows cut off for a frame, and one that appears is hidden for its first. A message, such as
+// the win's, would be missed in the last frame of a game.
+void fitNextWindow(ImVec2 content) {
+    const ImVec2 padding = ImGui::GetStyle().WindowPadding;
+    ImGui::SetNextWindowSize(ImVec2(content.x + 2.0f * padding.x, content.y + 2.0f * padding.y));
+}
+
 float opacityAt(double age) {
     return std::clamp(static_cast<float>((kMessageSeconds - age) / kFadeSeconds), 0.0f, 1.0f);
+}
+
+float lossOpacityAt(double age) {
+    return std::clamp(static_cast<float>((kLossSeconds - age) / kFadeSeconds), 0.0f, 1.0f);
 }
 
 }  // namespace
@@ -54,12 +75,46 @@ float opacityAt(double age) {
 void Hud::hear(const Event& event, double now) {
     messages[heardCount % kMessages] = Message{event, now};
     ++heardCount;
+    if (event.kind == Event::Lost) {
+        loss = Message{event, now};
+    }
 }
 
 void Hud::draw(const HudView& view, double now) const {
     drawStatus(view);
     drawToggles(view);
     drawMessages(now);
+    drawLoss(now);
+}
+
+// A loss starts the run again at once: the middle of the screen says so for a moment, with
+// the run's time and score, where the corner's line is easily missed.
+void Hud::drawLoss(double now) const {
+    const float opacity = loss ? lossOpacityAt(now - loss->heard) : 0.0f;
+    if (opacity <= 0.0f) {
+        return;
+    }
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f,
+                                   screen->WorkPos.y + screen->WorkSize.y * kLossHeight),
+                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha * opacity);
+    char result[64];
+    std::snprintf(result, sizeof result, "%.2f s   %d points", loss->event.seconds,
+                  loss->event.points);
+    // Sized before it begins, so that its first frame shows it whole (see fitNextWindow).
+    const ImVec2 title = ImGui::CalcTextSize(kLossTitle);
+    const ImVec2 line = ImGui::CalcTextSize(result);
+    fitNextWindow(ImVec2(std::max(title.x * kLossTitleScale, line.x),
+                         title.y * kLossTitleScale + ImGui::GetStyle().ItemSpacing.y + line.y));
+    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+    ImGui::Begin("##loss", nullptr, kFittedFlags);
+    ImGui::SetWindowFontScale(kLossTitleScale);
+    ImGui::TextColored(kLossColour, "%s", kLossTitle);
+    ImGui::SetWindowFontScale(1.0f);
+    ImGui::TextUnformatted(result);
+    ImGui::End();
+    ImGui::PopStyleVar();
 }
 
 void Hud::drawStatus(const HudView& view) const {
@@ -117,8 +172,6 @@ void Hud::drawMessages(double now) const {
     if (lines.empty()) {
         return;
     }
-    // The box fits the lines in the frame they arrive: left to itself, a window that fits its
-    // content measures it in one frame and takes its size in the next.
     ImVec2 size(0.0f, 0.0f);
     for (const auto& [line, opacity] : lines) {
         size.x = std::max(size.x, ImGui::CalcTextSize(line.c_str()).x);
@@ -126,8 +179,8 @@ void Hud::drawMessages(double now) const {
     size.y = static_cast<float>(lines.size()) * ImGui::GetTextLineHeightWithSpacing() -
              ImGui::GetStyle().ItemSpacing.y;
     atCorner(0.0f, 1.0f);
-    ImGui::SetNextWindowContentSize(size);
-    ImGui::Begin("##messages", nullptr, kOverlayFlags);
+    fitNextWindow(size);
+    ImGui::Begin("##messages", nullptr, kFittedFlags);
     for (const auto& [line, opacity] : lines) {
         ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
         ImGui::TextUnformatted(line.c_str());

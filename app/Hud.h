@@ -31,6 +31,7 @@ private:
     void drawStatus(const HudView& view) const;
     void drawToggles(const HudView& view) const;
     void drawMessages(double now) const;
+    void drawLoss(double now) const;
 
     struct Message {
         Event event;
@@ -38,5 +39,6 @@ private:
     };
     static constexpr std::size_t kMessages = 8;
     std::array<Message, kMessages> messages{};
-    std::size_t heardCount = 0;  // all ever heard; the last kMessages are kept
+    std::size_t heardCount = 0;   // all ever heard; the last kMessages are kept
+    std::optional<Message> loss;  // the last loss, shown in the middle of the screen a while
 };
