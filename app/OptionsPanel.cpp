@@ -82,11 +82,32 @@ void OptionsPanel::finishRebinding(Game& game) {
     if (!rebinding || game.capturingKey) {
         return;
     }
-    if (game.capturedKey != GLFW_KEY_ESCAPE && game.capturedKey != GLFW_KEY_UNKNOWN) {
-        game.options.keyBindings[rebinding] = game.capturedKey;
-        changed(game, true);
+    const int key = game.capturedKey;
+    if (key != GLFW_KEY_ESCAPE && key != GLFW_KEY_UNKNOWN) {
+        bind(game, rebinding, key);
     }
     rebinding = nullptr;
+}
+
+// A key that means something else is not taken silently: a fixed key (P, Space, the function
+// keys) is refused, and one bound to another movement swaps with this movement's key.
+void OptionsPanel::bind(Game& game, const char* action, int key) {
+    KeyBindings& bindings = game.options.keyBindings;
+    if (Keyboard::isFixedKey(key)) {
+        status = keyName(key) + " is one of the game's own keys; choose another";
+        return;
+    }
+    std::string swap;
+    const int previous = bindings[action];
+    for (auto& [other, otherKey] : bindings) {
+        if (other != action && otherKey == key) {
+            otherKey = previous;
+            swap = keyName(key) + " and " + keyName(previous) + " swapped. ";
+        }
+    }
+    bindings[action] = key;
+    changed(game, true);
+    status = swap + status;
 }
 
 void OptionsPanel::drawDisplay(Game& game) {

@@ -18,6 +18,7 @@ private:
     void drawSound(Game& game);
     void drawPlay(Game& game);
     void finishRebinding(Game& game);
+    void bind(Game& game, const char* action, int key);
     void slider(Game& game, const char* label, float& value, float low, float high,
                 const char* format);
     // Applies the game's options; saves them when the change is complete.

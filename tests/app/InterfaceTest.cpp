@@ -102,6 +102,25 @@ TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
     EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_I);
 }
 
+// A key that means something else is never taken silently: one of the game's own is refused,
+// another movement's swaps with the old key.
+TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
+    startGame();
+    frame();
+    rebindForward();
+    stroke(GLFW_KEY_P);
+    frame();
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
+    EXPECT_TRUE(game->paused) << "the refused key went nowhere else";
+
+    stroke(GLFW_KEY_SPACE);  // Forward's key again
+    ASSERT_TRUE(game->capturingKey);
+    stroke(GLFW_KEY_S);
+    frame();
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_S);
+    EXPECT_EQ(game->keyBindings.at("BACKWARD"), GLFW_KEY_W);
+}
+
 TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {
     // A file where the player's config folder should be: nothing can be written there.
     startGame(kWindowedSettings,
