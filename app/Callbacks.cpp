@@ -32,8 +32,8 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         game->capturedKeyDown = GLFW_KEY_UNKNOWN;
         return;
     }
-    // While a replay plays, its own keys act; the watcher's Escape still quits.
-    if (game->playback && key != GLFW_KEY_ESCAPE) {
+    // While a replay plays, its own keys act; the watcher's Escape still quits and P pauses.
+    if (game->playback && key != GLFW_KEY_ESCAPE && Keyboard::fixedActionOf(key) != Action::Pause) {
         return;
     }
     game->keyboard.onKey(key, action, mods);

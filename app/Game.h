@@ -86,11 +86,14 @@ public:
     // The CPU times of the frame under way: those of the update are whole once it returns.
     const FrameTimes& times() const { return frameTimes; }
 
+    // What follows a replay's last frame: the game ends, as the replay's run did (--replay), or
+    // the pause panel comes back over a fresh start of the player's own game.
+    enum class AfterReplay { Close, Pause };
     // Plays the replay from a fresh start of the level: its frames stand in for the clock and
-    // the player's input, and the game ends with its last frame, as its run did.
-    void startReplay(Replay replay);
-    // Whether a frame of the replay came out otherwise than it was recorded.
-    bool replayDiverged() const { return playback && playback->diverged; }
+    // the player's input; the watcher's P pauses it and Escape quits.
+    void startReplay(Replay replay, AfterReplay after = AfterReplay::Close);
+    // Whether a frame of the last replay came out otherwise than it was recorded.
+    bool replayDiverged() const { return diverged; }
 
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.
@@ -207,10 +210,11 @@ public:
     // While a replay plays, its frames stand in for the clock and the player.
     struct Playback {
         Replay replay;
-        std::size_t next = 0;   // the frame to play
-        bool diverged = false;  // a frame came out otherwise than recorded
+        AfterReplay after = AfterReplay::Close;
+        std::size_t next = 0;  // the frame to play
     };
     std::optional<Playback> playback;
+    bool diverged = false;          // a frame of the last replay came out otherwise than recorded
     std::optional<Replay> bestRun;  // the player's, if any: to watch again, and the ghost's
     std::optional<GhostTrack> ghostTrack;
     std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
@@ -244,6 +248,8 @@ private:
     // Keeps the frame for the game's replay, or checks it against the replay that plays.
     void recordFrame();
     void startAfresh(const ReplaySettings& settings);
+    // After a replay watched from the pause panel: the player's own game from its start, paused.
+    void returnFromReplay();
     void saveBestRun();
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,

@@ -79,7 +79,10 @@ int Game::getPoints(bool won) const {
 void Game::checkGameState() {
     if (player->goalReached) {
         events.push_back(Event::ended(true, totalTime, getPoints(true)));
-        glfwSetWindowShouldClose(window, true);
+        // A replay watched from the pause panel goes back to it after its last frame.
+        if (!playback || playback->after == AfterReplay::Close) {
+            glfwSetWindowShouldClose(window, true);
+        }
     }
     if (player->position.y <= kLossHeight || player->health < 1) {
         events.push_back(Event::ended(false, totalTime, getPoints(false)));

@@ -42,7 +42,8 @@ void Game::drawInterface() {
                          totalTime,
                          player->slowTimer,
                          {wireframe, culling, debugCamera, celShading, contour, specular},
-                         records.bestTime},
+                         records.bestTime,
+                         playback.has_value()},
                  now);
     }
     if (frameOverlayVisible) {

@@ -5,13 +5,22 @@
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 
-void Game::startReplay(Replay replay) {
+void Game::startReplay(Replay replay, AfterReplay after) {
     recording.stop();  // what follows is not the player's run
     if (paused) {
         setPaused(false);
     }
     startAfresh(replay.settings);
-    playback = Playback{std::move(replay)};
+    diverged = false;
+    playback = Playback{std::move(replay), after};
+}
+
+void Game::returnFromReplay() {
+    playback.reset();
+    const ReplaySettings own{options.sensitivity, options.gravity};
+    startAfresh(own);
+    recording.startOver(own);
+    setPaused(true);
 }
 
 // Everything the rules read, as a new game has it: the replay's first frame then plays as it
@@ -32,12 +41,20 @@ void Game::startAfresh(const ReplaySettings& settings) {
     totalTime = 0.0f;
 }
 
-// The watcher's Escape still quits; the rest of the frame is the replay's, its display toggles
-// too, flipped as their keys' releases flipped them in its run.
+// The watcher's Escape still quits and P pauses; the rest of the frame is the replay's, its
+// display toggles too, flipped as their keys' releases flipped them in its run.
 bool Game::takeReplayedFrame() {
     quitOnEscape();
+    checkPause();
+    if (paused) {
+        return false;
+    }
     if (playback->next == playback->replay.frames.size()) {
-        glfwSetWindowShouldClose(window, true);
+        if (playback->after == AfterReplay::Pause) {
+            returnFromReplay();
+        } else {
+            glfwSetWindowShouldClose(window, true);
+        }
         return false;
     }
     const ReplayFrame& frame = playback->replay.frames[playback->next++];
@@ -61,8 +78,8 @@ void Game::recordFrame() {
     const ReplayFrame& recorded = playback->replay.frames[playback->next - 1];
     const bool same = frame.position == recorded.position && frame.facing == recorded.facing &&
                       frame.clock == recorded.clock;
-    if (!same && !playback->diverged) {
-        playback->diverged = true;
+    if (!same && !diverged) {
+        diverged = true;
         printLine("ERROR::REPLAY::DIVERGED: frame ", playback->next, " of ",
                   playback->replay.frames.size(), " played otherwise than it was recorded");
     }

@@ -20,6 +20,7 @@ const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
 const float kLossSeconds = 2.5f;  // the loss in the middle of the screen, fading in its last second
 const float kLossHeight = 0.2f;   // of the screen, from the top: above the character
 const char* const kLossTitle = "GAME LOST";
+const char* const kReplayLabel = "Replay (P: pause, Escape: quit)";
 const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
 
@@ -85,6 +86,23 @@ void Hud::draw(const HudView& view, double now) const {
     drawToggles(view);
     drawMessages(now);
     drawLoss(now);
+    if (view.replay) {
+        drawReplay();
+    }
+}
+
+// Top centre: what plays is a recorded run, not the player.
+void Hud::drawReplay() const {
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    const float margin = ImGui::GetStyle().WindowPadding.y;
+    ImGui::SetNextWindowPos(
+        ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f, screen->WorkPos.y + margin),
+        ImGuiCond_Always, ImVec2(0.5f, 0.0f));
+    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
+    fitNextWindow(ImGui::CalcTextSize(kReplayLabel));
+    ImGui::Begin("##replay", nullptr, kFittedFlags);
+    ImGui::TextUnformatted(kReplayLabel);
+    ImGui::End();
 }
 
 // A loss starts the run again at once: the middle of the screen says so for a moment, with

@@ -14,6 +14,7 @@ struct HudView {
     // F1 to F6 in key order: wireframe, culling, debug camera, cel shading, contour, specular.
     std::array<bool, 6> toggles;
     std::optional<float> bestTime;  // seconds of the player's fastest win, if any
+    bool replay;                    // a replay plays, not the player
 };
 
 // The heads-up display: health, the clock and the best time beside it, the slow-down left, the
@@ -32,6 +33,7 @@ private:
     void drawToggles(const HudView& view) const;
     void drawMessages(double now) const;
     void drawLoss(double now) const;
+    void drawReplay() const;
 
     struct Message {
         Event event;

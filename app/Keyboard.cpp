@@ -29,22 +29,22 @@ Action actionAt(std::size_t index) {
 
 }  // namespace
 
-bool Keyboard::isFixedKey(int key) {
+Action Keyboard::fixedActionOf(int key) {
     for (const auto& fixed : kFixedKeys) {
         if (fixed.key == key) {
-            return true;
-        }
-    }
-    return false;
-}
-
-Action Keyboard::toggleOf(int key) {
-    for (const auto& fixed : kFixedKeys) {
-        if (fixed.key == key && isToggle(fixed.action)) {
             return fixed.action;
         }
     }
     return Action::Count;
+}
+
+bool Keyboard::isFixedKey(int key) {
+    return fixedActionOf(key) != Action::Count;
+}
+
+Action Keyboard::toggleOf(int key) {
+    const Action action = fixedActionOf(key);
+    return isToggle(action) ? action : Action::Count;
 }
 
 bool Keyboard::isFullScreenEnter(int key, int mods) {

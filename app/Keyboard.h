@@ -26,7 +26,9 @@ class Keyboard {
 public:
     explicit Keyboard(const KeyBindings& bindings);
 
-    // Whether the key has a meaning of its own that no binding changes (Space, P, F1...).
+    // The meaning of its own that the key has, which no binding changes (Space, P, F1...);
+    // Action::Count for a key that has none.
+    static Action fixedActionOf(int key);
     static bool isFixedKey(int key);
     // The display toggle that the key stands for; Action::Count for a key that is none.
     static Action toggleOf(int key);

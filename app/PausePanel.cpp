@@ -88,7 +88,7 @@ void PausePanel::drawMain(Game& game) {
         page = Page::Controls;
     }
     if (game.bestRun && wideButton("Watch best run")) {
-        game.startReplay(*game.bestRun);
+        game.startReplay(*game.bestRun, Game::AfterReplay::Pause);
     }
     if (wideButton("Quit")) {
         game.askToQuit();

@@ -238,6 +238,12 @@ ReplayRecorder::ReplayRecorder(std::string gameVersion, ReplaySettings settings)
     recorded.frames.reserve(kMaxReplayFrames);
 }
 
+void ReplayRecorder::startOver(ReplaySettings settings) {
+    recorded.settings = settings;
+    recorded.frames.clear();
+    kept = true;
+}
+
 void ReplayRecorder::add(const ReplayFrame& frame) {
     if (kept && recorded.frames.size() == kMaxReplayFrames) {
         kept = false;

@@ -79,6 +79,8 @@ public:
     void add(const ReplayFrame& frame);
     // Nothing more is kept: from here on the frames would not play as they went.
     void stop() { kept = false; }
+    // Keeps a new run from its first frame, with these settings; the room stays.
+    void startOver(ReplaySettings settings);
     // Whether every frame of the game so far is kept.
     bool whole() const { return kept; }
     const Replay& replay() const { return recorded; }

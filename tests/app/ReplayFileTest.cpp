@@ -85,8 +85,9 @@ TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
 using Replays = GameFixture;
 
 // Whatever the player did before, the best run plays from a fresh start of the level, and
-// prints what it printed when it was played.
-TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWent) {
+// prints what it printed when it was played; P pauses it, and after its last frame the pause
+// panel is back over a fresh start of the player's own game.
+TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) {
     startGame(kSmallWindow, [](const fs::path& directory) {
         writeFile(directory / "data/smeltrun/best.replay", contentsOf(kRecorded));
     });
@@ -110,11 +111,27 @@ TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWent) {
         stroke(key);  // Resume, Options, Controls, then Watch best run
     }
     ASSERT_TRUE(game->playback);
-    for (int i = 0; i < kFrameLimit && !glfwWindowShouldClose(game->window); ++i) {
+    for (int i = 0; i < 60; ++i) {
+        frame();
+    }
+    input.tap(GLFW_KEY_P);
+    frame();
+    const std::size_t pausedAt = game->playback->next;
+    for (int i = 0; i < 10; ++i) {
+        frame();
+    }
+    EXPECT_TRUE(game->paused);
+    EXPECT_EQ(game->playback->next, pausedAt) << "a paused replay stands still";
+    input.tap(GLFW_KEY_P);
+    for (int i = 0; i < kFrameLimit && game->playback; ++i) {
         frame();
     }
     EXPECT_EQ(console.lines(), splitLines(contentsOf(kRecordedLines)));
     EXPECT_FALSE(game->replayDiverged());
+    EXPECT_FALSE(glfwWindowShouldClose(game->window));
+    EXPECT_TRUE(game->paused) << "the pause panel is back";
+    EXPECT_EQ(game->totalTime, 0.0f);
+    EXPECT_FALSE(game->player->goalReached) << "the player's own game, from its start";
     EXPECT_FALSE(fs::exists(std::string(std::getenv("XDG_DATA_HOME")) + "/smeltrun/records"))
         << "a replay's win is not the player's";
 }
