@@ -190,6 +190,7 @@ void Game::update() {
     currentFrame = static_cast<float>(readClock());
     if (firstFrame) {
         lastFrame = currentFrame;
+        startedAt = currentFrame;
         firstFrame = false;
     }
     deltaTime = currentFrame - lastFrame;

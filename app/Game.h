@@ -141,6 +141,7 @@ public:
     float lastFrame = 0.0f;
     float totalTime = 0.0f;  // seconds of play, from the start of the first frame
     bool firstFrame = true;
+    float startedAt = 0.0f;  // the clock at the first frame
 
     double lastX = 0.0;
     double lastY = 0.0;
@@ -242,6 +243,8 @@ private:
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
     void drawGhost();
+    // What the keys do, for the first seconds of a game: the movement keys as bound.
+    std::string controlsHint() const;
     // The Input stage's two sources. Each tells whether the rules step in this frame.
     bool takeLiveFrame();
     bool takeReplayedFrame();

@@ -1,6 +1,7 @@
 #include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/Game.h"
+#include "app/KeyNames.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "render/Outline.h"
@@ -43,7 +44,9 @@ void Game::drawInterface() {
                          player->slowTimer,
                          {wireframe, culling, debugCamera, celShading, contour, specular},
                          records.bestTime,
-                         playback.has_value()},
+                         playback.has_value(),
+                         currentFrame - startedAt,
+                         controlsHint()},
                  now);
     }
     if (frameOverlayVisible) {
@@ -53,6 +56,12 @@ void Game::drawInterface() {
         pausePanel.draw(*this);
     }
     ui->endFrame();
+}
+
+std::string Game::controlsHint() const {
+    const auto key = [this](const char* action) { return keyName(keyBindings.at(action)); };
+    return key("FORWARD") + " " + key("LEFT") + " " + key("BACKWARD") + " " + key("RIGHT") +
+           ": move    Space: jump    Left Shift: sprint    P: menu";
 }
 
 void Game::present() {

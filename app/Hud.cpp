@@ -20,6 +20,8 @@ const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
 const float kLossSeconds = 2.5f;  // the loss in the middle of the screen, fading in its last second
 const float kLossHeight = 0.2f;   // of the screen, from the top: above the character
 const char* const kLossTitle = "GAME LOST";
+const float kHintSeconds = 8.0f;  // the controls' hint at a game's start, fading in its last
+const float kHintHeight = 0.85f;  // of the screen, from the top
 const char* const kReplayLabel = "Replay (P: pause, Escape: quit)";
 const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
@@ -88,7 +90,28 @@ void Hud::draw(const HudView& view, double now) const {
     drawLoss(now);
     if (view.replay) {
         drawReplay();
+    } else {
+        drawHint(view);
     }
+}
+
+// Bottom centre, for the first seconds of a game: what the keys do.
+void Hud::drawHint(const HudView& view) const {
+    const float opacity = std::clamp((kHintSeconds - view.played) / kFadeSeconds, 0.0f, 1.0f);
+    if (opacity <= 0.0f) {
+        return;
+    }
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f,
+                                   screen->WorkPos.y + screen->WorkSize.y * kHintHeight),
+                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha * opacity);
+    fitNextWindow(ImGui::CalcTextSize(view.hint.c_str()));
+    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+    ImGui::Begin("##hint", nullptr, kFittedFlags);
+    ImGui::TextUnformatted(view.hint.c_str());
+    ImGui::End();
+    ImGui::PopStyleVar();
 }
 
 // Top centre: what plays is a recorded run, not the player.

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 
 #include "gameplay/Event.h"
 
@@ -15,6 +16,8 @@ struct HudView {
     std::array<bool, 6> toggles;
     std::optional<float> bestTime;  // seconds of the player's fastest win, if any
     bool replay;                    // a replay plays, not the player
+    float played;                   // seconds since the game started, losses and all
+    const std::string& hint;        // what the keys do, for the first seconds of a game
 };
 
 // The heads-up display: health, the clock and the best time beside it, the slow-down left, the
@@ -34,6 +37,7 @@ private:
     void drawMessages(double now) const;
     void drawLoss(double now) const;
     void drawReplay() const;
+    void drawHint(const HudView& view) const;
 
     struct Message {
         Event event;
