@@ -85,7 +85,9 @@ void FrameOverlay::draw() const {
     ImGui::Text("%.1f frames per second", spanMs > 0.0f ? kMsPerSecond * count / spanMs : 0.0f);
     ImGui::Text("CPU, median of 2 s: update %.2f ms, render %.2f ms",
                 medianOf(updates.data(), count), medianOf(renders.data(), count));
-    ImGui::PlotLines("##frame ms", frames.data(), static_cast<int>(count), 0, graphTitle, 0.0f,
+    // The graph's title on a line of its own: as the plot's overlay it covered the graph.
+    ImGui::TextUnformatted(graphTitle);
+    ImGui::PlotLines("##frame ms", frames.data(), static_cast<int>(count), 0, nullptr, 0.0f,
                      kGraphHeadroom * slowest, ImVec2(kGraphWidthEm * em, kGraphHeightEm * em));
     ImGui::End();
 }
