@@ -3,6 +3,8 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <ctime>
+#include <string>
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
@@ -39,8 +41,26 @@ const struct {
     {"Gamepad Start", "Pause and resume"},
 };
 
+// At least kButtonEms wide, and across the panel where it is wider (the records make it so).
 bool wideButton(const char* label) {
-    return ImGui::Button(label, ImVec2(ImGui::GetFontSize() * kButtonEms, 0.0f));
+    const float width =
+        std::max(ImGui::GetFontSize() * kButtonEms, ImGui::GetContentRegionAvail().x);
+    return ImGui::Button(label, ImVec2(width, 0.0f));
+}
+
+// A win's date, kept in UTC as 2024-05-01T12:34:56Z, in the player's local time to the minute;
+// as it is kept when it does not read as such.
+std::string localDate(const std::string& utc) {
+    std::tm parts{};
+    const char* end = strptime(utc.c_str(), "%Y-%m-%dT%H:%M:%SZ", &parts);
+    if (!end || *end != '\0') {
+        return utc;
+    }
+    const std::time_t when = timegm(&parts);
+    std::tm local{};
+    localtime_r(&when, &local);
+    char text[32];
+    return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local));
 }
 
 }  // namespace
@@ -119,7 +139,7 @@ void PausePanel::drawRecords(const Records& records) {
     }
     for (auto win = records.wins.rbegin(); win != records.wins.rend(); ++win) {
         ImGui::TableNextColumn();
-        ImGui::TextUnformatted(win->date.c_str());
+        ImGui::TextUnformatted(localDate(win->date).c_str());
         ImGui::TableNextColumn();
         ImGui::Text("%.2f s", win->seconds);
         ImGui::TableNextColumn();
