@@ -4,6 +4,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
@@ -36,17 +37,23 @@ bool inConflict(const KeyBindings& bindings, const char* action, int key) {
 
 }  // namespace
 
+// One tab a section, so that the page fits a 1280x720 screen with Back in view.
 void OptionsPanel::draw(Game& game) {
     finishRebinding(game);
-    drawKeys(game);
-    ImGui::Separator();
-    drawDisplay(game);
-    ImGui::Separator();
-    drawMouse(game);
-    ImGui::Separator();
-    drawSound(game);
-    ImGui::Separator();
-    drawPlay(game);
+    if (ImGui::BeginTabBar("sections")) {
+        const std::pair<const char*, void (OptionsPanel::*)(Game&)> sections[] = {
+            {"Keys", &OptionsPanel::drawKeys},   {"Display", &OptionsPanel::drawDisplay},
+            {"Mouse", &OptionsPanel::drawMouse}, {"Sound", &OptionsPanel::drawSound},
+            {"Play", &OptionsPanel::drawPlay},
+        };
+        for (const auto& [name, drawSection] : sections) {
+            if (ImGui::BeginTabItem(name)) {
+                (this->*drawSection)(game);
+                ImGui::EndTabItem();
+            }
+        }
+        ImGui::EndTabBar();
+    }
     if (!status.empty()) {
         ImGui::Separator();
         ImGui::TextWrapped("%s", status.c_str());
@@ -63,6 +70,10 @@ void OptionsPanel::drawKeys(Game& game) {
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kKeyButtonEms, 0.0f))) {
             rebinding = movement.name;
             game.capturingKey = true;
+        }
+        // The keyboard and the pad start on the first key, past the tabs.
+        if (&movement == &kBoundActions[0]) {
+            ImGui::SetItemDefaultFocus();
         }
         ImGui::SameLine();
         ImGui::TextUnformatted(movement.label);
