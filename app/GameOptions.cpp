@@ -6,6 +6,30 @@
 namespace {
 
 const char* const kSoundFolder = "assets/sounds";
+// Room kept for what a window manager puts around a window, before the window has a frame to
+// ask about: a title bar above and a border on the other sides. Pixels.
+const int kTitleBarRoom = 48;
+const int kBorderRoom = 8;
+
+struct WindowPlace {
+    int x, y, width, height;
+};
+
+// The window as asked for, moved and if need be made smaller so that it and its frame lie in
+// the monitor's work area: a window as large as the screen would have its title bar off it.
+WindowPlace insideWorkArea(GLFWmonitor* monitor, WindowPlace asked) {
+    int left = 0, top = 0, width = 0, height = 0;
+    glfwGetMonitorWorkarea(monitor, &left, &top, &width, &height);
+    WindowPlace fitted = asked;
+    fitted.width = std::max(1, std::min(asked.width, width - 2 * kBorderRoom));
+    fitted.height = std::max(1, std::min(asked.height, height - kTitleBarRoom - kBorderRoom));
+    fitted.x = std::clamp(asked.x, left + kBorderRoom,
+                          std::max(left + kBorderRoom, left + width - kBorderRoom - fitted.width));
+    fitted.y =
+        std::clamp(asked.y, top + kTitleBarRoom,
+                   std::max(top + kTitleBarRoom, top + height - kBorderRoom - fitted.height));
+    return fitted;
+}
 
 // The monitor that holds most of the window; the one it fills, in full screen.
 GLFWmonitor* monitorOf(GLFWwindow* window) {
@@ -92,12 +116,15 @@ void Game::applyWindow() {
         glfwSetWindowMonitor(window, monitor, 0, 0, mode->width, mode->height, mode->refreshRate);
         return;
     }
+    GLFWmonitor* monitor = monitorOf(window);
     if (!wasFullScreen) {
         glfwGetWindowPos(window, &windowedX, &windowedY);
     } else if (windowedX < 0) {
-        centreWindow(monitorOf(window));
+        centreWindow(monitor);
     }
-    glfwSetWindowMonitor(window, nullptr, windowedX, windowedY, options.width, options.height,
+    const WindowPlace place =
+        insideWorkArea(monitor, {windowedX, windowedY, options.width, options.height});
+    glfwSetWindowMonitor(window, nullptr, place.x, place.y, place.width, place.height,
                          GLFW_DONT_CARE);
 }
 

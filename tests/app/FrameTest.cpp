@@ -178,4 +178,25 @@ TEST_F(Frame, F11AndAltEnterSwitchFullScreenAndBackInTheSameContext) {
     EXPECT_EQ(glfwGetWindowMonitor(game->window), nullptr);
 }
 
+// A window as large as the screen, back from full screen, fits the monitor's work area with
+// room above it for a title bar.
+TEST_F(Frame, BackFromFullScreenAWindowAsLargeAsTheScreenFitsTheWorkArea) {
+    startGame("[window]\nwidth = 1920\nheight = 1080\nfullscreen = true\n[hud]\nenabled = false\n");
+    frame();
+    input.tap(GLFW_KEY_F11);
+    frame();
+    settle();
+    ASSERT_EQ(glfwGetWindowMonitor(game->window), nullptr);
+    int left = 0, top = 0, width = 0, height = 0;
+    glfwGetMonitorWorkarea(glfwGetPrimaryMonitor(), &left, &top, &width, &height);
+    int x = 0, y = 0, w = 0, h = 0;
+    glfwGetWindowPos(game->window, &x, &y);
+    glfwGetWindowSize(game->window, &w, &h);
+    EXPECT_GT(x, left);
+    EXPECT_GT(y, top) << "room for a title bar";
+    EXPECT_LT(x + w, left + width);
+    EXPECT_LT(y + h, top + height);
+    EXPECT_EQ(game->options.width, 1920) << "the setting stays as it was";
+}
+
 }  // namespace
