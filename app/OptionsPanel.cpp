@@ -4,22 +4,18 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/SettingsKeys.h"
 
 namespace {
 
 const int kMinWindowSide = 320;  // pixels
 const int kMaxWindowSide = 7680;
 const int kSampleChoices[] = {0, 2, 4, 8, 16};
-const float kMinFov = 30.0f;  // degrees
-const float kMaxFov = 110.0f;
-const float kMinBrightness = -0.5f;
-const float kMaxBrightness = 0.5f;
-const float kMinSensitivity = 0.5f;  // degrees per pixel per second of look
-const float kMaxSensitivity = 20.0f;
 // Frames per second; 0 is no cap. The settings file takes any cap up to 1000.
 const int kFpsChoices[] = {0, 30, 60, 120, 144, 240};
 const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
@@ -145,16 +141,12 @@ void OptionsPanel::drawDisplay(Game& game) {
     }
     ImGui::SameLine();
     ImGui::TextDisabled("(at the next start)");
-    slider(game, "Field of view", options.fov, kMinFov, kMaxFov, "%.0f deg");
-    slider(game, "Brightness", options.brightness, kMinBrightness, kMaxBrightness, "%.2f");
-    drawPacing(game);
+    drawFrameCap(game);
+    drawTable(game, "Display");
 }
 
-void OptionsPanel::drawPacing(Game& game) {
+void OptionsPanel::drawFrameCap(Game& game) {
     Settings& options = game.options;
-    if (ImGui::Checkbox("Vertical sync", &options.vsync)) {
-        changed(game, true);
-    }
     const auto capName = [](int fps) { return fps > 0 ? std::to_string(fps) + " fps" : "off"; };
     // A cap from the file that is none of the choices shows as it is until another is chosen.
     if (ImGui::BeginCombo("Frame rate cap", capName(options.maxFps).c_str())) {
@@ -170,11 +162,7 @@ void OptionsPanel::drawPacing(Game& game) {
 
 void OptionsPanel::drawMouse(Game& game) {
     Settings& options = game.options;
-    slider(game, "Mouse sensitivity", options.sensitivity, kMinSensitivity, kMaxSensitivity,
-           "%.1f");
-    if (ImGui::Checkbox("Invert mouse Y", &options.invertY)) {
-        changed(game, true);
-    }
+    drawTable(game, "Mouse");
     if (ImGui::Checkbox("Raw mouse motion", &options.rawMouse)) {
         changed(game, true);
     }
@@ -192,21 +180,28 @@ void OptionsPanel::drawSound(Game& game) {
     } else if (ImGui::Checkbox("Sound", &options.audioEnabled)) {
         changed(game, true);
     }
-    slider(game, "Master volume", options.masterVolume, 0.0f, 1.0f, "%.2f");
-    slider(game, "Effects volume", options.effectsVolume, 0.0f, 1.0f, "%.2f");
-    slider(game, "Music volume", options.musicVolume, 0.0f, 1.0f, "%.2f");
+    drawTable(game, "Sound");
 }
 
 void OptionsPanel::drawPlay(Game& game) {
-    Settings& options = game.options;
-    if (ImGui::Checkbox("HUD (F7)", &options.hudEnabled)) {
-        changed(game, true);
-    }
-    if (ImGui::Checkbox("Ghost of the best run", &options.ghost)) {
-        changed(game, true);
-    }
-    if (ImGui::Checkbox("Pause when the window loses focus", &options.pauseOnFocusLoss)) {
-        changed(game, true);
+    drawTable(game, "Play");
+}
+
+// The settings that the table gives a plain control on this tab, in its order.
+void OptionsPanel::drawTable(Game& game, const char* tab) {
+    for (const SettingKey& key : kSettingKeys) {
+        if (!key.control || std::strcmp(key.control->tab, tab) != 0) {
+            continue;
+        }
+        const Control& control = *key.control;
+        if (const auto* flag = std::get_if<bool Settings::*>(&key.field)) {
+            if (ImGui::Checkbox(control.label, &(game.options.**flag))) {
+                changed(game, true);
+            }
+        } else if (const auto* number = std::get_if<float Settings::*>(&key.field)) {
+            slider(game, control.label, game.options.**number, control.low, control.high,
+                   control.format);
+        }
     }
 }
 

@@ -12,11 +12,12 @@ public:
 
 private:
     void drawDisplay(Game& game);
-    void drawPacing(Game& game);
+    void drawFrameCap(Game& game);
     void drawMouse(Game& game);
     void drawKeys(Game& game);
     void drawSound(Game& game);
     void drawPlay(Game& game);
+    void drawTable(Game& game, const char* tab);
     void finishRebinding(Game& game);
     void bind(Game& game, const char* action, int key);
     void slider(Game& game, const char* label, float& value, float low, float high,

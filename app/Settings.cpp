@@ -87,15 +87,9 @@ bool keepInRange(T& value, T low, T high, T fallback, const char* key) {
     return true;
 }
 
-const int kMaxWindowSide = 16384;  // pixels
 const int kAnyRefreshRate = -1;    // GLFW_DONT_CARE: the monitor's highest rate
 const int kMaxRefreshRate = 1000;  // hertz
-const int kMaxSamples = 16;
-const int kMaxFps = 1000;
-const float kMaxMagnitude = 1000.0f;  // for brightness, sensitivity and gravity
-const float kMinFov = 1.0f;           // degrees
-const float kMaxFov = 179.0f;
-const float kMinNearZ = 1e-4f;  // units
+const float kMinNearZ = 1e-4f;     // units
 const float kMaxFarZ = 1e6f;
 
 // A far plane not beyond twice the near one leaves no usable depth. The key reported is the
@@ -110,26 +104,29 @@ void checkPlanes(Settings& s, bool farZWritten) {
     }
 }
 
-void checkRanges(Settings& s, bool farZWritten) {
+// A key's value against its limits in the table.
+void checkLimits(const SettingKey& key, Settings& s) {
     const Settings defaults;
-    keepInRange(s.width, 1, kMaxWindowSide, defaults.width, "window.width");
-    keepInRange(s.height, 1, kMaxWindowSide, defaults.height, "window.height");
+    const std::string name = std::string(key.section) + "." + key.name;
+    if (const auto* number = std::get_if<int Settings::*>(&key.field)) {
+        keepInRange(s.**number, static_cast<int>(key.limits->low),
+                    static_cast<int>(key.limits->high), defaults.**number, name.c_str());
+    } else if (const auto* real = std::get_if<float Settings::*>(&key.field)) {
+        keepInRange(s.**real, key.limits->low, key.limits->high, defaults.**real, name.c_str());
+    }
+}
+
+void checkRanges(Settings& s, bool farZWritten) {
+    for (const SettingKey& key : kSettingKeys) {
+        if (key.limits) {
+            checkLimits(key, s);
+        }
+    }
     if (s.refreshRate != kAnyRefreshRate) {
-        keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate,
+        keepInRange(s.refreshRate, 1, kMaxRefreshRate, Settings().refreshRate,
                     "graphics.refresh_rate");
     }
-    keepInRange(s.sampleRate, 0, kMaxSamples, defaults.sampleRate, "graphics.sample_rate");
-    keepInRange(s.maxFps, 0, kMaxFps, defaults.maxFps, "graphics.max_fps");
-    keepInRange(s.brightness, -kMaxMagnitude, kMaxMagnitude, defaults.brightness,
-                "graphics.brightness");
-    keepInRange(s.fov, kMinFov, kMaxFov, defaults.fov, "camera.fov");
     checkPlanes(s, farZWritten);
-    keepInRange(s.sensitivity, -kMaxMagnitude, kMaxMagnitude, defaults.sensitivity,
-                "camera.sensitivity");
-    keepInRange(s.gravity, -kMaxMagnitude, kMaxMagnitude, defaults.gravity, "world.gravity");
-    keepInRange(s.masterVolume, 0.0f, 1.0f, defaults.masterVolume, "audio.master_volume");
-    keepInRange(s.effectsVolume, 0.0f, 1.0f, defaults.effectsVolume, "audio.effects_volume");
-    keepInRange(s.musicVolume, 0.0f, 1.0f, defaults.musicVolume, "audio.music_volume");
 }
 
 template <typename... Readers>

@@ -2,40 +2,61 @@
 
 #include <strings.h>
 
+namespace {
+
+const float kMaxWindowSide = 16384.0f;  // pixels
+const float kMaxMagnitude = 1000.0f;    // for brightness, sensitivity and gravity
+
+}  // namespace
+
 const std::vector<SettingKey> kSettingKeys = {
-    {"window", "width", &Settings::width, Saving::Written},
-    {"window", "height", &Settings::height, Saving::Written},
+    {"window", "width", &Settings::width, Saving::Written, Limits{1.0f, kMaxWindowSide}},
+    {"window", "height", &Settings::height, Saving::Written, Limits{1.0f, kMaxWindowSide}},
     {"window", "title", &Settings::title, Saving::Kept},
     {"window", "fullscreen", &Settings::fullscreen, Saving::Written},
     {"window", "resizable", &Settings::resizable, Saving::Kept},
+    // Checked on its own: -1 asks for the monitor's highest rate.
     {"graphics", "refresh_rate", &Settings::refreshRate, Saving::Kept},
-    {"graphics", "sample_rate", &Settings::sampleRate, Saving::Written},
-    {"graphics", "brightness", &Settings::brightness, Saving::Written},
-    {"graphics", "vsync", &Settings::vsync, Saving::Written},
-    {"graphics", "max_fps", &Settings::maxFps, Saving::Written},
-    {"camera", "fov", &Settings::fov, Saving::Written},
+    {"graphics", "sample_rate", &Settings::sampleRate, Saving::Written, Limits{0.0f, 16.0f}},
+    {"graphics", "max_fps", &Settings::maxFps, Saving::Written, Limits{0.0f, 1000.0f}},
+    {"graphics", "brightness", &Settings::brightness, Saving::Written,
+     Limits{-kMaxMagnitude, kMaxMagnitude}, Control{"Display", "Brightness", -0.5f, 0.5f, "%.2f"}},
+    {"graphics", "vsync", &Settings::vsync, Saving::Written, std::nullopt,
+     Control{"Display", "Vertical sync"}},
+    {"camera", "fov", &Settings::fov, Saving::Written, Limits{1.0f, 179.0f},
+     Control{"Display", "Field of view", 30.0f, 110.0f, "%.0f deg"}},
+    // The two planes are checked together, after the rest.
     {"camera", "nearZ", &Settings::nearZ, Saving::Kept},
     {"camera", "farZ", &Settings::farZ, Saving::Kept},
-    {"camera", "sensitivity", &Settings::sensitivity, Saving::Written},
+    {"camera", "sensitivity", &Settings::sensitivity, Saving::Written,
+     Limits{-kMaxMagnitude, kMaxMagnitude},
+     Control{"Mouse", "Mouse sensitivity", 0.5f, 20.0f, "%.1f"}},
     {"mouse", "raw", &Settings::rawMouse, Saving::Written},
     // invert_y stood under [camera] before the mouse had a section; files written then still
     // work, and the mouse's, read after it, wins (and replaces it when the game saves).
     {"camera", "invert_y", &Settings::invertY, Saving::Dropped},
-    {"mouse", "invert_y", &Settings::invertY, Saving::Written},
+    {"mouse", "invert_y", &Settings::invertY, Saving::Written, std::nullopt,
+     Control{"Mouse", "Invert mouse Y"}},
     {"keyboard", "forward", KeyBinding{"FORWARD"}, Saving::Written},
     {"keyboard", "backward", KeyBinding{"BACKWARD"}, Saving::Written},
     {"keyboard", "left", KeyBinding{"LEFT"}, Saving::Written},
     {"keyboard", "right", KeyBinding{"RIGHT"}, Saving::Written},
     {"keyboard", "up", KeyBinding{"UP"}, Saving::Written},
     {"keyboard", "down", KeyBinding{"DOWN"}, Saving::Written},
-    {"world", "gravity", &Settings::gravity, Saving::Kept},
-    {"hud", "enabled", &Settings::hudEnabled, Saving::Written},
-    {"hud", "ghost", &Settings::ghost, Saving::Written},
-    {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, Saving::Written},
+    {"world", "gravity", &Settings::gravity, Saving::Kept, Limits{-kMaxMagnitude, kMaxMagnitude}},
+    {"hud", "enabled", &Settings::hudEnabled, Saving::Written, std::nullopt,
+     Control{"Play", "HUD (F7)"}},
+    {"hud", "ghost", &Settings::ghost, Saving::Written, std::nullopt,
+     Control{"Play", "Ghost of the best run"}},
+    {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, Saving::Written, std::nullopt,
+     Control{"Play", "Pause when the window loses focus"}},
     {"audio", "enabled", &Settings::audioEnabled, Saving::Written},
-    {"audio", "master_volume", &Settings::masterVolume, Saving::Written},
-    {"audio", "effects_volume", &Settings::effectsVolume, Saving::Written},
-    {"audio", "music_volume", &Settings::musicVolume, Saving::Written},
+    {"audio", "master_volume", &Settings::masterVolume, Saving::Written, Limits{0.0f, 1.0f},
+     Control{"Sound", "Master volume", 0.0f, 1.0f, "%.2f"}},
+    {"audio", "effects_volume", &Settings::effectsVolume, Saving::Written, Limits{0.0f, 1.0f},
+     Control{"Sound", "Effects volume", 0.0f, 1.0f, "%.2f"}},
+    {"audio", "music_volume", &Settings::musicVolume, Saving::Written, Limits{0.0f, 1.0f},
+     Control{"Sound", "Music volume", 0.0f, 1.0f, "%.2f"}},
 };
 
 bool isKnownSettingKey(const std::string& section, const std::string& name) {

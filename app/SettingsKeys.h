@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -22,14 +23,35 @@ enum class Saving {
     Dropped,  // an old spelling of a Written key, which the written one replaces
 };
 
+// The numbers a settings file may give a key; a value outside them is reported and set back
+// to its default.
+struct Limits {
+    float low;
+    float high;
+};
+
+// How the Options page shows a setting that it shows plainly: a checkbox for a flag, a slider
+// over [low, high] for a number.
+struct Control {
+    const char* tab;
+    const char* label;
+    float low = 0.0f;
+    float high = 0.0f;
+    const char* format = nullptr;  // the slider's
+};
+
 struct SettingKey {
     const char* section;
     const char* name;
     SettingField field;
     Saving saving;
+    std::optional<Limits> limits = std::nullopt;
+    std::optional<Control> control = std::nullopt;
 };
 
-// Every key the game reads, in the order it reads them; a new setting is one more entry.
+// Every key the game reads, in the order it reads them and checks them, and the Options page
+// shows them: a new setting is one more entry, which reading, the range checks, saving and the
+// Options page all follow.
 extern const std::vector<SettingKey> kSettingKeys;
 
 // Whether the game reads this key; names ignore case, as the reader's do.
