@@ -56,6 +56,16 @@ void atCorner(float pivotX, float pivotY) {
     ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
 }
 
+// Places the next window across the middle of the screen, its centre at this share of the
+// height from the top, as see-through as a fading window's opacity asks.
+void centredAt(float heightShare, float opacity) {
+    const ImGuiViewport* screen = ImGui::GetMainViewport();
+    ImGui::SetNextWindowPos(ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f,
+                                   screen->WorkPos.y + screen->WorkSize.y * heightShare),
+                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
+    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha * opacity);
+}
+
 // Gives the next window the size of this content and its padding. Left to ImGui's auto-fit, a
 // window measures new content in one frame and takes its size in the next: a box that grows
 // shows cut off for a frame, and one that appears is hidden for its first. A message, such as
@@ -101,11 +111,7 @@ void Hud::drawHint(const HudView& view) const {
     if (opacity <= 0.0f) {
         return;
     }
-    const ImGuiViewport* screen = ImGui::GetMainViewport();
-    ImGui::SetNextWindowPos(ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f,
-                                   screen->WorkPos.y + screen->WorkSize.y * kHintHeight),
-                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
-    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha * opacity);
+    centredAt(kHintHeight, opacity);
     fitNextWindow(ImGui::CalcTextSize(view.hint.c_str()));
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##hint", nullptr, kFittedFlags);
@@ -135,11 +141,7 @@ void Hud::drawLoss(double now) const {
     if (opacity <= 0.0f) {
         return;
     }
-    const ImGuiViewport* screen = ImGui::GetMainViewport();
-    ImGui::SetNextWindowPos(ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f,
-                                   screen->WorkPos.y + screen->WorkSize.y * kLossHeight),
-                            ImGuiCond_Always, ImVec2(0.5f, 0.5f));
-    ImGui::SetNextWindowBgAlpha(kBackgroundAlpha * opacity);
+    centredAt(kLossHeight, opacity);
     char result[64];
     std::snprintf(result, sizeof result, "%.2f s   %d points", loss->event.seconds,
                   loss->event.points);
