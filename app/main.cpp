@@ -28,6 +28,9 @@ int main(int argc, char** argv) {
         // no frozen frame stays behind, nor a close button that does nothing
         if (!settings.fullscreen) {
             glfwHideWindow(game->window);
+            // Asking the window's state is a round trip to the X server: the window is off the
+            // screen by the time the prompt shows.
+            glfwGetWindowAttrib(game->window, GLFW_VISIBLE);
             waitForEnter(std::cin);
         }
     } catch (const GameInitError&) {
