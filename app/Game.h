@@ -243,8 +243,6 @@ private:
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
     void drawGhost();
-    // What the keys do, for the first seconds of a game: the movement keys as bound.
-    std::string controlsHint() const;
     // The Input stage's two sources. Each tells whether the rules step in this frame.
     bool takeLiveFrame();
     bool takeReplayedFrame();

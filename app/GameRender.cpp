@@ -1,7 +1,6 @@
 #include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/Game.h"
-#include "app/KeyNames.h"
 #include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "render/Outline.h"
@@ -46,7 +45,7 @@ void Game::drawInterface() {
                          records.bestTime,
                          playback.has_value(),
                          currentFrame - startedAt,
-                         controlsHint()},
+                         keyBindings},
                  now);
     }
     if (frameOverlayVisible) {
@@ -56,12 +55,6 @@ void Game::drawInterface() {
         pausePanel.draw(*this);
     }
     ui->endFrame();
-}
-
-std::string Game::controlsHint() const {
-    const auto key = [this](const char* action) { return keyName(keyBindings.at(action)); };
-    return key("FORWARD") + " " + key("LEFT") + " " + key("BACKWARD") + " " + key("RIGHT") +
-           ": move    Space: jump    Left Shift: sprint    P: menu";
 }
 
 void Game::present() {

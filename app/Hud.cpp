@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/KeyNames.h"
 #include "app/Toggles.h"
 
 namespace {
@@ -75,12 +76,16 @@ void fitNextWindow(ImVec2 content) {
     ImGui::SetNextWindowSize(ImVec2(content.x + 2.0f * padding.x, content.y + 2.0f * padding.y));
 }
 
-float opacityAt(double age) {
-    return std::clamp(static_cast<float>((kMessageSeconds - age) / kFadeSeconds), 0.0f, 1.0f);
+// The opacity of something shown for `lasts` seconds, fading out in the last of them.
+float opacityAt(double age, float lasts) {
+    return std::clamp(static_cast<float>((lasts - age) / kFadeSeconds), 0.0f, 1.0f);
 }
 
-float lossOpacityAt(double age) {
-    return std::clamp(static_cast<float>((kLossSeconds - age) / kFadeSeconds), 0.0f, 1.0f);
+// What the keys do: the movement keys as bound.
+std::string controlsHint(const KeyBindings& keys) {
+    const auto key = [&keys](const char* action) { return keyName(keys.at(action)); };
+    return key("FORWARD") + " " + key("LEFT") + " " + key("BACKWARD") + " " + key("RIGHT") +
+           ": move    Space: jump    Left Shift: sprint    P: menu";
 }
 
 }  // namespace
@@ -107,15 +112,16 @@ void Hud::draw(const HudView& view, double now) const {
 
 // Bottom centre, for the first seconds of a game: what the keys do.
 void Hud::drawHint(const HudView& view) const {
-    const float opacity = std::clamp((kHintSeconds - view.played) / kFadeSeconds, 0.0f, 1.0f);
+    const float opacity = opacityAt(view.played, kHintSeconds);
     if (opacity <= 0.0f) {
         return;
     }
+    const std::string hint = controlsHint(view.keys);
     centredAt(kHintHeight, opacity);
-    fitNextWindow(ImGui::CalcTextSize(view.hint.c_str()));
+    fitNextWindow(ImGui::CalcTextSize(hint.c_str()));
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##hint", nullptr, kFittedFlags);
-    ImGui::TextUnformatted(view.hint.c_str());
+    ImGui::TextUnformatted(hint.c_str());
     ImGui::End();
     ImGui::PopStyleVar();
 }
@@ -137,7 +143,7 @@ void Hud::drawReplay() const {
 // A loss starts the run again at once: the middle of the screen says so for a moment, with
 // the run's time and score, where the corner's line is easily missed.
 void Hud::drawLoss(double now) const {
-    const float opacity = loss ? lossOpacityAt(now - loss->heard) : 0.0f;
+    const float opacity = loss ? opacityAt(now - loss->heard, kLossSeconds) : 0.0f;
     if (opacity <= 0.0f) {
         return;
     }
@@ -198,7 +204,7 @@ void Hud::drawMessages(double now) const {
     std::vector<std::pair<std::string, float>> lines;  // with their opacity
     for (std::size_t i = heardCount - kept; i < heardCount; ++i) {
         const Message& message = messages[i % kMessages];
-        const float opacity = opacityAt(now - message.heard);
+        const float opacity = opacityAt(now - message.heard, kMessageSeconds);
         if (opacity <= 0.0f) {
             continue;
         }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "base/KeyBindings.h"
+
 #include "gameplay/Event.h"
 
 // What the HUD shows of the game, read afresh every frame.
@@ -17,7 +19,7 @@ struct HudView {
     std::optional<float> bestTime;  // seconds of the player's fastest win, if any
     bool replay;                    // a replay plays, not the player
     float played;                   // seconds since the game started, losses and all
-    const std::string& hint;        // what the keys do, for the first seconds of a game
+    const KeyBindings& keys;        // for the hint of what the keys do, in a game's first seconds
 };
 
 // The heads-up display: health, the clock and the best time beside it, the slow-down left, the

@@ -105,8 +105,7 @@ void checkPlanes(Settings& s, bool farZWritten) {
 }
 
 // A key's value against its limits in the table.
-void checkLimits(const SettingKey& key, Settings& s) {
-    const Settings defaults;
+void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     const std::string name = std::string(key.section) + "." + key.name;
     if (const auto* number = std::get_if<int Settings::*>(&key.field)) {
         keepInRange(s.**number, static_cast<int>(key.limits->low),
@@ -117,13 +116,14 @@ void checkLimits(const SettingKey& key, Settings& s) {
 }
 
 void checkRanges(Settings& s, bool farZWritten) {
+    const Settings defaults;
     for (const SettingKey& key : kSettingKeys) {
         if (key.limits) {
-            checkLimits(key, s);
+            checkLimits(key, s, defaults);
         }
     }
     if (s.refreshRate != kAnyRefreshRate) {
-        keepInRange(s.refreshRate, 1, kMaxRefreshRate, Settings().refreshRate,
+        keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate,
                     "graphics.refresh_rate");
     }
     checkPlanes(s, farZWritten);
