@@ -1,0 +1,40 @@
+#include "gameplay/Level.h"
+
+#include "gameplay/LevelLayout.h"
+#include "gameplay/Score.h"
+
+bool PlatformPiece::operator==(const PlatformPiece& other) const {
+    const bool sameSwing =
+        swing.has_value() == other.swing.has_value() &&
+        (!swing || (swing->axis == other.swing->axis && swing->amplitude == other.swing->amplitude));
+    return at == other.at && sameSwing && path == other.path && speed == other.speed &&
+           look == other.look;
+}
+
+bool Level::operator==(const Level& other) const {
+    return name == other.name && parTime == other.parTime && start == other.start &&
+           facing == other.facing && platforms == other.platforms && traps == other.traps &&
+           healthPacks == other.healthPacks && checkpoints == other.checkpoints &&
+           goal == other.goal;
+}
+
+Level courseLevel() {
+    using namespace level;
+    Level course;
+    course.name = "The course";
+    course.parTime = kCourseParSeconds;
+    course.start = kPlayerCreatedAt + kPlayerStartShift;
+    for (int i = 0; i < kPlatformCount; ++i) {
+        PlatformPiece platform;
+        platform.at = platformPosition(i);
+        platform.swing = swingOf(i);
+        course.platforms.push_back(platform);
+    }
+    for (const glm::vec3& trap :
+         {kTrap11Position, kTrap21Position, kTrap22Position, kTrap23Position}) {
+        course.traps.push_back(Piece{trap, {}});
+    }
+    course.healthPacks.push_back(Piece{kHealthPosition, {}});
+    course.goal = kGoalPosition;
+    return course;
+}
