@@ -12,11 +12,13 @@ namespace {
 const int kMisuseStatus = 2;
 
 const char* const kUsage =
-    "usage: smeltrun [-h | --help | --version | --replay FILE]\n"
+    "usage: smeltrun [-h | --help | --version | --replay FILE | --level NAME|FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
-    "  -h, --help     print this help and exit\n"
-    "  --version      print the version and exit\n"
-    "  --replay FILE  play a recorded run in the window\n";
+    "  -h, --help          print this help and exit\n"
+    "  --version           print the version and exit\n"
+    "  --replay FILE       play a recorded run in the window\n"
+    "  --level NAME|FILE   play a level: one of the game's or the player's by name, or a\n"
+    "                      level file\n";
 
 bool is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -26,10 +28,12 @@ CommandLine misuse(const std::string& what) {
     return CommandLine{Command::Misuse, "", what};
 }
 
-// An option that takes `operands` arguments after it, and nothing more.
-CommandLine expect(Command command, int argc, const char* const argv[], int operands) {
+// An option that takes `operands` arguments after it, and nothing more; `operand` names what
+// it takes.
+CommandLine expect(Command command, int argc, const char* const argv[], int operands,
+                   const char* operand = "") {
     if (argc < 2 + operands) {
-        return misuse(std::string("option '") + argv[1] + "' needs a FILE");
+        return misuse(std::string("option '") + argv[1] + "' needs a " + operand);
     }
     if (argc > 2 + operands) {
         return misuse(std::string("unexpected argument '") + argv[2 + operands] + "'");
@@ -51,7 +55,10 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
         return expect(Command::Version, argc, argv, 0);
     }
     if (is(option, "--replay")) {
-        return expect(Command::Replay, argc, argv, 1);
+        return expect(Command::Replay, argc, argv, 1, "FILE");
+    }
+    if (is(option, "--level")) {
+        return expect(Command::Level, argc, argv, 1, "NAME or FILE");
     }
     return misuse(std::string("unknown option '") + option + "'");
 }
@@ -66,6 +73,7 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
             return 0;
         case Command::Play:
         case Command::Replay:
+        case Command::Level:
         case Command::Misuse:
             break;
     }

@@ -12,13 +12,14 @@ enum class Command {
     Help,     // -h or --help
     Version,  // --version
     Replay,   // --replay FILE
+    Level,    // --level NAME|FILE
     Misuse,   // anything else
 };
 
 struct CommandLine {
     Command command = Command::Play;
-    std::string replayFile;  // with Replay
-    std::string misuse;      // with Misuse: what is wrong, naming the argument
+    std::string operand;  // with Replay and Level
+    std::string misuse;   // with Misuse: what is wrong, naming the argument
 };
 
 CommandLine parseCommandLine(int argc, const char* const argv[]);

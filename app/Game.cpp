@@ -10,7 +10,6 @@
 #include "app/Toggles.h"
 #include "base/Console.h"
 #include "gameplay/Camera.h"
-#include "gameplay/LevelLayout.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ const int kHeapTrimThresholdBytes = 32 << 20;
 
 }  // namespace
 
-Game::Game(const Settings& settings)
+Game::Game(const Settings& settings, PlayedLevel level)
     : windowWidth(settings.width),
       windowHeight(settings.height),
       framebufferWidth(settings.width),
@@ -39,15 +38,18 @@ Game::Game(const Settings& settings)
       fov(settings.fov),
       nearZ(settings.nearZ),
       farZ(settings.farZ),
+      played(std::move(level)),
       skyColor(kSkyColor),
       brightness(settings.brightness),
       hudVisible(settings.hudEnabled),
       options(settings),
       invertY(settings.invertY),
       pauseOnFocusLoss(settings.pauseOnFocusLoss),
-      recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity}) {
-    // The list keeps its room from frame to frame, so that the update allocates nothing.
+      recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity},
+                played.tag()) {
+    // The lists keep their room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
+    runSplits.assign(played.level.checkpoints.size(), kNoSplit);
     mallopt(M_TRIM_THRESHOLD, kHeapTrimThresholdBytes);
     initWindow(settings);
     initGlew();
@@ -60,13 +62,7 @@ Game::Game(const Settings& settings)
         initShaders();
         initTextures();
         initMaterials();
-        initPlayer(settings.sensitivity, settings.gravity);
-        initCamera(settings.sensitivity);
-        initPickupsAndTraps();
-        initCheckpoints(level::kGoalPosition);
-        initPlatforms();
-        initLights();
-        initParticleSystems();
+        initLevel(settings.sensitivity, settings.gravity);
         initUniforms();
         applyAudio();
         initRecords();
@@ -173,6 +169,7 @@ void Game::releaseScene() {
     ui.reset();
     shaders.clear();
     textures.clear();
+    levelTextures.clear();
     materials.clear();
     platforms.clear();
     objects.clear();
@@ -224,6 +221,7 @@ void Game::update() {
     }
     checkCollisions();
     swingPlatforms();
+    movePlatforms();
     player->applyPhysics(deltaTime, events);
     player->updateSlowTimer(deltaTime);
     showPlayerOrbs();

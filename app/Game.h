@@ -3,8 +3,12 @@
 #include <GL/glew.h>
 #include <GLFW/glfw3.h>
 
+#include <array>
 #include <chrono>
+#include <deque>
+#include <filesystem>
 #include <glm/glm.hpp>
+#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -16,7 +20,9 @@
 #include "app/Gamepad.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
+#include "app/LevelCatalog.h"
 #include "app/PausePanel.h"
+#include "app/RecordsFile.h"
 #include "app/Settings.h"
 #include "app/Ui.h"
 #include "audio/GameAudio.h"
@@ -24,6 +30,7 @@
 #include "gameplay/GameObject.h"
 #include "gameplay/Ghost.h"
 #include "gameplay/InputSnapshot.h"
+#include "gameplay/Level.h"
 #include "gameplay/Player.h"
 #include "gameplay/Records.h"
 #include "gameplay/Replay.h"
@@ -45,13 +52,24 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A piece the player can touch, and what goes with it in the scene.
+struct Item {
+    enum class Kind { HealthPack, Trap, Checkpoint, Goal };
+    Kind kind;
+    GameObject* object;
+    std::array<Model*, 2> orbs{};  // a health pack's, circling it
+    int light = -1;                // its place in the game's lights, or -1 for none
+    bool reached = false;          // a checkpoint, in this run
+    std::size_t piece = 0;         // its place among the level's pieces of its kind
+};
+
 // The one central object: the window with its OpenGL context, the scene, and the two
 // per-frame operations that main calls in its loop.
 class Game {
 public:
-    // Opens the window, builds the scene, the camera and the player from the settings, and
-    // prints the controls banner.
-    explicit Game(const Settings& settings);
+    // Opens the window, builds the level's scene, the camera and the player from the
+    // settings, and prints the controls banner.
+    explicit Game(const Settings& settings, PlayedLevel played = PlayedLevel());
     virtual ~Game();
     Game(const Game&) = delete;
     Game& operator=(const Game&) = delete;
@@ -111,7 +129,13 @@ public:
     void processMouseInput();
     void checkCollisions();
     void onCollision(GameObject& object);
+    void reachCheckpoint(Item& checkpoint);
+    bool checkpointReached() const;
+    // Shows or hides an item with its orbs and light.
+    void showItem(Item& item, bool shown);
     void swingPlatforms();
+    // Moves the platforms on paths, carrying the player that stands on one.
+    void movePlatforms();
     void showPlayerOrbs();
     void spinItems();
     void orbitOrbs();
@@ -163,12 +187,50 @@ public:
     float farZ;
 
     std::vector<std::unique_ptr<Shader>> shaders;
-    std::vector<std::unique_ptr<Texture>> textures;
+    std::vector<std::unique_ptr<Texture>> textures;  // the game's, in TextureEntry order
+    // The level's own images by their paths in its folder, and its own models' paths, which
+    // the objects name.
+    std::map<std::string, std::unique_ptr<Texture>> levelTextures;
+    std::deque<std::string> levelFiles;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
     std::vector<std::unique_ptr<PointLight>> lights;
+    std::vector<PointLight*> litOrder;  // the lights after the player's, as the frame sends them
     std::vector<std::unique_ptr<ParticleSystem>> particleSystems;  // drawn after the models
     std::vector<GameObject*> platforms;                            // views into models
+    std::vector<Item> items;  // in the order the set-up made them; GameObject::item indexes here
+    std::array<Model*, 2> playerOrbs{};  // circling the player while its health is above 1
+    std::array<Model*, 3> goalRings{};   // the goal's three rings; the first one is touched
+    PlayedLevel played;
+    // The run's seconds at each of the level's checkpoints, or kNoSplit.
+    std::vector<float> runSplits;
+    // After a chosen level's win: what the results panel shows until the player picks what
+    // comes next.
+    struct Split {
+        float seconds;  // or kNoSplit
+        float best;     // the best run's, or kNoSplit
+    };
+    struct Results {
+        float seconds;
+        int points;
+        std::optional<float> best;
+        bool newBest;
+        std::vector<Split> splits;
+    };
+    std::optional<Results> results;
+    // The levels the Levels panel lists, read when first asked for.
+    const std::vector<LevelEntry>& levelList();
+    // The level after the one played in that list, if any.
+    const LevelEntry* nextLevel();
+    // Builds the level's scene in place of the one played, and starts it.
+    void playLevel(PlayedLevel level);
+    // The level played from its start, with the player's own settings.
+    void retry();
+    float bestSplitAt(std::size_t checkpoint) const;
+    // The player's best time in that level, if any.
+    std::optional<float> bestTimeOf(const LevelEntry& entry);
+    float lossHeight;                  // falling this low loses
+    int standingOn = -1;               // the platform under the player, by the frame's floor test
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
@@ -228,11 +290,18 @@ private:
     void initShaders();
     void initTextures();
     void initMaterials();
+    void initLevel(float sensitivity, float gravity);
     void initPlayer(float turnSpeed, float gravity);
     void initCamera(float sensitivity);
     void initPickupsAndTraps();
     void initCheckpoints(glm::vec3 goal);
     void initPlatforms();
+    void initLevelCheckpoints();
+    GameObject* addItem(Item::Kind kind, std::unique_ptr<GameObject> object);
+    // A piece in the level's own model and image, where it has them, or in the game's.
+    std::unique_ptr<GameObject> makePiece(const char* name, glm::vec3 at, const PieceLook& look,
+                                          TextureEntry diffuse, TextureEntry specular,
+                                          const char* objName);
     void restoreItems();
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
@@ -252,6 +321,11 @@ private:
     // After a replay watched from the pause panel: the player's own game from its start, paused.
     void returnFromReplay();
     void saveBestRun();
+    void showResults(const Event& won, const std::optional<KeptWin>& kept);
+    std::optional<std::vector<LevelEntry>> catalog;
+    std::map<std::string, std::optional<float>> bestTimes;  // by level hash, as first read
+    std::filesystem::path levelRecordsPath() const;
+    std::filesystem::path levelReplayPath() const;
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
                                            TextureEntry diffuse, TextureEntry specular,

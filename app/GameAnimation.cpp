@@ -1,40 +1,33 @@
 #include "app/Game.h"
-#include "gameplay/LevelLayout.h"
-#include "gameplay/Swing.h"
-
-using namespace level;
+#include "gameplay/PlatformPath.h"
 
 namespace {
 
 const int kHealthToShowOrbs = 2;
 
-// Degrees per second about y: the health pack and the goal's three rings.
-const struct {
-    int model;
-    float degreesPerSecond;
-} kSpins[] = {
-    {healthModel, 120.0f},
-    {firstCheckpointModel, 20.0f},
-    {firstCheckpointModel + 1, -20.0f},
-    {firstCheckpointModel + 2, 20.0f},
-};
+// Degrees per second about y.
+const float kHealthSpin = 120.0f;
+const float kGoalRingSpins[] = {20.0f, -20.0f, 20.0f};
 
 struct Orbit {
-    int model;
     float heightOffset;  // units above the target
     int turnFactor;
-    float sideOffset;  // units to either side
+    float sideOffset;  // units to either side of it, one orb each way
 };
-const Orbit kHealthOrbits[] = {{firstHealthOrbModel, 0.35f, 4, 0.5f},
-                               {firstHealthOrbModel + 1, 0.35f, 4, -0.5f}};
-const Orbit kPlayerOrbits[] = {{firstPlayerOrbModel, 1.0f, 8, 0.5f},
-                               {firstPlayerOrbModel + 1, 1.0f, 8, -0.5f}};
+const Orbit kHealthOrbit = {0.35f, 4, 0.5f};
+const Orbit kPlayerOrbit = {1.0f, 8, 0.5f};
+
+void circle(const std::array<Model*, 2>& orbs, const Model& target, const Orbit& orbit,
+            float deltaTime) {
+    orbs[0]->orbit(target, deltaTime, orbit.heightOffset, orbit.turnFactor, orbit.sideOffset);
+    orbs[1]->orbit(target, deltaTime, orbit.heightOffset, orbit.turnFactor, -orbit.sideOffset);
+}
 
 }  // namespace
 
 void Game::swingPlatforms() {
-    for (int i = 0; i < static_cast<int>(platforms.size()); ++i) {
-        const std::optional<Swing> swing = swingOf(i);
+    for (std::size_t i = 0; i < platforms.size(); ++i) {
+        const std::optional<Swing>& swing = played.level.platforms[i].swing;
         if (!swing) {
             continue;
         }
@@ -51,25 +44,45 @@ void Game::swingPlatforms() {
     }
 }
 
+void Game::movePlatforms() {
+    for (std::size_t i = 0; i < platforms.size(); ++i) {
+        const PlatformPiece& piece = played.level.platforms[i];
+        if (piece.path.empty()) {
+            continue;
+        }
+        GameObject& platform = *platforms[i];
+        const glm::vec3 step = pathPosition(piece, totalTime) - platform.position;
+        platform.move(step);
+        // The player standing on it goes along, and so does the floor it stands on.
+        if (static_cast<int>(i) == standingOn && !player->airborne) {
+            player->move(step);
+            player->floorHeight += step.y;
+        }
+    }
+}
+
 void Game::showPlayerOrbs() {
-    for (int orb = 0; orb < kOrbsPerItem; ++orb) {
-        models[firstPlayerOrbModel + orb]->hidden = player->health < kHealthToShowOrbs;
+    for (Model* orb : playerOrbs) {
+        orb->hidden = player->health < kHealthToShowOrbs;
     }
 }
 
 void Game::spinItems() {
-    for (const auto& spin : kSpins) {
-        models[spin.model]->rotate(glm::vec3(0.0f, spin.degreesPerSecond, 0.0f) * deltaTime);
+    for (const Item& item : items) {
+        if (item.kind == Item::Kind::HealthPack) {
+            item.object->rotate(glm::vec3(0.0f, kHealthSpin, 0.0f) * deltaTime);
+        }
+    }
+    for (std::size_t ring = 0; ring < goalRings.size(); ++ring) {
+        goalRings[ring]->rotate(glm::vec3(0.0f, kGoalRingSpins[ring], 0.0f) * deltaTime);
     }
 }
 
 void Game::orbitOrbs() {
-    for (const Orbit& orbit : kHealthOrbits) {
-        models[orbit.model]->orbit(*models[healthModel], deltaTime, orbit.heightOffset,
-                                   orbit.turnFactor, orbit.sideOffset);
+    for (const Item& item : items) {
+        if (item.kind == Item::Kind::HealthPack) {
+            circle(item.orbs, *item.object, kHealthOrbit, deltaTime);
+        }
     }
-    for (const Orbit& orbit : kPlayerOrbits) {
-        models[orbit.model]->orbit(*player, deltaTime, orbit.heightOffset, orbit.turnFactor,
-                                   orbit.sideOffset);
-    }
+    circle(playerOrbs, *player, kPlayerOrbit, deltaTime);
 }

@@ -1,5 +1,4 @@
-#include <cstring>
-
+#include <algorithm>
 #include <iostream>
 
 #include "app/Clock.h"
@@ -8,24 +7,6 @@
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Score.h"
 
-using namespace level;
-
-namespace {
-
-const char* const kTrapNames[kTrapCount] = {"trap11", "trap21", "trap22", "trap23"};
-
-// The trap's place among the traps, or -1 for anything else.
-int trapNumber(const char* name) {
-    for (int trap = 0; trap < kTrapCount; ++trap) {
-        if (std::strcmp(name, kTrapNames[trap]) == 0) {
-            return trap;
-        }
-    }
-    return -1;
-}
-
-}  // namespace
-
 void Game::checkCollisions() {
     for (size_t i = 1; i < objects.size(); ++i) {
         GameObject& object = *objects[i];
@@ -33,61 +14,89 @@ void Game::checkCollisions() {
             onCollision(object);
         }
     }
-    player->floorHeight = floorHeightUnder(*player, platforms);
+    standingOn = platformUnder(*player, platforms);
+    player->floorHeight = standingOn < 0 ? kNoFloor : platforms[standingOn]->position.y;
 }
 
 void Game::onCollision(GameObject& object) {
-    // Health pack and traps hide themselves, so each acts once until a loss restores it.
-    if (std::strcmp(object.name, "health") == 0) {
-        object.hidden = true;
-        for (int orb = 0; orb < kOrbsPerItem; ++orb) {
-            models[firstHealthOrbModel + orb]->hidden = true;
+    if (object.item < 0) {
+        return;
+    }
+    // Health packs and traps hide themselves, so each acts once until a loss restores it.
+    Item& item = items[object.item];
+    switch (item.kind) {
+        case Item::Kind::HealthPack:
+            showItem(item, false);
+            player->takeHealthPack();
+            events.push_back(Event::at(Event::HealthPack, object.position));
+            break;
+        case Item::Kind::Trap:
+            showItem(item, false);
+            player->springTrap();
+            events.push_back(Event::at(Event::Trap, object.position));
+            break;
+        case Item::Kind::Checkpoint:
+            reachCheckpoint(item);
+            break;
+        case Item::Kind::Goal:
+            player->goalReached = true;
+            break;
+    }
+}
+
+// A checkpoint counts once in a run: from then on a loss starts over on it.
+void Game::reachCheckpoint(Item& checkpoint) {
+    if (checkpoint.reached) {
+        return;
+    }
+    checkpoint.reached = true;
+    player->restartPosition = checkpoint.object->position + level::kPlayerLift;
+    runSplits[checkpoint.piece] = totalTime;
+    events.push_back(Event::checkpoint(checkpoint.object->position, totalTime,
+                                       static_cast<int>(checkpoint.piece)));
+}
+
+void Game::showItem(Item& item, bool shown) {
+    item.object->hidden = !shown;
+    for (Model* orb : item.orbs) {
+        if (orb) {
+            orb->hidden = !shown;
         }
-        lights[healthLight]->off = true;
-        player->takeHealthPack();
-        events.push_back(Event::at(Event::HealthPack, object.position));
-    } else if (const int trap = trapNumber(object.name); trap >= 0) {
-        object.hidden = true;
-        lights[firstTrapLight + trap]->off = true;
-        player->springTrap();
-        events.push_back(Event::at(Event::Trap, object.position));
-    } else if (std::strcmp(object.name, "checkpoint1") == 0) {
-        player->goalReached = true;
+    }
+    if (item.light >= 0) {
+        lights[item.light]->off = !shown;
     }
 }
 
 void Game::restoreItems() {
-    if (models[healthModel]->hidden) {
-        models[healthModel]->hidden = false;
-        for (int orb = 0; orb < kOrbsPerItem; ++orb) {
-            models[firstHealthOrbModel + orb]->hidden = false;
-        }
-        lights[healthLight]->off = false;
-    }
-    for (int trap = 0; trap < kTrapCount; ++trap) {
-        if (models[firstTrapModel + trap]->hidden) {
-            models[firstTrapModel + trap]->hidden = false;
-            lights[firstTrapLight + trap]->off = false;
+    for (Item& item : items) {
+        if (item.object->hidden) {
+            showItem(item, true);
         }
     }
 }
 
 int Game::getPoints(bool won) const {
-    return pointsFor(totalTime, won);
+    return pointsFor(totalTime, won, played.level.parTime);
 }
 
 void Game::checkGameState() {
     if (player->goalReached) {
         events.push_back(Event::ended(true, totalTime, getPoints(true)));
-        // A replay watched from the pause panel goes back to it after its last frame.
-        if (!playback || playback->after == AfterReplay::Close) {
+        // A replay watched from the pause panel goes back to it after its last frame, and a
+        // level the player chose shows its results once the win is kept.
+        const bool toResults = played.chosen && !playback;
+        if (!toResults && (!playback || playback->after == AfterReplay::Close)) {
             glfwSetWindowShouldClose(window, true);
         }
     }
-    if (player->position.y <= kLossHeight || player->health < 1) {
+    if (player->position.y <= lossHeight || player->health < 1) {
         events.push_back(Event::ended(false, totalTime, getPoints(false)));
         player->startOver();
-        totalTime = 0.0f;
+        // After a checkpoint the run goes on from there, its clock with it.
+        if (!checkpointReached()) {
+            totalTime = 0.0f;
+        }
         restoreItems();
     }
 }
@@ -111,13 +120,33 @@ void Game::tell(const Event& event, double now) {
     if (hasLines(event) || hasNotice(event)) {
         hud.hear(event, now);
     }
+    if (event.kind == Event::Checkpoint) {
+        hud.hearSplit(event, bestSplitAt(static_cast<std::size_t>(event.points)), now);
+    }
     if (audio) {
         audio->hear(event);
     }
 }
 
+bool Game::checkpointReached() const {
+    return std::any_of(items.begin(), items.end(), [](const Item& item) { return item.reached; });
+}
+
+// The health pack's hum comes from the nearest one still there.
 SoundScene Game::soundScene() const {
-    return SoundScene{
-        camera.position,          camera.front, camera.up, !models[healthModel]->hidden,
-        player->slowTimer > 0.0f, paused};
+    const Item* hum = nullptr;
+    for (const Item& item : items) {
+        if (item.kind == Item::Kind::HealthPack && !item.object->hidden &&
+            (!hum || glm::distance(item.object->position, player->position) <
+                         glm::distance(hum->object->position, player->position))) {
+            hum = &item;
+        }
+    }
+    return SoundScene{camera.position,
+                      camera.front,
+                      camera.up,
+                      hum != nullptr,
+                      hum ? hum->object->position : glm::vec3(0.0f),
+                      player->slowTimer > 0.0f,
+                      paused};
 }

@@ -47,7 +47,7 @@ void Game::processInput() {
     if (!debugCamera) {
         player->processKeyboard(input, deltaTime, events);
     }
-    lights[level::playerLight]->position = player->position + level::kPlayerLightOffset;
+    lights[0]->position = player->position + level::kPlayerLightOffset;
 }
 
 void Game::processMouseInput() {

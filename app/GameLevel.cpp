@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/Game.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
@@ -6,11 +8,35 @@
 
 using namespace level;
 
+namespace {
+
+// Falling this far below the lowest platform loses.
+const float kFallDepth = kLossHeight - kPlatformHeight;
+
+float lowestPlatform(const Level& level) {
+    float lowest = level.platforms.front().at.y;
+    for (const PlatformPiece& platform : level.platforms) {
+        lowest = std::min(lowest, platform.at.y);
+        for (const glm::vec3& point : platform.path) {
+            lowest = std::min(lowest, point.y);
+        }
+    }
+    return lowest;
+}
+
+}  // namespace
+
 GameObject* Game::addObject(std::unique_ptr<GameObject> object) {
     GameObject* added = object.get();
     objects.push_back(added);
     models.push_back(std::move(object));
     return added;
+}
+
+GameObject* Game::addItem(Item::Kind kind, std::unique_ptr<GameObject> object) {
+    object->item = static_cast<int>(items.size());
+    items.push_back(Item{kind, object.get()});
+    return addObject(std::move(object));
 }
 
 std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 position,
@@ -20,16 +46,40 @@ std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 positio
                                         textures[specular].get(), objName);
 }
 
+// The level's own model and image where it gives them; the image serves for both maps.
+std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, const PieceLook& look,
+                                            TextureEntry diffuse, TextureEntry specular,
+                                            const char* objName) {
+    const char* model = objName;
+    if (!look.model.empty()) {
+        model = levelFiles.emplace_back((played.folder / look.model).string()).c_str();
+    }
+    Texture* colour = textures[diffuse].get();
+    Texture* shine = textures[specular].get();
+    if (!look.image.empty()) {
+        std::unique_ptr<Texture>& own = levelTextures[look.image];
+        if (!own) {
+            own = std::make_unique<Texture>((played.folder / look.image).string().c_str());
+        }
+        colour = shine = own.get();
+    }
+    return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
+}
+
 void Game::initPlayer(float turnSpeed, float gravity) {
-    auto created = std::make_unique<Player>("player", kPlayerCreatedAt, materials[0].get(),
-                                            textures[apheliosDiffuse].get(),
+    const Level& level = played.level;
+    auto created = std::make_unique<Player>("player", level.start - kPlayerStartShift,
+                                            materials[0].get(), textures[apheliosDiffuse].get(),
                                             textures[apheliosSpecular].get(), "aphelios");
     created->move(kPlayerStartShift);
-    created->setPivot(kPlayerPivot);
+    created->setPivot(level.start + kPlayerLift);
+    created->rotate(glm::vec3(0.0f, level.facing, 0.0f));
+    created->restartPosition = level.start + kPlayerLift;
     created->turnSpeed = turnSpeed;
     created->acceleration = glm::vec3(0.0f, gravity, 0.0f);
     player = created.get();
     addObject(std::move(created));
+    lossHeight = lowestPlatform(level) + kFallDepth;
 }
 
 void Game::initCamera(float sensitivity) {
@@ -39,31 +89,46 @@ void Game::initCamera(float sensitivity) {
     camera.target = player;
 }
 
+// The health packs, then two orbs for each and two for the player, then the traps.
 void Game::initPickupsAndTraps() {
-    addObject(makeObject("health", kHealthPosition, healthDiffuse, healthSpecular, "healthOrbit"));
-
+    const Level& level = played.level;
+    for (const Piece& pack : level.healthPacks) {
+        addItem(Item::Kind::HealthPack, makePiece("health", pack.at, pack.look, healthDiffuse,
+                                                  healthSpecular, "healthOrbit"));
+    }
     GameObject* orb =
         addObject(makeObject("healthorbit", kOrbPosition, healthDiffuse, healthSpecular, "orbit"));
     orb->setScale(kOrbScale);
-    for (int copy = 1; copy < 2 * kOrbsPerItem; ++copy) {
+    std::vector<Model*> orbs{orb};
+    for (std::size_t copy = 1; copy < kOrbsPerItem * (level.healthPacks.size() + 1); ++copy) {
         GameObject* orbCopy = addObject(std::make_unique<GameObject>(*orb));
         orbCopy->setScale(kOrbScale);
-        // The player's orbs show only while its health is above 1.
-        orbCopy->hidden = copy >= kOrbsPerItem;
+        orbs.push_back(orbCopy);
+    }
+    for (std::size_t pack = 0; pack < level.healthPacks.size(); ++pack) {
+        items[pack].orbs = {orbs[kOrbsPerItem * pack], orbs[kOrbsPerItem * pack + 1]};
+    }
+    // The player's orbs show only while its health is above 1.
+    playerOrbs = {orbs[orbs.size() - 2], orbs.back()};
+    for (Model* playerOrb : playerOrbs) {
+        playerOrb->hidden = true;
     }
 
-    addObject(makeObject("trap11", kTrap11Position, trapDiffuse, trapSpecular, "trap"));
-    addObject(makeObject("trap21", kTrap21Position, trapDiffuse, trapSpecular, "trap"));
-    addObject(makeObject("trap22", kTrap22Position, trapDiffuse, trapSpecular, "trap"));
-    addObject(makeObject("trap23", kTrap23Position, trapDiffuse, trapSpecular, "trap"));
+    // The course's traps keep their own names.
+    static const char* const kTrapNames[] = {"trap11", "trap21", "trap22", "trap23"};
+    for (std::size_t trap = 0; trap < level.traps.size(); ++trap) {
+        const char* name = trap < std::size(kTrapNames) ? kTrapNames[trap] : "trap";
+        addItem(Item::Kind::Trap, makePiece(name, level.traps[trap].at, level.traps[trap].look,
+                                            trapDiffuse, trapSpecular, "trap"));
+    }
 }
 
 void Game::initCheckpoints(glm::vec3 goal) {
-    addObject(
-        makeObject("checkpoint1", goal, flareGreenDiffuse, flareGreenSpecular, "checkpoint1"));
-    addObject(
+    goalRings[0] = addItem(Item::Kind::Goal, makeObject("checkpoint1", goal, flareGreenDiffuse,
+                                                        flareGreenSpecular, "checkpoint1"));
+    goalRings[1] = addObject(
         makeObject("checkpoint2", goal, flareGreenDiffuse, flareGreenSpecular, "checkpoint2"));
-    addObject(
+    goalRings[2] = addObject(
         makeObject("checkpoint3", goal, flareGreenDiffuse, flareGreenSpecular, "checkpoint3"));
 
     const Quad quad;
@@ -76,10 +141,21 @@ void Game::initCheckpoints(glm::vec3 goal) {
 }
 
 void Game::initPlatforms() {
-    for (int i = 0; i < kPlatformCount; ++i) {
-        auto platform = makeObject("platform", platformPosition(i), platformDiffuse,
-                                   platformSpecular, "platform");
+    for (const PlatformPiece& piece : played.level.platforms) {
+        auto platform = makePiece("platform", piece.at, piece.look, platformDiffuse,
+                                  platformSpecular, "platform");
         platforms.push_back(platform.get());
         models.push_back(std::move(platform));
+    }
+}
+
+// After the platforms, so that a level without checkpoints lists what the course lists.
+void Game::initLevelCheckpoints() {
+    const std::vector<Piece>& checkpoints = played.level.checkpoints;
+    for (std::size_t i = 0; i < checkpoints.size(); ++i) {
+        addItem(Item::Kind::Checkpoint,
+                makePiece("checkpoint", checkpoints[i].at, checkpoints[i].look, flareGreenDiffuse,
+                          flareGreenSpecular, "checkpoint2"));
+        items.back().piece = i;
     }
 }

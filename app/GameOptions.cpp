@@ -95,7 +95,7 @@ void Game::applyAudio() {
     const Volumes volumes{options.masterVolume, options.effectsVolume, options.musicVolume};
     if (options.audioEnabled != soundOn) {
         soundOn = options.audioEnabled;
-        audio = soundOn ? GameAudio::open(kSoundFolder, volumes) : nullptr;
+        audio = soundOn ? GameAudio::open(kSoundFolder, volumes, played.level.goal) : nullptr;
     }
     if (audio) {
         audio->setVolumes(volumes);

@@ -1,7 +1,8 @@
 #include "app/Game.h"
 
 void Game::checkPause() {
-    if (input.pressed.has(Action::Pause)) {
+    // The results stay until the player picks what comes next.
+    if (input.pressed.has(Action::Pause) && !results) {
         setPaused(!paused);
     }
     // A window that has the focus back by the end of the poll has not really lost it: a

@@ -6,8 +6,8 @@ namespace fs = std::filesystem;
 
 // The records and the best run, each reported in a line before the banner when damaged.
 void Game::initRecords() {
-    records = loadRecords(recordsPath());
-    const fs::path best = bestReplayPath();
+    records = loadRecords(levelRecordsPath());
+    const fs::path best = levelReplayPath();
     std::error_code error;
     if (best.empty() || !fs::exists(best, error)) {
         return;
@@ -22,24 +22,52 @@ void Game::initRecords() {
 // Told after the win's own line, and only when an earlier best falls: a first win ever adds
 // nothing to the console.
 void Game::keepWin(const Event& won, double now) {
-    const std::optional<KeptWin> kept = ::keepWin(
-        recordsPath(), Win{won.seconds, won.points, utcDateNow()}, [this] { saveBestRun(); });
-    if (!kept) {
-        return;
+    const std::optional<KeptWin> kept =
+        ::keepWin(levelRecordsPath(), Win{won.seconds, won.points, utcDateNow(), runSplits},
+                  [this] { saveBestRun(); });
+    if (kept) {
+        records = kept->records;
+        if (kept->beatenTime) {
+            tell(Event::newBestTime(won.seconds), now);
+        }
     }
-    records = kept->records;
-    if (kept->beatenTime) {
-        tell(Event::newBestTime(won.seconds), now);
+    if (played.chosen) {
+        showResults(won, kept);
     }
+}
+
+float Game::bestSplitAt(std::size_t checkpoint) const {
+    return checkpoint < records.bestSplits.size() ? records.bestSplits[checkpoint] : kNoSplit;
 }
 
 // A best time without the whole replay of its game (too long, or its settings changed during
 // it) leaves none, so that no older run stands for it.
 void Game::saveBestRun() {
     if (recording.whole()) {
-        saveReplay(recording.replay(), bestReplayPath());
+        saveReplay(recording.replay(), levelReplayPath());
         return;
     }
     std::error_code error;
-    fs::remove(bestReplayPath(), error);
+    fs::remove(levelReplayPath(), error);
+}
+
+fs::path Game::levelRecordsPath() const {
+    return levelRecordsFile(played.hash);
+}
+
+fs::path Game::levelReplayPath() const {
+    return levelReplayFile(played.hash);
+}
+
+// Read once for each level and kept, the played level's as its records change.
+std::optional<float> Game::bestTimeOf(const LevelEntry& entry) {
+    const std::string hash = playedLevel(entry, false).hash;
+    if (hash == played.hash) {
+        return records.bestTime;
+    }
+    auto known = bestTimes.find(hash);
+    if (known == bestTimes.end()) {
+        known = bestTimes.emplace(hash, loadRecords(levelRecordsFile(hash)).bestTime).first;
+    }
+    return known->second;
 }

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/Game.h"
@@ -101,9 +103,38 @@ void Game::initUniforms() {
     sendDisplayUniforms();
 }
 
+// The player's light, and as many of the others as the program holds: a level with more
+// lights than that is lit by those nearest the player, the lit ones before those off. A slot
+// left over takes a light that is off.
 void Game::sendLights() {
-    for (auto& light : lights) {
-        light->sendToShader(*shaders[mainShader]);
+    const Shader& main = *shaders[mainShader];
+    litOrder.clear();
+    for (std::size_t i = 1; i < lights.size(); ++i) {
+        litOrder.push_back(lights[i].get());
+    }
+    const std::size_t others = kPointLightSlots - 1;
+    if (litOrder.size() > others) {
+        const glm::vec3 centre = player->position;
+        std::partial_sort(litOrder.begin(), litOrder.begin() + others, litOrder.end(),
+                          [centre](const PointLight* a, const PointLight* b) {
+                              if (a->off != b->off) {
+                                  return b->off;
+                              }
+                              return glm::distance(a->position, centre) <
+                                     glm::distance(b->position, centre);
+                          });
+    }
+    lights[0]->sendToShader(main);
+    for (std::size_t slot = 1; slot < kPointLightSlots; ++slot) {
+        if (slot <= litOrder.size()) {
+            litOrder[slot - 1]->index = static_cast<int>(slot);
+            litOrder[slot - 1]->sendToShader(main);
+            continue;
+        }
+        PointLight unused = *lights[0];
+        unused.index = static_cast<int>(slot);
+        unused.off = true;
+        unused.sendToShader(main);
     }
 }
 

@@ -19,7 +19,7 @@ void Game::returnFromReplay() {
     playback.reset();
     const ReplaySettings own{options.sensitivity, options.gravity};
     startAfresh(own);
-    recording.startOver(own);
+    recording.startOver(own, played.tag());
     setPaused(true);
 }
 
@@ -29,13 +29,19 @@ void Game::startAfresh(const ReplaySettings& settings) {
     resetToggles();
     glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
     glEnable(GL_CULL_FACE);
-    player->startAfresh(level::kPlayerCreatedAt + level::kPlayerStartShift, level::kPlayerPivot);
+    const Level& level = played.level;
+    player->startAfresh(level.start, level.start + level::kPlayerLift, level.facing);
+    player->restartPosition = level.start + level::kPlayerLift;
     player->turnSpeed = settings.sensitivity;
     player->acceleration = glm::vec3(0.0f, settings.gravity, 0.0f);
     initCamera(settings.sensitivity);
     restoreItems();
-    for (int i = 0; i < level::kPlatformCount; ++i) {
-        platforms[i]->setPosition(level::platformPosition(i));
+    for (Item& item : items) {
+        item.reached = false;
+    }
+    runSplits.assign(runSplits.size(), kNoSplit);
+    for (std::size_t i = 0; i < platforms.size(); ++i) {
+        platforms[i]->setPosition(level.platforms[i].at);
         platforms[i]->swingOrigin = Model::kNoSwingOrigin;
     }
     totalTime = 0.0f;

@@ -1,5 +1,4 @@
 #include "app/Game.h"
-#include "gameplay/LevelLayout.h"
 #include "render/TextureSet.h"
 
 namespace {
@@ -72,21 +71,30 @@ void Game::addLight(glm::vec3 position, float intensity, glm::vec3 color) {
                                                   kLinear, kQuadratic));
 }
 
+// The player's light, one for each health pack and each trap, then three at the goal.
 void Game::initLights() {
-    using namespace level;
     addLight(kPlayerLightStart, kPlayerLightIntensity, kWhite);
-    addLight(models[healthModel]->position, kHealthLightIntensity, kHealthGreen);
-    for (int trap = 0; trap < kTrapCount; ++trap) {
-        addLight(models[firstTrapModel + trap]->position, kMarkerIntensity, kTrapPurple);
+    for (Item& item : items) {
+        if (item.kind == Item::Kind::HealthPack) {
+            item.light = static_cast<int>(lights.size());
+            addLight(item.object->position, kHealthLightIntensity, kHealthGreen);
+        }
     }
-    const glm::vec3 goal = models[firstCheckpointModel]->position;
+    for (Item& item : items) {
+        if (item.kind == Item::Kind::Trap) {
+            item.light = static_cast<int>(lights.size());
+            addLight(item.object->position, kMarkerIntensity, kTrapPurple);
+        }
+    }
+    const glm::vec3 goal = goalRings[0]->position;
     for (const auto& light : kGoalLights) {
         addLight(goal + light.offset, kMarkerIntensity, light.color);
     }
+    litOrder.reserve(lights.size());
 }
 
 void Game::initParticleSystems() {
-    const glm::vec3 goal = models[level::firstCheckpointModel]->position;
+    const glm::vec3 goal = goalRings[0]->position;
     auto particle = std::make_unique<Model>(goal, materials[0].get(), textures[healthDiffuse].get(),
                                             textures[healthSpecular].get(), "orbit");
     particle->setScale(kParticleScale);

@@ -11,6 +11,7 @@
 
 #include "app/KeyNames.h"
 #include "app/Toggles.h"
+#include "gameplay/Records.h"
 
 namespace {
 
@@ -26,6 +27,10 @@ const float kHintHeight = 0.85f;  // of the screen, from the top
 const char* const kReplayLabel = "Replay (P: pause, Escape: quit)";
 const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
+const float kSplitSeconds = 2.5f;  // a checkpoint's split, fading in its last second
+const float kSplitHeight = 0.3f;   // of the screen, from the top: below the loss
+const ImVec4 kAheadColour(0.4f, 0.9f, 0.4f, 1.0f);
+const ImVec4 kBehindColour = kLossColour;
 
 const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
                                     "F4 Cel shading", "F5 Contour", "F6 Specular"};
@@ -98,11 +103,17 @@ void Hud::hear(const Event& event, double now) {
     }
 }
 
+void Hud::hearSplit(const Event& checkpoint, float best, double now) {
+    split = Message{checkpoint, now};
+    splitBest = best;
+}
+
 void Hud::draw(const HudView& view, double now) const {
     drawStatus(view);
     drawToggles(view);
     drawMessages(now);
     drawLoss(now);
+    drawSplit(now);
     if (view.replay) {
         drawReplay();
     } else {
@@ -162,6 +173,35 @@ void Hud::drawLoss(double now) const {
     ImGui::TextColored(kLossColour, "%s", kLossTitle);
     ImGui::SetWindowFontScale(1.0f);
     ImGui::TextUnformatted(result);
+    ImGui::End();
+    ImGui::PopStyleVar();
+}
+
+// The run's time at the checkpoint, and against the best run's: ahead in green, behind in red.
+void Hud::drawSplit(double now) const {
+    const float opacity = split ? opacityAt(now - split->heard, kSplitSeconds) : 0.0f;
+    if (opacity <= 0.0f) {
+        return;
+    }
+    char title[64];
+    std::snprintf(title, sizeof title, "Checkpoint %d   %.2f s", split->event.points + 1,
+                  split->event.seconds);
+    char against[32] = "";
+    if (splitBest != kNoSplit) {
+        std::snprintf(against, sizeof against, "%+.2f s", split->event.seconds - splitBest);
+    }
+    const ImVec2 line = ImGui::CalcTextSize(title);
+    const ImVec2 second = ImGui::CalcTextSize(against);
+    centredAt(kSplitHeight, opacity);
+    fitNextWindow(ImVec2(std::max(line.x, second.x),
+                         line.y + (against[0] ? ImGui::GetTextLineHeightWithSpacing() : 0.0f)));
+    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+    ImGui::Begin("##split", nullptr, kFittedFlags);
+    ImGui::TextUnformatted(title);
+    if (against[0]) {
+        const bool ahead = split->event.seconds <= splitBest;
+        ImGui::TextColored(ahead ? kAheadColour : kBehindColour, "%s", against);
+    }
     ImGui::End();
     ImGui::PopStyleVar();
 }

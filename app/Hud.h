@@ -29,6 +29,8 @@ class Hud {
 public:
     // Keeps the event to show; it allocates nothing, so the update may call it.
     void hear(const Event& event, double now);
+    // Shows a checkpoint's time against the best run's there (kNoSplit for none) a while.
+    void hearSplit(const Event& checkpoint, float best, double now);
 
     // Draws into the current UI frame; `now` and the times heard are in the same seconds.
     void draw(const HudView& view, double now) const;
@@ -40,6 +42,7 @@ private:
     void drawLoss(double now) const;
     void drawReplay() const;
     void drawHint(const HudView& view) const;
+    void drawSplit(double now) const;
 
     struct Message {
         Event event;
@@ -47,6 +50,8 @@ private:
     };
     static constexpr std::size_t kMessages = 8;
     std::array<Message, kMessages> messages{};
-    std::size_t heardCount = 0;   // all ever heard; the last kMessages are kept
-    std::optional<Message> loss;  // the last loss, shown in the middle of the screen a while
+    std::size_t heardCount = 0;    // all ever heard; the last kMessages are kept
+    std::optional<Message> loss;   // the last loss, shown in the middle of the screen a while
+    std::optional<Message> split;  // the last checkpoint, below it
+    float splitBest = 0.0f;        // the best run's time at that checkpoint, or kNoSplit
 };

@@ -14,6 +14,10 @@ namespace {
 const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
 const int kWinRowsShown = 6;                    // the rest scroll
+const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
+// A split against the best run's: ahead, or behind.
+const ImVec4 kAheadColour(0.4f, 0.9f, 0.4f, 1.0f);
+const ImVec4 kBehindColour(1.0f, 0.45f, 0.35f, 1.0f);
 
 const struct {
     const char* keys;
@@ -76,7 +80,8 @@ void PausePanel::draw(Game& game) {
     // A window of its own for each page, so that keyboard and gamepad navigation start
     // afresh on the page's first item.
     static const char* const titles[] = {"Paused###main", "Options###options",
-                                         "Controls###controls"};
+                                         "Controls###controls", "Levels###levels",
+                                         "Level complete###results"};
     ImGui::Begin(titles[static_cast<int>(page)], nullptr,
                  ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
@@ -91,6 +96,12 @@ void PausePanel::draw(Game& game) {
         case Page::Controls:
             drawControls(game);
             page = backButton() ? Page::Main : page;
+            break;
+        case Page::Levels:
+            drawLevels(game);
+            break;
+        case Page::Results:
+            drawResults(game);
             break;
     }
     ImGui::End();
@@ -109,6 +120,9 @@ void PausePanel::drawMain(Game& game) {
     }
     if (game.bestRun && wideButton("Watch best run")) {
         game.startReplay(*game.bestRun, Game::AfterReplay::Pause);
+    }
+    if (wideButton("Levels")) {
+        page = Page::Levels;
     }
     if (wideButton("Quit")) {
         game.askToQuit();
@@ -146,6 +160,89 @@ void PausePanel::drawRecords(const Records& records) {
         ImGui::Text("%d", win->points);
     }
     ImGui::EndTable();
+}
+
+// Each level with its par and the player's best time; choosing one plays it.
+void PausePanel::drawLevels(Game& game) {
+    const std::vector<LevelEntry>& levels = game.levelList();
+    if (levels.empty()) {
+        ImGui::TextUnformatted("No level could be read.");
+    } else if (ImGui::BeginTable("levels", 3, ImGuiTableFlags_SizingFixedFit)) {
+        ImGui::TableSetupColumn("Level");
+        ImGui::TableSetupColumn("Par");
+        ImGui::TableSetupColumn("Best");
+        ImGui::TableHeadersRow();
+        for (std::size_t i = 0; i < levels.size(); ++i) {
+            const LevelEntry& entry = levels[i];
+            ImGui::TableNextColumn();
+            ImGui::PushID(static_cast<int>(i));
+            const bool chosen = ImGui::Selectable(entry.level.name.c_str(), false,
+                                                  ImGuiSelectableFlags_SpanAllColumns);
+            if (entry.level == game.played.level) {
+                ImGui::SetItemDefaultFocus();  // the keys and the pad start from the one played
+            }
+            ImGui::PopID();
+            ImGui::TableNextColumn();
+            ImGui::Text("%d s", entry.level.parTime);
+            ImGui::TableNextColumn();
+            const std::optional<float> best = game.bestTimeOf(entry);
+            best ? ImGui::Text("%.2f s", *best) : ImGui::TextDisabled("-");
+            if (chosen) {
+                page = Page::Main;
+                game.playLevel(playedLevel(entry, true));
+                break;
+            }
+        }
+        ImGui::EndTable();
+    }
+    if (backButton()) {
+        page = game.results ? Page::Results : Page::Main;
+    }
+}
+
+// A chosen level's win: the time, the score, the best and the splits, then what next.
+void PausePanel::drawResults(Game& game) {
+    const Game::Results& results = *game.results;
+    ImGui::TextUnformatted(game.played.level.name.c_str());
+    ImGui::Separator();
+    ImGui::Text("Time   %.2f s", results.seconds);
+    ImGui::Text("Score  %d", results.points);
+    if (results.newBest) {
+        ImGui::TextColored(kNewBestColour, "New best time!");
+    } else if (results.best) {
+        ImGui::Text("Best   %.2f s", *results.best);
+    }
+    for (std::size_t i = 0; i < results.splits.size(); ++i) {
+        const Game::Split& split = results.splits[i];
+        if (split.seconds == kNoSplit) {
+            ImGui::TextDisabled("Checkpoint %zu   -", i + 1);
+            continue;
+        }
+        ImGui::Text("Checkpoint %zu   %.2f s", i + 1, split.seconds);
+        if (split.best != kNoSplit) {
+            ImGui::SameLine();
+            ImGui::TextColored(split.seconds <= split.best ? kAheadColour : kBehindColour,
+                               "%+.2f s", split.seconds - split.best);
+        }
+    }
+    ImGui::Separator();
+    if (wideButton("Retry")) {
+        page = Page::Main;
+        game.retry();
+        return;
+    }
+    ImGui::SetItemDefaultFocus();
+    if (const LevelEntry* next = game.nextLevel(); next && wideButton("Next level")) {
+        page = Page::Main;
+        game.playLevel(playedLevel(*next, true));
+        return;
+    }
+    if (wideButton("Levels")) {
+        page = Page::Levels;
+    }
+    if (wideButton("Quit")) {
+        game.askToQuit();
+    }
 }
 
 void PausePanel::drawControls(const Game& game) {

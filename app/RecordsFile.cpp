@@ -20,6 +20,7 @@ namespace {
 
 const char* const kFileName = "records";
 const char* const kLockSuffix = ".lock";
+const char* const kLevelRecordsFolder = "level-records";
 const char* const kDamagedSuffix = ".damaged-";
 const char* const kDateFormat = "%Y-%m-%dT%H:%M:%SZ";
 const char* const kStampFormat = "%Y%m%dT%H%M%SZ";  // fit for a file name
@@ -121,6 +122,14 @@ std::optional<Records> readLocked(const fs::path& path) {
 fs::path recordsPath() {
     const fs::path folder = playerDataFolder();
     return folder.empty() ? folder : folder / kFileName;
+}
+
+fs::path levelRecordsFile(const std::string& hash) {
+    if (hash.empty()) {
+        return recordsPath();
+    }
+    const fs::path folder = playerDataFolder();
+    return folder.empty() ? folder : folder / kLevelRecordsFolder / (hash + ".records");
 }
 
 std::string utcDateNow() {

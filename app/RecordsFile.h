@@ -13,6 +13,10 @@
 // <the player's data folder>/records; empty when the player has no known home.
 std::filesystem::path recordsPath();
 
+// <the player's data folder>/level-records/<hash>.records: a level's; the course's records
+// for an empty hash.
+std::filesystem::path levelRecordsFile(const std::string& hash);
+
 // The records as the file holds them: none when there is no file. A damaged file is set aside
 // under a new name beside it (records.damaged-<UTC time>), reported in one line, and the
 // records start afresh.

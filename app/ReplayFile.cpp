@@ -1,11 +1,13 @@
 #include "app/ReplayFile.h"
 
-#include <fstream>
 #include <iostream>
 
+#include "app/DataFolder.h"
 #include "app/Launch.h"
+#include "app/RecordsFile.h"
 #include "base/AtomicFile.h"
 #include "base/Console.h"
+#include "base/FileRead.h"
 #include "base/PlayerFolders.h"
 
 namespace fs = std::filesystem;
@@ -21,21 +23,21 @@ fs::path bestReplayPath() {
     return folder.empty() ? folder : folder / kBestFileName;
 }
 
+// Beside the level's records.
+fs::path levelReplayFile(const std::string& hash) {
+    if (hash.empty()) {
+        return bestReplayPath();
+    }
+    const fs::path records = levelRecordsFile(hash);
+    return records.empty() ? records : records.parent_path() / (hash + ".replay");
+}
+
 ReplayRead readReplayFile(const fs::path& path) {
-    std::error_code error;
-    if (!fs::is_regular_file(path, error)) {
-        return {std::nullopt, error ? error.message() : "not a regular file"};
+    const FileText file = readWholeFile(path, kMaxReplayBytes, "larger than any replay");
+    if (!file.text) {
+        return {std::nullopt, file.reason};
     }
-    const std::uintmax_t size = fs::file_size(path, error);
-    if (error || size > kMaxReplayBytes) {
-        return {std::nullopt, error ? error.message() : "larger than any replay"};
-    }
-    std::string text(size, '\0');
-    std::ifstream in(path, std::ios::binary);
-    if (!in.read(text.data(), static_cast<std::streamsize>(size))) {
-        return {std::nullopt, "cannot be read"};
-    }
-    return parseReplay(text);
+    return parseReplay(*file.text);
 }
 
 void saveReplay(const Replay& replay, const fs::path& path) {
@@ -55,9 +57,19 @@ int playReplay(const std::string& path) {
         reportRefusedReplay(path, read.reason);
         return 1;
     }
+    // The file is the caller's, found from where it stands; the game's own are in its data folder.
+    enterInstalledDataFolderIfNeeded();
+    PlayedLevel played;
+    if (!read.replay->level.hash.empty()) {
+        const std::optional<LevelEntry> level = levelOfReplay(read.replay->level, path);
+        if (!level) {
+            return 1;
+        }
+        played = playedLevel(*level, false);
+    }
     const Settings settings = loadGameSettings();
     try {
-        auto game = std::make_unique<Game>(settings);
+        auto game = std::make_unique<Game>(settings, std::move(played));
         game->startReplay(std::move(*read.replay));
         runFrames(*game);
         if (!settings.fullscreen) {

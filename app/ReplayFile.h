@@ -12,6 +12,10 @@
 // <the player's data folder>/best.replay; empty when the player has no known home.
 std::filesystem::path bestReplayPath();
 
+// <the player's data folder>/level-records/<hash>.replay: a level's; the course's best.replay
+// for an empty hash.
+std::filesystem::path levelReplayFile(const std::string& hash);
+
 // The replay in the file, or why there is none.
 ReplayRead readReplayFile(const std::filesystem::path& path);
 

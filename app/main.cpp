@@ -3,23 +3,49 @@
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
 #include "app/Launch.h"
+#include "app/LevelCatalog.h"
 #include "app/ReplayFile.h"
 #include "base/Console.h"
+
+namespace {
+
+// The level that --level asks for: a file is found from where the caller stands, before the
+// game enters its data folder, and a name among the game's levels and the player's.
+std::optional<LevelEntry> askedLevel(const std::string& operand) {
+    if (namesLevelFile(operand)) {
+        std::optional<LevelEntry> level = findLevel(operand);
+        enterInstalledDataFolderIfNeeded();
+        return level;
+    }
+    enterInstalledDataFolderIfNeeded();
+    return findLevel(operand);
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     const CommandLine command = parseCommandLine(argc, argv);
     if (command.command == Command::Replay) {
-        return playReplay(command.replayFile);
+        return playReplay(command.operand);
     }
-    if (command.command != Command::Play) {
+    if (command.command != Command::Play && command.command != Command::Level) {
         return answerCommand(command, std::cout, std::cerr);
     }
 
     // Set up
-    enterInstalledDataFolderIfNeeded();
+    std::optional<LevelEntry> level;
+    if (command.command == Command::Level) {
+        level = askedLevel(command.operand);
+        if (!level) {
+            return 1;  // its line is already on the console
+        }
+    } else {
+        enterInstalledDataFolderIfNeeded();
+    }
     const Settings settings = loadGameSettings();
     try {
-        auto game = std::make_unique<Game>(settings);
+        auto game =
+            std::make_unique<Game>(settings, level ? playedLevel(*level, true) : PlayedLevel());
 
         // Play
         runFrames(*game);

@@ -6,7 +6,6 @@
 #include <thread>
 
 #include "base/Console.h"
-#include "gameplay/LevelLayout.h"
 
 namespace {
 
@@ -35,18 +34,19 @@ const auto kFanfarePoll = std::chrono::milliseconds(10);
 
 }  // namespace
 
-std::unique_ptr<GameAudio> GameAudio::open(const std::string& folder, const Volumes& volumes) {
+std::unique_ptr<GameAudio> GameAudio::open(const std::string& folder, const Volumes& volumes,
+                                           glm::vec3 goal) {
     std::unique_ptr<AudioDevice> device = AudioDevice::open();
     if (!device) {
         printNotice("SOUND: no audio device, playing silently");
         return nullptr;
     }
-    std::unique_ptr<GameAudio> audio(new GameAudio(std::move(device), folder));
+    std::unique_ptr<GameAudio> audio(new GameAudio(std::move(device), folder, goal));
     audio->setVolumes(volumes);
     return audio;
 }
 
-GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& folder)
+GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& folder, glm::vec3 goal)
     : device(std::move(opened)) {
     // Linear fading reaches silence at a source's far distance, so far sounds are not heard.
     alDistanceModel(AL_LINEAR_DISTANCE_CLAMPED);
@@ -59,8 +59,7 @@ GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& fol
             printLine(reason);
         }
     }
-    healthHum.placeAt(level::kHealthPosition, kHumReference, kHumSilent);
-    goalChime.placeAt(level::kGoalPosition, kChimeReference, kChimeSilent);
+    placeGoal(goal);
     startLoop(goalChime, Sound::GoalChime);
     startLoop(music, Sound::Music);
 }
@@ -113,6 +112,10 @@ SoundSource& GameAudio::playEffectAt(Sound sound, glm::vec3 place) {
     return voice;
 }
 
+void GameAudio::placeGoal(glm::vec3 goal) {
+    goalChime.placeAt(goal, kChimeReference, kChimeSilent);
+}
+
 void GameAudio::hear(const Event& event) {
     switch (event.kind) {
         case Event::HealthPack:
@@ -120,6 +123,9 @@ void GameAudio::hear(const Event& event) {
             break;
         case Event::Trap:
             playEffectAt(Sound::TrapHit, event.place);
+            break;
+        case Event::Checkpoint:  // the goal's chime, from the checkpoint
+            playEffectAt(Sound::GoalChime, event.place);
             break;
         case Event::Won:
             fanfare = &playEffect(Sound::Win);
@@ -167,6 +173,7 @@ void GameAudio::update(const SoundScene& scene) {
         pauseEffects(scene.paused);
     }
     if (!paused) {
+        healthHum.placeAt(scene.healthPackPosition, kHumReference, kHumSilent);
         keepLoop(healthHum, Sound::HealthHum, scene.healthPackPresent, humPlaying);
         keepLoop(slowedTone, Sound::Slowed, scene.slowed, slowedPlaying);
     }

@@ -41,6 +41,7 @@ struct SoundScene {
     glm::vec3 listenerFront;
     glm::vec3 listenerUp;
     bool healthPackPresent;
+    glm::vec3 healthPackPosition;  // the one that hums
     bool slowed;
     bool paused;
 };
@@ -51,13 +52,17 @@ class GameAudio {
 public:
     // Nothing when the system has no sound output. A sound that does not load is reported in
     // one line and stays silent.
-    static std::unique_ptr<GameAudio> open(const std::string& folder, const Volumes& volumes);
+    // The goal's chime sounds from `goal`.
+    static std::unique_ptr<GameAudio> open(const std::string& folder, const Volumes& volumes,
+                                           glm::vec3 goal);
     // Lets a fanfare that plays finish, for at most two seconds, then releases the device.
     ~GameAudio();
     GameAudio(const GameAudio&) = delete;
     GameAudio& operator=(const GameAudio&) = delete;
 
     void setVolumes(const Volumes& volumes);
+    // Another level's goal.
+    void placeGoal(glm::vec3 goal);
     // Plays the event's sound, if it has one.
     void hear(const Event& event);
     // Follows the frame: the listener, the loops that depend on the state, and the pause.
@@ -67,7 +72,7 @@ private:
     static constexpr int kVoiceCount = 8;  // one-shot effects that can sound at once
     static constexpr int kSoundCount = static_cast<int>(Sound::Count);
 
-    GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder);
+    GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder, glm::vec3 goal);
     const SoundBuffer* loaded(Sound sound) const;  // nothing for a sound that did not load
     // The next voice, placed on the listener or at `place`, playing `sound` at its gain.
     SoundSource& playEffect(Sound sound);

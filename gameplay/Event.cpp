@@ -70,6 +70,7 @@ void writeLines(std::ostream& out, const Event& event) {
         case Event::Step:
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
+        case Event::Checkpoint:
             break;
     }
 }
@@ -83,6 +84,7 @@ bool hasLines(const Event& event) {
         case Event::Step:
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
+        case Event::Checkpoint:
             return false;
         default:
             return true;
@@ -90,10 +92,15 @@ bool hasLines(const Event& event) {
 }
 
 void writeNotice(std::ostream& out, const Event& event) {
-    if (hasNotice(event)) {
-        out << (event.kind == Event::GamepadConnected ? "Gamepad connected: "
-                                                      : "Gamepad disconnected: ")
-            << event.name.data() << std::endl;
+    switch (event.kind) {
+        case Event::GamepadConnected:
+            out << "Gamepad connected: " << event.name.data() << std::endl;
+            break;
+        case Event::GamepadDisconnected:
+            out << "Gamepad disconnected: " << event.name.data() << std::endl;
+            break;
+        default:
+            break;
     }
 }
 

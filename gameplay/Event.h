@@ -11,7 +11,7 @@
 // console, the HUD and the sound, in the order they happened.
 struct Event {
     // Jump, Landing and Step are only heard: they have no console lines. A gamepad coming or
-    // going has none either, only a notice on the HUD.
+    // going has none either, only a notice on the HUD; a checkpoint shows its split there.
     enum Kind {
         HealthPack,
         Trap,
@@ -24,7 +24,8 @@ struct Event {
         Landing,
         Step,
         GamepadConnected,
-        GamepadDisconnected
+        GamepadDisconnected,
+        Checkpoint
     };
     // Room for the longest name a gamepad mapping can give (GLFW keeps 128 bytes for it), with
     // its terminating zero.
@@ -36,6 +37,10 @@ struct Event {
     }
     static Event ended(bool won, float seconds, int points) {
         return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}, {}};
+    }
+    // `checkpoint` is its place among the level's checkpoints; `seconds` the run's time there.
+    static Event checkpoint(glm::vec3 place, float seconds, int checkpoint) {
+        return Event{Checkpoint, seconds, checkpoint, Action::Count, false, place, {}};
     }
     // Told right after a win that beat the best time of the player's records.
     static Event newBestTime(float seconds) {
@@ -55,11 +60,11 @@ struct Event {
     }
 
     Kind kind;
-    float seconds;    // Won, Lost, NewBestTime: the time of the run
-    int points;       // Won, Lost: its score
+    float seconds;    // Won, Lost, NewBestTime, Checkpoint: the time of the run
+    int points;       // Won, Lost: its score; Checkpoint: which one
     Action toggle;    // Toggle: which display toggle
     bool on;          // Toggle: its new state
-    glm::vec3 place;  // HealthPack, Trap: where the item stood
+    glm::vec3 place;  // HealthPack, Trap, Checkpoint: where the item stood
     Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero
 };
 

@@ -31,13 +31,19 @@ bool touches(const GameObject& player, const GameObject& other) {
     return footprintsTouch(player.position, player.radius, other.position, other.radius);
 }
 
-float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms) {
-    for (const GameObject* platform : platforms) {
-        const PlatformBox box{platform->position, platform->boundsMin, platform->boundsMax,
-                              platform->halfHeight};
+int platformUnder(const GameObject& player, const std::vector<GameObject*>& platforms) {
+    for (std::size_t i = 0; i < platforms.size(); ++i) {
+        const GameObject& platform = *platforms[i];
+        const PlatformBox box{platform.position, platform.boundsMin, platform.boundsMax,
+                              platform.halfHeight};
         if (holdsUp(box, player.position, player.radius)) {
-            return platform->position.y;
+            return static_cast<int>(i);
         }
     }
-    return kNoFloor;
+    return -1;
+}
+
+float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms) {
+    const int under = platformUnder(player, platforms);
+    return under < 0 ? kNoFloor : platforms[under]->position.y;
 }

@@ -22,14 +22,18 @@ public:
     glm::vec3 boundsMax{0.0f};
     float floorHeight = -0.5f;
     glm::vec3 acceleration{0.0f};
+    int item = -1;  // its place in the game's list of items, or -1 for none
     const char* objName;
 };
 
 // Whether the two square footprints overlap, edges included; heights do not matter.
 bool touches(const GameObject& player, const GameObject& other);
 
-// The height of the first platform whose footprint the player's overlaps and whose band
-// holds the player's origin; kNoFloor when there is none.
+// The place in the list of the first platform whose footprint the player's overlaps and whose
+// band holds the player's origin; -1 when there is none.
+int platformUnder(const GameObject& player, const std::vector<GameObject*>& platforms);
+
+// The height of that platform; kNoFloor when there is none.
 float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms);
 
 constexpr float kNoFloor = -10.0f;

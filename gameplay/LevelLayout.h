@@ -9,7 +9,9 @@ namespace level {
 // The course runs from the start at the origin towards -z.
 inline const glm::vec3 kPlayerCreatedAt(0.0f, -0.5f, 0.5f);
 inline const glm::vec3 kPlayerStartShift(0.0f, 0.0f, -0.5f);  // to (0, -0.5, 0)
-inline const glm::vec3 kPlayerPivot(0.0f);
+// The player turns about a point half a unit above where it stands at the start, and a loss
+// puts it back at that point.
+inline const glm::vec3 kPlayerLift(0.0f, 0.5f, 0.0f);
 // Light 0 hangs above the character and just behind it.
 inline const glm::vec3 kPlayerLightOffset(0.0f, 2.0f, 0.2f);
 

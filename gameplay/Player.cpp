@@ -11,7 +11,6 @@ namespace {
 
 const float kSprintFactor = 2.0f;
 const float kRightAngle = 90.0f;  // degrees
-const glm::vec3 kRestartPosition(0.0f);
 const int kRestartHealth = 1;
 // One step sounds per stride: about three a second walking, six sprinting.
 const float kStrideLength = 1.7f;  // units
@@ -141,15 +140,15 @@ void Player::startOver() {
     health = kRestartHealth;
     slowTimer = -1.0f;
     airborne = false;  // a new start, not a landing
-    setPosition(kRestartPosition);
-    setPivot(kRestartPosition);
+    setPosition(restartPosition);
+    setPivot(restartPosition);
 }
 
-void Player::startAfresh(glm::vec3 place, glm::vec3 pivotPoint) {
+void Player::startAfresh(glm::vec3 place, glm::vec3 pivotPoint, float facing) {
     startOver();
     setPosition(place);
     setPivot(pivotPoint);
-    setRotation(glm::vec3(0.0f));
+    setRotation(glm::vec3(0.0f, facing, 0.0f));
     velocity = glm::vec3(0.0f);
     isJumping = false;
     goalReached = false;

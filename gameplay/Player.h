@@ -33,9 +33,9 @@ public:
     // After a loss: back at the start with one health, the normal speed asked back for the
     // next update. Velocity, facing and the jump keep their values.
     void startOver();
-    // As made, for a replay's fresh start: at `place`, turning about `pivotPoint`, facing -z,
-    // at rest and at the normal speed.
-    void startAfresh(glm::vec3 place, glm::vec3 pivotPoint);
+    // As made, for a replay's fresh start: at `place`, turning about `pivotPoint`, facing
+    // `facing` degrees about y, at rest and at the normal speed.
+    void startAfresh(glm::vec3 place, glm::vec3 pivotPoint, float facing);
 
     int32_t health = 1;
     float turnSpeed = 0.0f;  // degrees per pixel per second of look time; from the settings
@@ -48,6 +48,8 @@ public:
     float slowTimer = 0.0f;   // seconds of slow left; below 0 asks for the normal speed back
     bool airborne = false;    // above the floor after the last physics step
     float strideLeft = 0.0f;  // units to walk on the ground before the next step sounds
+    // Where a loss puts the player: above the level's start, or its last checkpoint reached.
+    glm::vec3 restartPosition{0.0f};
 
 private:
     void countStride(float distance, std::vector<Event>& events);

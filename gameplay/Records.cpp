@@ -46,6 +46,19 @@ bool readLine(std::string_view line, Records& records) {
     if (word == "best_score" && count == 2 && !records.bestScore) {
         return readPoints(fields[1], records.bestScore.emplace());
     }
+    if (word == "best_split" && count == 3) {
+        std::size_t checkpoint = 0;
+        float seconds = 0.0f;
+        if (!readWhole(fields[1], checkpoint) || checkpoint >= kMaxSplits ||
+            !readSeconds(fields[2], seconds)) {
+            return false;
+        }
+        std::vector<float>& splits = records.bestSplits;
+        splits.resize(std::max(splits.size(), checkpoint + 1), kNoSplit);
+        const bool twice = splits[checkpoint] != kNoSplit;
+        splits[checkpoint] = seconds;
+        return !twice;
+    }
     if (word == "win" && count == 4 && isDate(fields[3])) {
         Win& win = records.wins.emplace_back();
         win.date = fields[3];
@@ -92,13 +105,23 @@ std::string recordsText(const Records& records) {
         appendReal(text, win.seconds, std::chars_format::general);
         text += " " + std::to_string(win.points) + " " + win.date + "\n";
     }
+    for (std::size_t checkpoint = 0; checkpoint < records.bestSplits.size(); ++checkpoint) {
+        if (records.bestSplits[checkpoint] != kNoSplit) {
+            text += "best_split " + std::to_string(checkpoint) + " ";
+            appendReal(text, records.bestSplits[checkpoint], std::chars_format::general);
+            text += "\n";
+        }
+    }
     return text;
 }
 
 Records withWin(Records records, const Win& win) {
+    if (!records.bestTime || win.seconds < *records.bestTime) {
+        records.bestSplits = win.splits;
+    }
     records.bestTime = std::min(records.bestTime.value_or(win.seconds), win.seconds);
     records.bestScore = std::max(records.bestScore.value_or(win.points), win.points);
-    records.wins.push_back(win);
+    records.wins.push_back(Win{win.seconds, win.points, win.date, {}});
     keepTheLast(records.wins);
     return records;
 }

@@ -158,10 +158,42 @@ std::optional<std::string> readRules(Lines& lines, Replay& replay) {
     return std::nullopt;
 }
 
-std::optional<std::string> readFrames(Lines& lines, std::vector<ReplayFrame>& frames) {
-    std::string_view line, value;
+bool isHashText(std::string_view text) {
+    return text.size() == 16 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+// A level's name as a level file gives it: any characters but control ones.
+bool isLevelName(std::string_view text) {
+    return !text.empty() && text.size() <= kMaxLevelNameBytes &&
+           std::all_of(text.begin(), text.end(),
+                       [](char c) { return static_cast<unsigned char>(c) >= ' ' && c != '\x7f'; });
+}
+
+// The level line, when there is one; `line` is left at the line after it.
+std::optional<std::string> readLevel(Lines& lines, ReplayLevel& level, std::string_view& line) {
+    const std::string_view kKey = "level ";
+    if (!lines.next(line) || line.substr(0, kKey.size()) != kKey) {
+        return std::nullopt;
+    }
+    const std::string_view rest = line.substr(kKey.size());
+    const std::size_t space = rest.find(' ');
+    if (space == std::string_view::npos || !isHashText(rest.substr(0, space)) ||
+        !isLevelName(rest.substr(space + 1))) {
+        return lines.at("not a level's hash and name");
+    }
+    level = ReplayLevel{std::string(rest.substr(0, space)), std::string(rest.substr(space + 1))};
+    lines.next(line);
+    return std::nullopt;
+}
+
+// `line` is the line that counts the frames.
+std::optional<std::string> readFrames(Lines& lines, std::string_view line,
+                                      std::vector<ReplayFrame>& frames) {
+    std::string_view value;
     std::size_t count = 0;
-    if (!lines.next(line) || !keyed(line, "frames", value) || !readWhole(value, count)) {
+    if (lines.stoppedAtALongLine() || !keyed(line, "frames", value) || !readWhole(value, count)) {
         return lines.lack("no frame count");
     }
     if (count > kMaxReplayFrames) {
@@ -213,7 +245,9 @@ ReplayRead parseReplay(std::string_view text) {
     Replay replay;
     std::optional<std::string> failure = readFormat(lines);
     failure = failure ? failure : readRules(lines, replay);
-    failure = failure ? failure : readFrames(lines, replay.frames);
+    std::string_view line;
+    failure = failure ? failure : readLevel(lines, replay.level, line);
+    failure = failure ? failure : readFrames(lines, line, replay.frames);
     if (failure) {
         return refused(std::move(*failure));
     }
@@ -226,6 +260,9 @@ std::string replayText(const Replay& replay) {
     text += "rules " + std::to_string(kRulesVersion) + "\n";
     appendReal(text.append("sensitivity "), replay.settings.sensitivity, kHex);
     appendReal(text.append("\ngravity "), replay.settings.gravity, kHex);
+    if (!replay.level.hash.empty()) {
+        text += "\nlevel " + replay.level.hash + " " + replay.level.name;
+    }
     text += "\nframes " + std::to_string(replay.frames.size()) + "\n";
     for (const ReplayFrame& frame : replay.frames) {
         appendFrame(text, frame);
@@ -233,13 +270,14 @@ std::string replayText(const Replay& replay) {
     return text;
 }
 
-ReplayRecorder::ReplayRecorder(std::string gameVersion, ReplaySettings settings)
-    : recorded{std::move(gameVersion), settings, {}} {
+ReplayRecorder::ReplayRecorder(std::string gameVersion, ReplaySettings settings, ReplayLevel level)
+    : recorded{std::move(gameVersion), settings, std::move(level), {}} {
     recorded.frames.reserve(kMaxReplayFrames);
 }
 
-void ReplayRecorder::startOver(ReplaySettings settings) {
+void ReplayRecorder::startOver(ReplaySettings settings, ReplayLevel level) {
     recorded.settings = settings;
+    recorded.level = std::move(level);
     recorded.frames.clear();
     kept = true;
 }

@@ -21,12 +21,15 @@
 //   rules 1
 //   sensitivity 1.4p+2
 //   gravity -1.3999ap+3
+//   level 3f0c9a1b22d4e5f6 First steps
 //   frames 1234
 //   <step> <held> <pressed> <released> <mouse x> <mouse y> <walk right> <walk forward>
 //       <look right> <look up> <x> <y> <z> <facing> <clock>
 //
-// Reals are hexadecimal floating point (C's %a without its 0x), so that each reads back to the
-// last bit; the three action sets are hexadecimal masks, one bit per Action in its order.
+// The level line names a level other than the course, by the hash of its file and its name;
+// a replay of the course has none. Reals are hexadecimal floating point (C's %a without its 0x), so
+// that each reads back to the last bit; the three action sets are hexadecimal masks, one bit per
+// Action in its order.
 
 constexpr int kReplayFormat = 1;
 // Bumped whenever the same input would play otherwise: a rule, the level's layout, the order
@@ -34,7 +37,8 @@ constexpr int kReplayFormat = 1;
 constexpr int kRulesVersion = 1;
 constexpr std::size_t kMaxReplayFrames = 30 * 60 * 60;  // thirty minutes at 60 frames a second
 constexpr std::size_t kMaxReplayLineBytes = 512;        // a frame's line takes about 150
-constexpr std::size_t kReplayHeaderLines = 6;
+constexpr std::size_t kReplayHeaderLines = 7;
+constexpr std::size_t kMaxLevelNameBytes = 64;
 constexpr std::size_t kMaxReplayBytes =
     (kReplayHeaderLines + kMaxReplayFrames) * (kMaxReplayLineBytes + 1);
 
@@ -52,9 +56,16 @@ struct ReplaySettings {
     float gravity = 0.0f;      // units per second squared
 };
 
+// The level a replay was played on: empty for the course.
+struct ReplayLevel {
+    std::string hash;  // of the level's file, as 16 hexadecimal digits
+    std::string name;
+};
+
 struct Replay {
     std::string gameVersion;  // the version of the game that recorded it
     ReplaySettings settings;
+    ReplayLevel level;
     std::vector<ReplayFrame> frames;
 };
 
@@ -74,13 +85,13 @@ std::string replayText(const Replay& replay);
 // kMaxReplayFrames is taken at once, and a game longer than that is not kept.
 class ReplayRecorder {
 public:
-    ReplayRecorder(std::string gameVersion, ReplaySettings settings);
+    ReplayRecorder(std::string gameVersion, ReplaySettings settings, ReplayLevel level = {});
 
     void add(const ReplayFrame& frame);
     // Nothing more is kept: from here on the frames would not play as they went.
     void stop() { kept = false; }
-    // Keeps a new run from its first frame, with these settings; the room stays.
-    void startOver(ReplaySettings settings);
+    // Keeps a new run from its first frame, with these settings, on that level; the room stays.
+    void startOver(ReplaySettings settings, ReplayLevel level);
     // Whether every frame of the game so far is kept.
     bool whole() const { return kept; }
     const Replay& replay() const { return recorded; }

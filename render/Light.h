@@ -4,6 +4,9 @@
 
 class Shader;
 
+// The entries of the main program's light array.
+constexpr int kPointLightSlots = 9;
+
 // A light that writes itself into one entry of the main program's light array.
 class Light {
 public:

@@ -274,7 +274,11 @@ std::vector<Vertex> parseObj(const std::string& text, const std::string& path) {
 }
 
 std::vector<Vertex> loadObj(const std::string& name) {
-    const std::string path = kModelFolder + name + kModelExtension;
+    const std::string_view extension(kModelExtension);
+    const bool ownFile =
+        name.size() > extension.size() &&
+        name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
+    const std::string path = ownFile ? name : kModelFolder + name + kModelExtension;
     std::ifstream file(path);
     if (!file) {
         throw std::runtime_error("ERROR::OBJLOADER::COULD NOT OPEN FILE: " + name);

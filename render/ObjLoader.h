@@ -5,7 +5,8 @@
 
 #include "render/Vertex.h"
 
-// Reads "assets/OBJFiles/<name>.obj" into one vertex per triangle corner, in file order. A
+// Reads "assets/OBJFiles/<name>.obj", or the file <name> itself when it ends in ".obj" (a
+// level's own model), into one vertex per triangle corner, in file order. A
 // face of more than three corners becomes a fan of triangles from its first corner; corners
 // may be p, p/t, p//n or p/t/n, with indices counting from 1, or back from the end of their
 // list at that line when negative. A corner without a texture coordinate reads (0, 0), one

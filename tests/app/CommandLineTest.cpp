@@ -28,7 +28,7 @@ TEST(CommandLine, HelpAndVersionStandAlone) {
 TEST(CommandLine, ReplayTakesExactlyOneFile) {
     const CommandLine replay = parse({"--replay", "best.replay"});
     EXPECT_EQ(replay.command, Command::Replay);
-    EXPECT_EQ(replay.replayFile, "best.replay");
+    EXPECT_EQ(replay.operand, "best.replay");
     EXPECT_EQ(parse({"--replay"}).misuse, "option '--replay' needs a FILE");
     EXPECT_EQ(parse({"--replay", "a", "b"}).misuse, "unexpected argument 'b'");
 }

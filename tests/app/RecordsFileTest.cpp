@@ -41,7 +41,7 @@ TEST(RecordsFile, AWriteCutShortLeavesTheEarlierRecordsWhole) {
     std::optional<KeptWin> kept;
     {
         const FileSizeLimit fullDisk(16);
-        kept = keepWin(path, Win{20.0f, 15000, kDate}, [&] { bestSaved = true; });
+        kept = keepWin(path, Win{20.0f, 15000, kDate, {}}, [&] { bestSaved = true; });
     }
     EXPECT_FALSE(kept);
     EXPECT_FALSE(bestSaved) << "nothing is saved for a best that was not kept";
@@ -49,7 +49,7 @@ TEST(RecordsFile, AWriteCutShortLeavesTheEarlierRecordsWhole) {
               Lines{"ERROR::RECORDS::SAVE_FAILED: " + path.string() + ": File too large"});
     EXPECT_EQ(contentsOf(path), kOneWin);
 
-    kept = keepWin(path, Win{20.0f, 15000, kDate}, [&] { bestSaved = true; });
+    kept = keepWin(path, Win{20.0f, 15000, kDate, {}}, [&] { bestSaved = true; });
     ASSERT_TRUE(kept);
     EXPECT_TRUE(bestSaved);
     EXPECT_EQ(kept->beatenTime, 30.0f);
@@ -68,7 +68,7 @@ TEST(RecordsFile, TwoGamesWinningAtOnceKeepEveryWin) {
         if (children[child] == 0) {
             for (int i = 0; i < kWinsEach; ++i) {
                 const float seconds = 100.0f - static_cast<float>(child * kWinsEach + i);
-                keepWin(path, Win{seconds, child * 100 + i, kDate}, nullptr);
+                keepWin(path, Win{seconds, child * 100 + i, kDate, {}}, nullptr);
             }
             _exit(0);
         }

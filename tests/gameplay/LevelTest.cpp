@@ -42,9 +42,13 @@ std::vector<Expected> expectedObjects() {
     };
 }
 
-class Level : public GameFixture {
+// The course as the game builds it in code, and as its level file describes it: the same.
+class Level : public GameFixture, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override { startGame(); }
+    void SetUp() override {
+        levelName = GetParam();
+        startGame();
+    }
 
     void expectModel(const Model& model, glm::vec3 position, TextureEntry diffuse,
                      TextureEntry specular, glm::vec3 scale, bool hidden) {
@@ -61,7 +65,7 @@ protected:
     }
 };
 
-TEST_F(Level, HoldsItsModelsObjectsAndPlatforms) {
+TEST_P(Level, HoldsItsModelsObjectsAndPlatforms) {
     EXPECT_EQ(game->models.size(), 24u);
     EXPECT_EQ(game->objects.size(), 13u);
     EXPECT_EQ(game->platforms.size(), 10u);
@@ -71,7 +75,7 @@ TEST_F(Level, HoldsItsModelsObjectsAndPlatforms) {
     EXPECT_EQ(game->player, game->models[0].get());
 }
 
-TEST_F(Level, PlacesEveryObjectAsLaidOut) {
+TEST_P(Level, PlacesEveryObjectAsLaidOut) {
     const auto expected = expectedObjects();
     for (size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE("object " + std::to_string(i));
@@ -82,7 +86,7 @@ TEST_F(Level, PlacesEveryObjectAsLaidOut) {
     }
 }
 
-TEST_F(Level, ThePlayerStartsOnTheFirstPlatformWithItsPivotAtTheOrigin) {
+TEST_P(Level, ThePlayerStartsOnTheFirstPlatformWithItsPivotAtTheOrigin) {
     const Player& player = *game->player;
     EXPECT_EQ(player.position, glm::vec3(0.0f, -0.5f, 0.0f));
     EXPECT_EQ(player.pivot, glm::vec3(0.0f));
@@ -91,7 +95,7 @@ TEST_F(Level, ThePlayerStartsOnTheFirstPlatformWithItsPivotAtTheOrigin) {
     EXPECT_STREQ(player.objName, "aphelios");
 }
 
-TEST_F(Level, TheGoalBaseIsAFlatSquareUnderTheGoal) {
+TEST_P(Level, TheGoalBaseIsAFlatSquareUnderTheGoal) {
     const Model& base = *game->models[13];
     expectModel(base, kGoal, flareBaseDiffuse, flareBaseSpecular, glm::vec3(2.5f), false);
     ASSERT_EQ(base.meshes.size(), 1u);
@@ -103,7 +107,7 @@ TEST_F(Level, TheGoalBaseIsAFlatSquareUnderTheGoal) {
     EXPECT_EQ(dynamic_cast<const GameObject*>(&base), nullptr) << "not touchable";
 }
 
-TEST_F(Level, LaysTheTenPlatformsAlongTheCourse) {
+TEST_P(Level, LaysTheTenPlatformsAlongTheCourse) {
     for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE("platform " + std::to_string(i));
         const GameObject& platform = *game->platforms[i];
@@ -114,5 +118,8 @@ TEST_F(Level, LaysTheTenPlatformsAlongTheCourse) {
                     platformSpecular, glm::vec3(1.0f), false);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Course, Level, ::testing::Values("", "course"),
+                         [](const auto& info) { return info.index == 0 ? "BuiltIn" : "FromFile"; });
 
 }  // namespace

@@ -9,10 +9,11 @@ const char* const kFile =
     "best_time 20.516668\n"
     "best_score 15400\n"
     "win 31.25 12000 2024-04-30T08:00:00Z\n"
-    "win 20.516668 15400 2024-05-01T12:34:56Z\n";
+    "win 20.516668 15400 2024-05-01T12:34:56Z\n"
+    "best_split 1 9.25\n";
 
 Win winAt(float seconds, int points) {
-    return Win{seconds, points, "2024-05-02T10:00:00Z"};
+    return Win{seconds, points, "2024-05-02T10:00:00Z", {}};
 }
 
 TEST(Records, ReadBackAsWrittenToTheLastBit) {
@@ -24,6 +25,7 @@ TEST(Records, ReadBackAsWrittenToTheLastBit) {
     EXPECT_EQ(records->wins[0].seconds, 31.25f);
     EXPECT_EQ(records->wins[0].points, 12000);
     EXPECT_EQ(records->wins[1].date, "2024-05-01T12:34:56Z");
+    EXPECT_EQ(records->bestSplits, (std::vector<float>{kNoSplit, 9.25f}));
     EXPECT_EQ(recordsText(*records), kFile);
 
     Records odd;
@@ -54,6 +56,9 @@ TEST(Records, DamagedTextIsRefusedWhole) {
         "smeltrun-records 1\nwin 20 100 2024-05-01 12:34:56\n",
         "smeltrun-records 1\nwin 20 99999999999 2024-05-01T12:34:56Z\n",
         "smeltrun-records 1\nlap 20\n",
+        "smeltrun-records 1\nbest_split 0 5\nbest_split 0 6\n",
+        "smeltrun-records 1\nbest_split 1000 5\n",
+        "smeltrun-records 1\nbest_split 0 -5\n",
         "smeltrun-records 1\nwin 20 100 2024-05-01T12:34:56Z\n\x01\n",
     };
     for (const char* text : damaged) {
@@ -74,9 +79,12 @@ TEST(Records, AWinSetsTheBestsAndOnlyTheLastTwentyStay) {
     EXPECT_EQ(records.wins.front().points, 1005);
     EXPECT_EQ(records.wins.back().points, 1024);
 
-    records = withWin(records, winAt(50.0f, 10));
-    EXPECT_EQ(records.bestTime, 34.0f) << "a slower win keeps the best time";
+    records = withWin(records, Win{30.0f, 10, "2024-05-02T10:00:00Z", {4.0f, kNoSplit}});
+    records = withWin(records, Win{50.0f, 10, "2024-05-02T10:00:00Z", {1.0f, 2.0f}});
+    EXPECT_EQ(records.bestTime, 30.0f) << "a slower win keeps the best time";
+    EXPECT_EQ(records.bestSplits, (std::vector<float>{4.0f, kNoSplit})) << "and its splits";
     EXPECT_EQ(records.bestScore, 1024);
+    EXPECT_TRUE(records.wins.back().splits.empty()) << "splits are kept for the best alone";
 }
 
 }  // namespace

@@ -36,7 +36,7 @@ bool sameBits(Real a, Real b) {
 }
 
 Replay twoFrames() {
-    return Replay{"1.0.0", ReplaySettings{5.0f, -9.8f}, {oddFrame(), ReplayFrame{}}};
+    return Replay{"1.0.0", ReplaySettings{5.0f, -9.8f}, {}, {oddFrame(), ReplayFrame{}}};
 }
 
 TEST(Replay, EveryValueReadsBackToTheLastBit) {
@@ -119,7 +119,7 @@ TEST(Replay, TheRecorderKeepsThirtyMinutesAt60FramesASecondAndNoMore) {
 
 // A lost run and then the won one: the clock starts again at the loss.
 TEST(Ghost, FollowsTheLastRunBetweenItsFramesAndEndsWithIt) {
-    Replay replay{"1.0.0", ReplaySettings{5.0f, -9.8f}, {}};
+    Replay replay{"1.0.0", ReplaySettings{5.0f, -9.8f}, {}, {}};
     const std::pair<float, float> frames[] = {{0.0f, 0.0f},   {1.0f, 10.0f},  {2.0f, 20.0f},
                                               {0.0f, 100.0f}, {1.0f, 110.0f}, {2.0f, 120.0f}};
     for (const auto& [clock, x] : frames) {

@@ -16,7 +16,7 @@ namespace fs = std::filesystem;
 // A best run whose player stood at x = -2 for its first half second, crossed to x = +2 by
 // 1.5 s and stood there until its win at 3 s, three units down the course from the start.
 std::string crossingRun() {
-    Replay replay{"test", ReplaySettings{5.0f, -9.8f}, {}};
+    Replay replay{"test", ReplaySettings{5.0f, -9.8f}, {}, {}};
     const std::pair<float, float> stops[] = {
         {0.0f, -2.0f}, {0.5f, -2.0f}, {1.5f, 2.0f}, {3.0f, 2.0f}};
     for (const auto& [clock, x] : stops) {

@@ -13,9 +13,13 @@ using namespace level;
 const char* const kMembers[] = {"position", "intensity", "color",
                                 "constant", "linear",    "quadratic"};
 
-class Lights : public GameFixture {
+// The course as the game builds it in code, and as its level file describes it: the same.
+class Lights : public GameFixture, public ::testing::WithParamInterface<const char*> {
 protected:
-    void SetUp() override { startGame(); }
+    void SetUp() override {
+        levelName = GetParam();
+        startGame();
+    }
 
     GLuint mainProgram() const { return game->shaders[mainShader]->id; }
 
@@ -35,7 +39,7 @@ protected:
     }
 };
 
-TEST_F(Lights, NineStandAtTheirMarks) {
+TEST_P(Lights, NineStandAtTheirMarks) {
     ASSERT_EQ(game->lights.size(), 9u);
     const glm::vec3 purple(184 / 255.0f, 49 / 255.0f, 218 / 255.0f);
     const glm::vec3 goal(0.0f, -0.45f, -110.0f);
@@ -68,7 +72,7 @@ TEST_F(Lights, NineStandAtTheirMarks) {
     }
 }
 
-TEST_F(Lights, UploadSixMembersEachUnderTheirNamesInOrder) {
+TEST_P(Lights, UploadSixMembersEachUnderTheirNamesInOrder) {
     std::vector<std::string> expected;
     for (int i = 0; i < lightCount; ++i) {
         for (const char* member : kMembers) {
@@ -97,7 +101,7 @@ TEST_F(Lights, UploadSixMembersEachUnderTheirNamesInOrder) {
     }
 }
 
-TEST_F(Lights, AnOffLightIsSentDarkAndKeepsItsIntensity) {
+TEST_P(Lights, AnOffLightIsSentDarkAndKeepsItsIntensity) {
     PointLight& trapLight = *game->lights[firstTrapLight + 1];
     trapLight.off = true;
     frame();
@@ -109,11 +113,14 @@ TEST_F(Lights, AnOffLightIsSentDarkAndKeepsItsIntensity) {
     EXPECT_EQ(uploadedFloat(firstTrapLight + 1, "intensity"), 1.0f);
 }
 
-TEST_F(Lights, TheFirstFollowsThePlayer) {
+TEST_P(Lights, TheFirstFollowsThePlayer) {
     game->player->setPosition(glm::vec3(3.0f, 0.0f, -7.0f));
     frame();
     EXPECT_EQ(game->lights[playerLight]->position, glm::vec3(3.0f, 2.0f, -6.8f));
     EXPECT_EQ(uploadedVec3(playerLight, "position"), glm::vec3(3.0f, 2.0f, -6.8f));
 }
+
+INSTANTIATE_TEST_SUITE_P(Course, Lights, ::testing::Values("", "course"),
+                         [](const auto& info) { return info.index == 0 ? "BuiltIn" : "FromFile"; });
 
 }  // namespace

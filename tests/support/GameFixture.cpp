@@ -29,7 +29,7 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
     playerHomes = std::make_unique<EnvironmentOverride>(directory->gameEnvironment());
     // The game's count starts from none, as in a fresh process, whatever earlier tests counted.
     takeProblemCount();
-    game = std::make_unique<Game>(loadGameSettings());
+    game = makeGame();
     input.sendThroughGlfw();
     clock.set(0.0);
 }
@@ -38,9 +38,21 @@ void GameFixture::restartGame() {
     input.releaseAll();
     input.sendAlone();
     game.reset();
-    game = std::make_unique<Game>(loadGameSettings());
+    game = makeGame();
     input.sendThroughGlfw();
     clock.set(0.0);
+}
+
+std::unique_ptr<Game> GameFixture::makeGame() const {
+    if (levelName.empty()) {
+        return std::make_unique<Game>(loadGameSettings());
+    }
+    const std::optional<LevelEntry> level = findLevel(levelName);
+    if (!level) {
+        ADD_FAILURE() << "no level " << levelName;
+        return nullptr;
+    }
+    return std::make_unique<Game>(loadGameSettings(), playedLevel(*level, true));
 }
 
 void GameFixture::stopGame() {

@@ -43,12 +43,20 @@ protected:
     // Runs one frame and counts the triangles sent down the pipeline while it draws.
     GLuint trianglesInAFrame(double seconds = kFrameSeconds);
 
+    // Where the game runs: its assets and the player's homes.
+    const GameDirectory& gameDirectory() const { return *directory; }
+
+    // The level the next start plays, as --level names it; the course built in code when empty.
+    std::string levelName;
+
     StdoutCapture console;
     XInput input;
     std::unique_ptr<Game> game;
     SteppedClock clock;  // the game's, which moves only with update()
 
 private:
+    std::unique_ptr<Game> makeGame() const;
+
     std::unique_ptr<GameDirectory> directory;
     std::unique_ptr<WorkingDirectory> workingDirectory;
     std::unique_ptr<EnvironmentOverride> playerHomes;

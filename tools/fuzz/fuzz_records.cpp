@@ -18,7 +18,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string written = recordsText(*records);
     const std::optional<Records> again = parseRecords(written);
     requireInvariant(again && recordsText(*again) == written, "the records read back otherwise");
-    const Records won = withWin(*records, Win{1.5f, 7, "2024-05-01T12:34:56Z"});
+    const Records won = withWin(*records, Win{1.5f, 7, "2024-05-01T12:34:56Z", {}});
     requireInvariant(won.bestTime && *won.bestTime <= 1.5f && won.bestScore && *won.bestScore >= 7,
                      "a win did not count towards the bests");
     return 0;

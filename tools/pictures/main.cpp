@@ -1,6 +1,6 @@
 // Renders the README's pictures from the real game: the start view with the HUD, the pause
-// panel, and the goal seen with the debug camera. Run from the repository root under an X display
-// (tools/with-xvfb gives one):
+// panel, its Levels page, and the goal seen with the debug camera. Run from the repository root
+// under an X display (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
 #include <cmath>
 #include <iostream>
@@ -70,6 +70,11 @@ int main(int argc, char** argv) {
     game->setPaused(true);
     play(*game, 2, clock);  // a window of the UI shows from its second frame
     if (!save(*game, folder + "/pause.png")) {
+        return 1;
+    }
+    game->pausePanel.showLevels();
+    play(*game, 2, clock);
+    if (!save(*game, folder + "/levels.png")) {
         return 1;
     }
     game->setPaused(false);

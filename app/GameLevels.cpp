@@ -1,0 +1,78 @@
+#include "app/Game.h"
+
+// The scene of the level played, built by the set-up steps in their order.
+void Game::initLevel(float sensitivity, float gravity) {
+    initPlayer(sensitivity, gravity);
+    initCamera(sensitivity);
+    initPickupsAndTraps();
+    initCheckpoints(played.level.goal);
+    initPlatforms();
+    initLevelCheckpoints();
+    initLights();
+    initParticleSystems();
+}
+
+const std::vector<LevelEntry>& Game::levelList() {
+    if (!catalog) {
+        catalog = findLevels();
+    }
+    return *catalog;
+}
+
+const LevelEntry* Game::nextLevel() {
+    const std::vector<LevelEntry>& levels = levelList();
+    for (std::size_t i = 0; i + 1 < levels.size(); ++i) {
+        if (levels[i].level == played.level) {
+            return &levels[i + 1];
+        }
+    }
+    return nullptr;
+}
+
+// Everything of the level goes; the shaders, textures and the shared material stay.
+void Game::playLevel(PlayedLevel level) {
+    models.clear();
+    objects.clear();
+    platforms.clear();
+    items.clear();
+    lights.clear();
+    particleSystems.clear();
+    ghost.reset();
+    ghostTrack.reset();
+    bestRun.reset();
+    materials.resize(1);
+    levelTextures.clear();
+    levelFiles.clear();
+    player = nullptr;
+    played = std::move(level);
+
+    initLevel(options.sensitivity, options.gravity);
+    initUniforms();
+    if (audio) {
+        audio->placeGoal(played.level.goal);
+    }
+    initRecords();
+    initGhost();
+    retry();
+}
+
+void Game::retry() {
+    playback.reset();
+    const ReplaySettings own{options.sensitivity, options.gravity};
+    startAfresh(own);
+    recording.startOver(own, played.tag());
+    results.reset();
+    runSplits.assign(played.level.checkpoints.size(), kNoSplit);
+    setPaused(false);
+}
+
+// The records now hold the win: the results show them, until the player chooses what next.
+void Game::showResults(const Event& won, const std::optional<KeptWin>& kept) {
+    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}};
+    for (std::size_t i = 0; i < runSplits.size(); ++i) {
+        shown.splits.push_back(Split{runSplits[i], bestSplitAt(i)});
+    }
+    results = std::move(shown);
+    setPaused(true);
+    pausePanel.showResults();
+}

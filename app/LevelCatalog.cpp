@@ -1,0 +1,182 @@
+#include "app/LevelCatalog.h"
+
+#include <algorithm>
+
+#include "base/Console.h"
+#include "base/FileRead.h"
+#include "base/PlayerFolders.h"
+#include "gameplay/LevelFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kShippedFolder = "assets/levels";
+const char* const kPlayerFolder = "levels";
+const char* const kExtension = ".toml";
+const char* const kFolderLevelFile = "level.toml";
+const std::size_t kMaxLevelsPerFolder = 1000;  // a folder of more is not looked through further
+
+// The level file that NAME.toml or NAME/level.toml in `folder` is, with its NAME.
+std::optional<std::pair<std::string, fs::path>> levelFileAt(const fs::directory_entry& entry) {
+    std::error_code error;
+    const fs::path path = entry.path();
+    if (entry.is_directory(error)) {
+        const fs::path inside = path / kFolderLevelFile;
+        if (fs::exists(inside, error)) {
+            return std::make_pair(path.filename().string(), inside);
+        }
+        return std::nullopt;
+    }
+    if (path.extension() == kExtension) {
+        return std::make_pair(path.stem().string(), path);
+    }
+    return std::nullopt;
+}
+
+// The level files in the folder, by NAME.
+std::vector<std::pair<std::string, fs::path>> levelFilesIn(const fs::path& folder) {
+    std::vector<std::pair<std::string, fs::path>> found;
+    std::error_code error;
+    if (folder.empty() || !fs::is_directory(folder, error)) {
+        return found;
+    }
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (found.size() == kMaxLevelsPerFolder) {
+            break;
+        }
+        if (auto file = levelFileAt(*it)) {
+            found.push_back(std::move(*file));
+        }
+    }
+    std::sort(found.begin(), found.end());
+    return found;
+}
+
+// Why one of the level's own files cannot serve: missing, or reached through a link that
+// leads out of the level's folder.
+std::optional<std::string> ownFileFault(const fs::path& folder, const std::string& own) {
+    std::error_code error;
+    const fs::path file = fs::weakly_canonical(folder / own, error);
+    const fs::path inside = fs::weakly_canonical(folder, error);
+    if (error || !fs::is_regular_file(file, error)) {
+        return own + " is missing";
+    }
+    const auto [end, _] = std::mismatch(inside.begin(), inside.end(), file.begin(), file.end());
+    if (end != inside.end()) {
+        return own + " lies outside the level's folder";
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ownFilesFault(const Level& level, const fs::path& folder) {
+    std::vector<const PieceLook*> looks;
+    for (const PlatformPiece& platform : level.platforms) {
+        looks.push_back(&platform.look);
+    }
+    for (const auto* pieces : {&level.traps, &level.healthPacks, &level.checkpoints}) {
+        for (const Piece& piece : *pieces) {
+            looks.push_back(&piece.look);
+        }
+    }
+    for (const PieceLook* look : looks) {
+        for (const std::string* own : {&look->model, &look->image}) {
+            if (own->empty()) {
+                continue;
+            }
+            if (auto fault = ownFileFault(folder, *own)) {
+                return fault;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& file) {
+    const FileText text = readWholeFile(file, kMaxLevelBytes, "larger than any level");
+    if (!text.text) {
+        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", text.reason);
+        return std::nullopt;
+    }
+    LevelRead read = parseLevel(*text.text, file.string());
+    for (const std::string& warning : read.warnings) {
+        printProblem("WARNING::LEVEL::UNKNOWN_KEY: ", warning);
+    }
+    if (!read.level) {
+        printProblem("ERROR::LEVEL::INVALID: ", read.error);
+        return std::nullopt;
+    }
+    if (auto fault = ownFilesFault(*read.level, fs::absolute(file).parent_path())) {
+        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", *fault);
+        return std::nullopt;
+    }
+    // The game may change its working directory after reading it: its own files are found
+    // from where it lies.
+    return LevelEntry{key, fs::absolute(file), std::move(*read.level),
+                      levelHashText(levelHash(*text.text))};
+}
+
+std::vector<fs::path> levelFolders() {
+    return {kShippedFolder, playerLevelsFolder()};
+}
+
+}  // namespace
+
+fs::path playerLevelsFolder() {
+    const fs::path data = playerDataFolder();
+    return data.empty() ? data : data / kPlayerFolder;
+}
+
+std::optional<LevelEntry> readLevelFile(const fs::path& file) {
+    const bool inFolder = file.filename() == kFolderLevelFile;
+    return readLevelAs(inFolder ? file.parent_path().filename().string() : file.stem().string(),
+                       file);
+}
+
+std::vector<LevelEntry> findLevels() {
+    std::vector<LevelEntry> levels;
+    for (const fs::path& folder : levelFolders()) {
+        for (const auto& [key, file] : levelFilesIn(folder)) {
+            if (auto entry = readLevelAs(key, file)) {
+                levels.push_back(std::move(*entry));
+            }
+        }
+    }
+    return levels;
+}
+
+bool namesLevelFile(const std::string& nameOrPath) {
+    return nameOrPath.find('/') != std::string::npos ||
+           fs::path(nameOrPath).extension() == kExtension;
+}
+
+std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
+    if (namesLevelFile(nameOrPath)) {
+        return readLevelFile(nameOrPath);
+    }
+    for (const fs::path& folder : levelFolders()) {
+        for (const auto& [key, file] : levelFilesIn(folder)) {
+            if (key == nameOrPath) {
+                return readLevelAs(key, file);
+            }
+        }
+    }
+    printLine("ERROR::LEVEL::NOT_FOUND: ", nameOrPath);
+    return std::nullopt;
+}
+
+PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
+    const bool course = entry.level == courseLevel();
+    return PlayedLevel{entry.level, entry.file.parent_path(), course ? "" : entry.hash, chosen};
+}
+
+std::optional<LevelEntry> levelOfReplay(const ReplayLevel& tag, const std::string& replayFile) {
+    for (LevelEntry& entry : findLevels()) {
+        if (entry.hash == tag.hash) {
+            return std::move(entry);
+        }
+    }
+    printLine("ERROR::REPLAY::REFUSED: ", replayFile, ": its level, ", tag.name,
+              ", is not installed as it was when it was played");
+    return std::nullopt;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "gameplay/Level.h"
+#include "gameplay/Replay.h"
+
+// The level files the game can play: those shipped in assets/levels/, and the player's in
+// <the player's data folder>/levels/, each as NAME.toml or as a folder NAME/level.toml that
+// holds the level's own models and images too.
+
+struct LevelEntry {
+    std::string key;  // NAME, by which --level finds it
+    std::filesystem::path file;
+    Level level;
+    std::string hash;  // of the file's bytes: an edited level is another level
+};
+
+// The level in the file. A file that cannot be read, or is no valid level, is named in one
+// line with what is wrong, and gives nothing; an unknown key is a warning line of its own.
+std::optional<LevelEntry> readLevelFile(const std::filesystem::path& file);
+
+// Every level that reads: the shipped ones by name, then the player's by name. Those that do
+// not read are reported and left out.
+std::vector<LevelEntry> findLevels();
+
+// The level a game plays: its description, and the folder its own files are found in (empty
+// for the course built in code).
+struct PlayedLevel {
+    Level level = courseLevel();
+    std::filesystem::path folder;
+    // Of its file, by which its records and replays are known; empty for the course, whose
+    // records are the player's first ones, wherever its description came from.
+    std::string hash;
+    // Chosen by the player, from the Levels panel or the command line: a win shows the
+    // results rather than closing the game.
+    bool chosen = false;
+
+    // What a replay of it names.
+    ReplayLevel tag() const { return ReplayLevel{hash, hash.empty() ? "" : level.name}; }
+};
+
+// The entry's level as a game plays it. A level that is the course, whatever its file,
+// keeps the course's records.
+PlayedLevel playedLevel(const LevelEntry& entry, bool chosen);
+
+// The installed level that a replay names, or nothing, after a line saying so.
+std::optional<LevelEntry> levelOfReplay(const ReplayLevel& tag, const std::string& replayFile);
+
+// Whether `--level` names a file rather than a level: a path with a folder in it, or a
+// .toml file.
+bool namesLevelFile(const std::string& nameOrPath);
+
+// `--level NAME|PATH`: the level file at PATH, or the level called NAME, shipped or the
+// player's. Nothing, after a line saying why, when there is no such level or it does not read.
+std::optional<LevelEntry> findLevel(const std::string& nameOrPath);
+
+// <the player's data folder>/levels; empty when the player has no known home.
+std::filesystem::path playerLevelsFolder();

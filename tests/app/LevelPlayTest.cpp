@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "app/ReplayFile.h"
+#include "tests/support/FileText.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Three platforms edge to edge along -z, a checkpoint on the middle one, the goal on the last:
+// walking straight ahead wins. Written into the player's own levels, as a player would.
+const char* const kSmallLevel = R"(format = 1
+name = "Small steps"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, -6.0]
+[[platform]]
+at = [0.0, -0.5, -12.0]
+[[checkpoint]]
+at = [0.0, -0.5, -6.0]
+[goal]
+at = [0.0, -0.45, -12.0]
+)";
+
+// The player starts on a platform that travels 4 units along +x at 1 unit a second.
+const char* const kMovingLevel = R"(format = 1
+name = "Carried"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+path = [[4.0, -0.5, 0.0]]
+speed = 1.0
+[goal]
+at = [0.0, -0.45, -40.0]
+)";
+
+const int kFrameLimit = 600;
+
+class LevelPlay : public GameFixture {
+protected:
+    void startLevel(const char* name, const char* text) {
+        levelName = name;
+        startGame(kWindowedSettings, [name, text](const fs::path& directory) {
+            writeFile(directory / "data/smeltrun/levels" / (std::string(name) + ".toml"), text);
+        });
+    }
+
+    // Frames with the key held until `done`, or the limit; the next frame sees it released.
+    template <typename Done>
+    void holdUntil(int key, Done done) {
+        input.press(key);
+        for (int i = 0; i < kFrameLimit && !done(); ++i) {
+            frame();
+        }
+        input.release(key);
+    }
+};
+
+// The win is kept in the level's own records and replay, not the course's, and shows the
+// results; the replay names the level, and plays back on it, frame by frame as it went.
+TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
+    startLevel("small", kSmallLevel);
+    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
+    ASSERT_TRUE(game->results) << console.text();
+    EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
+    EXPECT_TRUE(game->paused) << "the results wait for the player";
+    EXPECT_TRUE(game->results->newBest);
+    ASSERT_EQ(game->results->splits.size(), 1u);
+    EXPECT_GT(game->results->splits[0].seconds, 0.0f);
+    EXPECT_LT(game->results->splits[0].seconds, game->results->seconds);
+
+    const fs::path data = gameDirectory().dataHome() / "smeltrun";
+    EXPECT_FALSE(fs::exists(data / "records")) << "the course's records are untouched";
+    const fs::path replay = levelReplayFile(game->played.hash);
+    ASSERT_TRUE(fs::exists(replay));
+    EXPECT_NE(contentsOf(levelRecordsFile(game->played.hash)).find("best_split 0 "),
+              std::string::npos);
+    const ReplayRead read = readReplayFile(replay);
+    ASSERT_TRUE(read.replay) << read.reason;
+    EXPECT_EQ(read.replay->level.name, "Small steps");
+
+    GameProcess watched(gameDirectory(), {}, {"--replay", replay.string()});
+    watched.closeInput();
+    EXPECT_EQ(watched.waitForExit(std::chrono::seconds(60)), 0) << watched.output();
+    EXPECT_NE(watched.output().find("GAME WON! "), std::string::npos) << watched.output();
+
+    // Retry starts the level over, and the best time is the win's.
+    const float won = game->results->seconds;
+    game->retry();
+    EXPECT_FALSE(game->paused);
+    EXPECT_EQ(game->player->position, glm::vec3(0.0f, -0.5f, 0.0f));
+    EXPECT_EQ(game->records.bestTime, won);
+}
+
+// A loss after the checkpoint starts over on it, and the run's clock goes on.
+TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
+    startLevel("small", kSmallLevel);
+    holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -6.0f; });
+    const float atCheckpoint = game->totalTime;
+    holdUntil(GLFW_KEY_D,
+              [this] { return console.text().find("GAME LOST! ") != std::string::npos; });
+    EXPECT_EQ(game->player->position, glm::vec3(0.0f, 0.0f, -6.0f));
+    EXPECT_GT(game->totalTime, atCheckpoint) << "the clock did not start again";
+}
+
+// From the course's pause panel the Levels page lists the shipped levels and the player's, but
+// not one that does not read, which is named in one line; choosing one plays it. Asked for on
+// the command line, that one ends the game with its line.
+TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
+    const char* const kBroken = "format = 1\nname = \"Broken\"\npar_time = \"soon\"\n";
+    startGame(kWindowedSettings, [kBroken](const fs::path& directory) {
+        writeFile(directory / "data/smeltrun/levels/small.toml", kSmallLevel);
+        writeFile(directory / "data/smeltrun/levels/broken.toml", kBroken);
+    });
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame, before it can be navigated
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, then Levels
+    }
+    std::vector<std::string> names;
+    for (const LevelEntry& entry : game->levelList()) {
+        names.push_back(entry.level.name);
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"The course", "Small steps"}));
+    EXPECT_NE(console.text().find("ERROR::LEVEL::INVALID: "), std::string::npos);
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // the course, then Small steps
+    }
+    EXPECT_EQ(game->played.level.name, "Small steps");
+    EXPECT_FALSE(game->paused);
+    EXPECT_EQ(game->platforms.size(), 3u);
+
+    GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
+    EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(asked.output().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << asked.output();
+    EXPECT_EQ(std::count(asked.output().begin(), asked.output().end(), '\n'), 1);
+}
+
+// The course's kept replay plays on the course as its level file builds it, frame by frame
+// as it was recorded, to the same win.
+TEST_F(LevelPlay, TheCoursesKeptReplayVerifiesOnItsLevelFile) {
+    levelName = "course";
+    startGame();
+    ReplayRead read = readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay");
+    ASSERT_TRUE(read.replay) << read.reason;
+    const std::size_t frames = read.replay->frames.size();
+    game->startReplay(std::move(*read.replay));
+    for (std::size_t i = 0; i <= frames && !glfwWindowShouldClose(game->window); ++i) {
+        update();
+    }
+    EXPECT_FALSE(game->replayDiverged()) << console.text();
+    EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
+}
+
+// A player standing still on a moving platform goes where it goes.
+TEST_F(LevelPlay, AMovingPlatformCarriesAPlayerStandingOnIt) {
+    startLevel("carried", kMovingLevel);
+    for (int i = 0; i < 120; ++i) {
+        frame();
+    }
+    const GameObject& platform = *game->platforms[0];
+    EXPECT_NEAR(platform.position.x, 2.0f, 0.05f);
+    EXPECT_EQ(game->player->position.x, platform.position.x);
+    EXPECT_EQ(game->player->position.y, platform.position.y);
+}
+
+}  // namespace
