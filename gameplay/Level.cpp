@@ -4,9 +4,9 @@
 #include "gameplay/Score.h"
 
 bool PlatformPiece::operator==(const PlatformPiece& other) const {
-    const bool sameSwing =
-        swing.has_value() == other.swing.has_value() &&
-        (!swing || (swing->axis == other.swing->axis && swing->amplitude == other.swing->amplitude));
+    const bool sameSwing = swing.has_value() == other.swing.has_value() &&
+                           (!swing || (swing->axis == other.swing->axis &&
+                                       swing->amplitude == other.swing->amplitude));
     return at == other.at && sameSwing && path == other.path && speed == other.speed &&
            look == other.look;
 }
