@@ -1,0 +1,53 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "gameplay/Level.h"
+
+// A level as its file describes it, in TOML:
+//
+//   format = 1
+//   name = "First steps"
+//   par_time = 50                 # whole seconds
+//   [start]
+//   at = [0.0, -0.5, 0.0]
+//   facing = 0.0                  # degrees about y, optional
+//   [[platform]]                  # at least one
+//   at = [0.0, -0.5, -10.0]
+//   swing = { axis = "x", amplitude = -5.0 }          # optional
+//   path = [[5.0, -0.5, -20.0]]   # optional, not with a swing; needs speed
+//   speed = 2.0                   # units per second
+//   model = "rock.obj"            # optional, beside the level file; so is image
+//   image = "rock.png"
+//   [[trap]], [[health]], [[checkpoint]]: at, and optionally model and image
+//   [goal]
+//   at = [0.0, -0.45, -110.0]
+//
+// The file comes from players: whatever it holds, reading it stays within these caps.
+
+constexpr std::size_t kMaxLevelBytes = 1024 * 1024;  // the app refuses a larger file unread
+constexpr std::size_t kMaxLevelPieces = 1000;        // platforms, traps, health packs, checkpoints
+constexpr std::size_t kMaxPathPoints = 64;           // per moving platform
+constexpr std::size_t kMaxLevelWarnings = 20;        // then one line counts the rest
+
+struct LevelRead {
+    std::optional<Level> level;
+    // Why there is no level: "<file>:<line>:<column>: <what is wrong>".
+    std::string error;
+    // Every key the game does not know, read or refused, in the file's order:
+    // "<file>:<line>:<column>: unknown key platform.colour", then "... and N more".
+    std::vector<std::string> warnings;
+};
+
+// `fileName` only names the file in the messages, as "levels/x.toml".
+LevelRead parseLevel(std::string_view text, const std::string& fileName);
+
+// The 64-bit FNV-1a hash of a level file's bytes, by which records know the level's version,
+// and that hash as 16 lowercase hexadecimal digits.
+std::uint64_t levelHash(std::string_view text);
+std::string levelHashText(std::uint64_t hash);

@@ -1,0 +1,187 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "gameplay/LevelFile.h"
+
+namespace {
+
+// What every level needs but its platforms, on lines 1 to 5; a case adds what it tries.
+const std::string kHead =
+    "format = 1\n"
+    "name = \"Test\"\n"
+    "par_time = 30\n"
+    "start.at = [0, 0, 0]\n"
+    "goal.at = [0, 0, -10]\n";
+const std::string kPlatform = "[[platform]]\nat = [1, 2, 3]\n";  // lines 6 and 7 after kHead
+
+// The whole small level with `from` replaced by `to`.
+std::string levelWith(const std::string& from, const std::string& to) {
+    std::string text = kHead + kPlatform;
+    return text.replace(text.find(from), from.size(), to);
+}
+
+std::string repeated(const std::string& text, std::size_t times) {
+    std::string all;
+    for (std::size_t i = 0; i < times; ++i) {
+        all += text;
+    }
+    return all;
+}
+
+TEST(LevelFile, TheCourseFileIsTheCourse) {
+    std::ifstream file(std::string(SMELTRUN_ASSETS_DIR) + "/levels/course.toml");
+    const std::string text{std::istreambuf_iterator<char>(file), {}};
+    const LevelRead read = parseLevel(text, "levels/course.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_TRUE(*read.level == courseLevel());
+    EXPECT_TRUE(read.warnings.empty());
+}
+
+TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
+    struct Case {
+        std::string text;
+        std::string error;
+    };
+    const Case cases[] = {
+        {kHead + "[[platform]\n",
+         "t.toml:6:12: Error while parsing table header: expected ']', saw '\\n'"},
+        {levelWith("format = 1\n", ""), "t.toml:1:1: missing format"},
+        // An accented letter outside a string, which the parser reads through a stand-in.
+        {levelWith("name =", "namé ="),
+         "t.toml:2:4: Error while parsing key-value pair: expected '=', saw 'é'"},
+        {levelWith("format = 1", "format = 2"), "t.toml:1:10: format needs to be 1"},
+        {levelWith("name = \"Test\"\n", ""), "t.toml:1:1: missing name"},
+        {levelWith("\"Test\"", "\"Bell\\u0007\""),
+         "t.toml:2:8: name cannot hold control characters"},
+        {levelWith("par_time = 30\n", ""), "t.toml:1:1: missing par_time"},
+        {levelWith("30", "30.0"), "t.toml:3:12: par_time needs a whole number of seconds"},
+        {levelWith("30", "0"), "t.toml:3:12: par_time needs 1 to 3600 seconds"},
+        {levelWith("start.at = [0, 0, 0]\n", ""), "t.toml:1:1: missing [start]"},
+        {levelWith("goal.at = [0, 0, -10]\n", ""), "t.toml:1:1: missing [goal]"},
+        {levelWith("goal.at", "goal.where"), "t.toml:5:1: missing goal.at"},
+        {kHead, "t.toml:1:1: a level needs at least one [[platform]]"},
+        {levelWith("[1, 2, 3]", "[1, 2]"), "t.toml:7:6: platform.at needs three numbers"},
+        {levelWith("[1, 2, 3]", "\"here\""), "t.toml:7:6: platform.at needs three numbers"},
+        {levelWith("[1, 2, 3]", "[1, nan, 3]"),
+         "t.toml:7:10: platform.at needs numbers from -10000 to 10000"},
+        {levelWith("[1, 2, 3]", "[1, 2, 1e5]"),
+         "t.toml:7:13: platform.at needs numbers from -10000 to 10000"},
+        {kHead + kPlatform + "swing = { axis = \"y\", amplitude = 5 }\n",
+         "t.toml:8:18: platform.swing.axis needs \"x\" or \"z\""},
+        {kHead + kPlatform + "swing = { axis = \"x\", amplitude = 5 }\npath = [[0, 0, -5]]\n",
+         "t.toml:9:8: platform.path and platform.swing cannot go together"},
+        {kHead + kPlatform + "path = [[0, 0, -5]]\n",
+         "t.toml:6:1: missing platform.speed, which a platform with a path needs"},
+        {kHead + kPlatform + "speed = 2\n",
+         "t.toml:8:9: platform.speed needs a platform.path to move along"},
+        {kHead + kPlatform + "path = [[0, 0, -5]]\nspeed = 0\n",
+         "t.toml:9:9: platform.speed needs a number from 0.01 to 1000"},
+        {kHead + kPlatform + "path = [" + repeated("[0, 0, -5],", kMaxPathPoints + 1) +
+             "]\nspeed = 2\n",
+         "t.toml:8:8: platform.path needs 1 to 64 points"},
+        {kHead + kPlatform + "model = \"../rock.obj\"\n",
+         "t.toml:8:9: platform.model needs a path inside the level's folder"},
+        {kHead + kPlatform + "[[trap]]\nat = [0, 0, 0]\nmodel = \"/usr/share/rock.obj\"\n",
+         "t.toml:10:9: trap.model needs a path inside the level's folder"},
+        {kHead + kPlatform + "[[health]]\nat = [0, 0, 0]\nmodel = \"rock.png\"\n",
+         "t.toml:10:9: health.model needs an .obj file"},
+        {kHead + kPlatform + "[[checkpoint]]\nat = [0, 0, 0]\nimage = \"flag.gif\"\n",
+         "t.toml:10:9: checkpoint.image needs a .png, .jpg or .jpeg file"},
+        // The 1001st piece is the 1000th trap, after the platform, on line 8 + 2 x 999.
+        {kHead + kPlatform + repeated("[[trap]]\nat = [0, 0, 0]\n", kMaxLevelPieces),
+         "t.toml:2006:1: more than 1000 pieces: platforms, traps, health packs and checkpoints "
+         "together"},
+        {kHead + kPlatform + std::string(kMaxLevelBytes, '#'),
+         "t.toml:1:1: larger than the 1048576 bytes a level file may hold"},
+    };
+    for (const Case& refused : cases) {
+        const LevelRead read = parseLevel(refused.text, "t.toml");
+        EXPECT_FALSE(read.level) << refused.error;
+        EXPECT_EQ(read.error, refused.error);
+    }
+}
+
+TEST(LevelFile, ReadsEveryKeyAndWarnsOfUnknownOnesInTheFilesOrder) {
+    const std::string text = R"(format = 1
+name = "Every key, déjà vu"
+par_time = 90
+[start]
+at = [1, 2.5, 3]
+facing = -90.0
+[[platform]]
+at = [0.0, -0.5, 0.0]
+model = "modèles/rock.obj"
+image = "rock.PNG"
+[[platform]]
+at = [0, -0.5, -10]
+swing = { axis = "z", amplitude = -2.5 }
+[[platform]]
+at = [0, -0.5, -20]
+path = [[5, -0.5, -20], [5, 1, -30.25]]
+speed = 2.5
+[[trap]]
+at = [0, -0.5, -20]
+image = "spikes.jpeg"
+[[health]]
+at = [0, 0, -10]
+[[checkpoint]]
+at = [0, -0.5, -20]
+colour = "red"
+[goal]
+at = [0, -0.45, -30]
+)";
+    Level expected;
+    expected.name = "Every key, déjà vu";
+    expected.parTime = 90;
+    expected.start = glm::vec3(1.0f, 2.5f, 3.0f);
+    expected.facing = -90.0f;
+    expected.platforms.resize(3);
+    expected.platforms[0].at = glm::vec3(0.0f, -0.5f, 0.0f);
+    expected.platforms[0].look = PieceLook{"modèles/rock.obj", "rock.PNG"};
+    expected.platforms[1].at = glm::vec3(0.0f, -0.5f, -10.0f);
+    expected.platforms[1].swing = Swing{2, -2.5f};
+    expected.platforms[2].at = glm::vec3(0.0f, -0.5f, -20.0f);
+    expected.platforms[2].path = {glm::vec3(5.0f, -0.5f, -20.0f), glm::vec3(5.0f, 1.0f, -30.25f)};
+    expected.platforms[2].speed = 2.5f;
+    expected.traps = {Piece{glm::vec3(0.0f, -0.5f, -20.0f), PieceLook{"", "spikes.jpeg"}}};
+    expected.healthPacks = {Piece{glm::vec3(0.0f, 0.0f, -10.0f), {}}};
+    expected.checkpoints = {Piece{glm::vec3(0.0f, -0.5f, -20.0f), {}}};
+    expected.goal = glm::vec3(0.0f, -0.45f, -30.0f);
+
+    const LevelRead read = parseLevel(text, "t.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_TRUE(*read.level == expected);
+    EXPECT_EQ(read.error, "");
+    EXPECT_EQ(read.warnings,
+              std::vector<std::string>{"t.toml:25:1: unknown key checkpoint.colour"});
+
+    // Keys named against the file's order; of 25, twenty are named and the rest counted.
+    std::string unknown;
+    for (int key = 25; key > 0; --key) {
+        unknown += "key" + std::to_string(key) + " = 1\n";
+    }
+    const LevelRead warned = parseLevel(unknown + kHead + kPlatform, "t.toml");
+    EXPECT_TRUE(warned.level);
+    ASSERT_EQ(warned.warnings.size(), kMaxLevelWarnings + 1);
+    EXPECT_EQ(warned.warnings.front(), "t.toml:1:1: unknown key key25");
+    EXPECT_EQ(warned.warnings[kMaxLevelWarnings - 1], "t.toml:20:1: unknown key key6");
+    EXPECT_EQ(warned.warnings.back(), "... and 5 more");
+}
+
+TEST(LevelFile, TheHashIsFnv1aIn16HexDigits) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "cbf29ce484222325"},
+        {"a", "af63dc4c8601ec8c"},
+        {"foobar", "85944171f73967e8"},
+    };
+    for (const auto& [text, hash] : cases) {
+        EXPECT_EQ(levelHashText(levelHash(text)), hash) << text;
+    }
+    EXPECT_EQ(levelHashText(0x1f), "000000000000001f");
+}
+
+}  // namespace
