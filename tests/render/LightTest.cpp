@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <glm/gtc/type_ptr.hpp>
 
 #include "gameplay/LevelLayout.h"
@@ -13,14 +16,9 @@ using namespace level;
 const char* const kMembers[] = {"position", "intensity", "color",
                                 "constant", "linear",    "quadratic"};
 
-// The course as the game builds it in code, and as its level file describes it: the same.
-class Lights : public GameFixture, public ::testing::WithParamInterface<const char*> {
+// Reads back what the main program holds of its lights.
+class LightUniforms : public GameFixture {
 protected:
-    void SetUp() override {
-        levelName = GetParam();
-        startGame();
-    }
-
     GLuint mainProgram() const { return game->shaders[mainShader]->id; }
 
     float uploadedFloat(int light, const char* member) const {
@@ -36,6 +34,15 @@ protected:
         glGetUniformfv(mainProgram(), glGetUniformLocation(mainProgram(), name.c_str()),
                        glm::value_ptr(value));
         return value;
+    }
+};
+
+// The course as the game builds it in code, and as its level file describes it: the same.
+class Lights : public LightUniforms, public ::testing::WithParamInterface<const char*> {
+protected:
+    void SetUp() override {
+        levelName = GetParam();
+        startGame();
     }
 };
 
@@ -118,6 +125,33 @@ TEST_P(Lights, TheFirstFollowsThePlayer) {
     frame();
     EXPECT_EQ(game->lights[playerLight]->position, glm::vec3(3.0f, 2.0f, -6.8f));
     EXPECT_EQ(uploadedVec3(playerLight, "position"), glm::vec3(3.0f, 2.0f, -6.8f));
+}
+
+// Twelve traps in a row beside the start: more lights than the program holds. The player's
+// comes first, then the eight nearest the player, the lit before those that are off.
+TEST_F(LightUniforms, ALevelWithMoreLightsIsLitByThoseNearestThePlayer) {
+    std::string level =
+        "format = 1\nname = \"Lanterns\"\npar_time = 20\n"
+        "[start]\nat = [0, -0.5, 0]\n[[platform]]\nat = [0, -0.5, 0]\n"
+        "[goal]\nat = [0, -0.45, -100]\n";
+    for (int trap = 0; trap < 12; ++trap) {
+        level += "[[trap]]\nat = [3, -0.5, " + std::to_string(-2 * trap) + "]\n";
+    }
+    levelName = "lanterns";
+    startGame(kWindowedSettings, [&level](const std::filesystem::path& directory) {
+        std::filesystem::create_directories(directory / "data/smeltrun/levels");
+        std::ofstream(directory / "data/smeltrun/levels/lanterns.toml") << level;
+    });
+    game->lights[2]->off = true;  // the second trap's, as if it had been touched
+    frame();
+    EXPECT_EQ(uploadedVec3(0, "position"), game->lights[0]->position);
+    std::vector<float> sentZ;
+    for (int slot = 1; slot < 9; ++slot) {
+        sentZ.push_back(uploadedVec3(slot, "position").z);
+        EXPECT_EQ(uploadedFloat(slot, "intensity"), 1.0f) << slot;
+    }
+    std::sort(sentZ.begin(), sentZ.end());
+    EXPECT_EQ(sentZ, (std::vector<float>{-16, -14, -12, -10, -8, -6, -4, 0}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Course, Lights, ::testing::Values("", "course"),
