@@ -321,7 +321,8 @@ private:
     // After a replay watched from the pause panel: the player's own game from its start, paused.
     void returnFromReplay();
     void saveBestRun();
-    void showResults(const Event& won, const std::optional<KeptWin>& kept);
+    void showResults(const Event& won, const std::optional<KeptWin>& kept,
+                     const std::vector<float>& earlierSplits);
     std::optional<std::vector<LevelEntry>> catalog;
     std::map<std::string, std::optional<float>> bestTimes;  // by level hash, as first read
     std::filesystem::path levelRecordsPath() const;

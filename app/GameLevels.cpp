@@ -67,10 +67,12 @@ void Game::retry() {
 }
 
 // The records now hold the win: the results show them, until the player chooses what next.
-void Game::showResults(const Event& won, const std::optional<KeptWin>& kept) {
+void Game::showResults(const Event& won, const std::optional<KeptWin>& kept,
+                       const std::vector<float>& earlierSplits) {
     Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}};
     for (std::size_t i = 0; i < runSplits.size(); ++i) {
-        shown.splits.push_back(Split{runSplits[i], bestSplitAt(i)});
+        const float earlier = i < earlierSplits.size() ? earlierSplits[i] : kNoSplit;
+        shown.splits.push_back(Split{runSplits[i], earlier});
     }
     results = std::move(shown);
     setPaused(true);

@@ -25,6 +25,8 @@ void Game::keepWin(const Event& won, double now) {
     const std::optional<KeptWin> kept =
         ::keepWin(levelRecordsPath(), Win{won.seconds, won.points, utcDateNow(), runSplits},
                   [this] { saveBestRun(); });
+    // The results set the run against the best run before it.
+    const std::vector<float> earlierSplits = records.bestSplits;
     if (kept) {
         records = kept->records;
         if (kept->beatenTime) {
@@ -32,7 +34,7 @@ void Game::keepWin(const Event& won, double now) {
         }
     }
     if (played.chosen) {
-        showResults(won, kept);
+        showResults(won, kept, earlierSplits);
     }
 }
 
