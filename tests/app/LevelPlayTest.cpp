@@ -122,13 +122,25 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
 }
 
 // From the course's pause panel the Levels page lists the shipped levels and the player's, but
-// not one that does not read, which is named in one line; choosing one plays it. Asked for on
-// the command line, that one ends the game with its line.
+// not those that do not read, each named in one line: a broken file, and a folder level whose
+// model is a link out of its folder. Choosing one plays it, in its own model and image. Asked
+// for on the command line, a level that does not read ends the game with its line.
 TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     const char* const kBroken = "format = 1\nname = \"Broken\"\npar_time = \"soon\"\n";
-    startGame(kWindowedSettings, [kBroken](const fs::path& directory) {
-        writeFile(directory / "data/smeltrun/levels/small.toml", kSmallLevel);
-        writeFile(directory / "data/smeltrun/levels/broken.toml", kBroken);
+    const std::string ownLevel = std::string(kSmallLevel) +
+                                 "[[platform]]\nat = [9.0, -0.5, 0.0]\n"
+                                 "model = \"raft.obj\"\nimage = \"raft.png\"\n";
+    const fs::path assets = fs::path(SMELTRUN_ASSETS_DIR);
+    startGame(kWindowedSettings, [&](const fs::path& directory) {
+        const fs::path levels = directory / "data/smeltrun/levels";
+        writeFile(levels / "small.toml", kSmallLevel);
+        writeFile(levels / "broken.toml", kBroken);
+        writeFile(levels / "own/level.toml", ownLevel);
+        fs::copy_file(assets / "OBJFiles/platform.obj", levels / "own/raft.obj");
+        fs::copy_file(assets / "Images/trap.png", levels / "own/raft.png");
+        writeFile(levels / "escape/level.toml", ownLevel);
+        fs::create_symlink(assets / "OBJFiles/platform.obj", levels / "escape/raft.obj");
+        fs::copy_file(assets / "Images/trap.png", levels / "escape/raft.png");
     });
     input.tap(GLFW_KEY_P);
     frame();
@@ -140,15 +152,18 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     for (const LevelEntry& entry : game->levelList()) {
         names.push_back(entry.level.name);
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"The course", "Small steps"}));
-    EXPECT_NE(console.text().find("ERROR::LEVEL::INVALID: "), std::string::npos);
+    EXPECT_EQ(names, (std::vector<std::string>{"The course", "Small steps", "Small steps"}));
+    EXPECT_NE(console.text().find("broken.toml:3:"), std::string::npos) << console.text();
+    EXPECT_NE(console.text().find("raft.obj lies outside the level's folder"), std::string::npos);
     frame();
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
-        stroke(key);  // the course, then Small steps
+        stroke(key);  // the course, then the level with its own raft
     }
-    EXPECT_EQ(game->played.level.name, "Small steps");
     EXPECT_FALSE(game->paused);
-    EXPECT_EQ(game->platforms.size(), 3u);
+    ASSERT_EQ(game->platforms.size(), 4u);
+    const GameObject& raft = *game->platforms[3];
+    EXPECT_EQ(fs::path(raft.objName).filename(), "raft.obj");
+    EXPECT_EQ(raft.diffuseTexture, game->levelTextures.at("raft.png").get());
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
     EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);
