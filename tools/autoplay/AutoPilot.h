@@ -1,18 +1,18 @@
 #pragma once
 
-#include <array>
 #include <glm/glm.hpp>
 #include <set>
+#include <vector>
 
-#include "gameplay/LevelLayout.h"
+#include "tools/autoplay/Route.h"
 
 class Game;
 class XInput;
 
-// Plays the level like a person who knows it: it looks at where the character, the platforms
-// and the items stand, and holds keys through the X server. It takes the health pack, keeps
-// clear of the traps, waits for the swinging platforms and walks into the goal. The character
-// keeps facing -z, so W, S, A and D move it along -z, +z, -x and +x.
+// Plays a level like a person who has read its file: it follows the route planned from it,
+// looks at where the character and the platforms stand now, and holds keys through the X
+// server. It takes the health packs and touches the checkpoints on its way, keeps to lanes
+// clear of the traps, waits until the next platform is within a jump and walks into the goal.
 class AutoPilot {
 public:
     AutoPilot(const Game& game, XInput& input);
@@ -24,7 +24,7 @@ private:
     glm::vec2 whereIs(size_t routeStop) const;
     glm::vec2 platformVelocity(int platform) const;
     bool standing() const;
-    void startOverIfSentBack();
+    void resumeIfSentBack();
     void steerTowards(glm::vec2 target, bool sprint);
     int keyFor(const char* action) const;
     void decideJump();
@@ -33,9 +33,10 @@ private:
 
     const Game& game;
     XInput& input;
+    std::vector<RouteStop> route;
     size_t stop = 0;
     bool airborne = false;
     glm::vec3 lastPlayerPosition{0.0f};
-    std::array<glm::vec3, level::kPlatformCount> lastPlatformPositions{};
+    std::vector<glm::vec3> lastPlatformPositions;
     std::set<int> held;
 };

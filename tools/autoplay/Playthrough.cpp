@@ -6,14 +6,17 @@
 #include "tools/xdrive/XInput.h"
 
 int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds, int maxFrames,
-                  const std::function<void(int frame)>& afterFrame) {
+                  const std::function<void(int frame)>& afterFrame, bool draw) {
     AutoPilot pilot(game, input);
     int frame = 0;
-    while (frame < maxFrames && !glfwWindowShouldClose(game.window)) {
+    // A level the player chose ends in its results rather than closing the window.
+    while (frame < maxFrames && !glfwWindowShouldClose(game.window) && !game.results) {
         pilot.act();
         clock.advance(stepSeconds);
         game.update();
-        game.render();
+        if (draw) {
+            game.render();
+        }
         ++frame;
         if (afterFrame) {
             afterFrame(frame);

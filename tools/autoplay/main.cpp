@@ -1,7 +1,8 @@
 // The demo: the real game plays itself to the win through X input, at a fixed frame rate,
 // printing its console lines as they come and saving three pictures on the way.
 // Run from the repository root under an X display:
-//   smeltrun-autoplay [--fps N] [--shots DIR]
+//   smeltrun-autoplay [--fps N] [--shots DIR] [--level NAME|FILE]
+// With --level it plays that level, as the game's --level does, and ends at its results.
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -9,7 +10,6 @@
 
 #include "app/Clock.h"
 #include "app/Game.h"
-#include "gameplay/LevelLayout.h"
 #include "render/FrameCapture.h"
 #include "tools/autoplay/Playthrough.h"
 #include "tools/xdrive/XInput.h"
@@ -25,6 +25,7 @@ const int kStartShotFrame = 30;
 struct Options {
     double framesPerSecond = kDefaultFramesPerSecond;
     std::string shots;  // folder for the pictures; none when empty
+    std::string level;  // as --level names it; the course built in code when empty
 };
 
 bool parse(int argc, char** argv, Options& options) {
@@ -33,6 +34,8 @@ bool parse(int argc, char** argv, Options& options) {
             options.framesPerSecond = std::atof(argv[++i]);
         } else if (std::strcmp(argv[i], "--shots") == 0 && i + 1 < argc) {
             options.shots = argv[++i];
+        } else if (std::strcmp(argv[i], "--level") == 0 && i + 1 < argc) {
+            options.level = argv[++i];
         } else {
             return false;
         }
@@ -55,15 +58,24 @@ void shoot(const Game& game, const Options& options, const char* name) {
 int main(int argc, char** argv) {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::cout << "usage: smeltrun-autoplay [--fps N] [--shots DIR]" << std::endl;
+        std::cout << "usage: smeltrun-autoplay [--fps N] [--shots DIR] [--level NAME|FILE]"
+                  << std::endl;
         return 2;
+    }
+    PlayedLevel played;
+    if (!options.level.empty()) {
+        const std::optional<LevelEntry> level = findLevel(options.level);
+        if (!level) {
+            return 1;
+        }
+        played = playedLevel(*level, true);
     }
     Settings settings = loadGameSettings();
     settings.fullscreen = false;
     settings.width = kWidth;
     settings.height = kHeight;
     try {
-        std::unique_ptr<Game> game = std::make_unique<Game>(settings);
+        std::unique_ptr<Game> game = std::make_unique<Game>(settings, std::move(played));
         XInput input;
         input.sendThroughGlfw();  // each key reaches the frame after the pilot pressed it
         bool healthShot = false;
@@ -73,7 +85,9 @@ int main(int argc, char** argv) {
                           if (frame == kStartShotFrame) {
                               shoot(*game, options, "start.png");
                           }
-                          if (!healthShot && game->models[level::healthModel]->hidden) {
+                          if (!healthShot && !game->items.empty() &&
+                              game->items[0].kind == Item::Kind::HealthPack &&
+                              game->items[0].object->hidden) {
                               shoot(*game, options, "health.png");
                               healthShot = true;
                           }
