@@ -220,8 +220,11 @@ public:
     std::optional<Results> results;
     // The levels the Levels panel lists, read when first asked for.
     const std::vector<LevelEntry>& levelList();
-    // The level after the one played in that list, if any.
+    // The level after the one played in that list, if there is one and it is open.
     const LevelEntry* nextLevel();
+    // Whether the player may choose the level at that place in the list: every level while the
+    // options open them all.
+    bool levelOpen(std::size_t place);
     // Builds the level's scene in place of the one played, and starts it.
     void playLevel(PlayedLevel level);
     // The level played from its start, with the player's own settings.
@@ -323,7 +326,14 @@ private:
     void saveBestRun();
     void showResults(const Event& won, const std::optional<KeptWin>& kept,
                      const std::vector<float>& earlierSplits);
+    // The played level's place in levelList(), if it is there.
+    std::optional<std::size_t> playedPlace();
+    // A pack level's win opens the level after it, in this game and the next ones.
+    void keepPackWin();
+    // The pack's levels won, read when first asked for.
+    WonLevels& wonLevels();
     std::optional<std::vector<LevelEntry>> catalog;
+    std::optional<WonLevels> won;
     std::map<std::string, std::optional<float>> bestTimes;  // by level hash, as first read
     std::filesystem::path levelRecordsPath() const;
     std::filesystem::path levelReplayPath() const;

@@ -19,14 +19,27 @@ const std::vector<LevelEntry>& Game::levelList() {
     return *catalog;
 }
 
-const LevelEntry* Game::nextLevel() {
+// Known as its records are: by its file's hash, the course's whatever its file.
+std::optional<std::size_t> Game::playedPlace() {
     const std::vector<LevelEntry>& levels = levelList();
-    for (std::size_t i = 0; i + 1 < levels.size(); ++i) {
-        if (levels[i].level == played.level) {
-            return &levels[i + 1];
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        if (playedLevel(levels[i], false).hash == played.hash) {
+            return i;
         }
     }
-    return nullptr;
+    return std::nullopt;
+}
+
+const LevelEntry* Game::nextLevel() {
+    const std::optional<std::size_t> place = playedPlace();
+    if (!place || *place + 1 == levelList().size() || !levelOpen(*place + 1)) {
+        return nullptr;
+    }
+    return &levelList()[*place + 1];
+}
+
+bool Game::levelOpen(std::size_t place) {
+    return options.unlockAll || isLevelOpen(levelList(), place, wonLevels());
 }
 
 // Everything of the level goes; the shaders, textures and the shared material stay.

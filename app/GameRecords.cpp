@@ -34,8 +34,31 @@ void Game::keepWin(const Event& won, double now) {
         }
     }
     if (played.chosen) {
+        keepPackWin();
         showResults(won, kept, earlierSplits);
     }
+}
+
+// Kept in this game even when the file cannot be written, which is reported.
+void Game::keepPackWin() {
+    const std::optional<std::size_t> place = playedPlace();
+    if (!place || !levelList()[*place].inPack) {
+        return;
+    }
+    const std::string& key = levelList()[*place].key;
+    if (!wonLevels().insert(key).second) {
+        return;
+    }
+    if (const std::optional<WonLevels> kept = keepWonLevel(wonLevelsPath(), key)) {
+        won->insert(kept->begin(), kept->end());
+    }
+}
+
+WonLevels& Game::wonLevels() {
+    if (!won) {
+        won = loadWonLevels(wonLevelsPath());
+    }
+    return *won;
 }
 
 float Game::bestSplitAt(std::size_t checkpoint) const {

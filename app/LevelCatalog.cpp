@@ -6,6 +6,7 @@
 #include "base/FileRead.h"
 #include "base/PlayerFolders.h"
 #include "gameplay/LevelFile.h"
+#include "gameplay/LevelPack.h"
 
 namespace fs = std::filesystem;
 
@@ -16,6 +17,9 @@ const char* const kPlayerFolder = "levels";
 const char* const kExtension = ".toml";
 const char* const kFolderLevelFile = "level.toml";
 const std::size_t kMaxLevelsPerFolder = 1000;  // a folder of more is not looked through further
+const char* const kPackFile = "assets/levels/pack.txt";
+const std::uintmax_t kMaxPackBytes = 1 << 16;  // bytes; a thousand names take about 20 KB
+const std::size_t kOpenFromStart = 2;          // the pack's levels open before any win
 
 // The level file that NAME.toml or NAME/level.toml in `folder` is, with its NAME.
 std::optional<std::pair<std::string, fs::path>> levelFileAt(const fs::directory_entry& entry) {
@@ -116,6 +120,37 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
                       levelHashText(levelHash(*text.text))};
 }
 
+// The pack's names in their order; none when the game has no pack file.
+std::vector<std::string> packOrder() {
+    std::error_code error;
+    if (!fs::exists(kPackFile, error)) {
+        return {};
+    }
+    const FileText text = readWholeFile(kPackFile, kMaxPackBytes, "larger than any pack list");
+    if (!text.text) {
+        printProblem("ERROR::LEVEL::INVALID: ", kPackFile, ": ", text.reason);
+        return {};
+    }
+    return parsePackOrder(*text.text);
+}
+
+// Moves the files that the pack names to the front, in its order, the rest staying by name;
+// how many it moved. A name without a file is reported.
+std::size_t putPackFirst(std::vector<std::pair<std::string, fs::path>>& files) {
+    std::size_t packed = 0;
+    for (const std::string& name : packOrder()) {
+        const auto file = std::find_if(files.begin() + packed, files.end(),
+                                       [&name](const auto& found) { return found.first == name; });
+        if (file == files.end()) {
+            printProblem("ERROR::LEVEL::NOT_FOUND: ", kPackFile, ": ", name);
+            continue;
+        }
+        std::rotate(files.begin() + packed, file, file + 1);
+        ++packed;
+    }
+    return packed;
+}
+
 std::vector<fs::path> levelFolders() {
     return {kShippedFolder, playerLevelsFolder()};
 }
@@ -134,15 +169,25 @@ std::optional<LevelEntry> readLevelFile(const fs::path& file) {
 }
 
 std::vector<LevelEntry> findLevels() {
+    std::vector<std::pair<std::string, fs::path>> files = levelFilesIn(kShippedFolder);
+    const std::size_t packed = putPackFirst(files);
+    const std::vector<std::pair<std::string, fs::path>> own = levelFilesIn(playerLevelsFolder());
+    files.insert(files.end(), own.begin(), own.end());
     std::vector<LevelEntry> levels;
-    for (const fs::path& folder : levelFolders()) {
-        for (const auto& [key, file] : levelFilesIn(folder)) {
-            if (auto entry = readLevelAs(key, file)) {
-                levels.push_back(std::move(*entry));
-            }
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        if (auto entry = readLevelAs(files[i].first, files[i].second)) {
+            entry->inPack = i < packed;
+            levels.push_back(std::move(*entry));
         }
     }
     return levels;
+}
+
+bool isLevelOpen(const std::vector<LevelEntry>& levels, std::size_t place, const WonLevels& won) {
+    // The pack's levels come first, so a pack level's place is its place in the pack.
+    const LevelEntry& level = levels[place];
+    return !level.inPack || place < kOpenFromStart || won.count(level.key) != 0 ||
+           won.count(levels[place - 1].key) != 0;
 }
 
 bool namesLevelFile(const std::string& nameOrPath) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gameplay/Level.h"
+#include "gameplay/LevelPack.h"
 #include "gameplay/Replay.h"
 
 // The level files the game can play: those shipped in assets/levels/, and the player's in
@@ -17,15 +18,24 @@ struct LevelEntry {
     std::filesystem::path file;
     Level level;
     std::string hash;  // of the file's bytes: an edited level is another level
+    // Named in assets/levels/pack.txt: one of the game's pack, which opens in the pack's order.
+    bool inPack = false;
 };
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one
 // line with what is wrong, and gives nothing; an unknown key is a warning line of its own.
 std::optional<LevelEntry> readLevelFile(const std::filesystem::path& file);
 
-// Every level that reads: the shipped ones by name, then the player's by name. Those that do
-// not read are reported and left out.
+// Every level that reads: the shipped ones in the pack's order, then the other shipped ones by
+// name, then the player's by name. Those that do not read are reported and left out, and so is
+// a name in the pack without a level file.
 std::vector<LevelEntry> findLevels();
+
+// Whether the player may choose the level at `place` in findLevels' list, having won the pack's
+// levels in `won`. The pack's first two (the course and the one after it) are open from the
+// start, and each other opens once the one before it, or itself, has been won; a level outside
+// the pack is always open.
+bool isLevelOpen(const std::vector<LevelEntry>& levels, std::size_t place, const WonLevels& won);
 
 // The level a game plays: its description, and the folder its own files are found in (empty
 // for the course built in code).

@@ -18,6 +18,7 @@ const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
 // A split against the best run's: ahead, or behind.
 const ImVec4 kAheadColour(0.4f, 0.9f, 0.4f, 1.0f);
 const ImVec4 kBehindColour(1.0f, 0.45f, 0.35f, 1.0f);
+const char* const kLockedMark = "  (locked)";  // after a locked level's name
 
 const struct {
     const char* keys;
@@ -162,7 +163,8 @@ void PausePanel::drawRecords(const Records& records) {
     ImGui::EndTable();
 }
 
-// Each level with its par and the player's best time; choosing one plays it.
+// Each level with its par and the player's best time; choosing one plays it. A locked level
+// shows greyed and marked, and cannot be chosen.
 void PausePanel::drawLevels(Game& game) {
     const std::vector<LevelEntry>& levels = game.levelList();
     if (levels.empty()) {
@@ -174,10 +176,13 @@ void PausePanel::drawLevels(Game& game) {
         ImGui::TableHeadersRow();
         for (std::size_t i = 0; i < levels.size(); ++i) {
             const LevelEntry& entry = levels[i];
+            const bool open = game.levelOpen(i);
+            ImGui::BeginDisabled(!open);
             ImGui::TableNextColumn();
             ImGui::PushID(static_cast<int>(i));
-            const bool chosen = ImGui::Selectable(entry.level.name.c_str(), false,
-                                                  ImGuiSelectableFlags_SpanAllColumns);
+            const std::string label = open ? entry.level.name : entry.level.name + kLockedMark;
+            const bool chosen =
+                ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
             if (entry.level == game.played.level) {
                 ImGui::SetItemDefaultFocus();  // the keys and the pad start from the one played
             }
@@ -187,6 +192,7 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::TableNextColumn();
             const std::optional<float> best = game.bestTimeOf(entry);
             best ? ImGui::Text("%.2f s", *best) : ImGui::TextDisabled("-");
+            ImGui::EndDisabled();
             if (chosen) {
                 page = Page::Main;
                 game.playLevel(playedLevel(entry, true));

@@ -9,6 +9,7 @@
 #include <ctime>
 #include <fstream>
 #include <iterator>
+#include <memory>
 
 #include "base/AtomicFile.h"
 #include "base/Console.h"
@@ -19,6 +20,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kFileName = "records";
+const char* const kWonLevelsFileName = "unlocked";
 const char* const kLockSuffix = ".lock";
 const char* const kLevelRecordsFolder = "level-records";
 const char* const kDamagedSuffix = ".damaged-";
@@ -102,19 +104,60 @@ bool setAside(const fs::path& path) {
     return true;
 }
 
-// The records in the file, with the lock held: empty when there is none, or when a damaged
-// one was set aside; nothing when a damaged one is still in the way.
-std::optional<Records> readLocked(const fs::path& path) {
+// What the file holds (the records, or the levels won), with the lock held: empty when there
+// is none, or when a damaged one was set aside; nothing when a damaged one is still in the way.
+template <typename Kept>
+std::optional<Kept> readLocked(const fs::path& path,
+                               std::optional<Kept> (*parse)(std::string_view text)) {
     std::error_code error;
     if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
-        return Records{};
+        return Kept{};
     }
     if (const std::optional<std::string> text = readSmallFile(path)) {
-        if (std::optional<Records> records = parseRecords(*text)) {
-            return records;
+        if (std::optional<Kept> kept = parse(*text)) {
+            return kept;
         }
     }
-    return setAside(path) ? std::optional<Records>(Records{}) : std::nullopt;
+    return setAside(path) ? std::optional<Kept>(Kept{}) : std::nullopt;
+}
+
+// What the file holds, as readLocked reads it: none when there is no file, or a damaged one
+// is in the way.
+template <typename Kept>
+Kept load(const fs::path& path, std::optional<Kept> (*parse)(std::string_view text)) {
+    std::error_code error;
+    // No file, no lock file either: a player without records finds nothing new on the disk.
+    if (path.empty() || !fs::exists(path, error)) {
+        return {};
+    }
+    const RecordsLock lock(path);
+    return readLocked(path, parse).value_or(Kept{});
+}
+
+// The lock on the file, its folder made, for a change to it; nothing, after a line saying why,
+// when it cannot be had.
+std::unique_ptr<RecordsLock> lockToChange(const fs::path& path, const char* fileName) {
+    if (path.empty()) {
+        reportSaveFailure(std::string("smeltrun/") + fileName,
+                          "neither XDG_DATA_HOME nor HOME is an absolute path");
+        return nullptr;
+    }
+    std::error_code error;
+    fs::create_directories(path.parent_path(), error);
+    auto lock = std::make_unique<RecordsLock>(path);
+    if (lock->failure() != 0) {
+        reportSaveFailure(path, std::strerror(lock->failure()));
+        return nullptr;
+    }
+    return lock;
+}
+
+bool writeReporting(const fs::path& path, const std::string& text) {
+    const WriteResult written = writeFileAtomically(path, text);
+    if (!written.ok) {
+        reportSaveFailure(path, written.reason);
+    }
+    return written.ok;
 }
 
 }  // namespace
@@ -137,42 +180,47 @@ std::string utcDateNow() {
 }
 
 Records loadRecords(const fs::path& path) {
-    std::error_code error;
-    // No file, no lock file either: a player without records finds nothing new on the disk.
-    if (path.empty() || !fs::exists(path, error)) {
-        return {};
-    }
-    const RecordsLock lock(path);
-    return readLocked(path).value_or(Records{});
+    return load(path, parseRecords);
 }
 
 std::optional<KeptWin> keepWin(const fs::path& path, const Win& win,
                                const std::function<void()>& whileBest) {
-    if (path.empty()) {
-        reportSaveFailure(std::string("smeltrun/") + kFileName,
-                          "neither XDG_DATA_HOME nor HOME is an absolute path");
+    const std::unique_ptr<RecordsLock> lock = lockToChange(path, kFileName);
+    if (!lock) {
         return std::nullopt;
     }
-    std::error_code error;
-    fs::create_directories(path.parent_path(), error);
-    const RecordsLock lock(path);
-    if (lock.failure() != 0) {
-        reportSaveFailure(path, std::strerror(lock.failure()));
-        return std::nullopt;
-    }
-    const std::optional<Records> before = readLocked(path);
+    const std::optional<Records> before = readLocked(path, parseRecords);
     if (!before) {
         return std::nullopt;
     }
     const bool bestTime = !before->bestTime || win.seconds < *before->bestTime;
     KeptWin kept{withWin(*before, win), bestTime ? before->bestTime : std::nullopt, bestTime};
-    const WriteResult written = writeFileAtomically(path, recordsText(kept.records));
-    if (!written.ok) {
-        reportSaveFailure(path, written.reason);
+    if (!writeReporting(path, recordsText(kept.records))) {
         return std::nullopt;
     }
     if (bestTime && whileBest) {
         whileBest();
     }
     return kept;
+}
+
+fs::path wonLevelsPath() {
+    const fs::path folder = playerDataFolder();
+    return folder.empty() ? folder : folder / kWonLevelsFileName;
+}
+
+WonLevels loadWonLevels(const fs::path& path) {
+    return load(path, parseWonLevels);
+}
+
+std::optional<WonLevels> keepWonLevel(const fs::path& path, const std::string& name) {
+    const std::unique_ptr<RecordsLock> lock = lockToChange(path, kWonLevelsFileName);
+    if (!lock) {
+        return std::nullopt;
+    }
+    std::optional<WonLevels> won = readLocked(path, parseWonLevels);
+    if (!won || !won->insert(name).second) {
+        return won;
+    }
+    return writeReporting(path, wonLevelsText(*won)) ? won : std::nullopt;
 }

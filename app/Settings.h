@@ -40,6 +40,7 @@ struct Settings {
     bool hudEnabled = true;
     bool ghost = true;  // the best run's ghost is drawn, when there is one
     bool pauseOnFocusLoss = true;
+    bool unlockAll = false;  // every level is open, won or not
 
     bool audioEnabled = true;
     float masterVolume = 0.8f;  // gains from 0 to 1
@@ -64,9 +65,10 @@ Settings loadGameSettings();
 
 // Writes to the player's file at `path`, atomically, the options a player can change in the
 // game (window size and full screen, multisampling, brightness, frame pacing, field of view,
-// the mouse, the movement keys, the HUD, pausing on focus loss and the sound) where they
-// differ from what the assets' file gives, and keeps the file's lines of keys the game does
-// not change; nothing else. A failure is reported on the console and its reason returned.
+// the mouse, the movement keys, the HUD, pausing on focus loss, opening every level and the
+// sound) where they differ from what the assets' file gives, and keeps the file's lines of keys
+// the game does not change; nothing else. A failure is reported on the console and its reason
+// returned.
 WriteResult saveSettings(const Settings& settings, const std::string& assetsPath,
                          const std::filesystem::path& path);
 

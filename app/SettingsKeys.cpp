@@ -50,6 +50,8 @@ const std::vector<SettingKey> kSettingKeys = {
      Control{"Play", "Ghost of the best run"}},
     {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, Saving::Written, std::nullopt,
      Control{"Play", "Pause when the window loses focus"}},
+    {"game", "unlock_all", &Settings::unlockAll, Saving::Written, std::nullopt,
+     Control{"Play", "Open every level"}},
     {"audio", "enabled", &Settings::audioEnabled, Saving::Written},
     {"audio", "master_volume", &Settings::masterVolume, Saving::Written, Limits{0.0f, 1.0f},
      Control{"Sound", "Master volume", 0.0f, 1.0f, "%.2f"}},

@@ -48,6 +48,23 @@ at = [0.0, -0.45, -40.0]
 
 const int kFrameLimit = 600;
 
+// The small level under another name, so that each is a level of its own.
+std::string smallLevelNamed(const std::string& name) {
+    std::string text = kSmallLevel;
+    const std::string shown = "Small steps";
+    return text.replace(text.find(shown), shown.size(), name);
+}
+
+// A pack of three in the game's assets, listed with a comment, a blank line and a name that
+// has no file.
+void writePack(const fs::path& directory) {
+    const fs::path levels = directory / "assets/levels";
+    writeFile(levels / "pack.txt", "# easiest first\nfirst\n\nsecond\nmissing\nthird\n");
+    for (const char* name : {"first", "second", "third"}) {
+        writeFile(levels / (std::string(name) + ".toml"), smallLevelNamed(name));
+    }
+}
+
 class LevelPlay : public GameFixture {
 protected:
     void startLevel(const char* name, const char* text) {
@@ -169,6 +186,52 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);
     EXPECT_EQ(asked.output().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << asked.output();
     EXPECT_EQ(std::count(asked.output().begin(), asked.output().end(), '\n'), 1);
+}
+
+// The pack comes first, in its order, and its third level waits for the second's win: the
+// Levels page passes over it, and the second's win offers it next and keeps what was won for
+// the next game. With unlock_all every level is open from the start.
+TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
+    startGame(std::string(kWindowedSettings) + "[game]\nunlock_all = true\n", writePack);
+    EXPECT_TRUE(game->levelOpen(2));
+
+    startGame(kWindowedSettings, writePack);
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, then Levels
+    }
+    std::vector<std::string> names;
+    std::vector<bool> open;
+    for (std::size_t i = 0; i < game->levelList().size(); ++i) {
+        names.push_back(game->levelList()[i].level.name);
+        open.push_back(game->levelOpen(i));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"first", "second", "third", "The course"}));
+    EXPECT_EQ(open, (std::vector<bool>{true, true, false, true}));
+    EXPECT_NE(console.text().find("ERROR::LEVEL::NOT_FOUND: assets/levels/pack.txt: missing\n"),
+              std::string::npos)
+        << console.text();
+    frame();
+    for (int key : {GLFW_KEY_UP, GLFW_KEY_SPACE}) {
+        stroke(key);  // up from the course, past the third, to the second
+    }
+    ASSERT_EQ(game->played.level.name, "second");
+    const fs::path wonFile = gameDirectory().dataHome() / "smeltrun/unlocked";
+    EXPECT_FALSE(fs::exists(wonFile)) << "nothing won yet";
+
+    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
+    ASSERT_TRUE(game->results) << console.text();
+    EXPECT_EQ(contentsOf(wonFile), "smeltrun-unlocked 1\nsecond\n");
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Retry, then Next level
+    }
+    EXPECT_EQ(game->played.level.name, "third");
+
+    restartGame();
+    EXPECT_TRUE(game->levelOpen(2)) << "the next game reads what was won";
 }
 
 // The course's kept replay plays on the course as its level file builds it, frame by frame

@@ -40,6 +40,7 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     EXPECT_TRUE(s.hudEnabled);
     EXPECT_TRUE(s.ghost);
     EXPECT_TRUE(s.pauseOnFocusLoss);
+    EXPECT_FALSE(s.unlockAll);
     EXPECT_TRUE(s.vsync);
     EXPECT_EQ(s.maxFps, 0);
     EXPECT_TRUE(s.rawMouse);
@@ -56,7 +57,7 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
         "[camera]\nfov=60\nnearZ=0.5\nfarZ=250\nsensitivity=2.5\n[mouse]\nraw=off\n"
         "[keyboard]\nforward=265\nbackward=264\nleft=263\nright=262\nup=32\ndown=341\n"
         "[world]\ngravity=-3.5\n[camera]\ninvert_y=yes\n[hud]\nenabled=no\nghost=off\n"
-        "[game]\npause_on_focus_loss=off\n"
+        "[game]\npause_on_focus_loss=off\nunlock_all=yes\n"
         "[audio]\nenabled=off\nmaster_volume=0.25\neffects_volume=0\nmusic_volume=1\n");
     EXPECT_EQ(s.width, 800);
     EXPECT_EQ(s.height, 600);
@@ -81,6 +82,7 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_FALSE(s.ghost);
     EXPECT_FALSE(s.pauseOnFocusLoss);
+    EXPECT_TRUE(s.unlockAll);
     EXPECT_FALSE(s.audioEnabled);
     EXPECT_EQ(s.masterVolume, 0.25f);
     EXPECT_EQ(s.effectsVolume, 0.0f);
@@ -297,6 +299,7 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.hudEnabled = false;
     chosen.ghost = false;
     chosen.pauseOnFocusLoss = false;
+    chosen.unlockAll = true;
     chosen.title = "Not saved";
     chosen.gravity = -20.0f;
     chosen.vsync = false;
@@ -335,6 +338,7 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_FALSE(s.ghost);
     EXPECT_FALSE(s.pauseOnFocusLoss);
+    EXPECT_TRUE(s.unlockAll);
     EXPECT_FALSE(s.vsync);
     EXPECT_EQ(s.maxFps, 144);
     EXPECT_FALSE(s.rawMouse);
