@@ -13,6 +13,15 @@ namespace {
 // Falling this far below the lowest platform loses.
 const float kFallDepth = kLossHeight - kPlatformHeight;
 
+// The game's own model and textures for a platform.
+struct PlatformModel {
+    const char* obj;
+    TextureEntry diffuse;
+    TextureEntry specular;
+};
+const PlatformModel kStillPlatform{"platform", platformDiffuse, platformSpecular};
+const PlatformModel kMovingPlatform{"mover", moverDiffuse, moverSpecular};
+
 float lowestPlatform(const Level& level) {
     float lowest = level.platforms.front().at.y;
     for (const PlatformPiece& platform : level.platforms) {
@@ -140,10 +149,13 @@ void Game::initCheckpoints(glm::vec3 goal) {
     models.push_back(std::move(base));
 }
 
+// A platform that travels along a path looks unlike the still ones, so that a player sees
+// which one will carry them away.
 void Game::initPlatforms() {
     for (const PlatformPiece& piece : played.level.platforms) {
-        auto platform = makePiece("platform", piece.at, piece.look, platformDiffuse,
-                                  platformSpecular, "platform");
+        const PlatformModel& kind = piece.path.empty() ? kStillPlatform : kMovingPlatform;
+        auto platform =
+            makePiece("platform", piece.at, piece.look, kind.diffuse, kind.specular, kind.obj);
         platforms.push_back(platform.get());
         models.push_back(std::move(platform));
     }
@@ -154,8 +166,8 @@ void Game::initLevelCheckpoints() {
     const std::vector<Piece>& checkpoints = played.level.checkpoints;
     for (std::size_t i = 0; i < checkpoints.size(); ++i) {
         addItem(Item::Kind::Checkpoint,
-                makePiece("checkpoint", checkpoints[i].at, checkpoints[i].look, flareGreenDiffuse,
-                          flareGreenSpecular, "checkpoint2"));
+                makePiece("checkpoint", checkpoints[i].at, checkpoints[i].look, flagDiffuse,
+                          flagSpecular, "flag"));
         items.back().piece = i;
     }
 }

@@ -15,6 +15,10 @@ enum TextureEntry {
     flareBaseSpecular,
     trapDiffuse,
     trapSpecular,
+    flagDiffuse,
+    flagSpecular,
+    moverDiffuse,
+    moverSpecular,
     textureEntryCount
 };
 
@@ -23,4 +27,6 @@ inline const char* const kTextureFiles[textureEntryCount] = {
     "assets/Images/health.png",      "assets/Images/platform.png",   "assets/Images/platform_s.png",
     "assets/Images/flareGreen.png",  "assets/Images/flareGreen.png", "assets/Images/flareBase.png",
     "assets/Images/flareBase_s.png", "assets/Images/trap.png",       "assets/Images/trap.png",
+    "assets/Images/flag.png",        "assets/Images/flag.png",       "assets/Images/mover.png",
+    "assets/Images/mover_s.png",
 };

@@ -22,7 +22,8 @@ const char* const kModels[] = {"aphelios", "platform",    "trap",        "health
                                "orbit",    "checkpoint1", "checkpoint2", "checkpoint3"};
 const char* const kImages[] = {"aphelios.jpg",    "health.png",     "platform.png",
                                "platform_s.png",  "flareGreen.png", "flareBase.png",
-                               "flareBase_s.png", "trap.png"};
+                               "flareBase_s.png", "trap.png",       "flag.png",
+                               "mover.png",       "mover_s.png"};
 const char* const kShaders[] = {"vertexShader.glsl", "fragmentShader.glsl",
                                 "contourFragmentShader.glsl"};
 

@@ -127,9 +127,15 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     EXPECT_NE(watched.output().find("GAME WON! "), std::string::npos) << watched.output();
 }
 
-// A loss after the checkpoint starts over on it, and the run's clock goes on.
+// A loss after the checkpoint starts over on it, and the run's clock goes on. The checkpoint
+// is a flag, not a piece of the goal.
 TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     startLevel("small", kSmallLevel);
+    const auto checkpoint =
+        std::find_if(game->items.begin(), game->items.end(),
+                     [](const Item& item) { return item.kind == Item::Kind::Checkpoint; });
+    ASSERT_NE(checkpoint, game->items.end());
+    EXPECT_EQ(checkpoint->object->diffuseTexture, game->textures[flagDiffuse].get());
     holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -6.0f; });
     const float atCheckpoint = game->totalTime;
     holdUntil(GLFW_KEY_D,
@@ -250,9 +256,10 @@ TEST_F(LevelPlay, TheCoursesKeptReplayVerifiesOnItsLevelFile) {
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
-// A player standing still on a moving platform goes where it goes.
+// A player standing still on a moving platform goes where it goes. It looks unlike a still one.
 TEST_F(LevelPlay, AMovingPlatformCarriesAPlayerStandingOnIt) {
     startLevel("carried", kMovingLevel);
+    EXPECT_EQ(game->platforms[0]->diffuseTexture, game->textures[moverDiffuse].get());
     for (int i = 0; i < 120; ++i) {
         frame();
     }

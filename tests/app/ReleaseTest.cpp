@@ -36,7 +36,7 @@ TEST_F(Release, DeletesEveryGlObjectTheGameMade) {
     // The scene's two programs and the UI's one.
     EXPECT_EQ(before.programs, 3);
     EXPECT_EQ(before.shaders, 4) << "the scene's, deleted after linking, live on while attached";
-    EXPECT_EQ(before.textures, 13) << "twelve images and the UI's font";
+    EXPECT_EQ(before.textures, 17) << "sixteen images and the UI's font";
     // One vertex array per mesh: 24 models and the one that every particle is drawn with.
     EXPECT_EQ(before.vertexArrays, 25);
     EXPECT_EQ(before.buffers, 28)

@@ -68,8 +68,8 @@ protected:
 };
 
 TEST_F(Assets, EveryModelIsClosedAndFacesOutward) {
-    for (const char* name : {"aphelios", "platform", "trap", "healthOrbit", "orbit", "checkpoint1",
-                             "checkpoint2", "checkpoint3"}) {
+    for (const char* name : {"aphelios", "platform", "mover", "trap", "healthOrbit", "orbit",
+                             "checkpoint1", "checkpoint2", "checkpoint3", "flag"}) {
         SCOPED_TRACE(name);
         const auto vertices = loadObj(name);
         ASSERT_FALSE(vertices.empty());
@@ -85,10 +85,14 @@ TEST_F(Assets, TheCharacterIsAHumanSizedFigureOnItsFeet) {
     EXPECT_LE(e.halfWidth(), 0.45f);
 }
 
-TEST_F(Assets, APlatformIsASixBySixSlabTwoThickWithItsTopAtZero) {
-    const Extents e = extentsOf(loadObj("platform"));
-    EXPECT_EQ(e.low, glm::vec3(-3.0f, -2.0f, -3.0f));
-    EXPECT_EQ(e.high, glm::vec3(3.0f, 0.0f, 3.0f));
+// A moving platform carries the player as a still one holds them up, by the same box.
+TEST_F(Assets, EveryPlatformIsASixBySixSlabTwoThickWithItsTopAtZero) {
+    for (const char* name : {"platform", "mover"}) {
+        SCOPED_TRACE(name);
+        const Extents e = extentsOf(loadObj(name));
+        EXPECT_EQ(e.low, glm::vec3(-3.0f, -2.0f, -3.0f));
+        EXPECT_EQ(e.high, glm::vec3(3.0f, 0.0f, 3.0f));
+    }
 }
 
 TEST_F(Assets, TheItemsHaveTheirSizes) {
@@ -113,6 +117,13 @@ TEST_F(Assets, TheItemsHaveTheirSizes) {
         EXPECT_EQ(extentsOf(loadObj(piece)).low.y, 0.0f) << piece;
     }
     EXPECT_GE(extentsOf(loadObj("checkpoint1")).halfWidth(), 0.6f);
+
+    // Taller than the character, and touched about where its pennant reaches.
+    const Extents flag = extentsOf(loadObj("flag"));
+    EXPECT_EQ(flag.low.y, 0.0f);
+    EXPECT_NEAR(flag.high.y, 2.2f, 0.1f);
+    EXPECT_GE(flag.halfWidth(), 0.6f);
+    EXPECT_LE(flag.halfWidth(), 0.8f);
 }
 
 TEST_F(Assets, TheCharactersImageIsARealJpeg) {

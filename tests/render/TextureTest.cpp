@@ -83,9 +83,9 @@ TEST_F(Textures, RepeatAndMipmapFilteringAreSet) {
     EXPECT_EQ(levelOneWidth, kSide / 2) << "mipmaps are generated";
 }
 
-TEST_F(Textures, TheGameLoadsItsTwelveAndLeavesNothingBound) {
+TEST_F(Textures, TheGameLoadsItsSixteenAndLeavesNothingBound) {
     startGame();
-    ASSERT_EQ(game->textures.size(), 12u);
+    ASSERT_EQ(game->textures.size(), 16u);
     for (const auto& texture : game->textures) {
         EXPECT_GT(texture->width, 0);
         EXPECT_EQ(texture->width, texture->height);

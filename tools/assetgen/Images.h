@@ -13,6 +13,9 @@ Canvas flareGreen();
 Canvas flareBase();
 Canvas flareBaseSpecular();
 Canvas trap();
+Canvas flag();
+Canvas mover();
+Canvas moverSpecular();
 Canvas icon();
 
 }  // namespace images

@@ -13,6 +13,12 @@ const float kPlatformThickness = 2.0f;    // units
 const float kPlatformBevel = 0.08f;       // units, the rim that catches the light from above
 const float kPlatformTextureSpan = 6.0f;  // units covered by the image once
 
+// Mover: the platform's footprint, top and depth, so that it carries the player alike, but a
+// deck whose sides show the image's striped border (0.6 of its 6 units) over a narrower hull.
+const float kMoverDeck = 0.6f;            // units
+const float kMoverHullTopHalf = 2.3f;     // units, just inside the image's border
+const float kMoverHullBottomHalf = 2.0f;  // units
+
 // Trap: a bevelled plate with a 3 x 3 grid of spikes, 1 unit across.
 const float kTrapHalf = 0.5f;            // units
 const float kTrapPlate = 0.08f;          // units
@@ -72,6 +78,20 @@ Mesh models::platform() {
     const float inner = kPlatformHalf - kPlatformBevel;
     addRingStack(mesh, glm::vec2(0.0f),
                  {{-kPlatformThickness, {kPlatformHalf, kPlatformHalf}},
+                  {-kPlatformBevel, {kPlatformHalf, kPlatformHalf}},
+                  {0.0f, {inner, inner}}},
+                 slabProjection(kPlatformHalf, kPlatformTextureSpan, 0.0f));
+    return mesh;
+}
+
+// From the bottom: the hull, a ledge out to the deck's edge, and the platform's bevelled top.
+Mesh models::mover() {
+    Mesh mesh;
+    const float inner = kPlatformHalf - kPlatformBevel;
+    addRingStack(mesh, glm::vec2(0.0f),
+                 {{-kPlatformThickness, {kMoverHullBottomHalf, kMoverHullBottomHalf}},
+                  {-kMoverDeck, {kMoverHullTopHalf, kMoverHullTopHalf}},
+                  {-kMoverDeck, {kPlatformHalf, kPlatformHalf}},
                   {-kPlatformBevel, {kPlatformHalf, kPlatformHalf}},
                   {0.0f, {inner, inner}}},
                  slabProjection(kPlatformHalf, kPlatformTextureSpan, 0.0f));

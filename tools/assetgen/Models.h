@@ -7,11 +7,13 @@ namespace models {
 
 Mesh aphelios();
 Mesh platform();
+Mesh mover();
 Mesh trap();
 Mesh healthPack();
 Mesh orb();
 Mesh checkpointCrown();
 Mesh checkpointShards();
 Mesh checkpointSpire();
+Mesh flag();
 
 }  // namespace models

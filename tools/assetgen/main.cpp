@@ -39,6 +39,8 @@ const ModelFile kModels[] = {
     {"checkpoint1", models::checkpointCrown},
     {"checkpoint2", models::checkpointShards},
     {"checkpoint3", models::checkpointSpire},
+    {"flag", models::flag},
+    {"mover", models::mover},
 };
 
 const ImageFile kPngs[] = {
@@ -49,6 +51,9 @@ const ImageFile kPngs[] = {
     {"flareBase.png", images::flareBase},
     {"flareBase_s.png", images::flareBaseSpecular},
     {"trap.png", images::trap},
+    {"flag.png", images::flag},
+    {"mover.png", images::mover},
+    {"mover_s.png", images::moverSpecular},
 };
 
 const SoundFile kSounds[] = {
