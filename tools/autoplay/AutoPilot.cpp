@@ -12,6 +12,7 @@ namespace {
 const float kArrived = 0.3f;          // units from a stop
 const float kDeadZone = 0.12f;        // units: closer than this on an axis, no key for it
 const float kSprintBeyond = 1.0f;     // units: farther than this, sprint
+const float kOutwalks = 4.0f;         // units per second of a platform's that a walk falls behind
 const float kJumpReach = 7.0f;        // units on each axis that a sprinting jump covers safely
 const float kFlightLookAhead = 0.6f;  // seconds of a platform's travel to allow for
 const float kSentBack = 5.0f;         // units: a move this long in one frame is the restart
@@ -50,8 +51,12 @@ void AutoPilot::act() {
     if (airborne && standing()) {
         airborne = false;
     }
+    // On a platform that moves, a frame's travel of it counts as there too: at 20 frames a
+    // second a sprint after a fast swing overshoots the stop by more than kArrived.
+    const float near =
+        kArrived + glm::length(platformVelocity(route[stop].platform)) * game.deltaTime;
     const bool arrived =
-        glm::length(whereIs(stop) - flat(game.player->position)) < kArrived && standing();
+        glm::length(whereIs(stop) - flat(game.player->position)) < near && standing();
     if (arrived && stop + 1 < route.size()) {
         if (route[stop + 1].platform == route[stop].platform) {
             ++stop;
@@ -63,7 +68,10 @@ void AutoPilot::act() {
     }
     const glm::vec2 target = whereIs(stop);
     const bool far = glm::length(target - flat(game.player->position)) > kSprintBeyond;
-    steerTowards(target, airborne || far);
+    // A platform that swings faster than a walk is only kept up with at a sprint.
+    const bool chasing =
+        glm::length(platformVelocity(route[stop].platform)) > kOutwalks;
+    steerTowards(target, airborne || far || chasing);
     rememberPlatforms();
     lastPlayerPosition = game.player->position;
 }

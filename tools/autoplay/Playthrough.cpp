@@ -6,7 +6,7 @@
 #include "tools/xdrive/XInput.h"
 
 int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds, int maxFrames,
-                  const std::function<void(int frame)>& afterFrame, bool draw) {
+                  const std::function<void(int frame)>& afterFrame) {
     AutoPilot pilot(game, input);
     int frame = 0;
     // A level the player chose ends in its results rather than closing the window.
@@ -14,9 +14,7 @@ int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSec
         pilot.act();
         clock.advance(stepSeconds);
         game.update();
-        if (draw) {
-            game.render();
-        }
+        game.render();
         ++frame;
         if (afterFrame) {
             afterFrame(frame);

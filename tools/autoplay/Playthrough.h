@@ -8,7 +8,6 @@ class XInput;
 
 // Runs the real game at a fixed step of the clock, with the pilot at the keys, until the window is
 // asked to close, a chosen level's results show, or the frames run out. `afterFrame` sees each
-// frame once it is drawn; without `draw` the frames are updated only, which is all the pilot
-// and the rules need. Returns the number of frames played.
+// frame once it is drawn. Returns the number of frames played.
 int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds, int maxFrames,
-                  const std::function<void(int frame)>& afterFrame = nullptr, bool draw = true);
+                  const std::function<void(int frame)>& afterFrame = nullptr);

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "app/ReplayFile.h"
+#include "tests/support/GameFixture.h"
+#include "tools/autoplay/Playthrough.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const int kFrameLimit = 20000;
+const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
+
+// The pack's levels after the course, whose own tests win it, in pack.txt's order.
+std::vector<std::string> packLevels() {
+    std::ifstream list(fs::path(SMELTRUN_ASSETS_DIR) / "levels/pack.txt");
+    std::vector<std::string> names;
+    for (std::string line; std::getline(list, line);) {
+        if (!line.empty() && line[0] != '#' && line != "course") {
+            names.push_back(line);
+        }
+    }
+    return names;
+}
+
+class PackWin : public GameFixture,
+                public ::testing::WithParamInterface<std::tuple<std::string, double>> {};
+
+// The pilot, which knows of a level only its file and what a player sees, wins it through X.
+TEST_P(PackWin, ThePilotWinsTheLevel) {
+    const auto& [name, framesPerSecond] = GetParam();
+    levelName = name;
+    startGame(kSmallWindow);
+    playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
+    ASSERT_TRUE(game->results) << console.text();
+    EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pack, PackWin,
+                         ::testing::Combine(::testing::ValuesIn(packLevels()),
+                                            ::testing::Values(60.0, 20.0)),
+                         [](const auto& info) {
+                             std::string name = std::get<0>(info.param) + "_at_" +
+                                                std::to_string(static_cast<int>(
+                                                    std::get<1>(info.param)));
+                             for (char& c : name) {
+                                 c = c == '-' ? '_' : c;
+                             }
+                             return name;
+                         });
+
+class PackReplay : public GameFixture, public ::testing::WithParamInterface<std::string> {};
+
+// Each level's kept win plays back on it frame by frame as it was recorded, to the win.
+TEST_P(PackReplay, TheKeptWinVerifies) {
+    levelName = GetParam();
+    startGame(kSmallWindow);
+    ReplayRead read =
+        readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "levels" / (GetParam() + ".replay"));
+    ASSERT_TRUE(read.replay) << read.reason;
+    EXPECT_EQ(read.replay->level.hash, game->played.hash) << "recorded on this level's file";
+    const std::size_t frames = read.replay->frames.size();
+    game->startReplay(std::move(*read.replay));
+    for (std::size_t i = 0; i <= frames && !glfwWindowShouldClose(game->window); ++i) {
+        update();
+    }
+    EXPECT_TRUE(glfwWindowShouldClose(game->window));
+    EXPECT_FALSE(game->replayDiverged()) << console.text();
+    EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()),
+                         [](const auto& info) {
+                             std::string name = info.param;
+                             for (char& c : name) {
+                                 c = c == '-' ? '_' : c;
+                             }
+                             return name;
+                         });
+
+}  // namespace
