@@ -1,8 +1,11 @@
 // Renders the README's pictures from the real game: the start view with the HUD, the pause
-// panel, its Levels page, and the goal seen with the debug camera. Run from the repository root
+// panel, its Levels page, the goal seen with the debug camera, and each level of the pack from
+// its start and from above (in OUT_DIR/levels). Run from the repository root
 // under an X display (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <iostream>
 #include <string>
 
@@ -20,6 +23,10 @@ const int kHeight = 720;
 const double kStep = 1.0 / 30.0;                    // seconds per frame
 const int kSettleFrames = 90;                       // lets the particle ring spread out
 const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
+// A level seen from above and from the +z side, high and far enough for all of it.
+const float kAboveBase = 6.0f;      // units
+const float kAbovePerUnit = 0.45f;  // units higher for each unit the platforms spread
+const float kAboveSlant = 1.0f;     // units back for each unit up: looking down at 45 degrees
 
 void play(Game& game, int frames, SteppedClock& clock) {
     for (int i = 0; i < frames; ++i) {
@@ -43,6 +50,46 @@ bool save(const Game& game, const std::string& path) {
         return false;
     }
     std::cout << "wrote " << path << std::endl;
+    return true;
+}
+
+// The middle of the level's platforms as they stand in its file, and how far they spread.
+std::pair<glm::vec3, float> spreadOf(const Level& level) {
+    glm::vec3 low = level.platforms.front().at;
+    glm::vec3 high = low;
+    for (const PlatformPiece& platform : level.platforms) {
+        low = glm::min(low, platform.at);
+        high = glm::max(high, platform.at);
+    }
+    const glm::vec3 size = high - low;
+    return {(low + high) * 0.5f, std::max(size.x, size.z)};
+}
+
+// Each level of the pack from its start, as the player first sees it, and from above.
+bool drawPack(Game& game, const std::string& folder, SteppedClock& clock) {
+    std::filesystem::create_directories(folder);
+    std::vector<LevelEntry> pack;
+    for (const LevelEntry& entry : game.levelList()) {
+        if (entry.inPack) {
+            pack.push_back(entry);
+        }
+    }
+    for (const LevelEntry& entry : pack) {
+        game.playLevel(playedLevel(entry, true));
+        play(game, kSettleFrames, clock);
+        if (!save(game, folder + "/" + entry.key + "-start.png")) {
+            return false;
+        }
+        const auto [middle, spread] = spreadOf(entry.level);
+        debugCamera = true;
+        camera.switchMode(true);
+        const float height = kAboveBase + spread * kAbovePerUnit;
+        aimAt(middle + glm::vec3(0.0f, height, height * kAboveSlant), middle);
+        play(game, 1, clock);
+        if (!save(game, folder + "/" + entry.key + "-above.png")) {
+            return false;
+        }
+    }
     return true;
 }
 
@@ -84,5 +131,8 @@ int main(int argc, char** argv) {
     camera.switchMode(true);
     aimAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);
     play(*game, 1, clock);
-    return save(*game, folder + "/goal.png") ? 0 : 1;
+    if (!save(*game, folder + "/goal.png")) {
+        return 1;
+    }
+    return drawPack(*game, folder + "/levels", clock) ? 0 : 1;
 }
