@@ -46,9 +46,9 @@ INSTANTIATE_TEST_SUITE_P(Pack, PackWin,
                          ::testing::Combine(::testing::ValuesIn(packLevels()),
                                             ::testing::Values(60.0, 20.0)),
                          [](const auto& info) {
-                             std::string name = std::get<0>(info.param) + "_at_" +
-                                                std::to_string(static_cast<int>(
-                                                    std::get<1>(info.param)));
+                             std::string name =
+                                 std::get<0>(info.param) + "_at_" +
+                                 std::to_string(static_cast<int>(std::get<1>(info.param)));
                              for (char& c : name) {
                                  c = c == '-' ? '_' : c;
                              }
@@ -75,13 +75,12 @@ TEST_P(PackReplay, TheKeptWinVerifies) {
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()),
-                         [](const auto& info) {
-                             std::string name = info.param;
-                             for (char& c : name) {
-                                 c = c == '-' ? '_' : c;
-                             }
-                             return name;
-                         });
+INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()), [](const auto& info) {
+    std::string name = info.param;
+    for (char& c : name) {
+        c = c == '-' ? '_' : c;
+    }
+    return name;
+});
 
 }  // namespace

@@ -69,8 +69,7 @@ void AutoPilot::act() {
     const glm::vec2 target = whereIs(stop);
     const bool far = glm::length(target - flat(game.player->position)) > kSprintBeyond;
     // A platform that swings faster than a walk is only kept up with at a sprint.
-    const bool chasing =
-        glm::length(platformVelocity(route[stop].platform)) > kOutwalks;
+    const bool chasing = glm::length(platformVelocity(route[stop].platform)) > kOutwalks;
     steerTowards(target, airborne || far || chasing);
     rememberPlatforms();
     lastPlayerPosition = game.player->position;

@@ -4,13 +4,13 @@
 
 namespace {
 
-const float kNear = 2.0f;            // units in from the edge a jump lands on
-const float kFar = 2.8f;             // units out towards the next platform; its edge is at 3
-const float kOnPlatform = 3.4f;      // units from a platform's centre that count as on it
+const float kNear = 2.0f;           // units in from the edge a jump lands on
+const float kFar = 2.8f;            // units out towards the next platform; its edge is at 3
+const float kOnPlatform = 3.4f;     // units from a platform's centre that count as on it
 const float kTrapClearance = 1.4f;  // units across between a lane and a trap's centre
-const float kLaneStep = 0.5f;        // units between the lanes tried
-const float kWidestLane = 2.5f;      // units from the middle
-const float kWithinEdge = 2.8f;      // units from the centre on either axis: a stop stands on it
+const float kLaneStep = 0.5f;       // units between the lanes tried
+const float kWidestLane = 2.5f;     // units from the middle
+const float kWithinEdge = 2.8f;     // units from the centre on either axis: a stop stands on it
 
 glm::vec2 flat(const glm::vec3& v) {
     return glm::vec2(v.x, v.z);

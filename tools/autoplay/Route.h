@@ -8,8 +8,8 @@
 // The way through a level, planned from its file as a player would read it: the platforms in
 // the order the file lists them, and on each the places to pass.
 struct RouteStop {
-    int platform;       // in the level's list
-    glm::vec2 offset;   // x and z from the platform's centre, wherever it has moved
+    int platform;      // in the level's list
+    glm::vec2 offset;  // x and z from the platform's centre, wherever it has moved
 };
 
 // On each platform: where it is reached from the one before, its health packs and

@@ -276,9 +276,12 @@ int main(int argc, char** argv) {
     // The windows without the HUD keep their figures comparable with runs from before it; the
     // one with it follows its twin without, so that little drifts on the machine between them.
     const std::vector<Config> configs = {
-        {"1280x720 4x", 1280, 720, 4, false},        {"1280x720 4x HUD", 1280, 720, 4, true},
-        {"1280x720 no MSAA", 1280, 720, 0, false},   {"1920x1080 4x", 1920, 1080, 4, false},
-        {"1920x1080 no MSAA", 1920, 1080, 0, false}, {"640x360 capped 30", 640, 360, 0, false, 30},
+        {"1280x720 4x", 1280, 720, 4, false},
+        {"1280x720 4x HUD", 1280, 720, 4, true},
+        {"1280x720 no MSAA", 1280, 720, 0, false},
+        {"1920x1080 4x", 1920, 1080, 4, false},
+        {"1920x1080 no MSAA", 1920, 1080, 0, false},
+        {"640x360 capped 30", 640, 360, 0, false, 30},
         // The pack's heaviest level: the most pieces in sight, with its twenty traps.
         {"1280x720 4x supplies", 1280, 720, 4, false, 0, "supplies"}};
     // A word on the command line measures only the windows whose name holds it: a quick look
