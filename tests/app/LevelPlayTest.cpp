@@ -55,9 +55,20 @@ std::string smallLevelNamed(const std::string& name) {
     return text.replace(text.find(shown), shown.size(), name);
 }
 
+// The game's assets with the course as the only shipped level, whatever the pack holds: the
+// tests lay out the levels they need.
+void shipOnlyTheCourse(const fs::path& directory) {
+    for (const auto& entry : fs::directory_iterator(directory / "assets/levels")) {
+        if (entry.path().filename() != "course.toml") {
+            fs::remove(entry.path());
+        }
+    }
+}
+
 // A pack of three in the game's assets, listed with a comment, a blank line and a name that
 // has no file.
 void writePack(const fs::path& directory) {
+    shipOnlyTheCourse(directory);
     const fs::path levels = directory / "assets/levels";
     writeFile(levels / "pack.txt", "# easiest first\nfirst\n\nsecond\nmissing\nthird\n");
     for (const char* name : {"first", "second", "third"}) {
@@ -155,6 +166,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
                                  "model = \"raft.obj\"\nimage = \"raft.png\"\n";
     const fs::path assets = fs::path(SMELTRUN_ASSETS_DIR);
     startGame(kWindowedSettings, [&](const fs::path& directory) {
+        shipOnlyTheCourse(directory);
         const fs::path levels = directory / "data/smeltrun/levels";
         writeFile(levels / "small.toml", kSmallLevel);
         writeFile(levels / "broken.toml", kBroken);
