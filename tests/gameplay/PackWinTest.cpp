@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -29,6 +30,12 @@ std::vector<std::string> packLevels() {
     return names;
 }
 
+// A level's name as a test's: letters, digits and underscores.
+std::string testName(std::string level) {
+    std::replace(level.begin(), level.end(), '-', '_');
+    return level;
+}
+
 class PackWin : public GameFixture,
                 public ::testing::WithParamInterface<std::tuple<std::string, double>> {};
 
@@ -46,13 +53,8 @@ INSTANTIATE_TEST_SUITE_P(Pack, PackWin,
                          ::testing::Combine(::testing::ValuesIn(packLevels()),
                                             ::testing::Values(60.0, 20.0)),
                          [](const auto& info) {
-                             std::string name =
-                                 std::get<0>(info.param) + "_at_" +
-                                 std::to_string(static_cast<int>(std::get<1>(info.param)));
-                             for (char& c : name) {
-                                 c = c == '-' ? '_' : c;
-                             }
-                             return name;
+                             return testName(std::get<0>(info.param)) + "_at_" +
+                                    std::to_string(static_cast<int>(std::get<1>(info.param)));
                          });
 
 class PackReplay : public GameFixture, public ::testing::WithParamInterface<std::string> {};
@@ -75,12 +77,7 @@ TEST_P(PackReplay, TheKeptWinVerifies) {
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()), [](const auto& info) {
-    std::string name = info.param;
-    for (char& c : name) {
-        c = c == '-' ? '_' : c;
-    }
-    return name;
-});
+INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()),
+                         [](const auto& info) { return testName(info.param); });
 
 }  // namespace
