@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/KeyNames.h"
+#include "app/SplitColour.h"
 #include "app/Toggles.h"
 #include "gameplay/Records.h"
 
@@ -29,8 +30,6 @@ const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kSplitSeconds = 2.5f;  // a checkpoint's split, fading in its last second
 const float kSplitHeight = 0.3f;   // of the screen, from the top: below the loss
-const ImVec4 kAheadColour(0.4f, 0.9f, 0.4f, 1.0f);
-const ImVec4 kBehindColour = kLossColour;
 
 const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
                                     "F4 Cel shading", "F5 Contour", "F6 Specular"};
@@ -199,8 +198,7 @@ void Hud::drawSplit(double now) const {
     ImGui::Begin("##split", nullptr, kFittedFlags);
     ImGui::TextUnformatted(title);
     if (against[0]) {
-        const bool ahead = split->event.seconds <= splitBest;
-        ImGui::TextColored(ahead ? kAheadColour : kBehindColour, "%s", against);
+        ImGui::TextColored(splitColour(split->event.seconds, splitBest), "%s", against);
     }
     ImGui::End();
     ImGui::PopStyleVar();

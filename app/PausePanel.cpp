@@ -8,6 +8,7 @@
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/SplitColour.h"
 
 namespace {
 
@@ -15,9 +16,6 @@ const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
 const int kWinRowsShown = 6;                    // the rest scroll
 const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
-// A split against the best run's: ahead, or behind.
-const ImVec4 kAheadColour(0.4f, 0.9f, 0.4f, 1.0f);
-const ImVec4 kBehindColour(1.0f, 0.45f, 0.35f, 1.0f);
 const char* const kLockedMark = "  (locked)";  // after a locked level's name
 
 const struct {
@@ -227,8 +225,8 @@ void PausePanel::drawResults(Game& game) {
         ImGui::Text("Checkpoint %zu   %.2f s", i + 1, split.seconds);
         if (split.best != kNoSplit) {
             ImGui::SameLine();
-            ImGui::TextColored(split.seconds <= split.best ? kAheadColour : kBehindColour,
-                               "%+.2f s", split.seconds - split.best);
+            ImGui::TextColored(splitColour(split.seconds, split.best), "%+.2f s",
+                               split.seconds - split.best);
         }
     }
     ImGui::Separator();
