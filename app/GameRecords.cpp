@@ -66,12 +66,13 @@ float Game::bestSplitAt(std::size_t checkpoint) const {
 }
 
 // A best time without the whole replay of its game (too long, or its settings changed during
-// it) leaves none, so that no older run stands for it.
+// it), or whose replay could not be saved, leaves none, so that no older run stands for it.
 void Game::saveBestRun() {
-    if (recording.whole()) {
-        saveReplay(recording.replay(), levelReplayPath());
+    if (recording.whole() && saveReplay(recording.replay(), levelReplayPath())) {
+        bestRun = recording.replay();
         return;
     }
+    bestRun.reset();
     std::error_code error;
     fs::remove(levelReplayPath(), error);
 }

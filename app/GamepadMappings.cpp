@@ -5,12 +5,11 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 #include <tuple>
 
 #include "base/Console.h"
+#include "base/FileRead.h"
 #include "base/PlayerFolders.h"
 #include "gameplay/Event.h"
 
@@ -18,6 +17,9 @@ namespace {
 
 const char* const kMappingsFile = "gamecontrollerdb.txt";  // in the player's config folder
 const std::size_t kGuidDigits = 32;
+// SDL's whole collection of mappings, for every platform, is about 2,200 lines and 500 KB.
+const std::uintmax_t kMaxMappingsBytes = 1 << 20;
+const long kMaxMappingsLines = 10000;
 // GLFW rejects a mapping whose name, with its terminating zero, does not fit in what a pad's
 // event keeps of it.
 const std::size_t kLongestName = std::tuple_size<Event::Name>::value - 1;  // characters
@@ -63,21 +65,24 @@ bool isMappingsText(const std::string& text) {
     return true;
 }
 
+// The file is the player's: GLFW's update of its mappings takes time that grows faster than
+// their number, so a file larger than any real collection is refused rather than waited for.
 void loadGamepadMappings() {
     const std::filesystem::path folder = playerConfigFolder();
     if (folder.empty()) {
         return;
     }
     const std::filesystem::path path = folder / kMappingsFile;
-    std::error_code error;
-    if (!std::filesystem::exists(path, error)) {
+    const FileText file = readWholeFile(path, kMaxMappingsBytes, "larger than 1 MiB");
+    if (file.refusal == FileRefusal::Missing) {
         return;
     }
-    std::ifstream file(path, std::ios::binary);
-    const std::string text((std::istreambuf_iterator<char>(file)),
-                           std::istreambuf_iterator<char>());
-    const bool readable = std::filesystem::is_regular_file(path, error) && file.is_open();
-    if (!readable || !isMappingsText(text) || !glfwUpdateGamepadMappings(text.c_str())) {
+    if (!file.text) {
+        printProblem("ERROR::GAMEPAD::MAPPINGS_IGNORED: ", path.string(), ": ", file.reason);
+    } else if (std::count(file.text->begin(), file.text->end(), '\n') > kMaxMappingsLines) {
+        printProblem("ERROR::GAMEPAD::MAPPINGS_IGNORED: ", path.string(), ": more than ",
+                     kMaxMappingsLines, " lines");
+    } else if (!isMappingsText(*file.text) || !glfwUpdateGamepadMappings(file.text->c_str())) {
         printProblem("ERROR::GAMEPAD::MAPPINGS_IGNORED: ", path.string());
     }
 }

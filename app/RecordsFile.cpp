@@ -2,17 +2,17 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
 #include <ctime>
-#include <fstream>
-#include <iterator>
 #include <memory>
 
 #include "base/AtomicFile.h"
 #include "base/Console.h"
+#include "base/FileRead.h"
 #include "base/PlayerFolders.h"
 
 namespace fs = std::filesystem;
@@ -30,16 +30,29 @@ const std::uintmax_t kMaxFileBytes = 1 << 16;       // twenty wins take about 1 
 const int kMostAsides = 100;  // damaged files set aside within the same second
 
 // An exclusive lock on the lock file beside the records, held for as long as this lives.
-// The kernel lets it go if the game dies holding it.
+// The kernel lets it go if the game dies holding it. A link in the lock's place is never
+// followed, so that the lock cannot make a file anywhere else.
 class RecordsLock {
 public:
     explicit RecordsLock(const fs::path& records)
-        : descriptor(
-              open((records.string() + kLockSuffix).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644)) {
-        int result = -1;
-        while (descriptor >= 0 && (result = flock(descriptor, LOCK_EX)) != 0 && errno == EINTR) {
+        : path(records.string() + kLockSuffix),
+          descriptor(
+              open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644)) {
+        if (descriptor < 0) {
+            error = std::strerror(errno);
+            return;
         }
-        error = result == 0 ? 0 : errno;
+        struct stat status {};
+        if (fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
+            error = "not a regular file";
+            return;
+        }
+        while (flock(descriptor, LOCK_EX) != 0) {
+            if (errno != EINTR) {
+                error = std::strerror(errno);
+                return;
+            }
+        }
     }
     ~RecordsLock() {
         if (descriptor >= 0) {
@@ -49,12 +62,14 @@ public:
     RecordsLock(const RecordsLock&) = delete;
     RecordsLock& operator=(const RecordsLock&) = delete;
 
-    // Why the lock is not held; 0 when it is.
-    int failure() const { return error; }
+    const fs::path& file() const { return path; }
+    // Why the lock is not held; empty when it is.
+    const std::string& failure() const { return error; }
 
 private:
+    fs::path path;
     int descriptor;
-    int error = 0;
+    std::string error;
 };
 
 std::string utcNow(const char* format) {
@@ -67,17 +82,6 @@ std::string utcNow(const char* format) {
 
 void reportSaveFailure(const fs::path& path, const std::string& reason) {
     printLine("ERROR::RECORDS::SAVE_FAILED: ", path.string(), ": ", reason);
-}
-
-std::optional<std::string> readSmallFile(const fs::path& path) {
-    std::error_code error;
-    const std::uintmax_t size = fs::file_size(path, error);
-    std::ifstream in(path, std::ios::binary);
-    if (error || size > kMaxFileBytes || !in) {
-        return std::nullopt;
-    }
-    std::string text(std::istreambuf_iterator<char>(in), {});
-    return in.bad() ? std::nullopt : std::optional<std::string>(std::move(text));
 }
 
 // A name beside the damaged file that nothing holds yet.
@@ -105,16 +109,24 @@ bool setAside(const fs::path& path) {
 }
 
 // What the file holds (the records, or the levels won), with the lock held: empty when there
-// is none, or when a damaged one was set aside; nothing when a damaged one is still in the way.
+// is none, or when a damaged one was set aside; nothing when one is still in the way. A file
+// that cannot be read is not known to be damaged, and is left where it is untouched.
 template <typename Kept>
 std::optional<Kept> readLocked(const fs::path& path,
                                std::optional<Kept> (*parse)(std::string_view text)) {
-    std::error_code error;
-    if (fs::symlink_status(path, error).type() == fs::file_type::not_found) {
-        return Kept{};
+    const FileText file = readWholeFile(path, kMaxFileBytes, "larger than any records");
+    switch (file.refusal) {
+        case FileRefusal::Missing:
+            return Kept{};
+        case FileRefusal::Unreadable:
+            printLine("ERROR::RECORDS::UNREADABLE: ", path.string(), ": ", file.reason);
+            return std::nullopt;
+        case FileRefusal::TooLarge:
+        case FileRefusal::None:
+            break;
     }
-    if (const std::optional<std::string> text = readSmallFile(path)) {
-        if (std::optional<Kept> kept = parse(*text)) {
+    if (file.text) {
+        if (std::optional<Kept> kept = parse(*file.text)) {
             return kept;
         }
     }
@@ -145,8 +157,8 @@ std::unique_ptr<RecordsLock> lockToChange(const fs::path& path, const char* file
     std::error_code error;
     fs::create_directories(path.parent_path(), error);
     auto lock = std::make_unique<RecordsLock>(path);
-    if (lock->failure() != 0) {
-        reportSaveFailure(path, std::strerror(lock->failure()));
+    if (!lock->failure().empty()) {
+        reportSaveFailure(lock->file(), lock->failure());
         return nullptr;
     }
     return lock;

@@ -40,11 +40,12 @@ ReplayRead readReplayFile(const fs::path& path) {
     return parseReplay(*file.text);
 }
 
-void saveReplay(const Replay& replay, const fs::path& path) {
+bool saveReplay(const Replay& replay, const fs::path& path) {
     const WriteResult written = writeFileAtomically(path, replayText(replay));
     if (!written.ok) {
         printLine("ERROR::REPLAY::SAVE_FAILED: ", path.string(), ": ", written.reason);
     }
+    return written.ok;
 }
 
 void reportRefusedReplay(const fs::path& path, const std::string& reason) {

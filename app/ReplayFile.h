@@ -20,7 +20,7 @@ std::filesystem::path levelReplayFile(const std::string& hash);
 ReplayRead readReplayFile(const std::filesystem::path& path);
 
 // Writes the replay to the file atomically; a failure is reported in one line.
-void saveReplay(const Replay& replay, const std::filesystem::path& path);
+bool saveReplay(const Replay& replay, const std::filesystem::path& path);
 
 // ERROR::REPLAY::REFUSED: <path>: <reason>
 void reportRefusedReplay(const std::filesystem::path& path, const std::string& reason);

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include <GLFW/glfw3.h>
 #include <INIReader.h>
 
 #include <algorithm>
@@ -14,6 +15,7 @@
 #include "app/SettingsCheck.h"
 #include "app/SettingsKeys.h"
 #include "base/Console.h"
+#include "base/FileRead.h"
 #include "base/PlayerFolders.h"
 
 const char* const kSettingsPath = "assets/settings.ini";
@@ -23,6 +25,8 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kPlayerFileName = "settings.ini";
+const std::uintmax_t kMaxSettingsBytes = 1 << 20;  // a hundred times the assets' own file
+const char* const kTooLarge = "larger than 1 MiB";
 const int kMaxFloatDigits = 9;  // significant digits that tell every float apart
 
 // INIReader joins a key given twice, and an indented line after a key, to its value, one per
@@ -115,12 +119,22 @@ void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     }
 }
 
+// A code no key has would leave its movement without a key, and print as a number.
+void checkKeyCode(const SettingKey& key, Settings& s) {
+    if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
+        const std::string name = std::string(key.section) + "." + key.name;
+        keepInRange(s.keyBindings[binding->action], GLFW_KEY_SPACE, GLFW_KEY_LAST,
+                    kDefaultKeyBindings.at(binding->action), name.c_str());
+    }
+}
+
 void checkRanges(Settings& s, bool farZWritten) {
     const Settings defaults;
     for (const SettingKey& key : kSettingKeys) {
         if (key.limits) {
             checkLimits(key, s, defaults);
         }
+        checkKeyCode(key, s);
     }
     if (s.refreshRate != kAnyRefreshRate) {
         keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate,
@@ -167,22 +181,43 @@ bool writesFarZ(const INIReader& reader) {
     return reader.HasValue("camera", "farZ");
 }
 
+// INIReader opens files by name: it is given the file that was checked, by a name that cannot
+// lead anywhere else. A file refused reads as one that is missing.
+INIReader readerOf(const CheckedFile& file) {
+    return INIReader(file.refusal() == FileRefusal::None ? file.openingName() : std::string());
+}
+
 // The player's file when it is there and whole. A missing one is the normal case of a new
 // player; a damaged one is ignored whole, since half of it may be what the player did not mean.
 std::optional<INIReader> readPlayerFile(const fs::path& path) {
-    std::error_code error;
-    const fs::file_type type = fs::status(path, error).type();
-    if (path.empty() || type == fs::file_type::not_found) {
+    if (path.empty()) {
         return std::nullopt;
     }
-    if (type == fs::file_type::regular) {
-        INIReader reader(path.string());
-        if (reader.ParseError() == 0) {
-            return reader;
-        }
+    CheckedFile file(path, kMaxSettingsBytes, kTooLarge);
+    if (file.refusal() == FileRefusal::Missing) {
+        return std::nullopt;
     }
-    printProblem("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string());
-    return std::nullopt;
+    const std::optional<std::string> text = file.text();
+    if (!text) {
+        printProblem("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string(), ": ", file.reason());
+        return std::nullopt;
+    }
+    INIReader reader = readerOf(file);
+    if (reader.ParseError() != 0) {
+        printProblem("ERROR::SETTINGS::PLAYER_FILE_IGNORED: ", path.string());
+        return std::nullopt;
+    }
+    warnAboutSettingsText(path.string(), *text);
+    return reader;
+}
+
+// The assets' file, its faults warned of; one that cannot be read leaves every default.
+INIReader readAssetsFile(const std::string& path) {
+    CheckedFile file(path, kMaxSettingsBytes, kTooLarge);
+    if (const std::optional<std::string> text = file.text()) {
+        warnAboutSettingsText(path, *text);
+    }
+    return readerOf(file);
 }
 
 // The shortest text that reads back as exactly the same float.
@@ -277,18 +312,15 @@ Settings readSettings(const INIReader& reader) {
 }
 
 Settings loadSettings(const std::string& path) {
-    warnAboutSettingsFile(path);
-    return readSettings(INIReader(path));
+    return readSettings(readAssetsFile(path));
 }
 
 Settings loadSettings(const std::string& assetsPath, const fs::path& playerPath) {
     Settings settings;
-    warnAboutSettingsFile(assetsPath);
-    const INIReader assets(assetsPath);
+    const INIReader assets = readAssetsFile(assetsPath);
     readValues(assets, settings);
     bool farZWritten = writesFarZ(assets);
     if (const std::optional<INIReader> player = readPlayerFile(playerPath)) {
-        warnAboutSettingsFile(playerPath.string());
         readValues(*player, settings);
         farZWritten = farZWritten || writesFarZ(*player);
     }
@@ -308,8 +340,8 @@ Settings loadGameSettings() {
 WriteResult saveSettings(const Settings& settings, const std::string& assetsPath,
                          const fs::path& path) {
     Settings assets;
-    readValues(INIReader(assetsPath), assets);
-    const INIReader player(path.string());
+    readValues(readerOf(CheckedFile(assetsPath, kMaxSettingsBytes, kTooLarge)), assets);
+    const INIReader player = readerOf(CheckedFile(path, kMaxSettingsBytes, kTooLarge));
     const std::string text =
         playerFileText(settings, assets, player.ParseError() == 0 ? &player : nullptr);
     WriteResult result = writeFileAtomically(path, text);

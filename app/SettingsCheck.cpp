@@ -5,8 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <string_view>
 
@@ -55,7 +53,22 @@ public:
         return 1;
     }
 
+    // A file of nothing but faults is told in a screenful, and how much more there was.
+    void countTheRest() const {
+        if (warnings > kMaxWarningsPerFile) {
+            printProblem("WARNING::SETTINGS::MORE_WARNINGS: ", path, ": ",
+                         warnings - kMaxWarningsPerFile, " more");
+        }
+    }
+
 private:
+    template <typename... Parts>
+    void warn(const Parts&... parts) {
+        if (++warnings <= kMaxWarningsPerFile) {
+            printProblem(parts...);
+        }
+    }
+
     char* nextPiece(char* buffer, int size) {
         if (at >= text.size() || size < 2) {
             return nullptr;
@@ -94,13 +107,13 @@ private:
         keyInSection = false;
         const std::string_view name = content.substr(1, close - 1);
         if (trimmed(name).size() != name.size()) {
-            printProblem("WARNING::SETTINGS::SPACED_SECTION: ", path, ":", line);
+            warn("WARNING::SETTINGS::SPACED_SECTION: ", path, ":", line);
         }
     }
 
     void onValue(const char* section, const char* name) {
         if (continues) {
-            printProblem("WARNING::SETTINGS::CONTINUED_LINE: ", path, ":", line);
+            warn("WARNING::SETTINGS::CONTINUED_LINE: ", path, ":", line);
             return;
         }
         keyInSection = true;
@@ -110,10 +123,10 @@ private:
         const bool first = seen.insert(lowered(section) + "." + lowered(name)).second;
         if (!isKnownSettingKey(section, name)) {
             if (first) {
-                printProblem("WARNING::SETTINGS::UNKNOWN_KEY: ", section, ".", name);
+                warn("WARNING::SETTINGS::UNKNOWN_KEY: ", section, ".", name);
             }
         } else if (!first) {
-            printProblem("WARNING::SETTINGS::DUPLICATE_KEY: ", section, ".", name);
+            warn("WARNING::SETTINGS::DUPLICATE_KEY: ", section, ".", name);
         }
     }
 
@@ -125,15 +138,13 @@ private:
     bool keyInSection = false;  // inih continues only the value of a key under the same header
     bool continues = false;
     std::set<std::string> seen;
+    int warnings = 0;
 };
 
 }  // namespace
 
-void warnAboutSettingsFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return;
-    }
-    SettingsScan scan(path, std::string(std::istreambuf_iterator<char>(file), {}));
+void warnAboutSettingsText(const std::string& path, std::string text) {
+    SettingsScan scan(path, std::move(text));
     ini_parse_stream(SettingsScan::read, &scan, SettingsScan::take, &scan);
+    scan.countTheRest();
 }

@@ -3,7 +3,10 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -15,6 +18,35 @@ namespace {
 // A hidden name in the target's own folder, so that the rename stays on one file system
 // and is atomic.
 const char* const kTemporarySuffix = ".XXXXXX";
+// A save killed half-way leaves its temporary file; one older than this is no save in progress.
+const auto kStaleAge = std::chrono::hours(24);
+
+// ".NAME.XXXXXX", where mkostemp puts six letters or digits in place of the Xs.
+bool isTemporaryName(const std::string& name) {
+    const size_t random = std::strlen(kTemporarySuffix) - 1;
+    if (name.size() < 2 + std::strlen(kTemporarySuffix) || name[0] != '.' ||
+        name[name.size() - random - 1] != '.') {
+        return false;
+    }
+    return std::all_of(name.end() - static_cast<std::ptrdiff_t>(random), name.end(),
+                       [](unsigned char c) { return std::isalnum(c) != 0; });
+}
+
+// The temporary files that saves into the folder left behind when the game was killed.
+void removeStaleTemporaries(const fs::path& folder) {
+    std::error_code error;
+    const auto now = fs::file_time_type::clock::now();
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+        if (!isTemporaryName(entry.path().filename().string()) ||
+            entry.symlink_status(error).type() != fs::file_type::regular) {
+            continue;
+        }
+        const fs::file_time_type written = entry.last_write_time(error);
+        if (!error && written < now - kStaleAge) {
+            fs::remove(entry.path(), error);
+        }
+    }
+}
 
 // The temporary file, removed on every way out but a successful rename.
 class TemporaryFile {
@@ -83,6 +115,7 @@ WriteResult writeThroughTemporary(const fs::path& target, const std::string& tex
     if (error) {
         return {false, error.message()};
     }
+    removeStaleTemporaries(target.parent_path());
     TemporaryFile file(target);
     if (!file.opened() || !file.writeAll(text) || !file.syncAndClose() || !file.renameTo(target)) {
         return failure(errno);

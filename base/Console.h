@@ -28,6 +28,10 @@ void printProblem(const Parts&... parts) {
     printLine(parts...);
 }
 
+// A file of nothing but faults would bury the console: past this many warnings about one
+// file, a single line counts the rest.
+constexpr int kMaxWarningsPerFile = 20;
+
 // The problems counted since the last call, which starts the count again.
 int takeProblemCount();
 

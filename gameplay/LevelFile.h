@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "base/Console.h"
 #include "gameplay/Level.h"
 
 // A level as its file describes it, in TOML:
@@ -33,7 +34,7 @@
 constexpr std::size_t kMaxLevelBytes = 1024 * 1024;  // the app refuses a larger file unread
 constexpr std::size_t kMaxLevelPieces = 1000;        // platforms, traps, health packs, checkpoints
 constexpr std::size_t kMaxPathPoints = 64;           // per moving platform
-constexpr std::size_t kMaxLevelWarnings = 20;        // then one line counts the rest
+constexpr std::size_t kMaxLevelWarnings = kMaxWarningsPerFile;  // then one line counts the rest
 
 struct LevelRead {
     std::optional<Level> level;

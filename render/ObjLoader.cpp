@@ -4,10 +4,10 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <sstream>
 #include <stdexcept>
 #include <string_view>
+
+#include "base/FileRead.h"
 
 namespace {
 
@@ -16,6 +16,12 @@ const char* const kModelExtension = ".obj";
 const glm::vec3 kVertexColor(1.0f, 1.0f, 1.0f);
 const int kCornersPerTriangle = 3;
 const char* const kBadCorner = "a corner is none of p, p/t, p//n and p/t/n";
+// A model file is untrusted: what it may make is bounded, so that no file can take more than a
+// few hundred megabytes on its way to the GL (44 bytes a corner, kept twice). The game's own
+// models have a few hundred triangles each.
+const std::uintmax_t kMaxModelBytes = 64u << 20;
+const size_t kMaxTriangles = 1000000;
+const size_t kMaxEntries = 3 * kMaxTriangles;  // positions, texture coordinates, normals, corners
 
 // Indices made absolute, counting from 1; 0 where the corner leaves the entry out.
 struct Corner {
@@ -96,6 +102,20 @@ private:
                              std::to_string(line) + ": " + reason);
 }
 
+[[noreturn]] void refuseTooLarge(const std::string& path, int line, const std::string& what) {
+    throw std::runtime_error("ERROR::OBJLOADER::TOO_LARGE: " + path + ":" + std::to_string(line) +
+                             ": more than " + what);
+}
+
+template <typename T>
+void append(std::vector<T>& list, const T& entry, const std::string& path, int line,
+            const char* what) {
+    if (list.size() >= kMaxEntries) {
+        refuseTooLarge(path, line, std::to_string(kMaxEntries) + " " + what);
+    }
+    list.push_back(entry);
+}
+
 // The face's own normal, counter-clockwise from its first three corners; none for a face
 // without area, which draws nothing anyway.
 glm::vec3 flatNormal(const glm::vec3& a, const glm::vec3& b, const glm::vec3& c) {
@@ -121,11 +141,11 @@ public:
         LineReader reader(text);
         const std::string_view word = reader.word();
         if (word == "v") {
-            positions.push_back(readVector<3>(reader));
+            append(positions, readVector<3>(reader), path, line, "positions");
         } else if (word == "vt") {
-            texcoords.push_back(readVector<2>(reader));
+            append(texcoords, readVector<2>(reader), path, line, "texture coordinates");
         } else if (word == "vn") {
-            normals.push_back(readVector<3>(reader));
+            append(normals, readVector<3>(reader), path, line, "normals");
         } else if (word == "f") {
             parseFace(reader, line);
         }
@@ -157,8 +177,11 @@ private:
         Corner corner;
         int count = 0;
         while (startCorner(reader, corner, line)) {
-            corners.push_back(corner);
+            append(corners, corner, path, line, "corners");
             ++count;
+            if (count > 2 && triangleCount + static_cast<size_t>(count - 2) > kMaxTriangles) {
+                refuseTooLarge(path, line, std::to_string(kMaxTriangles) + " triangles");
+            }
             if (!reader.atBlankOrEnd()) {
                 break;
             }
@@ -279,11 +302,15 @@ std::vector<Vertex> loadObj(const std::string& name) {
         name.size() > extension.size() &&
         name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
     const std::string path = ownFile ? name : kModelFolder + name + kModelExtension;
-    std::ifstream file(path);
-    if (!file) {
-        throw std::runtime_error("ERROR::OBJLOADER::COULD NOT OPEN FILE: " + name);
+    const FileText file = readWholeFile(path, kMaxModelBytes, "larger than 64 MiB");
+    switch (file.refusal) {
+        case FileRefusal::Missing:
+        case FileRefusal::Unreadable:
+            throw std::runtime_error("ERROR::OBJLOADER::COULD NOT OPEN FILE: " + name);
+        case FileRefusal::TooLarge:
+            throw std::runtime_error("ERROR::OBJLOADER::TOO_LARGE: " + path + ": " + file.reason);
+        case FileRefusal::None:
+            break;
     }
-    std::ostringstream text;
-    text << file.rdbuf();
-    return parseObj(text.str(), path);
+    return parseObj(*file.text, path);
 }

@@ -1,9 +1,9 @@
 #include "render/Shader.h"
 
-#include <fstream>
 #include <glm/gtc/type_ptr.hpp>
 
 #include "base/Console.h"
+#include "base/FileRead.h"
 #include "render/ShaderSource.h"
 
 namespace {
@@ -18,6 +18,9 @@ std::string trimmed(const char* log) {
 }
 
 const size_t kInfoLogSize = 512;  // characters, the terminating zero included
+// The game's shaders are a few kilobytes; a driver handed a huge text takes memory many
+// times its size.
+const std::uintmax_t kMaxShaderBytes = 1 << 20;
 
 }  // namespace
 
@@ -35,15 +38,19 @@ Shader::~Shader() {
 }
 
 std::string Shader::loadShaderSource(const char* fileName) const {
-    std::string source;
-    std::ifstream file(fileName);
-    if (!file) {
+    const FileText file = readWholeFile(fileName, kMaxShaderBytes, "larger than 1 MiB");
+    if (!file.text) {
         // The empty text has no directive to rewrite; this line says all there is to say.
         printProblem("ERROR::SHADER::LOADSHADERSOURCE::COULD_NOT_OPEN_FILE: ", fileName);
-        return source;
+        if (file.refusal != FileRefusal::Missing) {
+            printLine(file.reason);
+        }
+        return {};
     }
-    for (std::string line; std::getline(file, line);) {
-        source += line + "\n";
+    // Every line ends in a line feed, the last one too.
+    std::string source = *file.text;
+    if (!source.empty() && source.back() != '\n') {
+        source += '\n';
     }
     const std::string version = std::to_string(versionMajor) + std::to_string(versionMinor) + "0";
     if (!rewriteVersionDirective(source, version)) {
@@ -81,7 +88,7 @@ void Shader::linkProgram(GLuint vertexShader, GLuint fragmentShader) {
     if (!success) {
         char infoLog[kInfoLogSize] = {};
         glGetProgramInfoLog(id, kInfoLogSize, nullptr, infoLog);
-        printLine("ERROR::SHADER::LINKPROGRAM::COULD_NOT_LINK_PROGRAM");
+        printProblem("ERROR::SHADER::LINKPROGRAM::COULD_NOT_LINK_PROGRAM");
         printLine(trimmed(infoLog));
     }
     glUseProgram(0);

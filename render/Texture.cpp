@@ -3,13 +3,20 @@
 #include <stb_image.h>
 
 #include <array>
+#include <memory>
+#include <string>
 #include <vector>
 
 #include "base/Console.h"
+#include "base/FileRead.h"
 
 namespace {
 
 const int kRgbaChannels = 4;
+// Decoded, an image takes four bytes a pixel, and as much again on its way to the GL: the
+// size is read from the file's header and checked before a byte is decoded.
+const long long kMaxImagePixels = 4096LL * 4096LL;
+const std::uintmax_t kMaxImageBytes = 64u << 20;
 const int kPlaceholderSide = 64;  // pixels
 const int kCheckerCell = 8;       // pixels
 const std::array<unsigned char, kRgbaChannels> kMagenta = {255, 0, 255, 255};
@@ -30,6 +37,37 @@ std::vector<unsigned char> placeholderPixels() {
     return pixels;
 }
 
+// The image as RGBA, or why there is none.
+struct DecodedImage {
+    std::unique_ptr<unsigned char, void (*)(void*)> pixels{nullptr, stbi_image_free};
+    int width = 0;
+    int height = 0;
+    std::string failure;
+};
+
+DecodedImage decode(const char* fileName) {
+    DecodedImage image;
+    const FileText file = readWholeFile(fileName, kMaxImageBytes, "larger than 64 MiB");
+    if (!file.text) {
+        image.failure = file.reason;
+        return image;
+    }
+    const auto* bytes = reinterpret_cast<const stbi_uc*>(file.text->data());
+    const int length = static_cast<int>(file.text->size());
+    int channels = 0;
+    if (stbi_info_from_memory(bytes, length, &image.width, &image.height, &channels) == 1 &&
+        static_cast<long long>(image.width) * image.height > kMaxImagePixels) {
+        image.failure = "larger than 4096x4096 pixels";
+        return image;
+    }
+    image.pixels.reset(
+        stbi_load_from_memory(bytes, length, &image.width, &image.height, nullptr, kRgbaChannels));
+    if (!image.pixels) {
+        image.failure = stbi_failure_reason();
+    }
+    return image;
+}
+
 }  // namespace
 
 Texture::Texture(const char* fileName) {
@@ -41,13 +79,15 @@ Texture::Texture(const char* fileName) {
     glTexParameteri(type, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
     glTexParameteri(type, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
 
-    if (unsigned char* image = stbi_load(fileName, &width, &height, nullptr, kRgbaChannels)) {
-        upload(image);
-        stbi_image_free(image);
+    const DecodedImage image = decode(fileName);
+    if (image.pixels) {
+        width = image.width;
+        height = image.height;
+        upload(image.pixels.get());
     } else {
-        // The error's line as it always reads; the decoder's reason on a line of its own.
+        // The error's line as it always reads; the reason on a line of its own.
         printProblem("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName);
-        printLine(stbi_failure_reason());
+        printLine(image.failure);
         width = kPlaceholderSide;
         height = kPlaceholderSide;
         upload(placeholderPixels().data());

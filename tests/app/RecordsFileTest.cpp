@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -88,7 +89,67 @@ TEST(RecordsFile, TwoGamesWinningAtOnceKeepEveryWin) {
     EXPECT_EQ(loadRecords(path).bestTime, 81.0f);
 }
 
+// The lock is made beside the records and nowhere else, whatever stands in its place; a
+// failure names the lock.
+TEST(RecordsFile, TheLockFollowsNoLinkAndItsFailuresNameIt) {
+    GameDirectory directory("");
+    const fs::path path = recordsIn(directory.dataHome());
+    writeFile(path, kOneWin);
+    const fs::path lock = path.string() + ".lock";
+    const fs::path outside = directory.path() / "outside" / "made";
+    fs::create_directories(outside.parent_path());
+    fs::create_symlink(outside, lock);
+
+    StdoutCapture console;
+    EXPECT_EQ(loadRecords(path).bestTime, 30.0f) << "read all the same";
+    EXPECT_FALSE(keepWin(path, Win{20.0f, 15000, kDate, {}}, nullptr));
+    EXPECT_EQ(console.lines(), Lines{"ERROR::RECORDS::SAVE_FAILED: " + lock.string() +
+                                     ": Too many levels of symbolic links"});
+    EXPECT_FALSE(fs::exists(outside));
+
+    console.clear();
+    fs::remove(lock);
+    fs::create_directory(lock);
+    EXPECT_FALSE(keepWin(path, Win{20.0f, 15000, kDate, {}}, nullptr));
+    EXPECT_EQ(console.lines(),
+              Lines{"ERROR::RECORDS::SAVE_FAILED: " + lock.string() + ": Is a directory"});
+    EXPECT_EQ(contentsOf(path), kOneWin);
+}
+
 class RecordsGame : public GameFixture {};
+
+// A FIFO with no writer would block a plain open for good. In place of the player's files it
+// is named in a line each, the game starts, and a win leaves it as it was.
+TEST_F(RecordsGame, FifosInPlaceOfThePlayersFilesNeitherHoldTheStartNorAreReplaced) {
+    fs::path records;
+    fs::path mappings;
+    startGame(kWindowedSettings, [&](const fs::path& directory) {
+        records = recordsIn(directory / "data");
+        mappings = directory / "config" / "smeltrun" / "gamecontrollerdb.txt";
+        for (const fs::path& fifo : {records, mappings}) {
+            fs::create_directories(fifo.parent_path());
+            ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+        }
+    });
+    const std::string unreadable =
+        "ERROR::RECORDS::UNREADABLE: " + records.string() + ": not a regular file";
+    const Lines start = console.lines();
+    ASSERT_GE(start.size(), 3u);
+    EXPECT_EQ(std::set<std::string>(start.begin(), start.begin() + 2),
+              (std::set<std::string>{
+                  "ERROR::GAMEPAD::MAPPINGS_IGNORED: " + mappings.string() + ": not a regular file",
+                  unreadable}));
+    EXPECT_EQ(start[2], "Smeltrun");
+
+    frame();
+    console.clear();
+    game->player->setPosition(level::kGoalPosition);
+    frame();
+    ASSERT_EQ(console.lines().size(), 2u) << console.text();
+    EXPECT_EQ(console.lines()[0].rfind("GAME WON! ", 0), 0u);
+    EXPECT_EQ(console.lines()[1], unreadable) << "the win is not kept over it";
+    EXPECT_TRUE(fs::is_fifo(records));
+}
 
 TEST_F(RecordsGame, ADamagedFileIsSetAsideInOneLineAndTheNextWinStartsAfresh) {
     const std::string damaged = "smeltrun-records 1\nwin 20 fast\n";

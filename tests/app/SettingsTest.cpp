@@ -98,13 +98,13 @@ TEST(Settings, SectionAndKeyNamesIgnoreCase) {
 
 TEST(Settings, IntegersConvertLikeStrtolWithBaseZero) {
     const Settings s =
-        parse("[keyboard]\nforward=w\nbackward=0x57\nleft=87\nright=010\nup=68abc\ndown=\n");
+        parse("[keyboard]\nforward=w\nbackward=0x57\nleft=87\nright=0127\nup=68abc\ndown=\n");
     EXPECT_EQ(s.keyBindings.at("FORWARD"), 87);   // no leading digits: the default W stays
     EXPECT_EQ(s.keyBindings.at("BACKWARD"), 87);  // hexadecimal W
     EXPECT_EQ(s.keyBindings.at("LEFT"), 87);
-    EXPECT_EQ(s.keyBindings.at("RIGHT"), 8);  // a leading zero means octal
-    EXPECT_EQ(s.keyBindings.at("UP"), 68);    // trailing text is ignored
-    EXPECT_EQ(s.keyBindings.at("DOWN"), 70);  // empty: the default F stays
+    EXPECT_EQ(s.keyBindings.at("RIGHT"), 87);  // a leading zero means octal
+    EXPECT_EQ(s.keyBindings.at("UP"), 68);     // trailing text is ignored
+    EXPECT_EQ(s.keyBindings.at("DOWN"), 70);   // empty: the default F stays
 }
 
 TEST(Settings, BooleansTakeTheirWordsInAnyCaseAndOtherwiseKeepTheDefault) {
@@ -244,6 +244,20 @@ TEST(Settings, ThePlayerFileWinsAndWhatItLacksKeepsTheAssetsValue) {
     EXPECT_EQ(damaged.width, 800);
 
     console.clear();
+    files.directory.writePlayerSettings("[keyboard]\nforward = 99999\nleft = -5\nup = 0x20\n");
+    const Settings deadKeys = files.load();
+    EXPECT_EQ(console.lines(),
+              (std::vector<std::string>{"ERROR::SETTINGS::VALUE_OUT_OF_RANGE: keyboard.forward",
+                                        "ERROR::SETTINGS::VALUE_OUT_OF_RANGE: keyboard.left"}));
+    EXPECT_EQ(deadKeys.keyBindings.at("FORWARD"), 87) << "W, the default";
+    EXPECT_EQ(deadKeys.keyBindings.at("LEFT"), 65) << "A";
+    EXPECT_EQ(deadKeys.keyBindings.at("UP"), 32) << "the space bar, the lowest key code";
+    saveSettings(deadKeys, files.assets(), files.directory.playerSettingsFile());
+    const std::string saved = contentsOf(files.directory.playerSettingsFile());
+    EXPECT_EQ(saved.find("99999"), std::string::npos) << saved;
+    EXPECT_EQ(saved.find("-5"), std::string::npos) << saved;
+
+    console.clear();
     fs::remove(files.directory.playerSettingsFile());
     EXPECT_EQ(files.load().width, 800);
     EXPECT_EQ(console.text(), "") << "a missing player file is normal";
@@ -272,6 +286,19 @@ TEST(Settings, WhatWouldBeReadOtherwiseThanMeantIsWarnedOf) {
     EXPECT_TRUE(s.vsync) << "the indented line is not a key";
     EXPECT_FALSE(s.hudEnabled);
     EXPECT_TRUE(s.invertY);
+
+    console.clear();
+    std::string unknown = "[hud]\n";
+    for (int i = 0; i < 25; ++i) {
+        unknown += "key" + std::to_string(i) + " = 1\n";
+    }
+    files.directory.writePlayerSettings(unknown);
+    files.load();
+    const std::vector<std::string> lines = console.lines();
+    ASSERT_EQ(lines.size(), 5u + 21u) << "the assets' five, then the player's";
+    EXPECT_EQ(lines[24], "WARNING::SETTINGS::UNKNOWN_KEY: hud.key19");
+    EXPECT_EQ(lines[25], "WARNING::SETTINGS::MORE_WARNINGS: " +
+                             files.directory.playerSettingsFile().string() + ": 5 more");
 
     console.clear();
     loadSettings(std::string(SMELTRUN_ASSETS_DIR) + "/settings.ini");

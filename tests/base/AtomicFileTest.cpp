@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -32,6 +34,27 @@ TEST(AtomicFile, WritesTheFolderAndReplacesTheFileLeavingNothingBeside) {
     EXPECT_TRUE(writeFileAtomically(target, "second").ok);
     EXPECT_EQ(contentsOf(target), "second");
     EXPECT_EQ(namesIn(target.parent_path()), std::vector<std::string>{"settings.ini"});
+}
+
+// A save killed before its rename leaves a temporary file; the next write into the folder
+// removes those a day old, and nothing else.
+TEST(AtomicFile, TemporaryFilesLeftByAKilledSaveGoOnceADayOld) {
+    GameDirectory directory("");
+    const fs::path folder = directory.path() / "data";
+    fs::create_directories(folder);
+    const auto twoDaysAgo = fs::file_time_type::clock::now() - std::chrono::hours(48);
+    for (const char* name : {".records.Ab3dE9", ".best.replay.x0Y1z2", ".notes.txt", "keep.Ab3dE9",
+                             ".records.fresh1"}) {
+        std::ofstream(folder / name) << "left";
+        if (std::string(name) != ".records.fresh1") {
+            fs::last_write_time(folder / name, twoDaysAgo);
+        }
+    }
+    ASSERT_TRUE(writeFileAtomically(folder / "unlocked", "corners\n").ok);
+    std::vector<std::string> names = namesIn(folder);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".notes.txt", ".records.fresh1", "keep.Ab3dE9",
+                                               "unlocked"}));
 }
 
 TEST(AtomicFile, AFailedWriteGivesItsReasonAndLeavesTheOldFile) {

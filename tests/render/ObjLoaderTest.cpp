@@ -6,6 +6,7 @@
 
 #include "render/ObjLoader.h"
 #include "tests/support/GameDirectory.h"
+#include "tests/support/PeakMemory.h"
 
 namespace {
 
@@ -211,6 +212,41 @@ TEST(ObjLoader, AMissingFileRaisesTheOpenErrorWithTheBareName) {
     } catch (const std::runtime_error& error) {
         EXPECT_STREQ(error.what(), "ERROR::OBJLOADER::COULD NOT OPEN FILE: noSuchModel");
     }
+}
+
+// A model file is untrusted: one that would make more than the loader's caps is refused as
+// it is read, long before it takes the memory it claims.
+TEST(ObjLoader, AModelOverTheCapsIsRefusedWithoutTakingItsSize) {
+    GameDirectory directory("");
+    WorkingDirectory inside(directory.path());
+    const long before = peakResidentMegabytes();
+    // One face of 1.2 million corners: a fan of as many triangles, 160 MB of vertices.
+    std::string fan = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf";
+    for (int i = 0; i < 1200000; ++i) {
+        fan += " " + std::to_string(1 + i % 3);
+    }
+    std::ofstream("assets/OBJFiles/fan.obj") << fan << "\n";
+    // 65 MiB of nothing, never read.
+    std::ofstream("assets/OBJFiles/large.obj").close();
+    std::filesystem::resize_file("assets/OBJFiles/large.obj", 65u << 20);
+    const struct {
+        const char* name;
+        const char* error;
+    } cases[] = {
+        {"fan",
+         "ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/fan.obj:4: more than 1000000 "
+         "triangles"},
+        {"large", "ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/large.obj: larger than 64 MiB"},
+    };
+    for (const auto& c : cases) {
+        try {
+            loadObj(c.name);
+            ADD_FAILURE() << c.name << ": no error raised";
+        } catch (const std::runtime_error& error) {
+            EXPECT_STREQ(error.what(), c.error);
+        }
+    }
+    EXPECT_LT(peakResidentMegabytes() - before, 100);
 }
 
 }  // namespace

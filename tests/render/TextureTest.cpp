@@ -8,6 +8,7 @@
 
 #include "render/Texture.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/PeakMemory.h"
 #include "tools/assetgen/ImageVariants.h"
 
 namespace {
@@ -150,13 +151,37 @@ TEST_F(Textures, AnUndecodableFileIsReportedWithItsReasonAndShowsAMagentaChecker
     EXPECT_EQ(count(0, 0, 0), pixels.size() / 8) << "half black";
 }
 
+// The header claims a gigabyte of pixels; the claim alone refuses the image, before a byte of
+// it is decoded.
+TEST_F(Textures, AnImageOfTooManyPixelsIsRefusedByItsHeader) {
+    startGame();
+    console.clear();
+    const long before = peakResidentMegabytes();
+    const unsigned char header[] = {
+        0x89, 'P', 'N',  'G', '\r', '\n', 0x1A, '\n',  // signature
+        0,    0,   0,    13,  'I',  'H',  'D',  'R',   // the header chunk
+        0,    0,   0x40, 0,   0,    0,    0x40, 0,     // 16384 x 16384
+        8,    6,   0,    0,   0,                       // 8-bit RGBA, no interlace
+        0,    0,   0,    0,                            // a CRC that stb_image does not check
+    };
+    std::ofstream("huge.png", std::ios::binary)
+        .write(reinterpret_cast<const char*>(header), sizeof header);
+    const Texture texture("huge.png");
+    EXPECT_EQ(console.lines(),
+              (std::vector<std::string>{"ERROR::TEXTURE::TEXTURE_LOADING_FAILED: huge.png",
+                                        "larger than 4096x4096 pixels"}));
+    EXPECT_EQ(texture.width, 64) << "the checker stands in";
+    EXPECT_LT(peakResidentMegabytes() - before, 100);
+}
+
 // The two lines stand before the banner, so the count after it keeps them from going unseen.
 TEST_F(Textures, AMissingTrapImageIsReportedTwiceInTheExactLineCountedAndTheGameStarts) {
     startGame(kWindowedSettings, [](const std::filesystem::path& directory) {
         std::filesystem::remove(directory / "assets/Images/trap.png");
     });
     const std::vector<std::string> problem = {
-        "ERROR::TEXTURE::TEXTURE_LOADING_FAILED: assets/Images/trap.png", "can't fopen"};
+        "ERROR::TEXTURE::TEXTURE_LOADING_FAILED: assets/Images/trap.png",
+        "No such file or directory"};
     const auto lines = console.lines();
     ASSERT_EQ(lines.size(), 4u + 19u + 1u) << console.text();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2), problem);
