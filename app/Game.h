@@ -189,9 +189,10 @@ public:
     std::vector<std::unique_ptr<Shader>> shaders;
     std::vector<std::unique_ptr<Texture>> textures;  // the game's, in TextureEntry order
     // The level's own images by their paths in its folder, and its own models' paths, which
-    // the objects name.
+    // the objects name, with the triangles that its pieces made of them.
     std::map<std::string, std::unique_ptr<Texture>> levelTextures;
     std::deque<std::string> levelFiles;
+    std::size_t levelTriangles = 0;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
     std::vector<std::unique_ptr<PointLight>> lights;

@@ -1,4 +1,6 @@
 #include <algorithm>
+#include <stdexcept>
+#include <string>
 
 #include "app/Game.h"
 #include "gameplay/Camera.h"
@@ -9,6 +11,10 @@
 using namespace level;
 
 namespace {
+
+// Each piece keeps its own copy of its model, on both sides of the GL: a model file within
+// the loader's caps, used by a level's every piece, would take gigabytes.
+const std::size_t kMaxLevelTriangles = 1000000;
 
 // Falling this far below the lowest platform loses.
 const float kFallDepth = kLossHeight - kPlatformHeight;
@@ -72,7 +78,17 @@ std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, cons
         }
         colour = shine = own.get();
     }
-    return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
+    auto piece = std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
+    if (!look.model.empty()) {
+        levelTriangles += piece->meshes.front()->nrOfVertices / 3;
+        if (levelTriangles > kMaxLevelTriangles) {
+            throw std::runtime_error("ERROR::OBJLOADER::TOO_LARGE: " + std::string(model) +
+                                     ": the level's pieces make more than " +
+                                     std::to_string(kMaxLevelTriangles) +
+                                     " triangles of their own models");
+        }
+    }
+    return piece;
 }
 
 void Game::initPlayer(float turnSpeed, float gravity) {

@@ -56,6 +56,7 @@ void Game::playLevel(PlayedLevel level) {
     materials.resize(1);
     levelTextures.clear();
     levelFiles.clear();
+    levelTriangles = 0;
     player = nullptr;
     played = std::move(level);
 

@@ -127,6 +127,49 @@ TEST(HostileFiles, HostileSettingsStartTheGameWithSaneValues) {
     }
 }
 
+// Past the loader's cap the start stops, with the loader's error, as it does for any model
+// that cannot be read.
+TEST(HostileFiles, AModelPastTheCapStopsTheStartWithTheLoadersError) {
+    GameDirectory directory(kWindowedSettings);
+    const fs::path model = directory.path() / "assets/OBJFiles/platform.obj";
+    fs::resize_file(model, 65u << 20);
+    GameProcess game(directory);
+    game.closeInput();
+    EXPECT_EQ(game.waitForExit(seconds(120)), 1);
+    EXPECT_NE(game.output().find("ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/platform.obj: "
+                                 "larger than 64 MiB"),
+              std::string::npos)
+        << game.output();
+}
+
+// Each piece keeps its own copy of its model: a model within the loader's caps, shared by
+// many pieces, is refused once the level's pieces pass their budget.
+TEST(HostileFiles, ALevelWhosePiecesShareAHeavyModelIsRefusedPastItsBudget) {
+    GameDirectory directory(kWindowedSettings);
+    const fs::path folder = directory.dataHome() / "smeltrun/levels/heavy";
+    fs::create_directories(folder);
+    std::string level =
+        "format = 1\nname = \"Heavy\"\npar_time = 20\n[start]\nat = [0.0, -0.5, 0.0]\n"
+        "[goal]\nat = [0.0, -0.45, -12.0]\n";
+    for (int i = 0; i < 10; ++i) {
+        level += "[[platform]]\nat = [0.0, -0.5, " + std::to_string(-6 * i) +
+                 ".0]\nmodel = \"heavy.obj\"\n";
+    }
+    write(folder / "level.toml", level);
+    std::string model = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf";
+    for (int i = 0; i < 150000 + 2; ++i) {
+        model += " " + std::to_string(1 + i % 3);  // a fan of 150,000 triangles
+    }
+    write(folder / "heavy.obj", model + "\n");
+    GameProcess game(directory, {}, {"--level", "heavy"});
+    game.closeInput();
+    EXPECT_EQ(game.waitForExit(seconds(120)), 1);
+    EXPECT_NE(game.output().find("ERROR::OBJLOADER::TOO_LARGE: " + (folder / "heavy.obj").string() +
+                                 ": the level's pieces make more than 1000000 triangles"),
+              std::string::npos)
+        << game.output();
+}
+
 TEST(HostileFiles, AFiftyMegabyteModelLoads) {
     expectCleanOutcome(
         [](const fs::path& d) {

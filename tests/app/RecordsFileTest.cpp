@@ -175,4 +175,32 @@ TEST_F(RecordsGame, ADamagedFileIsSetAsideInOneLineAndTheNextWinStartsAfresh) {
     EXPECT_EQ(loadRecords(records).wins.size(), 1u);
 }
 
+// The best run's replay and the best time go together: a new best whose replay cannot be
+// saved leaves no older run beside it.
+TEST_F(RecordsGame, ANewBestWhoseReplayCannotBeSavedKeepsNoOlderReplay) {
+    fs::path best;
+    startGame(kWindowedSettings, [&](const fs::path& directory) {
+        writeFile(recordsIn(directory / "data"), kOneWin);
+        best = recordsIn(directory / "data").parent_path() / "best.replay";
+        fs::copy_file(fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay", best);
+    });
+    ASSERT_TRUE(game->bestRun);
+    for (int i = 0; i < 20; ++i) {
+        frame();  // a replay of some two kilobytes
+    }
+    console.clear();
+    game->player->setPosition(level::kGoalPosition);
+    {
+        const FileSizeLimit fullDisk(1024);  // room for the records, not for the replay
+        frame();
+    }
+    const Lines lines = console.lines();
+    ASSERT_EQ(lines.size(), 3u) << console.text();
+    EXPECT_EQ(lines[1].rfind("ERROR::REPLAY::SAVE_FAILED: " + best.string(), 0), 0u);
+    EXPECT_EQ(lines[2].rfind("NEW BEST TIME", 0), 0u) << lines[2];
+    EXPECT_LT(*loadRecords(best.parent_path() / "records").bestTime, 30.0f);
+    EXPECT_FALSE(fs::exists(best));
+    EXPECT_FALSE(game->bestRun) << "nor is it offered to watch";
+}
+
 }  // namespace

@@ -220,9 +220,9 @@ TEST(ObjLoader, AModelOverTheCapsIsRefusedWithoutTakingItsSize) {
     GameDirectory directory("");
     WorkingDirectory inside(directory.path());
     const long before = peakResidentMegabytes();
-    // One face of 1.2 million corners: a fan of as many triangles, 160 MB of vertices.
+    // One face of 2 million corners: a fan of as many triangles, 264 MB of vertices.
     std::string fan = "v 0 0 0\nv 1 0 0\nv 0 1 0\nf";
-    for (int i = 0; i < 1200000; ++i) {
+    for (int i = 0; i < 2000000; ++i) {
         fan += " " + std::to_string(1 + i % 3);
     }
     std::ofstream("assets/OBJFiles/fan.obj") << fan << "\n";
@@ -234,7 +234,7 @@ TEST(ObjLoader, AModelOverTheCapsIsRefusedWithoutTakingItsSize) {
         const char* error;
     } cases[] = {
         {"fan",
-         "ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/fan.obj:4: more than 1000000 "
+         "ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/fan.obj:4: more than 200000 "
          "triangles"},
         {"large", "ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/large.obj: larger than 64 MiB"},
     };
