@@ -3,6 +3,7 @@
 #include <fstream>
 #include <glm/gtc/type_ptr.hpp>
 
+#include "base/Console.h"
 #include "render/Shader.h"
 #include "render/ShaderSource.h"
 #include "tests/support/GameFixture.h"
@@ -138,7 +139,7 @@ TEST_F(ShaderProgram, SettersUploadByNameAndLeaveNoProgramBound) {
     EXPECT_EQ(readBack, transform) << "matrices go up untransposed";
 }
 
-TEST_F(ShaderProgram, ASyntaxErrorIsReportedWithItsLogAndTheGameGoesOn) {
+TEST_F(ShaderProgram, CompileAndLinkErrorsAreReportedWithTheirLogsCountedAndTheGameGoesOn) {
     startGame();
     writeFile("test.vert", kVertexSource);
     writeFile("broken.frag", "#version 330 core\nout vec4 color;\nvoid main() { color = ; }\n");
@@ -155,6 +156,16 @@ TEST_F(ShaderProgram, ASyntaxErrorIsReportedWithItsLogAndTheGameGoesOn) {
     EXPECT_NE(shader.id, 0u);
     EXPECT_EQ(linkStatus(shader), GL_FALSE);
     frame();  // a broken program does not stop the frame
+
+    // Each half compiles; the input the fragment shader reads is no output of the vertex's.
+    writeFile("unfed.frag",
+              "#version 330 core\nin vec3 unfed;\nout vec4 color;\n"
+              "void main() { color = vec4(unfed, 1.0); }\n");
+    console.clear();
+    takeProblemCount();
+    const Shader unlinked(4, 5, "test.vert", "unfed.frag");
+    EXPECT_EQ(console.lines().at(0), "ERROR::SHADER::LINKPROGRAM::COULD_NOT_LINK_PROGRAM");
+    EXPECT_EQ(takeProblemCount(), 1) << "counted for the line after the banner";
 }
 
 TEST_F(ShaderProgram, MissingFilesAndMissingDirectivesAreReportedOnce) {
