@@ -119,6 +119,8 @@ public:
     // The HUD, the frame-time overlay and the panels over the scene; nothing at all when
     // none of them shows.
     void drawInterface();
+    // Writes the frame as drawn, the UI over it, into the player's pictures; told on the HUD.
+    void saveScreenshot();
     void present();
 
     // Fills `input` from the keyboard, the cursor and the gamepads, once per frame after the
@@ -262,7 +264,8 @@ public:
     FramePacer pacer;                  // the options' max_fps
 
     bool paused = false;
-    bool quitAsked = false;  // by the UI, for the next update
+    bool quitAsked = false;        // by the UI, for the next update
+    bool screenshotAsked = false;  // by F12, for the frame being drawn
     bool pauseOnFocusLoss;
     bool focusLost = false;  // during this frame's poll
 

@@ -7,6 +7,12 @@
 void Game::readInput() {
     keyboard.read(window, input);
     gamepad.read(input, events);
+    // A screenshot is no part of play: asked for here, even while a replay's input stands in
+    // for the player's, and kept out of the recording.
+    screenshotAsked = screenshotAsked || input.pressed.has(Action::Screenshot);
+    input.held.set(Action::Screenshot, false);
+    input.pressed.set(Action::Screenshot, false);
+    input.released.set(Action::Screenshot, false);
 
     glfwGetCursorPos(window, &cursorX, &cursorY);
     // The first reading only sets the reference, so the view does not jump at start.

@@ -1,12 +1,26 @@
 #include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <string>
 
 #include "app/Clock.h"
 #include "app/CpuTimer.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
+#include "base/AtomicFile.h"
+#include "base/PlayerFolders.h"
 #include "gameplay/Camera.h"
+#include "render/FrameCapture.h"
 #include "render/Outline.h"
 #include "render/Projection.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kShotName = "smeltrun-%Y-%m-%d-%H%M%S";  // strftime's, in local time
+
+}  // namespace
 
 void Game::render() {
     {
@@ -14,7 +28,36 @@ void Game::render() {
         drawScene();
         drawInterface();
     }
+    if (screenshotAsked) {
+        saveScreenshot();
+    }
     present();
+}
+
+// Named by the local date and time, so that the player's pictures sort by when they were
+// taken; a second one within the same second gets a number.
+void Game::saveScreenshot() {
+    screenshotAsked = false;
+    const fs::path folder = playerPicturesFolder();
+    const std::string png = framePng(framebufferWidth, framebufferHeight);
+    if (folder.empty() || png.empty()) {
+        tell(Event::screenshot(false, folder.empty() ? "no home folder" : "no picture"),
+             readClock());
+        return;
+    }
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    const std::string stem(stamp, std::strftime(stamp, sizeof stamp, kShotName, &local));
+    fs::path file = folder / (stem + ".png");
+    std::error_code error;
+    for (int copy = 2; fs::exists(file, error); ++copy) {
+        file = folder / (stem + "-" + std::to_string(copy) + ".png");
+    }
+    const WriteResult written = writeFileAtomically(file, png);
+    tell(Event::screenshot(written.ok, written.ok ? file.filename().string() : written.reason),
+         readClock());
 }
 
 void Game::drawScene() {

@@ -21,6 +21,7 @@ const struct {
     {Action::Hud, GLFW_KEY_F7},
     {Action::FrameOverlay, GLFW_KEY_F8},
     {Action::FullScreen, GLFW_KEY_F11},
+    {Action::Screenshot, GLFW_KEY_F12},
 };
 
 Action actionAt(std::size_t index) {

@@ -36,6 +36,7 @@ const struct {
     {"F7", "Show or hide the HUD"},
     {"F8", "Frame-time overlay"},
     {"F11 or Alt+Enter", "Full screen or window"},
+    {"F12", "Screenshot, into your pictures"},
     {"Gamepad left stick", "Walk; fly the debug camera"},
     {"Gamepad right stick", "Turn the character and the camera"},
     {"Gamepad A", "Jump"},

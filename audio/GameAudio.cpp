@@ -149,6 +149,8 @@ void GameAudio::hear(const Event& event) {
         case Event::NewBestTime:  // the win's fanfare says it
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
+        case Event::ScreenshotSaved:
+        case Event::ScreenshotFailed:
             break;
     }
 }

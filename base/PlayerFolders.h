@@ -15,3 +15,8 @@ std::filesystem::path playerConfigFolder();
 
 // $XDG_DATA_HOME/smeltrun, or ~/.local/share/smeltrun: what the game keeps of the player's play.
 std::filesystem::path playerDataFolder();
+
+// The player's pictures folder as `xdg-user-dir PICTURES` names it, or ~/Pictures when it
+// names none (it answers the home folder itself then), with Smeltrun's own folder in it:
+// where screenshots go. Empty without an absolute home.
+std::filesystem::path playerPicturesFolder();

@@ -71,6 +71,8 @@ void writeLines(std::ostream& out, const Event& event) {
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
         case Event::Checkpoint:
+        case Event::ScreenshotSaved:
+        case Event::ScreenshotFailed:
             break;
     }
 }
@@ -85,6 +87,8 @@ bool hasLines(const Event& event) {
         case Event::GamepadConnected:
         case Event::GamepadDisconnected:
         case Event::Checkpoint:
+        case Event::ScreenshotSaved:
+        case Event::ScreenshotFailed:
             return false;
         default:
             return true;
@@ -99,11 +103,25 @@ void writeNotice(std::ostream& out, const Event& event) {
         case Event::GamepadDisconnected:
             out << "Gamepad disconnected: " << event.name.data() << std::endl;
             break;
+        case Event::ScreenshotSaved:
+            out << "Screenshot saved: " << event.name.data() << std::endl;
+            break;
+        case Event::ScreenshotFailed:
+            out << "Screenshot not saved: " << event.name.data() << std::endl;
+            break;
         default:
             break;
     }
 }
 
 bool hasNotice(const Event& event) {
-    return event.kind == Event::GamepadConnected || event.kind == Event::GamepadDisconnected;
+    switch (event.kind) {
+        case Event::GamepadConnected:
+        case Event::GamepadDisconnected:
+        case Event::ScreenshotSaved:
+        case Event::ScreenshotFailed:
+            return true;
+        default:
+            return false;
+    }
 }

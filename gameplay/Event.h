@@ -3,6 +3,7 @@
 #include <array>
 #include <glm/glm.hpp>
 #include <iosfwd>
+#include <string>
 
 #include "gameplay/InputSnapshot.h"
 
@@ -25,7 +26,9 @@ struct Event {
         Step,
         GamepadConnected,
         GamepadDisconnected,
-        Checkpoint
+        Checkpoint,
+        ScreenshotSaved,  // notices only, with the file's name or why there is none
+        ScreenshotFailed
     };
     // Room for the longest name a gamepad mapping can give (GLFW keeps 128 bytes for it), with
     // its terminating zero.
@@ -59,13 +62,22 @@ struct Event {
                      name};
     }
 
+    // `text` is cut to what a name holds.
+    static Event screenshot(bool saved, const std::string& text) {
+        Event event{saved ? ScreenshotSaved : ScreenshotFailed, 0.0f, 0, Action::Count, false, {},
+                    {}};
+        text.copy(event.name.data(), event.name.size() - 1);
+        return event;
+    }
+
     Kind kind;
     float seconds;    // Won, Lost, NewBestTime, Checkpoint: the time of the run
     int points;       // Won, Lost: its score; Checkpoint: which one
     Action toggle;    // Toggle: which display toggle
     bool on;          // Toggle: its new state
     glm::vec3 place;  // HealthPack, Trap, Checkpoint: where the item stood
-    Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero
+    Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero;
+                      // ScreenshotSaved: the file's; ScreenshotFailed: why
 };
 
 // Writes the console lines of the event to `out`, each ended with std::endl.

@@ -26,6 +26,7 @@ enum class Action {
     Hud,  // F7 and F8 show the HUD and the frame-time overlay
     FrameOverlay,
     FullScreen,  // F11 or Alt+Enter
+    Screenshot,  // F12: no part of play, never recorded
     Count
 };
 

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <stb_image.h>
+
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <vector>
 
@@ -11,6 +15,8 @@
 #include "tests/support/Pixels.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 // The top left corner of the 640x360 window, where the HUD shows health and time over sky.
 std::vector<std::array<int, 3>> statusCorner(const Game& game) {
@@ -62,6 +68,49 @@ TEST_F(Interface, TheHudShowsTheHealthTheHealthPackGivesAndNothingWhenOff) {
     frame(0.0);
     ASSERT_EQ(game->player->health, 2);
     EXPECT_NE(statusCorner(*game), atStart);
+}
+
+// F12 writes the frame as the player sees it, HUD and all, into the player's pictures: where
+// xdg-user-dir names them, else ~/Pictures. The HUD alone says so.
+TEST_F(Interface, F12SavesTheFrameIntoThePlayersPicturesAndSaysSoOnTheHud) {
+    startGame();
+    const fs::path home = gameDirectory().path();
+    const EnvironmentOverride homeHere({{"HOME", home.string()}});
+    frame();
+    frame();  // a window of the UI shows from its second frame
+    const GLuint before = trianglesInAFrame(0.0);
+    console.clear();
+    const auto shotsIn = [](const fs::path& folder) {
+        std::vector<fs::path> shots;
+        for (const auto& entry : fs::directory_iterator(folder)) {
+            shots.push_back(entry.path());
+        }
+        return shots;
+    };
+
+    input.tap(GLFW_KEY_F12);
+    frame(0.0);
+    const std::vector<fs::path> shots = shotsIn(home / "Pictures/Smeltrun");
+    ASSERT_EQ(shots.size(), 1u) << "the shot, and no temporary file beside it";
+    EXPECT_EQ(shots[0].filename().string().rfind("smeltrun-", 0), 0u);
+    EXPECT_EQ(shots[0].extension(), ".png");
+    int width = 0, height = 0, channels = 0;
+    ASSERT_TRUE(stbi_info(shots[0].c_str(), &width, &height, &channels));
+    EXPECT_EQ(width, game->framebufferWidth);
+    EXPECT_EQ(height, game->framebufferHeight);
+    const std::string notice = "Screenshot saved: " + shots[0].filename().string();
+    const auto glyphs =
+        std::count_if(notice.begin(), notice.end(), [](char c) { return c != ' '; });
+    EXPECT_GE(trianglesInAFrame(0.0), before + 2 * static_cast<GLuint>(glyphs))
+        << "two triangles a letter";
+    EXPECT_EQ(console.text(), "") << "no console line";
+
+    fs::create_directories(gameDirectory().configHome());
+    std::ofstream(gameDirectory().configHome() / "user-dirs.dirs")
+        << "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
+    input.tap(GLFW_KEY_F12);
+    frame(0.0);
+    EXPECT_EQ(shotsIn(home / "Bilder/Smeltrun").size(), 1u) << "where xdg-user-dir says";
 }
 
 TEST_F(Interface, TheHudShowsTheBestTimeOfTheRecordsBesideTheClock) {
