@@ -57,7 +57,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
     initInput();
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
-        ui = std::make_unique<Ui>(window);
+        ui = std::make_unique<Ui>(window, settings.uiScale);
         chainedKeyCallback = glfwSetKeyCallback(window, shortcutKeyCallback);
         initShaders();
         initTextures();

@@ -72,6 +72,7 @@ void Game::applyOptions() {
     keyBindings = options.keyBindings;
     keyboard = Keyboard(keyBindings);
     hudVisible = options.hudEnabled;
+    ui->setTextScale(options.uiScale);
     pauseOnFocusLoss = options.pauseOnFocusLoss;
     applyPacing();
     applyRawMouse();

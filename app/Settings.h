@@ -38,6 +38,7 @@ struct Settings {
     float gravity = -9.8f;  // units per second squared, upward positive
 
     bool hudEnabled = true;
+    float uiScale = 1.0f;  // the HUD's and the panels' text, over its size for the screen
     bool ghost = true;  // the best run's ghost is drawn, when there is one
     bool pauseOnFocusLoss = true;
     bool unlockAll = false;  // every level is open, won or not

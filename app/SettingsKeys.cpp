@@ -46,6 +46,8 @@ const std::vector<SettingKey> kSettingKeys = {
     {"world", "gravity", &Settings::gravity, Saving::Kept, Limits{-kMaxMagnitude, kMaxMagnitude}},
     {"hud", "enabled", &Settings::hudEnabled, Saving::Written, std::nullopt,
      Control{"Play", "HUD (F7)"}},
+    {"hud", "ui_scale", &Settings::uiScale, Saving::Written, Limits{0.75f, 2.0f},
+     Control{"Display", "Text size", 0.75f, 2.0f, "%.2f"}},
     {"hud", "ghost", &Settings::ghost, Saving::Written, std::nullopt,
      Control{"Play", "Ghost of the best run"}},
     {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, Saving::Written, std::nullopt,

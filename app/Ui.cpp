@@ -76,7 +76,8 @@ void navigateWith(const GLFWgamepadstate* pad) {
 
 }  // namespace
 
-Ui::Ui(GLFWwindow* window) : window(window) {
+Ui::Ui(GLFWwindow* window, float textScale)
+    : window(window), textScale(textScale), fontTextScale(textScale) {
     IMGUI_CHECKVERSION();
     ImGui::CreateContext();
     ImGuiIO& io = ImGui::GetIO();
@@ -85,7 +86,7 @@ Ui::Ui(GLFWwindow* window) : window(window) {
     io.ConfigFlags |= ImGuiConfigFlags_NavEnableKeyboard | ImGuiConfigFlags_NavEnableGamepad;
     int width = 0, height = 0;
     glfwGetFramebufferSize(window, &width, &height);
-    currentScale = scaleFor(window, height);
+    currentScale = scaleFor(window, height) * textScale;
     loadFont();
     ImGui_ImplGlfw_InitForOpenGL(window, true);
     ImGui_ImplOpenGL3_Init(kGlslVersion);
@@ -112,12 +113,26 @@ void Ui::loadFont() {
     }
 }
 
+// A text size chosen in the game is drawn sharp, not stretched from the old one.
+void Ui::reloadFont() {
+    ImGui::GetIO().Fonts->Clear();
+    loadFont();
+    fontTextScale = textScale;
+    if (fontUploaded) {
+        ImGui_ImplOpenGL3_DestroyFontsTexture();
+        ImGui_ImplOpenGL3_CreateFontsTexture();
+    }
+}
+
 void Ui::followScale(int framebufferHeight) {
-    const float scale = scaleFor(window, framebufferHeight);
+    const float scale = scaleFor(window, framebufferHeight) * textScale;
     if (scale == currentScale && styled) {
         return;
     }
     currentScale = scale;
+    if (textScale != fontTextScale) {
+        reloadFont();
+    }
     ImGui::GetIO().FontGlobalScale = currentScale / fontScale;
     ImGuiStyle style;
     ImGui::StyleColorsDark(&style);
@@ -136,6 +151,7 @@ void Ui::beginFrame(double now, int framebufferHeight, const GLFWgamepadstate* p
     io.DeltaTime = std::max(step, kShortestFrame);
     lastFrame = now;
     ImGui::NewFrame();
+    fontUploaded = true;
 }
 
 void Ui::endFrame() {

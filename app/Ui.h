@@ -10,7 +10,8 @@ class Ui {
 public:
     // Chains the backends' callbacks onto those the window already has, so the game's own
     // key and focus callbacks keep running first.
-    explicit Ui(GLFWwindow* window);
+    // `textScale` sizes the text over its size for the screen, as setTextScale does.
+    Ui(GLFWwindow* window, float textScale);
     ~Ui();
     Ui(const Ui&) = delete;
     Ui& operator=(const Ui&) = delete;
@@ -27,13 +28,21 @@ public:
     // and, on a high-density display, the window's content scale.
     float scale() const { return currentScale; }
 
+    // The player's choice of text size, over what the screen gives: 1 keeps it. The font is
+    // drawn again at the new size as the next frame begins.
+    void setTextScale(float scale) { textScale = scale; }
+
 private:
     void loadFont();
+    void reloadFont();
     void followScale(int framebufferHeight);
 
     GLFWwindow* window;
     float fontScale = 1.0f;  // the scale the font was rasterised at
+    float textScale;
+    float fontTextScale;  // the text scale when the font was rasterised
     float currentScale = 1.0f;
+    bool fontUploaded = false;  // the backend makes the font's texture in its first frame
     bool styled = false;
     double lastFrame = -1.0;  // the clock at the UI's last frame; none yet
 };

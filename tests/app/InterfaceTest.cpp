@@ -113,6 +113,41 @@ TEST_F(Interface, F12SavesTheFrameIntoThePlayersPicturesAndSaysSoOnTheHud) {
     EXPECT_EQ(shotsIn(home / "Bilder/Smeltrun").size(), 1u) << "where xdg-user-dir says";
 }
 
+// The rows of the HUD's first line of text ("Health"), from the top of its tallest letter to
+// its baseline, in the frame just drawn: white letters over the dark panel and sky.
+int firstLineHeight(const Game& game) {
+    int first = -1;
+    for (int row = 0; row < game.framebufferHeight / 4; ++row) {
+        bool lit = false;
+        for (int x = 0; x < game.framebufferWidth / 6 && !lit; ++x) {
+            const auto pixel = pixelAt(x, game.framebufferHeight - 1 - row);
+            lit = pixel[0] > 200 && pixel[1] > 200 && pixel[2] > 200;
+        }
+        if (lit && first < 0) {
+            first = row;
+        } else if (!lit && first >= 0) {
+            return row - first;
+        }
+    }
+    return 0;
+}
+
+// The HUD's and the panels' text is all of one size; on a 1280x800 screen it reads at least
+// 12 pixels high, and the text size option scales it.
+TEST_F(Interface, TheTextIsTwelvePixelsHighOrMoreAt1280x800AndFollowsTheTextSize) {
+    startGame("[window]\nwidth = 1280\nheight = 800\nfullscreen = false\n");
+    frame();
+    frame();  // a window of the UI shows from its second frame
+    const int atDefault = firstLineHeight(*game);
+    EXPECT_GE(atDefault, 12);
+
+    game->options.uiScale = 1.5f;
+    game->applyOptions();
+    frame();
+    frame();
+    EXPECT_NEAR(firstLineHeight(*game), atDefault * 1.5, 2.0);
+}
+
 TEST_F(Interface, TheHudShowsTheBestTimeOfTheRecordsBesideTheClock) {
     startGame();
     frame();
