@@ -227,7 +227,7 @@ void Game::update() {
     showPlayerOrbs();
     spinItems();
     for (auto& system : particleSystems) {
-        system->update(deltaTime);
+        system->update(deltaTime * motionShare());
     }
     orbitOrbs();
     checkGameState();

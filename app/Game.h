@@ -126,6 +126,7 @@ public:
     // Fills `input` from the keyboard, the cursor and the gamepads, once per frame after the
     // events.
     void readInput();
+    void latchSprint();
     void quitOnEscape();
     void processInput();
     void processMouseInput();
@@ -140,6 +141,7 @@ public:
     void movePlatforms();
     void showPlayerOrbs();
     void spinItems();
+    float motionShare() const;
     void orbitOrbs();
     void checkGameState();
     int getPoints(bool won) const;  // the score of the run so far, had it ended now
@@ -266,6 +268,7 @@ public:
     bool paused = false;
     bool quitAsked = false;        // by the UI, for the next update
     bool screenshotAsked = false;  // by F12, for the frame being drawn
+    bool sprintLatched = false;    // switched on by a press, with the sprint as a toggle
     bool pauseOnFocusLoss;
     bool focusLost = false;  // during this frame's poll
 

@@ -8,6 +8,8 @@ const int kHealthToShowOrbs = 2;
 // Degrees per second about y.
 const float kHealthSpin = 120.0f;
 const float kGoalRingSpins[] = {20.0f, -20.0f, 20.0f};
+// With reduced motion, the share of their speed that the goal's spin and the particles keep.
+const float kReducedMotionShare = 0.25f;
 
 struct Orbit {
     float heightOffset;  // units above the target
@@ -74,7 +76,8 @@ void Game::spinItems() {
         }
     }
     for (std::size_t ring = 0; ring < goalRings.size(); ++ring) {
-        goalRings[ring]->rotate(glm::vec3(0.0f, kGoalRingSpins[ring], 0.0f) * deltaTime);
+        goalRings[ring]->rotate(glm::vec3(0.0f, kGoalRingSpins[ring], 0.0f) * deltaTime *
+                                motionShare());
     }
 }
 
@@ -85,4 +88,10 @@ void Game::orbitOrbs() {
         }
     }
     circle(playerOrbs, *player, kPlayerOrbit, deltaTime);
+}
+
+// How fast what only moves for the eye moves: the goal's spin and the particles. It touches no
+// rule, so a replay plays alike whatever the watcher chose.
+float Game::motionShare() const {
+    return options.reducedMotion ? kReducedMotionShare : 1.0f;
 }

@@ -13,6 +13,7 @@ void Game::readInput() {
     input.held.set(Action::Screenshot, false);
     input.pressed.set(Action::Screenshot, false);
     input.released.set(Action::Screenshot, false);
+    latchSprint();
 
     glfwGetCursorPos(window, &cursorX, &cursorY);
     // The first reading only sets the reference, so the view does not jump at start.
@@ -28,6 +29,19 @@ void Game::readInput() {
     input.mouseX = xOffset;
     input.mouseY = invertY ? -yOffset : yOffset;
     input.lookUp = invertY ? -input.lookUp : input.lookUp;
+}
+
+// With the sprint as a toggle, each press of a sprint key or button switches it, and the rules
+// see it held until the next: the recording keeps it as held, so a replay needs no option.
+void Game::latchSprint() {
+    if (!options.sprintToggle) {
+        sprintLatched = false;
+        return;
+    }
+    if (input.pressed.has(Action::Sprint)) {
+        sprintLatched = !sprintLatched;
+    }
+    input.held.set(Action::Sprint, sprintLatched);
 }
 
 // The player's own frame: F11 and Alt+Enter switch the screen, and P and the rest pause.

@@ -41,7 +41,9 @@ struct Settings {
     float uiScale = 1.0f;  // the HUD's and the panels' text, over its size for the screen
     bool ghost = true;  // the best run's ghost is drawn, when there is one
     bool pauseOnFocusLoss = true;
-    bool unlockAll = false;  // every level is open, won or not
+    bool unlockAll = false;      // every level is open, won or not
+    bool sprintToggle = false;   // a press of sprint switches it on or off, instead of a hold
+    bool reducedMotion = false;  // particles slowed, the goal's spin gentle
 
     bool audioEnabled = true;
     float masterVolume = 0.8f;  // gains from 0 to 1

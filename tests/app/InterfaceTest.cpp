@@ -148,6 +148,40 @@ TEST_F(Interface, TheTextIsTwelvePixelsHighOrMoreAt1280x800AndFollowsTheTextSize
     EXPECT_NEAR(firstLineHeight(*game), atDefault * 1.5, 2.0);
 }
 
+// With the sprint as a toggle, a tap of Shift sprints until the next; with reduced motion the
+// goal turns at a quarter of its speed.
+TEST_F(Interface, ComfortOptionsLatchTheSprintAndSlowTheGoal) {
+    startGame();
+    game->options.sprintToggle = true;
+    game->options.reducedMotion = true;
+    game->applyOptions();
+    frame();
+    const auto walkFor = [&](int frames) {
+        const glm::vec3 from = game->player->position;
+        input.press(GLFW_KEY_W);
+        for (int i = 0; i < frames; ++i) {
+            frame();
+        }
+        input.release(GLFW_KEY_W);
+        frame(0.0);
+        return glm::length(game->player->position - from);
+    };
+    input.tap(GLFW_KEY_LEFT_SHIFT);
+    frame(0.0);
+    const float sprinted = walkFor(20);
+    input.tap(GLFW_KEY_LEFT_SHIFT);
+    frame(0.0);
+    const float walked = walkFor(20);
+    EXPECT_GT(sprinted, 1.5f * walked) << "sprinting with Shift let go, then walking again";
+
+    const float turned = game->goalRings[0]->rotation.y;
+    frame(1.0);
+    const float gentle = game->goalRings[0]->rotation.y - turned;
+    game->options.reducedMotion = false;
+    frame(1.0);
+    EXPECT_NEAR(gentle * 4.0f, game->goalRings[0]->rotation.y - turned - gentle, 1e-3f);
+}
+
 TEST_F(Interface, TheHudShowsTheBestTimeOfTheRecordsBesideTheClock) {
     startGame();
     frame();
