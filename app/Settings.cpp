@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include <INIReader.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <cctype>
@@ -115,11 +116,28 @@ void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     }
 }
 
+// A choice's word in any case is that word; any other value is out of its range.
+void checkChoice(const SettingKey& key, const Choice& choice, Settings& s,
+                 const Settings& defaults) {
+    std::string& value = s.*choice.field;
+    for (const char* word : choice.words) {
+        if (strcasecmp(value.c_str(), word) == 0) {
+            value = word;
+            return;
+        }
+    }
+    printProblem("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key.section, ".", key.name);
+    value = defaults.*choice.field;
+}
+
 void checkRanges(Settings& s, bool farZWritten) {
     const Settings defaults;
     for (const SettingKey& key : kSettingKeys) {
         if (key.limits) {
             checkLimits(key, s, defaults);
+        }
+        if (const auto* choice = std::get_if<Choice>(&key.field)) {
+            checkChoice(key, *choice, s, defaults);
         }
     }
     if (s.refreshRate != kAnyRefreshRate) {
@@ -150,6 +168,9 @@ void readKey(const INIReader& reader, const SettingKey& key, Settings& s) {
             [&](KeyBinding binding) {
                 int& code = s.keyBindings[binding.action];
                 code = getInt(reader, section, name, code);
+            },
+            [&](const Choice& choice) {
+                s.*choice.field = getText(reader, section, name, s.*choice.field);
             },
         },
         key.field);
@@ -210,6 +231,7 @@ std::string valueText(const Settings& s, const SettingKey& key) {
                                           ? bound->second
                                           : kDefaultKeyBindings.at(binding.action));
             },
+            [&](const Choice& choice) { return s.*choice.field; },
         },
         key.field);
 }
