@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <optional>
 
 #include "app/Game.h"
