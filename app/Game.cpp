@@ -41,6 +41,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       played(std::move(level)),
       skyColor(kSkyColor),
       brightness(settings.brightness),
+      enhancedLook(settings.look == kEnhancedLook),
       hudVisible(settings.hudEnabled),
       options(settings),
       invertY(settings.invertY),
@@ -60,6 +61,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
         ui = std::make_unique<Ui>(window, settings.uiScale);
         chainedKeyCallback = glfwSetKeyCallback(window, shortcutKeyCallback);
         initShaders();
+        initLook(settings);
         initTextures();
         initMaterials();
         initLevel(settings.sensitivity, settings.gravity);
@@ -88,7 +90,9 @@ void Game::initWindow(const Settings& settings) {
     glfwWindowHint(GLFW_RESIZABLE, settings.resizable);
     // Given before the window is created, so that the monitor and the framebuffer get them.
     glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
-    glfwWindowHint(GLFW_SAMPLES, settings.sampleRate);
+    glfwWindowHint(GLFW_SAMPLES, settings.antialiasing == kMsaa ? settings.sampleRate : 0);
+    // The enhanced look writes linear light, which the framebuffer encodes.
+    glfwWindowHint(GLFW_SRGB_CAPABLE, enhancedLook ? GLFW_TRUE : GLFW_FALSE);
     // The desktop entry's StartupWMClass, by which docks know the window for the game's.
     glfwWindowHintString(GLFW_X11_CLASS_NAME, SMELTRUN_APP_ID);
     glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "smeltrun");
@@ -167,6 +171,9 @@ void Game::timeFrame() {
 
 void Game::releaseScene() {
     ui.reset();
+    sky.reset();
+    fxaa.reset();
+    dropShadow.reset();
     shaders.clear();
     textures.clear();
     levelTextures.clear();

@@ -34,11 +34,14 @@
 #include "gameplay/Player.h"
 #include "gameplay/Records.h"
 #include "gameplay/Replay.h"
+#include "render/DropShadow.h"
+#include "render/Fxaa.h"
 #include "render/Light.h"
 #include "render/Material.h"
 #include "render/Model.h"
 #include "render/ParticleSystem.h"
 #include "render/Shader.h"
+#include "render/SkyGradient.h"
 #include "render/Texture.h"
 #include "render/TextureSet.h"
 
@@ -194,7 +197,7 @@ public:
     std::vector<std::unique_ptr<Texture>> textures;  // the game's, in TextureEntry order
     // The level's own images by their paths in its folder, and its own models' paths, which
     // the objects name, with the triangles that its pieces made of them.
-    std::map<std::string, std::unique_ptr<Texture>> levelTextures;
+    std::map<std::pair<std::string, TexelEncoding>, std::unique_ptr<Texture>> levelTextures;
     std::deque<std::string> levelFiles;
     std::size_t levelTriangles = 0;
     std::vector<std::unique_ptr<Material>> materials;
@@ -244,6 +247,13 @@ public:
 
     glm::vec3 skyColor;
     float brightness;
+    // How the frame is drawn, as the settings asked at the start: the enhanced look lights in
+    // linear light into an sRGB framebuffer, in front of a sky gradient; FXAA draws the scene
+    // into a target of its own and smooths it on the way to the window.
+    bool enhancedLook;
+    std::unique_ptr<SkyGradient> sky;  // the enhanced look's
+    std::unique_ptr<Fxaa> fxaa;        // with FXAA only
+    std::unique_ptr<DropShadow> dropShadow;
 
     std::unique_ptr<Ui> ui;
     Hud hud;
@@ -298,7 +308,13 @@ private:
     void initGlState();
     void initInput();
     void initShaders();
+    // The sky, the FXAA pass and the shadow, whichever the settings draw.
+    void initLook(const Settings& settings);
     void initTextures();
+    // A colour chosen as sRGB, as the look lights with it: linear light in the enhanced look.
+    glm::vec3 lightColour(const glm::vec3& colour) const;
+    // A colour image's encoding, in the look: sRGB for the enhanced look's.
+    TexelEncoding colourEncoding() const;
     void initMaterials();
     void initLevel(float sensitivity, float gravity);
     void initPlayer(float turnSpeed, float gravity);
@@ -312,6 +328,7 @@ private:
     std::unique_ptr<GameObject> makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                           TextureEntry diffuse, TextureEntry specular,
                                           const char* objName);
+    Texture* levelTexture(const std::string& image, TexelEncoding encoding);
     void restoreItems();
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
@@ -322,6 +339,8 @@ private:
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
     void drawGhost();
+    // The drop shadow under the player, while the options show it and there is a surface below.
+    void drawShadow();
     // The Input stage's two sources. Each tells whether the rules step in this frame.
     bool takeLiveFrame();
     bool takeReplayedFrame();

@@ -61,6 +61,15 @@ std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 positio
                                         textures[specular].get(), objName);
 }
 
+// The level's image, loaded once for each encoding it is read in.
+Texture* Game::levelTexture(const std::string& image, TexelEncoding encoding) {
+    std::unique_ptr<Texture>& own = levelTextures[{image, encoding}];
+    if (!own) {
+        own = std::make_unique<Texture>((played.folder / image).string().c_str(), encoding);
+    }
+    return own.get();
+}
+
 // The level's own model and image where it gives them; the image serves for both maps.
 std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                             TextureEntry diffuse, TextureEntry specular,
@@ -72,11 +81,8 @@ std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, cons
     Texture* colour = textures[diffuse].get();
     Texture* shine = textures[specular].get();
     if (!look.image.empty()) {
-        std::unique_ptr<Texture>& own = levelTextures[look.image];
-        if (!own) {
-            own = std::make_unique<Texture>((played.folder / look.image).string().c_str());
-        }
-        colour = shine = own.get();
+        colour = levelTexture(look.image, colourEncoding());
+        shine = levelTexture(look.image, TexelEncoding::Plain);
     }
     auto piece = std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
     if (!look.model.empty()) {

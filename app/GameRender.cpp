@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kShotName = "smeltrun-%Y-%m-%d-%H%M%S";  // strftime's, in local time
+// The enhanced look's sky straight up, deeper than the sky colour at the horizon; as sRGB.
+const glm::vec3 kSkyZenith(0.04f, 0.05f, 0.14f);
+const float kRimStrength = 0.5f;  // the character's rim light at its edge
 
 }  // namespace
 
@@ -60,10 +63,18 @@ void Game::saveScreenshot() {
          readClock());
 }
 
+// The sky gradient fills what the opaque scene left; the shadow and the ghost blend over
+// both. The UI after it is drawn as in the classic look, without the sRGB encoding.
 void Game::drawScene() {
+    updateUniforms();
+    if (fxaa) {
+        fxaa->begin(framebufferWidth, framebufferHeight);
+    }
+    if (enhancedLook) {
+        glEnable(GL_FRAMEBUFFER_SRGB);
+    }
     glClearColor(skyColor.r + brightness, skyColor.g + brightness, skyColor.b + brightness, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
-    updateUniforms();
 
     for (auto& model : models) {
         if (!model->hidden) {
@@ -73,7 +84,15 @@ void Game::drawScene() {
     for (const auto& system : particleSystems) {
         system->render(*shaders[mainShader]);
     }
+    if (sky) {
+        sky->draw(ViewMatrix, ProjectionMatrix, camera.position);
+    }
+    drawShadow();
     drawGhost();
+    glDisable(GL_FRAMEBUFFER_SRGB);
+    if (fxaa) {
+        fxaa->finish();
+    }
 }
 
 void Game::drawInterface() {
@@ -113,9 +132,17 @@ void Game::present() {
     pacer.wait();
 }
 
+// The enhanced look's rim light falls on the character alone.
 void Game::renderModel(Model& model) {
+    const bool rimLit = enhancedLook && &model == player;
+    if (rimLit) {
+        shaders[mainShader]->set1f(kRimStrength, "rim");
+    }
     drawModel(model, *shaders[mainShader], *shaders[contourShader],
               celShading && culling && contour);
+    if (rimLit) {
+        shaders[mainShader]->set1f(0.0f, "rim");
+    }
 }
 
 void Game::updateUniforms() {
@@ -187,4 +214,8 @@ void Game::sendDisplayUniforms() {
     main.set1f(brightness, "brightness");
     main.set1i(celShading ? 1 : 0, "celShading");
     main.set1i(specular ? 1 : 0, "specular");
+    if (sky) {
+        const glm::vec3 lift(brightness);
+        sky->setColours(skyColor + lift, kSkyZenith + lift, main);
+    }
 }

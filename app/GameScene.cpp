@@ -1,4 +1,5 @@
 #include "app/Game.h"
+#include "render/ColourSpace.h"
 #include "render/TextureSet.h"
 
 namespace {
@@ -6,6 +7,7 @@ namespace {
 const char* const kVertexShaderFile = "assets/shaders/vertexShader.glsl";
 const char* const kFragmentShaderFile = "assets/shaders/fragmentShader.glsl";
 const char* const kContourFragmentShaderFile = "assets/shaders/contourFragmentShader.glsl";
+const char* const kEnhancedDefinition = "#define ENHANCED\n";
 
 const glm::vec3 kAmbient(0.1f);
 const glm::vec3 kDiffuse(1.0f);
@@ -16,22 +18,49 @@ const float kOpaque = 1.0f;
 
 }  // namespace
 
+// The classic look's programs are built from the files as they are; the enhanced look's from
+// the same files, told so, and with the sky's gradient for the fog.
 void Game::initShaders() {
+    std::vector<const char*> mainFiles{kFragmentShaderFile};
+    if (enhancedLook) {
+        mainFiles.push_back(kSkyGradientFile);
+    }
+    const std::string definitions = enhancedLook ? kEnhancedDefinition : "";
     shaders.push_back(
-        std::make_unique<Shader>(glMajor, glMinor, kVertexShaderFile, kFragmentShaderFile));
-    shaders.push_back(
-        std::make_unique<Shader>(glMajor, glMinor, kVertexShaderFile, kContourFragmentShaderFile));
+        std::make_unique<Shader>(glMajor, glMinor, kVertexShaderFile, mainFiles, definitions));
+    shaders.push_back(std::make_unique<Shader>(
+        glMajor, glMinor, kVertexShaderFile, std::vector{kContourFragmentShaderFile}, definitions));
+}
+
+void Game::initLook(const Settings& settings) {
+    if (enhancedLook) {
+        sky = std::make_unique<SkyGradient>(glMajor, glMinor);
+    }
+    if (settings.antialiasing == kFxaa) {
+        fxaa = std::make_unique<Fxaa>(glMajor, glMinor, enhancedLook);
+    }
+    dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
+}
+
+glm::vec3 Game::lightColour(const glm::vec3& colour) const {
+    return enhancedLook ? linearFromSrgb(colour) : colour;
+}
+
+TexelEncoding Game::colourEncoding() const {
+    return enhancedLook ? TexelEncoding::Srgb : TexelEncoding::Plain;
 }
 
 void Game::initTextures() {
-    for (const char* file : kTextureFiles) {
-        textures.push_back(std::make_unique<Texture>(file));
+    for (int entry = 0; entry < textureEntryCount; ++entry) {
+        const bool colour = holdsColour(static_cast<TextureEntry>(entry));
+        textures.push_back(std::make_unique<Texture>(
+            kTextureFiles[entry], colour ? colourEncoding() : TexelEncoding::Plain));
     }
 }
 
 void Game::initMaterials() {
-    materials.push_back(std::make_unique<Material>(kAmbient, kDiffuse, kSpecular, kDiffuseUnit,
-                                                   kSpecularUnit, kOpaque));
+    materials.push_back(std::make_unique<Material>(lightColour(kAmbient), kDiffuse, kSpecular,
+                                                   kDiffuseUnit, kSpecularUnit, kOpaque));
 }
 
 namespace {
@@ -67,8 +96,8 @@ const float kParticleMaxLife = 5.0f;  // seconds
 
 void Game::addLight(glm::vec3 position, float intensity, glm::vec3 color) {
     const int index = static_cast<int>(lights.size());
-    lights.push_back(std::make_unique<PointLight>(index, position, intensity, color, kConstant,
-                                                  kLinear, kQuadratic));
+    lights.push_back(std::make_unique<PointLight>(index, position, intensity, lightColour(color),
+                                                  kConstant, kLinear, kQuadratic));
 }
 
 // The player's light, one for each health pack and each trap, then three at the goal.

@@ -201,8 +201,24 @@ void OptionsPanel::drawTable(Game& game, const char* tab) {
         } else if (const auto* number = std::get_if<float Settings::*>(&key.field)) {
             slider(game, control.label, game.options.**number, control.low, control.high,
                    control.format);
+        } else if (const auto* choice = std::get_if<Choice>(&key.field)) {
+            choose(game, control.label, *choice);
         }
     }
+}
+
+void OptionsPanel::choose(Game& game, const char* label, const Choice& choice) {
+    std::string& value = game.options.*choice.field;
+    if (!ImGui::BeginCombo(label, value.c_str())) {
+        return;
+    }
+    for (const char* word : choice.words) {
+        if (ImGui::Selectable(word, value == word)) {
+            value = word;
+            changed(game, true);
+        }
+    }
+    ImGui::EndCombo();
 }
 
 void OptionsPanel::slider(Game& game, const char* label, float& value, float low, float high,

@@ -3,6 +3,7 @@
 #include <string>
 
 class Game;
+struct Choice;
 
 // The options a player can change while paused. Each change applies at once where the game
 // can, and is saved to the player's own settings file as soon as it is done.
@@ -22,6 +23,7 @@ private:
     void bind(Game& game, const char* action, int key);
     void slider(Game& game, const char* label, float& value, float low, float high,
                 const char* format);
+    void choose(Game& game, const char* label, const Choice& choice);
     // Applies the game's options; saves them when the change is complete.
     void changed(Game& game, bool complete);
 

@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 #include <INIReader.h>
+#include <strings.h>
 
 #include <algorithm>
 #include <cctype>
@@ -128,6 +129,20 @@ void checkKeyCode(const SettingKey& key, Settings& s) {
     }
 }
 
+// A choice's word in any case is that word; any other value is out of its range.
+void checkChoice(const SettingKey& key, const Choice& choice, Settings& s,
+                 const Settings& defaults) {
+    std::string& value = s.*choice.field;
+    for (const char* word : choice.words) {
+        if (strcasecmp(value.c_str(), word) == 0) {
+            value = word;
+            return;
+        }
+    }
+    printProblem("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", key.section, ".", key.name);
+    value = defaults.*choice.field;
+}
+
 void checkRanges(Settings& s, bool farZWritten) {
     const Settings defaults;
     for (const SettingKey& key : kSettingKeys) {
@@ -135,6 +150,9 @@ void checkRanges(Settings& s, bool farZWritten) {
             checkLimits(key, s, defaults);
         }
         checkKeyCode(key, s);
+        if (const auto* choice = std::get_if<Choice>(&key.field)) {
+            checkChoice(key, *choice, s, defaults);
+        }
     }
     if (s.refreshRate != kAnyRefreshRate) {
         keepInRange(s.refreshRate, 1, kMaxRefreshRate, defaults.refreshRate,
@@ -164,6 +182,9 @@ void readKey(const INIReader& reader, const SettingKey& key, Settings& s) {
             [&](KeyBinding binding) {
                 int& code = s.keyBindings[binding.action];
                 code = getInt(reader, section, name, code);
+            },
+            [&](const Choice& choice) {
+                s.*choice.field = getText(reader, section, name, s.*choice.field);
             },
         },
         key.field);
@@ -245,6 +266,7 @@ std::string valueText(const Settings& s, const SettingKey& key) {
                                           ? bound->second
                                           : kDefaultKeyBindings.at(binding.action));
             },
+            [&](const Choice& choice) { return s.*choice.field; },
         },
         key.field);
 }

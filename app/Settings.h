@@ -10,6 +10,13 @@ class INIReader;
 
 extern const char* const kSettingsPath;
 
+// The words of the graphics choices.
+inline const char* const kClassicLook = "classic";  // the frame as it always was
+inline const char* const kEnhancedLook = "enhanced";
+inline const char* const kMsaa = "msaa";  // multisampling, sampleRate samples a pixel
+inline const char* const kFxaa = "fxaa";
+inline const char* const kNoAntialiasing = "off";
+
 // Everything the game takes from its settings files, read once at start-up. A missing file,
 // section or key, or a value that does not convert, leaves the default.
 struct Settings {
@@ -22,8 +29,11 @@ struct Settings {
     int refreshRate = 60;
     int sampleRate = 4;
     float brightness = 0.0f;
-    bool vsync = true;  // the swap waits for the display's refresh
-    int maxFps = 0;     // frames per second at most; 0 for no cap
+    bool vsync = true;                 // the swap waits for the display's refresh
+    int maxFps = 0;                    // frames per second at most; 0 for no cap
+    bool shadow = true;                // a drop shadow under the player
+    std::string look = kClassicLook;   // from the next start
+    std::string antialiasing = kMsaa;  // from the next start
 
     float fov = 45.0f;  // degrees
     float nearZ = 0.1f;
@@ -39,7 +49,7 @@ struct Settings {
 
     bool hudEnabled = true;
     float uiScale = 1.0f;  // the HUD's and the panels' text, over its size for the screen
-    bool ghost = true;  // the best run's ghost is drawn, when there is one
+    bool ghost = true;     // the best run's ghost is drawn, when there is one
     bool pauseOnFocusLoss = true;
     bool unlockAll = false;      // every level is open, won or not
     bool sprintToggle = false;   // a press of sprint switches it on or off, instead of a hold

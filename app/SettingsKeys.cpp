@@ -23,6 +23,12 @@ const std::vector<SettingKey> kSettingKeys = {
      Limits{-kMaxMagnitude, kMaxMagnitude}, Control{"Display", "Brightness", -0.5f, 0.5f, "%.2f"}},
     {"graphics", "vsync", &Settings::vsync, Saving::Written, std::nullopt,
      Control{"Display", "Vertical sync"}},
+    {"graphics", "shadow", &Settings::shadow, Saving::Written, std::nullopt,
+     Control{"Display", "Shadow under the player"}},
+    {"graphics", "look", Choice{&Settings::look, {kClassicLook, kEnhancedLook}}, Saving::Written,
+     std::nullopt, Control{"Display", "Look (at the next start)"}},
+    {"graphics", "antialiasing", Choice{&Settings::antialiasing, {kMsaa, kFxaa, kNoAntialiasing}},
+     Saving::Written, std::nullopt, Control{"Display", "Anti-aliasing (at the next start)"}},
     {"camera", "fov", &Settings::fov, Saving::Written, Limits{1.0f, 179.0f},
      Control{"Display", "Field of view", 30.0f, 110.0f, "%.0f deg"}},
     // The two planes are checked together, after the rest.

@@ -12,9 +12,15 @@ struct KeyBinding {
     const char* action;
 };
 
+// A key that takes one word of a short list; any other value is out of range.
+struct Choice {
+    std::string Settings::*field;
+    std::vector<const char*> words;  // lower case, as the value is kept
+};
+
 // Where a key's value goes in Settings; the type of the member says how its text is read.
 using SettingField = std::variant<int Settings::*, float Settings::*, bool Settings::*,
-                                  std::string Settings::*, KeyBinding>;
+                                  std::string Settings::*, KeyBinding, Choice>;
 
 // What saving the player's file does with a key.
 enum class Saving {
@@ -31,7 +37,7 @@ struct Limits {
 };
 
 // How the Options page shows a setting that it shows plainly: a checkbox for a flag, a slider
-// over [low, high] for a number.
+// over [low, high] for a number, a list for a choice.
 struct Control {
     const char* tab;
     const char* label;

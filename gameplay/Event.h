@@ -64,8 +64,8 @@ struct Event {
 
     // `text` is cut to what a name holds.
     static Event screenshot(bool saved, const std::string& text) {
-        Event event{saved ? ScreenshotSaved : ScreenshotFailed, 0.0f, 0, Action::Count, false, {},
-                    {}};
+        Event event{
+            saved ? ScreenshotSaved : ScreenshotFailed, 0.0f, 0, Action::Count, false, {}, {}};
         text.copy(event.name.data(), event.name.size() - 1);
         return event;
     }

@@ -25,12 +25,19 @@ const std::uintmax_t kMaxShaderBytes = 1 << 20;
 }  // namespace
 
 Shader::Shader(int versionMajor, int versionMinor, const char* vertexFile, const char* fragmentFile)
+    : Shader(versionMajor, versionMinor, vertexFile, std::vector<const char*>{fragmentFile}, "") {}
+
+Shader::Shader(int versionMajor, int versionMinor, const char* vertexFile,
+               const std::vector<const char*>& fragmentFiles, const std::string& definitions)
     : versionMajor(versionMajor), versionMinor(versionMinor) {
-    const GLuint vertexShader = loadShader(GL_VERTEX_SHADER, vertexFile);
-    const GLuint fragmentShader = loadShader(GL_FRAGMENT_SHADER, fragmentFile);
-    linkProgram(vertexShader, fragmentShader);
-    glDeleteShader(vertexShader);
-    glDeleteShader(fragmentShader);
+    std::vector<GLuint> shaders{loadShader(GL_VERTEX_SHADER, vertexFile, definitions)};
+    for (const char* fragmentFile : fragmentFiles) {
+        shaders.push_back(loadShader(GL_FRAGMENT_SHADER, fragmentFile, definitions));
+    }
+    linkProgram(shaders);
+    for (const GLuint shader : shaders) {
+        glDeleteShader(shader);
+    }
 }
 
 Shader::~Shader() {
@@ -59,9 +66,10 @@ std::string Shader::loadShaderSource(const char* fileName) const {
     return source;
 }
 
-GLuint Shader::loadShader(GLenum type, const char* fileName) const {
+GLuint Shader::loadShader(GLenum type, const char* fileName, const std::string& definitions) const {
     const GLuint shader = glCreateShader(type);
-    const std::string source = loadShaderSource(fileName);
+    std::string source = loadShaderSource(fileName);
+    addDefinitions(source, definitions);
     const GLchar* text = source.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
@@ -77,10 +85,11 @@ GLuint Shader::loadShader(GLenum type, const char* fileName) const {
     return shader;
 }
 
-void Shader::linkProgram(GLuint vertexShader, GLuint fragmentShader) {
+void Shader::linkProgram(const std::vector<GLuint>& shaders) {
     id = glCreateProgram();
-    glAttachShader(id, vertexShader);
-    glAttachShader(id, fragmentShader);
+    for (const GLuint shader : shaders) {
+        glAttachShader(id, shader);
+    }
     glLinkProgram(id);
 
     GLint success = 0;
@@ -111,6 +120,12 @@ void Shader::set1i(GLint value, const GLchar* name) const {
 void Shader::set1f(GLfloat value, const GLchar* name) const {
     use();
     glUniform1f(glGetUniformLocation(id, name), value);
+    unuse();
+}
+
+void Shader::setVec2f(const glm::vec2& value, const GLchar* name) const {
+    use();
+    glUniform2fv(glGetUniformLocation(id, name), 1, glm::value_ptr(value));
     unuse();
 }
 

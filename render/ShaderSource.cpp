@@ -19,3 +19,16 @@ bool rewriteVersionDirective(std::string& source, const std::string& version) {
     source.replace(start, length, std::string(kDirective) + " " + version);
     return true;
 }
+
+void addDefinitions(std::string& source, const std::string& definitions) {
+    const size_t start = source.find(kDirective);
+    if (start == std::string::npos || definitions.empty()) {
+        return;
+    }
+    const size_t lineEnd = source.find('\n', start);
+    if (lineEnd == std::string::npos) {
+        source += "\n" + definitions;
+        return;
+    }
+    source.insert(lineEnd + 1, definitions);
+}

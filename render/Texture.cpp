@@ -70,7 +70,8 @@ DecodedImage decode(const char* fileName) {
 
 }  // namespace
 
-Texture::Texture(const char* fileName) {
+Texture::Texture(const char* fileName, TexelEncoding encoding)
+    : internalFormat(encoding == TexelEncoding::Srgb ? GL_SRGB8_ALPHA8 : GL_RGBA) {
     type = GL_TEXTURE_2D;
     glGenTextures(1, &id);
     glBindTexture(type, id);
@@ -102,7 +103,7 @@ Texture::~Texture() {
 }
 
 void Texture::upload(const unsigned char* rgba) const {
-    glTexImage2D(type, 0, GL_RGBA, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+    glTexImage2D(type, 0, internalFormat, width, height, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
     glGenerateMipmap(type);
 }
 

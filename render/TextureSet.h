@@ -1,7 +1,7 @@
 #pragma once
 
-// The game's textures in load order. Each model takes a diffuse and a specular entry; an
-// image used for both is loaded twice, as a texture of its own each time.
+// The game's textures in load order. Each model takes a diffuse and a specular entry, in
+// that order; an image used for both is loaded twice, as a texture of its own each time.
 enum TextureEntry {
     apheliosDiffuse,
     apheliosSpecular,
@@ -30,3 +30,8 @@ inline const char* const kTextureFiles[textureEntryCount] = {
     "assets/Images/flag.png",        "assets/Images/flag.png",       "assets/Images/mover.png",
     "assets/Images/mover_s.png",
 };
+
+// Whether the entry is a colour image (a diffuse map) rather than a specular map.
+inline bool holdsColour(TextureEntry entry) {
+    return entry % 2 == 0;
+}

@@ -31,6 +31,32 @@ const vec3 GROUND_FILL = vec3(0.10, 0.09, 0.12);
 const float FOG_DENSITY = 0.012;
 const float FOG_GRADIENT = 1.6;
 
+#ifdef ENHANCED
+// The enhanced look lights in linear light: the colour textures arrive decoded from sRGB, the
+// game sends the lights' colours and the ambient decoded, and the framebuffer encodes the
+// result. The fills above were chosen as sRGB values, and are decoded here once.
+const vec3 SKY_FILL_LINEAR = pow(SKY_FILL, vec3(2.2));
+const vec3 GROUND_FILL_LINEAR = pow(GROUND_FILL, vec3(2.2));
+// Light on the character's outline from behind it, a cool sky light, on the faces that turn
+// away from the camera: from where the facing falls below RIM_START to where it grazes.
+const vec3 RIM_COLOUR = vec3(0.45, 0.55, 0.9);
+const float RIM_START = 0.6;
+// The filmic curve's exposure: the scene's light times this before the curve.
+const float EXPOSURE = 1.4;
+
+uniform float rim;  // the rim light's strength on the model drawn: 0 but for the character
+
+vec3 skyToward(vec3 direction);  // skyGradient.glsl
+
+// A filmic tone curve (Narkowicz's fit of ACES): a toe that keeps the shadows deep, a
+// shoulder that rolls bright light off to white instead of clipping it.
+vec3 filmic(vec3 light)
+{
+    vec3 x = light * EXPOSURE;
+    return clamp(x * (2.51 * x + 0.03) / (x * (2.43 * x + 0.59) + 0.14), 0.0, 1.0);
+}
+#endif
+
 in vec3 vs_position;
 in vec3 vs_color;
 in vec2 vs_texcoord;
@@ -108,13 +134,22 @@ void main()
 
     vec3 base = texel.rgb * vs_color;
     vec3 specularMap = texture(material.specularTex, vs_texcoord).rgb;
+#ifdef ENHANCED
+    vec3 fill = mix(GROUND_FILL_LINEAR, SKY_FILL_LINEAR, normal.y * 0.5 + 0.5);
+#else
     vec3 fill = mix(GROUND_FILL, SKY_FILL, normal.y * 0.5 + 0.5);
+#endif
     vec3 color = base * (material.ambient + fill + material.diffuse * diffuseLight)
                + material.specular * specularMap * specularLight;
 
     float distanceToCamera = length(cameraPos - vs_position);
     float visibility = clamp(exp(-pow(distanceToCamera * FOG_DENSITY, FOG_GRADIENT)), 0.0, 1.0);
+#ifdef ENHANCED
+    color += rim * smoothstep(RIM_START, 1.0, 1.0 - max(dot(normal, toCamera), 0.0)) * RIM_COLOUR;
+    color = mix(skyToward(vs_position - cameraPos), filmic(color) + brightness, visibility);
+#else
     color = mix(skyColor, color, visibility) + brightness;
+#endif
 
     fs_color = vec4(color, alpha);
 }

@@ -198,7 +198,8 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     ASSERT_EQ(game->platforms.size(), 4u);
     const GameObject& raft = *game->platforms[3];
     EXPECT_EQ(fs::path(raft.objName).filename(), "raft.obj");
-    EXPECT_EQ(raft.diffuseTexture, game->levelTextures.at("raft.png").get());
+    EXPECT_EQ(raft.diffuseTexture,
+              game->levelTextures.at({"raft.png", TexelEncoding::Plain}).get());
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
     EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);

@@ -33,12 +33,13 @@ TEST_F(Release, DeletesEveryGlObjectTheGameMade) {
     startGame();
     frame();
     const LiveObjects before = liveObjects();
-    // The scene's two programs and the UI's one.
-    EXPECT_EQ(before.programs, 3);
-    EXPECT_EQ(before.shaders, 4) << "the scene's, deleted after linking, live on while attached";
+    // The scene's two programs, the shadow's and the UI's one.
+    EXPECT_EQ(before.programs, 4);
+    EXPECT_EQ(before.shaders, 6) << "the scene's, deleted after linking, live on while attached";
     EXPECT_EQ(before.textures, 17) << "sixteen images and the UI's font";
-    // One vertex array per mesh: 24 models and the one that every particle is drawn with.
-    EXPECT_EQ(before.vertexArrays, 25);
+    // One vertex array per mesh: 24 models and the one that every particle is drawn with; and
+    // the shadow's empty one.
+    EXPECT_EQ(before.vertexArrays, 26);
     EXPECT_EQ(before.buffers, 28)
         << "a buffer per mesh, the goal base's index buffer and the UI's two";
 

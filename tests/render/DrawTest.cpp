@@ -20,7 +20,11 @@ GLuint trianglesOf(const Model& model) {
 
 class Drawing : public GameFixture {
 protected:
-    void SetUp() override { startGame(kWithoutHudSettings); }
+    // The triangles counted are the models' and the particles': the shadow's square is not
+    // among them.
+    void SetUp() override {
+        startGame(std::string(kWithoutHudSettings) + "[graphics]\nshadow = false\n");
+    }
 
     GLuint visibleModelTriangles() const {
         GLuint triangles = 0;

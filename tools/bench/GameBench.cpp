@@ -8,7 +8,11 @@
 // The HUD is off in those windows; one more at 1280x720 with 4x multisampling has it on, and
 // measures its cost again with it on every other frame. A last, small window runs with the
 // sync off and a cap of 30 frames per second: how even the capped frames come. The last runs
-// the pack's heaviest level at 1280x720 with 4x multisampling, against the course's.
+// the pack's heaviest level at 1280x720 with 4x multisampling, against the course's. The drop
+// shadow is off in those windows, as it was before there was one; one more at 1280x720 with 4x
+// multisampling has it on every other frame, which gives its cost. Then the enhanced look with
+// 4x multisampling, FXAA in the classic look, and the enhanced look with FXAA, against the
+// classic look with 4x multisampling.
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
@@ -44,6 +48,9 @@ struct Config {
     bool hud;
     int maxFps = 0;  // with the sync off when set: the frame rate cap alone paces the frames
     const char* level = nullptr;  // a level by name; the course built in code when none
+    const char* look = kClassicLook;
+    const char* antialiasing = kMsaa;
+    bool alternateShadow = false;  // the shadow on every other frame; off in every frame else
 };
 
 struct FrameFigures {
@@ -54,7 +61,8 @@ struct FrameFigures {
     // readings of this benchmark's clock around the update (a system call each, about a
     // microsecond when the caches are cold).
     double pollUs = 0, updateOwnUs = 0;
-    double hudRatio = 0;  // with the HUD on every other frame: its frames against the others
+    double hudRatio = 0;     // with the HUD on every other frame: its frames against the others
+    double shadowRatio = 0;  // the same with the shadow
 };
 
 struct FrameSample {
@@ -71,6 +79,9 @@ std::unique_ptr<Game> startWindowed(const Config& config) {
     settings.height = config.height;
     settings.sampleRate = config.samples;
     settings.hudEnabled = config.hud;
+    settings.shadow = false;
+    settings.look = config.look;
+    settings.antialiasing = config.antialiasing;
     settings.maxFps = config.maxFps;
     settings.vsync = config.maxFps == 0 && settings.vsync;
     if (!config.level) {
@@ -161,20 +172,21 @@ void gameFrames(Game& game, FrameFigures& figures) {
     figures.allocationsPerFrame = static_cast<double>(allocated) / kMeasuredFrames;
 }
 
-// The path once more with the HUD on every other frame. Windows measured one after the other
-// on a shared machine drift apart by more than the HUD costs; frames that alternate share
-// the load. The items taken on the first pass stay taken, so fewer messages show.
-double alternatingHudRatio(Game& game) {
+// The path once more with the flag (the HUD's, the shadow's) on every other frame. Windows
+// measured one after the other on a shared machine drift apart by more than either costs;
+// frames that alternate share the load. The items taken on the first pass stay taken, so fewer
+// messages show.
+double alternatingRatio(Game& game, bool& flag) {
     std::vector<double> with, without;
     SteppedClock clock(readClock());
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
-        game.hudVisible = i % 2 == 0;
+        flag = i % 2 == 0;
         const double ms = pathFrame(game, i, clock).wallMs;
         if (i >= 0) {
-            (game.hudVisible ? with : without).push_back(ms);
+            (flag ? with : without).push_back(ms);
         }
     }
-    game.hudVisible = true;
+    flag = true;
     return quantile(with, 0.5) / quantile(without, 0.5);
 }
 
@@ -224,7 +236,10 @@ FrameFigures measure(const Config& config) {
     FrameFigures figures;
     gameFrames(*game, figures);
     if (config.hud) {
-        figures.hudRatio = alternatingHudRatio(*game);
+        figures.hudRatio = alternatingRatio(*game, game->hudVisible);
+    }
+    if (config.alternateShadow) {
+        figures.shadowRatio = alternatingRatio(*game, game->options.shadow);
     }
     figures.floorMedian = clearAndSwapFrames(*game);
     figures.litQuadMedian = litQuadFrames(*game);
@@ -255,6 +270,10 @@ void printTable(const std::vector<Config>& configs, const std::vector<FrameFigur
             std::printf("%s: a frame with the HUD takes %.3f of one without, alternating\n",
                         configs[i].name, results[i].hudRatio);
         }
+        if (results[i].shadowRatio > 0) {
+            std::printf("%s: a frame with the shadow takes %.3f of one without, alternating\n",
+                        configs[i].name, results[i].shadowRatio);
+        }
     }
 }
 
@@ -283,7 +302,11 @@ int main(int argc, char** argv) {
         {"1920x1080 no MSAA", 1920, 1080, 0, false},
         {"640x360 capped 30", 640, 360, 0, false, 30},
         // The pack's heaviest level: the most pieces in sight, with its twenty traps.
-        {"1280x720 4x supplies", 1280, 720, 4, false, 0, "supplies"}};
+        {"1280x720 4x supplies", 1280, 720, 4, false, 0, "supplies"},
+        {"1280x720 4x shadow", 1280, 720, 4, false, 0, nullptr, kClassicLook, kMsaa, true},
+        {"1280x720 enhanced 4x", 1280, 720, 4, false, 0, nullptr, kEnhancedLook, kMsaa},
+        {"1280x720 FXAA", 1280, 720, 0, false, 0, nullptr, kClassicLook, kFxaa},
+        {"1280x720 enhanced FXAA", 1280, 720, 0, false, 0, nullptr, kEnhancedLook, kFxaa}};
     // A word on the command line measures only the windows whose name holds it: a quick look
     // without start-up and without the JSON line.
     if (argc == 2) {
@@ -307,12 +330,17 @@ int main(int argc, char** argv) {
         "\"rss_mb\": %.1f, \"update_allocs_per_frame\": %.3f, \"frame_ms_720_hud\": %.3f, "
         "\"hud_ratio_720_alternating\": %.3f, \"audio_us\": %.2f, "
         "\"frame_ms_capped_30\": %.3f, \"frame_p95_ms_capped_30\": %.3f, "
-        "\"frame_ms_720_heaviest_level\": %.3f, \"heaviest_level_ratio_720\": %.3f}\n",
+        "\"frame_ms_720_heaviest_level\": %.3f, \"heaviest_level_ratio_720\": %.3f, "
+        "\"shadow_ratio_720_alternating\": %.3f, \"frame_ms_720_enhanced\": %.3f, "
+        "\"frame_ms_720_fxaa\": %.3f, \"frame_ms_720_enhanced_fxaa\": %.3f, "
+        "\"enhanced_fxaa_ratio_720\": %.3f}\n",
         results[0].frameMedian, results[2].frameMedian, results[3].frameMedian,
         results[3].floorMedian, results[3].litQuadMedian, results[0].updateUs, results[0].pollUs,
         results[0].updateOwnUs, results[0].renderCpuUs, startup.gameMs, startup.minimalMs,
         peakResidentMb(), results[0].allocationsPerFrame, results[1].frameMedian,
         results[1].hudRatio, results[0].audioUs, results[5].frameMedian, results[5].frameP95,
-        results[6].frameMedian, results[6].frameMedian / results[0].frameMedian);
+        results[6].frameMedian, results[6].frameMedian / results[0].frameMedian,
+        results[7].shadowRatio, results[8].frameMedian, results[9].frameMedian,
+        results[10].frameMedian, results[10].frameMedian / results[0].frameMedian);
     return 0;
 }

@@ -49,7 +49,8 @@ bool same(const Settings& s, const Settings& d) {
            s.ghost == d.ghost && s.pauseOnFocusLoss == d.pauseOnFocusLoss && s.vsync == d.vsync &&
            s.maxFps == d.maxFps && s.rawMouse == d.rawMouse && s.audioEnabled == d.audioEnabled &&
            s.masterVolume == d.masterVolume && s.effectsVolume == d.effectsVolume &&
-           s.musicVolume == d.musicVolume;
+           s.musicVolume == d.musicVolume && s.shadow == d.shadow && s.look == d.look &&
+           s.antialiasing == d.antialiasing;
 }
 
 }  // namespace

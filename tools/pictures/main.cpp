@@ -1,6 +1,7 @@
 // Renders the README's pictures from the real game: the start view with the HUD, the pause
-// panel, its Levels page, the goal seen with the debug camera, and each level of the pack from
-// its start and from above (in OUT_DIR/levels). Run from the repository root
+// panel, its Levels page, the goal seen with the debug camera, each level of the pack from
+// its start and from above (in OUT_DIR/levels), and the classic and the enhanced look from one
+// spot, the player in the air over its shadow. Run from the repository root
 // under an X display (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
 #include <algorithm>
@@ -23,6 +24,11 @@ const int kHeight = 720;
 const double kStep = 1.0 / 30.0;                    // seconds per frame
 const int kSettleFrames = 90;                       // lets the particle ring spread out
 const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
+// The looks' spot: the player a jump's height over the second platform, seen from above,
+// behind and to the side, the course and the sky ahead.
+const glm::vec3 kLookPlayerAt(0.6f, -0.1f, -10.5f);
+const glm::vec3 kLookEye(2.8f, 2.6f, -4.0f);
+const glm::vec3 kLookTarget(-0.5f, 0.2f, -18.0f);
 // A level seen from above and from the +z side, high and far enough for all of it.
 const float kAboveBase = 6.0f;      // units
 const float kAbovePerUnit = 0.45f;  // units higher for each unit the platforms spread
@@ -93,6 +99,27 @@ bool drawPack(Game& game, const std::string& folder, SteppedClock& clock) {
     return true;
 }
 
+// The course in each look, from the same spot, in a game of its own: the look is chosen at
+// the start.
+bool drawLooks(Settings settings, const std::string& folder) {
+    settings.hudEnabled = false;
+    for (const char* look : {kClassicLook, kEnhancedLook}) {
+        settings.look = look;
+        const std::unique_ptr<Game> game = std::make_unique<Game>(settings);
+        SteppedClock clock;
+        play(*game, kSettleFrames, clock);
+        debugCamera = true;
+        camera.switchMode(true);
+        aimAt(kLookEye, kLookTarget);
+        game->player->setPosition(kLookPlayerAt);
+        game->render();
+        if (!save(*game, folder + "/look-" + look + ".png")) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -134,5 +161,9 @@ int main(int argc, char** argv) {
     if (!save(*game, folder + "/goal.png")) {
         return 1;
     }
-    return drawPack(*game, folder + "/levels", clock) ? 0 : 1;
+    if (!drawPack(*game, folder + "/levels", clock)) {
+        return 1;
+    }
+    game.reset();
+    return drawLooks(settings, folder) ? 0 : 1;
 }

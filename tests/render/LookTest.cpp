@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <glm/gtc/matrix_transform.hpp>
+#include <ostream>
+#include <vector>
+
+#include "app/Toggles.h"
+#include "gameplay/Camera.h"
+#include "gameplay/LevelLayout.h"
+#include "tests/support/GameFixture.h"
+#include "tests/support/Pixels.h"
+
+namespace {
+
+const float kPlatformTop = level::kPlatformHeight;  // the first platform's, at the origin
+const float kPlatformEdge = 3.0f;                   // its +x side
+const float kCameraHeight = 6.0f;                   // units above the origin, looking down
+const int kDarkened = 4;  // a pixel this much darker, over its three channels, is in shadow
+
+using Frame = std::vector<unsigned char>;
+
+Frame framePixels(const Game& game) {
+    Frame pixels(3 * static_cast<size_t>(game.framebufferWidth * game.framebufferHeight));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, game.framebufferWidth, game.framebufferHeight, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    return pixels;
+}
+
+// The columns of the pixels that `shaded` shows darker than `plain`.
+std::vector<int> darkenedColumns(const Frame& shaded, const Frame& plain, int width) {
+    std::vector<int> columns;
+    for (size_t i = 0; i < shaded.size(); i += 3) {
+        const int darker = (plain[i] - shaded[i]) + (plain[i + 1] - shaded[i + 1]) +
+                           (plain[i + 2] - shaded[i + 2]);
+        if (darker >= kDarkened) {
+            columns.push_back(static_cast<int>(i / 3) % width);
+        }
+    }
+    return columns;
+}
+
+// The first platform seen from straight above, the camera over x. The character itself is
+// not drawn, so that nothing of the shadow hides under it: the shadow is the player's all
+// the same. Frames are drawn again without an update, so that nothing moves but the player.
+class Shadow : public GameFixture {
+protected:
+    void SetUp() override {
+        startGame(kWithoutHudSettings);
+        frame();
+        debugCamera = true;
+        camera.switchMode(true);
+        camera.yaw = -90.0f;
+        camera.pitch = -89.0f;
+        game->player->hidden = true;
+    }
+
+    void lookDownAt(float x) { camera.position = glm::vec3(x, kCameraHeight, 0.0f); }
+
+    void putPlayer(float x, float height) {
+        game->player->setPosition(glm::vec3(x, kPlatformTop + height, 0.0f));
+    }
+
+    // The pixels that the shadow darkens in the frame drawn with the player where it is.
+    std::vector<int> shadowColumns() {
+        game->render();
+        const Frame shaded = framePixels(*game);
+        game->options.shadow = false;
+        game->render();
+        const Frame plain = framePixels(*game);
+        game->options.shadow = true;
+        return darkenedColumns(shaded, plain, game->framebufferWidth);
+    }
+};
+
+TEST_F(Shadow, DarkensThePlatformUnderAnAirbornePlayerAndShrinksWithHeight) {
+    lookDownAt(0.0f);
+    putPlayer(0.0f, 0.5f);
+    const size_t low = shadowColumns().size();
+    putPlayer(0.0f, 2.5f);
+    const size_t high = shadowColumns().size();
+    EXPECT_GT(low, 0u);
+    EXPECT_GT(high, 0u);
+    EXPECT_LT(high, low) << "higher up, smaller and fainter";
+}
+
+TEST_F(Shadow, StopsAtThePlatformsEdgeAndIsGoneBeyondIt) {
+    lookDownAt(kPlatformEdge);  // the edge runs down the middle of the frame
+    const int middle = game->framebufferWidth / 2;
+    putPlayer(kPlatformEdge + 0.2f, 0.5f);  // over the void, the disc reaching back
+    const std::vector<int> columns = shadowColumns();
+    ASSERT_FALSE(columns.empty());
+    for (const int column : columns) {
+        ASSERT_LT(column, middle) << "nothing of it hangs past the edge";
+    }
+    putPlayer(kPlatformEdge + 2.0f, 0.5f);
+    EXPECT_TRUE(shadowColumns().empty());
+}
+
+// Switched off, the frame is the one without any shadow: as with the player too high for one.
+TEST_F(Shadow, SwitchedOffDrawsNothing) {
+    lookDownAt(0.0f);
+    putPlayer(0.0f, 100.0f);
+    game->render();
+    const Frame none = framePixels(*game);
+    putPlayer(0.0f, 0.5f);
+    game->options.shadow = false;
+    game->render();
+    EXPECT_EQ(framePixels(*game), none);
+}
+
+// The look and the anti-aliasing come from the settings at the start.
+struct Style {
+    const char* look;
+    const char* antialiasing;
+};
+
+void PrintTo(const Style& style, std::ostream* out) {
+    *out << style.look << " with " << style.antialiasing;
+}
+
+class Look : public GameFixture, public ::testing::WithParamInterface<Style> {
+protected:
+    void SetUp() override {
+        startGame(std::string(kWithoutHudSettings) + "[graphics]\nlook = " + GetParam().look +
+                  "\nantialiasing = " + GetParam().antialiasing + "\n");
+        frame();
+    }
+
+    // The row where the level plane's horizon lies in the frame: a point far ahead at the
+    // camera's height.
+    int horizonRow() const {
+        const glm::vec3 ahead(camera.front.x, 0.0f, camera.front.z);
+        const glm::vec4 clip = game->ProjectionMatrix * game->ViewMatrix *
+                               glm::vec4(camera.position + glm::normalize(ahead) * 500.0f, 1.0f);
+        return static_cast<int>((clip.y / clip.w * 0.5f + 0.5f) * game->framebufferHeight);
+    }
+};
+
+// The sky colour at the horizon, deeper towards the zenith: the top of the start view (which
+// looks a little down) is darker than the horizon in every channel and bluer than it is grey.
+// The colour images are read as sRGB, the specular maps as they are.
+TEST_P(Look, TheSkyRunsFromTheSkyColourAtTheHorizonToADeeperTop) {
+    const std::array<int, 3> horizon = pixelAt(2, horizonRow());
+    EXPECT_TRUE(isSky(horizon)) << horizon[0] << " " << horizon[1] << " " << horizon[2];
+    const std::array<int, 3> top = pixelAt(2, game->framebufferHeight - 1);
+    for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_LT(top[channel], horizon[channel] - 2) << "channel " << channel;
+    }
+    EXPECT_GT(top[2], top[0]);
+    EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+
+    GLint format = 0;
+    glGetTextureLevelParameteriv(game->player->diffuseTexture->id, 0, GL_TEXTURE_INTERNAL_FORMAT,
+                                 &format);
+    EXPECT_EQ(format, GL_SRGB8_ALPHA8);
+    glGetTextureLevelParameteriv(game->player->specularTexture->id, 0, GL_TEXTURE_INTERNAL_FORMAT,
+                                 &format);
+    EXPECT_NE(format, GL_SRGB8_ALPHA8);
+}
+
+INSTANTIATE_TEST_SUITE_P(Enhanced, Look,
+                         ::testing::Values(Style{kEnhancedLook, kMsaa},
+                                           Style{kEnhancedLook, kFxaa}),
+                         [](const ::testing::TestParamInfo<Style>& info) {
+                             return std::string(info.param.antialiasing);
+                         });
+
+class Antialiasing : public GameFixture {
+protected:
+    Frame drawnWith(const char* antialiasing) {
+        startGame(std::string(kWithoutHudSettings) + "[graphics]\nantialiasing = " + antialiasing +
+                  "\n");
+        frame();
+        GLint samples = -1;
+        glGetIntegerv(GL_SAMPLES, &samples);
+        EXPECT_EQ(samples, 0);
+        EXPECT_TRUE(isSky(pixelAt(2, game->framebufferHeight - 1)));
+        EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
+        return framePixels(*game);
+    }
+};
+
+// FXAA smooths the edges of the classic frame, without multisampling, and leaves the flat sky
+// as it was.
+TEST_F(Antialiasing, FxaaSmoothsTheEdgesAndLeavesTheSkyAsItIs) {
+    const Frame plain = drawnWith(kNoAntialiasing);
+    const Frame smoothed = drawnWith(kFxaa);
+    size_t changed = 0;
+    for (size_t i = 0; i < plain.size(); ++i) {
+        changed += plain[i] != smoothed[i] ? 1 : 0;
+    }
+    EXPECT_GT(changed, 0u);
+    EXPECT_LT(changed, plain.size() / 4) << "edges only";
+}
+
+}  // namespace
