@@ -35,6 +35,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       glMinor(kGlMinor),
       keyBindings(settings.keyBindings),
       keyboard(settings.keyBindings),
+      gamepad(settings.padBindings),
       fov(settings.fov),
       nearZ(settings.nearZ),
       farZ(settings.farZ),

@@ -276,9 +276,10 @@ public:
     FramePacer pacer;                  // the options' max_fps
 
     bool paused = false;
-    bool quitAsked = false;        // by the UI, for the next update
-    bool screenshotAsked = false;  // by F12, for the frame being drawn
-    bool sprintLatched = false;    // switched on by a press, with the sprint as a toggle
+    bool quitAsked = false;           // by the UI, for the next update
+    bool screenshotAsked = false;     // by F12, for the frame being drawn
+    bool capturingPadButton = false;  // the options wait for a button: the pad is theirs
+    bool sprintLatched = false;       // switched on by a press, with the sprint as a toggle
     bool pauseOnFocusLoss;
     bool focusLost = false;  // during this frame's poll
 

@@ -6,7 +6,8 @@
 
 void Game::readInput() {
     keyboard.read(window, input);
-    gamepad.read(input, events);
+    InputSnapshot ignored;
+    gamepad.read(capturingPadButton ? ignored : input, events);
     // A screenshot is no part of play: asked for here, even while a replay's input stands in
     // for the player's, and kept out of the recording.
     screenshotAsked = screenshotAsked || input.pressed.has(Action::Screenshot);

@@ -71,6 +71,7 @@ void Game::applyOptions() {
     invertY = options.invertY;
     keyBindings = options.keyBindings;
     keyboard = Keyboard(keyBindings);
+    gamepad.bind(options.padBindings);
     hudVisible = options.hudEnabled;
     ui->setTextScale(options.uiScale);
     pauseOnFocusLoss = options.pauseOnFocusLoss;

@@ -100,7 +100,7 @@ void Game::drawInterface() {
         return;
     }
     const double now = readClock();
-    ui->beginFrame(now, framebufferHeight, gamepad.padInUse());
+    ui->beginFrame(now, framebufferHeight, capturingPadButton ? nullptr : gamepad.padInUse());
     if (hudVisible) {
         hud.draw(HudView{player->health,
                          totalTime,

@@ -12,16 +12,11 @@ namespace {
 // A stick tilted less than this is at rest: worn sticks do not come back to the centre.
 const float kDeadZone = 0.2f;
 
-const struct {
-    int button;
-    Action action;
-} kButtons[] = {
-    {GLFW_GAMEPAD_BUTTON_A, Action::Jump},
-    {GLFW_GAMEPAD_BUTTON_X, Action::Sprint},
+// The shoulders' meanings are the pad's own, as the function keys are the keyboard's.
+const PadButton kFixedButtons[] = {
     {GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER, Action::Sprint},
     {GLFW_GAMEPAD_BUTTON_RIGHT_BUMPER, Action::Up},  // the debug camera's flying
     {GLFW_GAMEPAD_BUTTON_LEFT_BUMPER, Action::Down},
-    {GLFW_GAMEPAD_BUTTON_START, Action::Pause},
 };
 
 struct Tilt {
@@ -69,6 +64,22 @@ PadReadings readGlfwGamepads() {
     return pads;
 }
 
+Gamepad::Gamepad(const KeyBindings& bindings) {
+    bind(bindings);
+}
+
+bool Gamepad::isFixedButton(int button) {
+    return std::any_of(std::begin(kFixedButtons), std::end(kFixedButtons),
+                       [button](const PadButton& fixed) { return fixed.button == button; });
+}
+
+void Gamepad::bind(const KeyBindings& bindings) {
+    buttons.assign(std::begin(kFixedButtons), std::end(kFixedButtons));
+    for (const PadAction& bound : kPadActions) {
+        buttons.push_back({bindings.at(bound.name), bound.action});
+    }
+}
+
 void Gamepad::read(InputSnapshot& snapshot, std::vector<Event>& events) {
     const PadReadings pads = readGamepads();
     noteConnections(pads, events);
@@ -110,7 +121,7 @@ void Gamepad::noteConnections(const PadReadings& pads, std::vector<Event>& event
 // changes during the poll.
 void Gamepad::addButtons(InputSnapshot& snapshot) {
     ActionSet now;
-    for (const auto& [button, action] : kButtons) {
+    for (const auto& [button, action] : buttons) {
         const bool down = state.buttons[button] == GLFW_PRESS;
         heldBack[button] = heldBack[button] && down;
         if (down && !heldBack[button]) {

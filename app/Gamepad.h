@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "base/KeyBindings.h"
 #include "gameplay/Event.h"
 #include "gameplay/InputSnapshot.h"
 
@@ -24,12 +25,37 @@ PadReadings readGlfwGamepads();
 // Follows GLFW's joysticks as they come and go, for readGlfwGamepads; once GLFW is initialised.
 void watchGlfwGamepads();
 
+// The actions that the settings bind to a gamepad's buttons: their names there, and as the
+// player reads them.
+struct PadAction {
+    Action action;
+    const char* name;
+    const char* label;
+};
+inline const PadAction kPadActions[] = {
+    {Action::Jump, "JUMP", "Jump"},
+    {Action::Sprint, "SPRINT", "Sprint"},
+    {Action::Pause, "PAUSE", "Pause and resume"},
+};
+
+struct PadButton {
+    int button;  // GLFW's
+    Action action;
+};
+
 // The gamepads as actions and sticks, next to the keyboard. The pad in use is the connected
 // one with the lowest number: its buttons hold actions (A jumps, X or the right shoulder
 // sprints, Start pauses, the shoulders fly the debug camera up and down) and its sticks walk
 // and turn. Every pad that comes or goes is told as an event.
 class Gamepad {
 public:
+    explicit Gamepad(const KeyBindings& bindings);
+
+    // Whether the button has a meaning of its own that no binding changes: the shoulders.
+    static bool isFixedButton(int button);
+    // The buttons of the actions in kPadActions, from then on.
+    void bind(const KeyBindings& bindings);
+
     // Adds the pad's actions and sticks to the snapshot that the keyboard filled, and an event
     // for each pad connected or disconnected since the last call; the pads already there at
     // the first call are taken as they are.
@@ -55,7 +81,8 @@ private:
     bool firstRead = true;
     int inUse = -1;  // joystick id
     bool lost = false;
-    GLFWgamepadstate state{};  // of the pad in use
-    ActionSet held;            // by the pad in use's buttons
+    GLFWgamepadstate state{};        // of the pad in use
+    ActionSet held;                  // by the pad in use's buttons
+    std::vector<PadButton> buttons;  // the fixed ones, then the bound ones
     std::array<bool, GLFW_GAMEPAD_BUTTON_LAST + 1> heldBack{};
 };

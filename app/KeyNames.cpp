@@ -3,6 +3,8 @@
 #include <GLFW/glfw3.h>
 
 #include <cctype>
+#include <iterator>
+#include <string>
 
 namespace {
 
@@ -47,4 +49,28 @@ std::string keyName(int glfwKey) {
         return name;
     }
     return "key " + std::to_string(glfwKey);
+}
+
+std::string padButtonName(int glfwButton) {
+    static const char* const kNames[] = {
+        "A",
+        "B",
+        "X",
+        "Y",
+        "Left shoulder",
+        "Right shoulder",
+        "Back",
+        "Start",
+        "Guide",
+        "Left stick press",
+        "Right stick press",
+        "D-pad up",
+        "D-pad right",
+        "D-pad down",
+        "D-pad left",
+    };
+    static_assert(std::size(kNames) == GLFW_GAMEPAD_BUTTON_LAST + 1, "a name for every button");
+    return glfwButton >= 0 && glfwButton <= GLFW_GAMEPAD_BUTTON_LAST
+               ? kNames[glfwButton]
+               : "button " + std::to_string(glfwButton);
 }

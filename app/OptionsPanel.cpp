@@ -83,6 +83,11 @@ void OptionsPanel::drawKeys(Game& game) {
         bindings = kDefaultKeyBindings;
         changed(game, true);
     }
+    if (padButtons.draw(game, status)) {
+        const std::string said = status;
+        changed(game, true);
+        status = said + status;
+    }
 }
 
 void OptionsPanel::finishRebinding(Game& game) {

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "app/PadButtonsPanel.h"
+
 class Game;
 struct Choice;
 
@@ -28,5 +30,6 @@ private:
     void changed(Game& game, bool complete);
 
     const char* rebinding = nullptr;  // the action waiting for its new key
-    std::string status;               // how the last save went
+    PadButtonsPanel padButtons;
+    std::string status;  // how the last save went
 };

@@ -39,10 +39,8 @@ const struct {
     {"F12", "Screenshot, into your pictures"},
     {"Gamepad left stick", "Walk; fly the debug camera"},
     {"Gamepad right stick", "Turn the character and the camera"},
-    {"Gamepad A", "Jump"},
-    {"Gamepad X or right shoulder", "Sprint"},
+    {"Gamepad right shoulder", "Sprint"},
     {"Gamepad shoulders", "Debug camera up and down"},
-    {"Gamepad Start", "Pause and resume"},
 };
 
 // At least kButtonEms wide, and across the panel where it is wider (the records make it so).
@@ -265,6 +263,12 @@ void PausePanel::drawControls(const Game& game) {
         ImGui::TextUnformatted(fixed.keys);
         ImGui::TableNextColumn();
         ImGui::TextUnformatted(fixed.action);
+    }
+    for (const PadAction& bound : kPadActions) {
+        ImGui::TableNextColumn();
+        ImGui::Text("Gamepad %s", padButtonName(game.options.padBindings.at(bound.name)).c_str());
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(bound.label);
     }
     ImGui::EndTable();
 }

@@ -120,12 +120,14 @@ void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     }
 }
 
-// A code no key has would leave its movement without a key, and print as a number.
-void checkKeyCode(const SettingKey& key, Settings& s) {
+// A code no key or button has would leave its action without one, and print as a number.
+void checkKeyCode(const SettingKey& key, Settings& s, const Settings& defaults) {
     if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
         const std::string name = std::string(key.section) + "." + key.name;
-        keepInRange(s.keyBindings[binding->action], GLFW_KEY_SPACE, GLFW_KEY_LAST,
-                    kDefaultKeyBindings.at(binding->action), name.c_str());
+        const bool pad = binding->bindings == &Settings::padBindings;
+        keepInRange((s.*binding->bindings)[binding->action], pad ? 0 : GLFW_KEY_SPACE,
+                    pad ? GLFW_GAMEPAD_BUTTON_LAST : GLFW_KEY_LAST,
+                    (defaults.*binding->bindings).at(binding->action), name.c_str());
     }
 }
 
@@ -149,7 +151,7 @@ void checkRanges(Settings& s, bool farZWritten) {
         if (key.limits) {
             checkLimits(key, s, defaults);
         }
-        checkKeyCode(key, s);
+        checkKeyCode(key, s, defaults);
         if (const auto* choice = std::get_if<Choice>(&key.field)) {
             checkChoice(key, *choice, s, defaults);
         }
@@ -180,7 +182,7 @@ void readKey(const INIReader& reader, const SettingKey& key, Settings& s) {
                 s.*field = getText(reader, section, name, s.*field);
             },
             [&](KeyBinding binding) {
-                int& code = s.keyBindings[binding.action];
+                int& code = (s.*binding.bindings)[binding.action];
                 code = getInt(reader, section, name, code);
             },
             [&](const Choice& choice) {
@@ -261,10 +263,11 @@ std::string valueText(const Settings& s, const SettingKey& key) {
             [&](bool Settings::*field) { return std::string(s.*field ? "true" : "false"); },
             [&](std::string Settings::*field) { return s.*field; },
             [&](KeyBinding binding) {
-                const auto bound = s.keyBindings.find(binding.action);
-                return std::to_string(bound != s.keyBindings.end()
+                const KeyBindings& bindings = s.*binding.bindings;
+                const auto bound = bindings.find(binding.action);
+                return std::to_string(bound != bindings.end()
                                           ? bound->second
-                                          : kDefaultKeyBindings.at(binding.action));
+                                          : (Settings().*binding.bindings).at(binding.action));
             },
             [&](const Choice& choice) { return s.*choice.field; },
         },

@@ -44,6 +44,7 @@ struct Settings {
     bool invertY = false;  // moving the mouse up looks down
 
     KeyBindings keyBindings = kDefaultKeyBindings;
+    KeyBindings padBindings = kDefaultPadBindings;
 
     float gravity = -9.8f;  // units per second squared, upward positive
 

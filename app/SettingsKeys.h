@@ -7,9 +7,10 @@
 
 #include "app/Settings.h"
 
-// A keyboard key's binding: the action it moves to another key.
+// A keyboard key's binding, or a gamepad button's: the action it moves to another.
 struct KeyBinding {
     const char* action;
+    KeyBindings Settings::*bindings = &Settings::keyBindings;
 };
 
 // A key that takes one word of a short list; any other value is out of range.

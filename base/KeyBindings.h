@@ -12,3 +12,7 @@ using KeyBindings = std::map<std::string, int, std::less<>>;
 inline const KeyBindings kDefaultKeyBindings = {
     {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65}, {"RIGHT", 68}, {"UP", 82}, {"DOWN", 70},
 };
+
+// A gamepad's actions ("JUMP", "SPRINT", "PAUSE") to GLFW's gamepad buttons, which follow
+// an Xbox pad's layout: A (0) jumps, X (2) sprints, Start (7) pauses.
+inline const KeyBindings kDefaultPadBindings = {{"JUMP", 0}, {"SPRINT", 2}, {"PAUSE", 7}};

@@ -18,7 +18,8 @@ const std::size_t kShortestFrameBytes = 2 * kFrameFields;
 const float kMaxStepSeconds = 60.0f;
 const double kMaxMousePixels = 1e6;
 const float kMaxSetting = 1000.0f;  // as the settings files allow for sensitivity and gravity
-const unsigned long kEveryAction = (1ul << kActionCount) - 1;
+// Every action a replay may hold: all but the screenshot, which is never recorded.
+const unsigned long kEveryAction = (1ul << static_cast<unsigned>(Action::Screenshot)) - 1;
 const auto kHex = std::chars_format::hex;
 
 // The text's lines one by one, counted, none longer than kMaxReplayLineBytes.

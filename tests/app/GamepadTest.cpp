@@ -185,6 +185,41 @@ TEST_F(Gamepads, StartPausesAndThePadChoosesOnThePanel) {
     EXPECT_NE(console.text().find("Game has been quit.\n"), std::string::npos);
 }
 
+// A pad's button is rebound on the Options page as a key is, with the pad alone: choose the
+// action, let go, press the new button. It plays at once and is kept for the next start.
+TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
+    start();
+    input.tap(GLFW_KEY_P);
+    frame();
+    stroke(GLFW_KEY_DOWN);
+    stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
+    // Down the page to the pad's first button, whatever the page's layout: a key's button
+    // waits for a key instead, and Escape keeps it.
+    for (int i = 0; i < 12 && !game->capturingPadButton; ++i) {
+        if (game->capturingKey) {
+            stroke(GLFW_KEY_ESCAPE);
+        }
+        stroke(GLFW_KEY_DOWN);
+        stroke(GLFW_KEY_SPACE);
+    }
+    ASSERT_TRUE(game->capturingPadButton);
+    push(GLFW_GAMEPAD_BUTTON_Y);
+    EXPECT_EQ(game->options.padBindings.at("JUMP"), GLFW_GAMEPAD_BUTTON_Y);
+    EXPECT_TRUE(game->paused) << "the new button neither resumed nor chose anything";
+    push(GLFW_GAMEPAD_BUTTON_START);
+    ASSERT_FALSE(game->paused);
+
+    hold(GLFW_GAMEPAD_BUTTON_A);
+    EXPECT_EQ(jumpsOver(30), 0);
+    hold(GLFW_GAMEPAD_BUTTON_A, false);
+    hold(GLFW_GAMEPAD_BUTTON_Y);
+    EXPECT_EQ(jumpsOver(30), 1);
+    hold(GLFW_GAMEPAD_BUTTON_Y, false);
+
+    restartGame();
+    EXPECT_EQ(game->options.padBindings.at("JUMP"), GLFW_GAMEPAD_BUTTON_Y);
+}
+
 // With the debug camera the sticks fly and turn it, the shoulders lift and lower it, and the
 // player stands.
 TEST_F(Gamepads, TheDebugCameraFliesWithTheSticksAndTheShoulders) {

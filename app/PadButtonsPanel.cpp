@@ -1,0 +1,103 @@
+#include "app/PadButtonsPanel.h"
+
+#include <GLFW/glfw3.h>
+#include <imgui.h>
+
+#include <algorithm>
+#include <iterator>
+
+#include "app/Game.h"
+#include "app/KeyNames.h"
+
+namespace {
+
+const float kButtonEms = 12.0f;  // width in font heights, as the keys' buttons
+
+// The first button held on the pad, or -1.
+int heldButton(const GLFWgamepadstate& pad) {
+    const auto* held = std::find(std::begin(pad.buttons), std::end(pad.buttons), GLFW_PRESS);
+    return held == std::end(pad.buttons) ? -1 : static_cast<int>(held - std::begin(pad.buttons));
+}
+
+}  // namespace
+
+bool PadButtonsPanel::draw(Game& game, std::string& status) {
+    const bool changed = listen(game, status);
+    ImGui::Separator();
+    ImGui::TextUnformatted("Gamepad");
+    KeyBindings& bindings = game.options.padBindings;
+    for (const PadAction& bound : kPadActions) {
+        ImGui::PushID(bound.name);
+        const std::string shown = rebinding == bound.name ? "press a button (any key: keep)"
+                                                          : padButtonName(bindings[bound.name]);
+        if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kButtonEms, 0.0f)) &&
+            game.gamepad.padInUse()) {
+            rebinding = bound.name;
+            wait = Wait::LetGo;
+            // A key pressed meanwhile keeps the old button, and goes nowhere else.
+            game.capturingKey = true;
+        }
+        ImGui::SameLine();
+        ImGui::TextUnformatted(bound.label);
+        ImGui::PopID();
+    }
+    if (!game.gamepad.padInUse()) {
+        ImGui::TextDisabled("(connect a gamepad to change its buttons)");
+    }
+    game.capturingPadButton = wait != Wait::Nothing;
+    if (ImGui::Button("Default buttons")) {
+        bindings = kDefaultPadBindings;
+        return true;
+    }
+    return changed;
+}
+
+bool PadButtonsPanel::listen(Game& game, std::string& status) {
+    const GLFWgamepadstate* pad = game.gamepad.padInUse();
+    if (wait == Wait::Nothing) {
+        return false;
+    }
+    if (rebinding && (!pad || !game.capturingKey)) {
+        game.capturingKey = false;
+        wait = Wait::Nothing;
+        rebinding = nullptr;
+        return false;
+    }
+    if (!pad) {
+        wait = Wait::Nothing;
+        return false;
+    }
+    const int held = heldButton(*pad);
+    bool changed = false;
+    if (wait == Wait::LetGo && held < 0) {
+        wait = Wait::Press;
+    } else if (wait == Wait::Press && held >= 0) {
+        changed = bind(game, rebinding, held, status);
+        rebinding = nullptr;
+        game.capturingKey = false;
+        wait = Wait::LetGoOfChoice;
+    } else if (wait == Wait::LetGoOfChoice && held < 0) {
+        wait = Wait::Nothing;
+    }
+    return changed;
+}
+
+// As with the keys: a button of the pad's own is refused, and one bound to another action
+// swaps with this action's button.
+bool PadButtonsPanel::bind(Game& game, const char* action, int button, std::string& status) {
+    if (Gamepad::isFixedButton(button)) {
+        status = padButtonName(button) + " is one of the pad's own buttons; choose another";
+        return false;
+    }
+    KeyBindings& bindings = game.options.padBindings;
+    const int previous = bindings[action];
+    status.clear();
+    for (auto& [other, otherButton] : bindings) {
+        if (other != action && otherButton == button) {
+            otherButton = previous;
+            status = padButtonName(button) + " and " + padButtonName(previous) + " swapped. ";
+        }
+    }
+    bindings[action] = button;
+    return true;
+}
