@@ -90,20 +90,3 @@ bool hasLines(const Event& event) {
             return true;
     }
 }
-
-void writeNotice(std::ostream& out, const Event& event) {
-    switch (event.kind) {
-        case Event::GamepadConnected:
-            out << "Gamepad connected: " << event.name.data() << std::endl;
-            break;
-        case Event::GamepadDisconnected:
-            out << "Gamepad disconnected: " << event.name.data() << std::endl;
-            break;
-        default:
-            break;
-    }
-}
-
-bool hasNotice(const Event& event) {
-    return event.kind == Event::GamepadConnected || event.kind == Event::GamepadDisconnected;
-}
