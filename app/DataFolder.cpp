@@ -11,13 +11,18 @@ const char* const kOwnExecutable = "/proc/self/exe";
 
 }  // namespace
 
+fs::path ownExecutable() {
+    std::error_code error;
+    return fs::read_symlink(kOwnExecutable, error);
+}
+
 void enterInstalledDataFolderIfNeeded() {
     std::error_code error;
     if (fs::exists(kAssets, error)) {
         return;
     }
-    const fs::path executable = fs::read_symlink(kOwnExecutable, error);
-    if (error) {
+    const fs::path executable = ownExecutable();
+    if (executable.empty()) {
         return;
     }
     // Without the folder the game stays where it is, and names the first file it cannot load.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <filesystem>
+
 // The game loads its data by paths relative to the working directory ("assets/..."). Started
 // from a folder that holds assets/, such as the source tree, it works there as always. An
 // installed game started from anywhere else changes its working directory, once and before it
@@ -7,3 +9,6 @@
 // the code stays as it is, and nothing is looked up in two places. Either way the game writes
 // nothing there: its files go under the player's XDG folders only.
 void enterInstalledDataFolderIfNeeded();
+
+// The path of the running game's executable; empty where the system does not tell it.
+std::filesystem::path ownExecutable();

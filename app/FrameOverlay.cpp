@@ -3,7 +3,9 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <cstdio>
+#include <string>
+
+#include "app/Translate.h"
 
 namespace {
 
@@ -76,17 +78,16 @@ void FrameOverlay::draw() const {
     copyLatest(&FrameTimes::render, count, renders);
     const float slowest =
         count > 0 ? *std::max_element(frames.begin(), frames.begin() + count) : 0.0f;
-    char graphTitle[48];
-    std::snprintf(graphTitle, sizeof graphTitle, "frame ms, 2 s (max %.1f)", slowest);
+    const std::string graphTitle = formatted(tr("frame ms, 2 s (max %.1f)"), slowest);
     const float em = ImGui::GetFontSize();
 
     atBottomRight();
     ImGui::Begin("##frame times", nullptr, kOverlayFlags);
-    ImGui::Text("%.1f frames per second", spanMs > 0.0f ? kMsPerSecond * count / spanMs : 0.0f);
-    ImGui::Text("CPU, median of 2 s: update %.2f ms, render %.2f ms",
+    ImGui::Text(tr("%.1f frames per second"), spanMs > 0.0f ? kMsPerSecond * count / spanMs : 0.0f);
+    ImGui::Text(tr("CPU, median of 2 s: update %.2f ms, render %.2f ms"),
                 medianOf(updates.data(), count), medianOf(renders.data(), count));
     // The graph's title on a line of its own: as the plot's overlay it covered the graph.
-    ImGui::TextUnformatted(graphTitle);
+    ImGui::TextUnformatted(graphTitle.c_str());
     ImGui::PlotLines("##frame ms", frames.data(), static_cast<int>(count), 0, nullptr, 0.0f,
                      kGraphHeadroom * slowest, ImVec2(kGraphWidthEm * em, kGraphHeightEm * em));
     ImGui::End();

@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "app/Clock.h"
+#include "app/EventWords.h"
 #include "app/Game.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
@@ -117,7 +118,7 @@ void Game::tellEvents() {
 
 void Game::tell(const Event& event, double now) {
     writeLines(std::cout, event);
-    if (hasLines(event) || hasNotice(event)) {
+    if (isShown(event)) {
         hud.hear(event, now);
     }
     if (event.kind == Event::Checkpoint) {

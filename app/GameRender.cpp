@@ -7,6 +7,7 @@
 #include "app/CpuTimer.h"
 #include "app/Game.h"
 #include "app/Toggles.h"
+#include "app/Translate.h"
 #include "base/AtomicFile.h"
 #include "base/PlayerFolders.h"
 #include "gameplay/Camera.h"
@@ -44,7 +45,7 @@ void Game::saveScreenshot() {
     const fs::path folder = playerPicturesFolder();
     const std::string png = framePng(framebufferWidth, framebufferHeight);
     if (folder.empty() || png.empty()) {
-        tell(Event::screenshot(false, folder.empty() ? "no home folder" : "no picture"),
+        tell(Event::screenshot(false, folder.empty() ? tr("no home folder") : tr("no picture")),
              readClock());
         return;
     }

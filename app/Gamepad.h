@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "app/Translate.h"
 #include "base/KeyBindings.h"
 #include "gameplay/Event.h"
 #include "gameplay/InputSnapshot.h"
@@ -33,9 +34,9 @@ struct PadAction {
     const char* label;
 };
 inline const PadAction kPadActions[] = {
-    {Action::Jump, "JUMP", "Jump"},
-    {Action::Sprint, "SPRINT", "Sprint"},
-    {Action::Pause, "PAUSE", "Pause and resume"},
+    {Action::Jump, "JUMP", N_("Jump")},
+    {Action::Sprint, "SPRINT", N_("Sprint")},
+    {Action::Pause, "PAUSE", N_("Pause and resume")},
 };
 
 struct PadButton {

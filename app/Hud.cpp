@@ -9,9 +9,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/EventWords.h"
 #include "app/KeyNames.h"
 #include "app/SplitColour.h"
 #include "app/Toggles.h"
+#include "app/Translate.h"
 #include "gameplay/Records.h"
 
 namespace {
@@ -22,17 +24,17 @@ const float kBackgroundAlpha = 0.35f;
 const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
 const float kLossSeconds = 2.5f;  // the loss in the middle of the screen, fading in its last second
 const float kLossHeight = 0.2f;   // of the screen, from the top: above the character
-const char* const kLossTitle = "GAME LOST";
+const char* const kLossTitle = N_("GAME LOST");
 const float kHintSeconds = 8.0f;  // the controls' hint at a game's start, fading in its last
 const float kHintHeight = 0.85f;  // of the screen, from the top
-const char* const kReplayLabel = "Replay (P: pause, Escape: quit)";
+const char* const kReplayLabel = N_("Replay (P: pause, Escape: quit)");
 const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kSplitSeconds = 2.5f;  // a checkpoint's split, fading in its last second
 const float kSplitHeight = 0.3f;   // of the screen, from the top: below the loss
 
-const char* const kToggleNames[] = {"F1 Wireframe",   "F2 Culling", "F3 Debug camera",
-                                    "F4 Cel shading", "F5 Contour", "F6 Specular"};
+const char* const kToggleNames[] = {N_("F1 Wireframe"),   N_("F2 Culling"), N_("F3 Debug camera"),
+                                    N_("F4 Cel shading"), N_("F5 Contour"), N_("F6 Specular")};
 const std::size_t kCelShading = 3;  // in key order
 const std::size_t kContour = 4;
 
@@ -88,8 +90,9 @@ float opacityAt(double age, float lasts) {
 // What the keys do: the movement keys as bound.
 std::string controlsHint(const KeyBindings& keys) {
     const auto key = [&keys](const char* action) { return keyName(keys.at(action)); };
-    return key("FORWARD") + " " + key("LEFT") + " " + key("BACKWARD") + " " + key("RIGHT") +
-           ": move    Space: jump    Left Shift: sprint    P: menu";
+    return formatted(tr("%s %s %s %s: move    Space: jump    Left Shift: sprint    P: menu"),
+                     key("FORWARD").c_str(), key("LEFT").c_str(), key("BACKWARD").c_str(),
+                     key("RIGHT").c_str());
 }
 
 }  // namespace
@@ -144,9 +147,10 @@ void Hud::drawReplay() const {
         ImVec2(screen->WorkPos.x + screen->WorkSize.x / 2.0f, screen->WorkPos.y + margin),
         ImGuiCond_Always, ImVec2(0.5f, 0.0f));
     ImGui::SetNextWindowBgAlpha(kBackgroundAlpha);
-    fitNextWindow(ImGui::CalcTextSize(kReplayLabel));
+    const char* label = tr(kReplayLabel);
+    fitNextWindow(ImGui::CalcTextSize(label));
     ImGui::Begin("##replay", nullptr, kFittedFlags);
-    ImGui::TextUnformatted(kReplayLabel);
+    ImGui::TextUnformatted(label);
     ImGui::End();
 }
 
@@ -158,20 +162,20 @@ void Hud::drawLoss(double now) const {
         return;
     }
     centredAt(kLossHeight, opacity);
-    char result[64];
-    std::snprintf(result, sizeof result, "%.2f s   %d points", loss->event.seconds,
-                  loss->event.points);
+    const char* lost = tr(kLossTitle);
+    const std::string result =
+        formatted(tr("%.2f s   %d points"), loss->event.seconds, loss->event.points);
     // Sized before it begins, so that its first frame shows it whole (see fitNextWindow).
-    const ImVec2 title = ImGui::CalcTextSize(kLossTitle);
-    const ImVec2 line = ImGui::CalcTextSize(result);
+    const ImVec2 title = ImGui::CalcTextSize(lost);
+    const ImVec2 line = ImGui::CalcTextSize(result.c_str());
     fitNextWindow(ImVec2(std::max(title.x * kLossTitleScale, line.x),
                          title.y * kLossTitleScale + ImGui::GetStyle().ItemSpacing.y + line.y));
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##loss", nullptr, kFittedFlags);
     ImGui::SetWindowFontScale(kLossTitleScale);
-    ImGui::TextColored(kLossColour, "%s", kLossTitle);
+    ImGui::TextColored(kLossColour, "%s", lost);
     ImGui::SetWindowFontScale(1.0f);
-    ImGui::TextUnformatted(result);
+    ImGui::TextUnformatted(result.c_str());
     ImGui::End();
     ImGui::PopStyleVar();
 }
@@ -182,21 +186,20 @@ void Hud::drawSplit(double now) const {
     if (opacity <= 0.0f) {
         return;
     }
-    char title[64];
-    std::snprintf(title, sizeof title, "Checkpoint %d   %.2f s", split->event.points + 1,
-                  split->event.seconds);
+    const std::string title =
+        formatted(tr("Checkpoint %d   %.2f s"), split->event.points + 1, split->event.seconds);
     char against[32] = "";
     if (splitBest != kNoSplit) {
         std::snprintf(against, sizeof against, "%+.2f s", split->event.seconds - splitBest);
     }
-    const ImVec2 line = ImGui::CalcTextSize(title);
+    const ImVec2 line = ImGui::CalcTextSize(title.c_str());
     const ImVec2 second = ImGui::CalcTextSize(against);
     centredAt(kSplitHeight, opacity);
     fitNextWindow(ImVec2(std::max(line.x, second.x),
                          line.y + (against[0] ? ImGui::GetTextLineHeightWithSpacing() : 0.0f)));
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##split", nullptr, kFittedFlags);
-    ImGui::TextUnformatted(title);
+    ImGui::TextUnformatted(title.c_str());
     if (against[0]) {
         ImGui::TextColored(splitColour(split->event.seconds, splitBest), "%s", against);
     }
@@ -207,14 +210,14 @@ void Hud::drawSplit(double now) const {
 void Hud::drawStatus(const HudView& view) const {
     atCorner(0.0f, 0.0f);
     ImGui::Begin("##status", nullptr, kOverlayFlags);
-    ImGui::Text("Health  %d", view.health);
-    ImGui::Text("Time    %.2f s", view.clock);
+    ImGui::Text(tr("Health  %d"), view.health);
+    ImGui::Text(tr("Time    %.2f s"), view.clock);
     if (view.bestTime) {
         ImGui::SameLine();
-        ImGui::TextDisabled("best %.2f s", *view.bestTime);
+        ImGui::TextDisabled(tr("best %.2f s"), *view.bestTime);
     }
     if (view.slowLeft > 0.0f) {
-        ImGui::TextColored(kSlowColour, "Slowed  %.1f s", view.slowLeft);
+        ImGui::TextColored(kSlowColour, tr("Slowed  %.1f s"), view.slowLeft);
     }
     ImGui::End();
 }
@@ -231,7 +234,7 @@ void Hud::drawToggles(const HudView& view) const {
     ImGui::Begin("##toggles", nullptr, kOverlayFlags);
     for (std::size_t i = 0; i < view.toggles.size(); ++i) {
         if (listed(view, i)) {
-            ImGui::Text("%s %s", kToggleNames[i], view.toggles[i] ? "on" : "off");
+            ImGui::Text("%s %s", tr(kToggleNames[i]), view.toggles[i] ? tr("on") : tr("off"));
         }
     }
     ImGui::End();
@@ -247,8 +250,7 @@ void Hud::drawMessages(double now) const {
             continue;
         }
         std::ostringstream text;
-        writeLines(text, message.event);
-        writeNotice(text, message.event);
+        writeShownLines(text, message.event);
         std::istringstream split(text.str());
         for (std::string line; std::getline(split, line);) {
             if (!line.empty()) {

@@ -23,8 +23,8 @@ struct HudView {
 };
 
 // The heads-up display: health, the clock and the best time beside it, the slow-down left, the
-// toggles that differ from how the game started, and each event's console lines, or its notice, as
-// messages that fade away.
+// toggles that differ from how the game started, and each event's console lines, or its notice,
+// in the player's language (EventWords), as messages that fade away.
 class Hud {
 public:
     // Keeps the event to show; it allocates nothing, so the update may call it.

@@ -6,27 +6,30 @@
 #include <iterator>
 #include <string>
 
+#include "app/Translate.h"
+
 namespace {
 
 const struct {
     int key;
     const char* name;
 } kNamedKeys[] = {
-    {GLFW_KEY_SPACE, "Space"},
-    {GLFW_KEY_ESCAPE, "Escape"},
-    {GLFW_KEY_ENTER, "Enter"},
-    {GLFW_KEY_TAB, "Tab"},
-    {GLFW_KEY_BACKSPACE, "Backspace"},
-    {GLFW_KEY_LEFT_SHIFT, "Left Shift"},
-    {GLFW_KEY_RIGHT_SHIFT, "Right Shift"},
-    {GLFW_KEY_LEFT_CONTROL, "Left Ctrl"},
-    {GLFW_KEY_RIGHT_CONTROL, "Right Ctrl"},
-    {GLFW_KEY_LEFT_ALT, "Left Alt"},
-    {GLFW_KEY_RIGHT_ALT, "Right Alt"},
-    {GLFW_KEY_UP, "Up"},
-    {GLFW_KEY_DOWN, "Down"},
-    {GLFW_KEY_LEFT, "Left"},
-    {GLFW_KEY_RIGHT, "Right"},
+    {GLFW_KEY_SPACE, N_("Space")},
+    {GLFW_KEY_ESCAPE, N_("Escape")},
+    {GLFW_KEY_ENTER, N_("Enter")},
+    {GLFW_KEY_TAB, N_("Tab")},
+    {GLFW_KEY_BACKSPACE, N_("Backspace")},
+    {GLFW_KEY_LEFT_SHIFT, N_("Left Shift")},
+    {GLFW_KEY_RIGHT_SHIFT, N_("Right Shift")},
+    {GLFW_KEY_LEFT_CONTROL, N_("Left Ctrl")},
+    {GLFW_KEY_RIGHT_CONTROL, N_("Right Ctrl")},
+    {GLFW_KEY_LEFT_ALT, N_("Left Alt")},
+    {GLFW_KEY_RIGHT_ALT, N_("Right Alt")},
+    // The arrow keys, by the way they point.
+    {GLFW_KEY_UP, N_("Up")},
+    {GLFW_KEY_DOWN, N_("Down")},
+    {GLFW_KEY_LEFT, N_("Left")},
+    {GLFW_KEY_RIGHT, N_("Right")},
 };
 
 }  // namespace
@@ -34,7 +37,7 @@ const struct {
 std::string keyName(int glfwKey) {
     for (const auto& named : kNamedKeys) {
         if (named.key == glfwKey) {
-            return named.name;
+            return tr(named.name);
         }
     }
     if (glfwKey >= GLFW_KEY_F1 && glfwKey <= GLFW_KEY_F25) {
@@ -48,7 +51,7 @@ std::string keyName(int glfwKey) {
         }
         return name;
     }
-    return "key " + std::to_string(glfwKey);
+    return formatted(tr("key %d"), glfwKey);
 }
 
 std::string padButtonName(int glfwButton) {
@@ -57,20 +60,20 @@ std::string padButtonName(int glfwButton) {
         "B",
         "X",
         "Y",
-        "Left shoulder",
-        "Right shoulder",
-        "Back",
-        "Start",
-        "Guide",
-        "Left stick press",
-        "Right stick press",
-        "D-pad up",
-        "D-pad right",
-        "D-pad down",
-        "D-pad left",
+        N_("Left shoulder"),
+        N_("Right shoulder"),
+        N_("Back"),
+        N_("Start"),
+        N_("Guide"),
+        N_("Left stick press"),
+        N_("Right stick press"),
+        N_("D-pad up"),
+        N_("D-pad right"),
+        N_("D-pad down"),
+        N_("D-pad left"),
     };
     static_assert(std::size(kNames) == GLFW_GAMEPAD_BUTTON_LAST + 1, "a name for every button");
     return glfwButton >= 0 && glfwButton <= GLFW_GAMEPAD_BUTTON_LAST
-               ? kNames[glfwButton]
-               : "button " + std::to_string(glfwButton);
+               ? tr(kNames[glfwButton])
+               : formatted(tr("button %d"), glfwButton);
 }

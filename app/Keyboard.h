@@ -2,21 +2,23 @@
 
 #include <array>
 
+#include "app/Translate.h"
 #include "base/KeyBindings.h"
 #include "gameplay/InputSnapshot.h"
 
 struct GLFWwindow;
 
-// The actions that the settings bind to keys: their names there, and as the player reads them.
+// The actions that the settings bind to keys: their names there, and as the player reads them
+// (in English, for tr()).
 struct BoundAction {
     Action action;
     const char* name;
     const char* label;
 };
 inline const BoundAction kBoundActions[] = {
-    {Action::Forward, "FORWARD", "Forward"}, {Action::Backward, "BACKWARD", "Backward"},
-    {Action::Left, "LEFT", "Left"},          {Action::Right, "RIGHT", "Right"},
-    {Action::Up, "UP", "Debug camera up"},   {Action::Down, "DOWN", "Debug camera down"},
+    {Action::Forward, "FORWARD", N_("Forward")}, {Action::Backward, "BACKWARD", N_("Backward")},
+    {Action::Left, "LEFT", N_("Left")},          {Action::Right, "RIGHT", N_("Right")},
+    {Action::Up, "UP", N_("Debug camera up")},   {Action::Down, "DOWN", N_("Debug camera down")},
 };
 
 // The keyboard as actions: the movement keys by their bindings, the other keys fixed. Held

@@ -10,6 +10,7 @@
 #include "app/Game.h"
 #include "app/KeyNames.h"
 #include "app/SettingsKeys.h"
+#include "app/Translate.h"
 
 namespace {
 
@@ -38,12 +39,12 @@ void OptionsPanel::draw(Game& game) {
     finishRebinding(game);
     if (ImGui::BeginTabBar("sections")) {
         const std::pair<const char*, void (OptionsPanel::*)(Game&)> sections[] = {
-            {"Keys", &OptionsPanel::drawKeys},   {"Display", &OptionsPanel::drawDisplay},
-            {"Mouse", &OptionsPanel::drawMouse}, {"Sound", &OptionsPanel::drawSound},
-            {"Play", &OptionsPanel::drawPlay},
+            {N_("Keys"), &OptionsPanel::drawKeys},   {N_("Display"), &OptionsPanel::drawDisplay},
+            {N_("Mouse"), &OptionsPanel::drawMouse}, {N_("Sound"), &OptionsPanel::drawSound},
+            {N_("Play"), &OptionsPanel::drawPlay},
         };
         for (const auto& [name, drawSection] : sections) {
-            if (ImGui::BeginTabItem(name)) {
+            if (ImGui::BeginTabItem(tr(name))) {
                 (this->*drawSection)(game);
                 ImGui::EndTabItem();
             }
@@ -62,7 +63,7 @@ void OptionsPanel::drawKeys(Game& game) {
         ImGui::PushID(movement.name);
         const int key = bindings[movement.name];
         const std::string shown =
-            rebinding == movement.name ? "press a key (Escape: keep)" : keyName(key);
+            rebinding == movement.name ? tr("press a key (Escape: keep)") : keyName(key);
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kKeyButtonEms, 0.0f))) {
             rebinding = movement.name;
             game.capturingKey = true;
@@ -72,14 +73,14 @@ void OptionsPanel::drawKeys(Game& game) {
             ImGui::SetItemDefaultFocus();
         }
         ImGui::SameLine();
-        ImGui::TextUnformatted(movement.label);
+        ImGui::TextUnformatted(tr(movement.label));
         if (inConflict(bindings, movement.name, key)) {
             ImGui::SameLine();
-            ImGui::TextColored(kConflictColour, "(key in use)");
+            ImGui::TextColored(kConflictColour, "%s", tr("(key in use)"));
         }
         ImGui::PopID();
     }
-    if (ImGui::Button("Default keys")) {
+    if (ImGui::Button(tr("Default keys"))) {
         bindings = kDefaultKeyBindings;
         changed(game, true);
     }
@@ -106,7 +107,8 @@ void OptionsPanel::finishRebinding(Game& game) {
 void OptionsPanel::bind(Game& game, const char* action, int key) {
     KeyBindings& bindings = game.options.keyBindings;
     if (Keyboard::isFixedKey(key)) {
-        status = keyName(key) + " is one of the game's own keys; choose another";
+        status =
+            formatted(tr("%s is one of the game's own keys; choose another"), keyName(key).c_str());
         return;
     }
     std::string swap;
@@ -114,7 +116,8 @@ void OptionsPanel::bind(Game& game, const char* action, int key) {
     for (auto& [other, otherKey] : bindings) {
         if (other != action && otherKey == key) {
             otherKey = previous;
-            swap = keyName(key) + " and " + keyName(previous) + " swapped. ";
+            swap = formatted(tr("%s and %s swapped. "), keyName(key).c_str(),
+                             keyName(previous).c_str());
         }
     }
     bindings[action] = key;
@@ -124,10 +127,10 @@ void OptionsPanel::bind(Game& game, const char* action, int key) {
 
 void OptionsPanel::drawDisplay(Game& game) {
     Settings& options = game.options;
-    bool windowChanged = ImGui::Checkbox("Full screen", &options.fullscreen);
-    ImGui::InputInt("Width", &options.width, 0);
+    bool windowChanged = ImGui::Checkbox(tr("Full screen"), &options.fullscreen);
+    ImGui::InputInt(tr("Width"), &options.width, 0);
     windowChanged = windowChanged || ImGui::IsItemDeactivatedAfterEdit();
-    ImGui::InputInt("Height", &options.height, 0);
+    ImGui::InputInt(tr("Height"), &options.height, 0);
     windowChanged = windowChanged || ImGui::IsItemDeactivatedAfterEdit();
     if (windowChanged) {
         options.width = std::clamp(options.width, kMinWindowSide, kMaxWindowSide);
@@ -135,7 +138,7 @@ void OptionsPanel::drawDisplay(Game& game) {
         game.applyWindow();
         changed(game, true);
     }
-    if (ImGui::BeginCombo("Multisampling", std::to_string(options.sampleRate).c_str())) {
+    if (ImGui::BeginCombo(tr("Multisampling"), std::to_string(options.sampleRate).c_str())) {
         for (const int samples : kSampleChoices) {
             if (ImGui::Selectable(std::to_string(samples).c_str(), samples == options.sampleRate)) {
                 options.sampleRate = samples;
@@ -145,16 +148,18 @@ void OptionsPanel::drawDisplay(Game& game) {
         ImGui::EndCombo();
     }
     ImGui::SameLine();
-    ImGui::TextDisabled("(at the next start)");
+    ImGui::TextDisabled("%s", tr("(at the next start)"));
     drawFrameCap(game);
     drawTable(game, "Display");
 }
 
 void OptionsPanel::drawFrameCap(Game& game) {
     Settings& options = game.options;
-    const auto capName = [](int fps) { return fps > 0 ? std::to_string(fps) + " fps" : "off"; };
+    const auto capName = [](int fps) {
+        return fps > 0 ? formatted(tr("%d fps"), fps) : std::string(tr("off"));
+    };
     // A cap from the file that is none of the choices shows as it is until another is chosen.
-    if (ImGui::BeginCombo("Frame rate cap", capName(options.maxFps).c_str())) {
+    if (ImGui::BeginCombo(tr("Frame rate cap"), capName(options.maxFps).c_str())) {
         for (const int fps : kFpsChoices) {
             if (ImGui::Selectable(capName(fps).c_str(), fps == options.maxFps)) {
                 options.maxFps = fps;
@@ -168,12 +173,12 @@ void OptionsPanel::drawFrameCap(Game& game) {
 void OptionsPanel::drawMouse(Game& game) {
     Settings& options = game.options;
     drawTable(game, "Mouse");
-    if (ImGui::Checkbox("Raw mouse motion", &options.rawMouse)) {
+    if (ImGui::Checkbox(tr("Raw mouse motion"), &options.rawMouse)) {
         changed(game, true);
     }
     if (!glfwRawMouseMotionSupported()) {
         ImGui::SameLine();
-        ImGui::TextDisabled("(not on this system)");
+        ImGui::TextDisabled("%s", tr("(not on this system)"));
     }
 }
 
@@ -181,8 +186,8 @@ void OptionsPanel::drawSound(Game& game) {
     Settings& options = game.options;
     // Sound asked for and none playing: the system has no device that opens.
     if (options.audioEnabled && !game.audio) {
-        ImGui::TextDisabled("Sound: no audio device on this system, playing silently");
-    } else if (ImGui::Checkbox("Sound", &options.audioEnabled)) {
+        ImGui::TextDisabled("%s", tr("Sound: no audio device on this system, playing silently"));
+    } else if (ImGui::Checkbox(tr("Sound"), &options.audioEnabled)) {
         changed(game, true);
     }
     drawTable(game, "Sound");
@@ -200,14 +205,14 @@ void OptionsPanel::drawTable(Game& game, const char* tab) {
         }
         const Control& control = *key.control;
         if (const auto* flag = std::get_if<bool Settings::*>(&key.field)) {
-            if (ImGui::Checkbox(control.label, &(game.options.**flag))) {
+            if (ImGui::Checkbox(tr(control.label), &(game.options.**flag))) {
                 changed(game, true);
             }
         } else if (const auto* number = std::get_if<float Settings::*>(&key.field)) {
-            slider(game, control.label, game.options.**number, control.low, control.high,
-                   control.format);
+            slider(game, tr(control.label), game.options.**number, control.low, control.high,
+                   tr(control.format));
         } else if (const auto* choice = std::get_if<Choice>(&key.field)) {
-            choose(game, control.label, *choice);
+            choose(game, tr(control.label), *choice);
         }
     }
 }
@@ -243,6 +248,6 @@ void OptionsPanel::changed(Game& game, bool complete) {
         return;
     }
     const WriteResult saved = savePlayerSettings(game.options);
-    status = saved.ok ? "Saved to " + playerSettingsPath().string()
-                      : "Could not save the options: " + saved.reason;
+    status = saved.ok ? formatted(tr("Saved to %s"), playerSettingsPath().c_str())
+                      : formatted(tr("Could not save the options: %s"), saved.reason.c_str());
 }

@@ -8,6 +8,7 @@
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/Translate.h"
 
 namespace {
 
@@ -24,11 +25,11 @@ int heldButton(const GLFWgamepadstate& pad) {
 bool PadButtonsPanel::draw(Game& game, std::string& status) {
     const bool changed = listen(game, status);
     ImGui::Separator();
-    ImGui::TextUnformatted("Gamepad");
+    ImGui::TextUnformatted(tr("Gamepad"));
     KeyBindings& bindings = game.options.padBindings;
     for (const PadAction& bound : kPadActions) {
         ImGui::PushID(bound.name);
-        const std::string shown = rebinding == bound.name ? "press a button (any key: keep)"
+        const std::string shown = rebinding == bound.name ? tr("press a button (any key: keep)")
                                                           : padButtonName(bindings[bound.name]);
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kButtonEms, 0.0f)) &&
             game.gamepad.padInUse()) {
@@ -38,14 +39,14 @@ bool PadButtonsPanel::draw(Game& game, std::string& status) {
             game.capturingKey = true;
         }
         ImGui::SameLine();
-        ImGui::TextUnformatted(bound.label);
+        ImGui::TextUnformatted(tr(bound.label));
         ImGui::PopID();
     }
     if (!game.gamepad.padInUse()) {
-        ImGui::TextDisabled("(connect a gamepad to change its buttons)");
+        ImGui::TextDisabled("%s", tr("(connect a gamepad to change its buttons)"));
     }
     game.capturingPadButton = wait != Wait::Nothing;
-    if (ImGui::Button("Default buttons")) {
+    if (ImGui::Button(tr("Default buttons"))) {
         bindings = kDefaultPadBindings;
         return true;
     }
@@ -86,7 +87,8 @@ bool PadButtonsPanel::listen(Game& game, std::string& status) {
 // swaps with this action's button.
 bool PadButtonsPanel::bind(Game& game, const char* action, int button, std::string& status) {
     if (Gamepad::isFixedButton(button)) {
-        status = padButtonName(button) + " is one of the pad's own buttons; choose another";
+        status = formatted(tr("%s is one of the pad's own buttons; choose another"),
+                           padButtonName(button).c_str());
         return false;
     }
     KeyBindings& bindings = game.options.padBindings;
@@ -95,7 +97,8 @@ bool PadButtonsPanel::bind(Game& game, const char* action, int button, std::stri
     for (auto& [other, otherButton] : bindings) {
         if (other != action && otherButton == button) {
             otherButton = previous;
-            status = padButtonName(button) + " and " + padButtonName(previous) + " swapped. ";
+            status = formatted(tr("%s and %s swapped. "), padButtonName(button).c_str(),
+                               padButtonName(previous).c_str());
         }
     }
     bindings[action] = button;

@@ -9,6 +9,7 @@
 #include "app/Game.h"
 #include "app/KeyNames.h"
 #include "app/SplitColour.h"
+#include "app/Translate.h"
 
 namespace {
 
@@ -16,31 +17,31 @@ const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
 const int kWinRowsShown = 6;                    // the rest scroll
 const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
-const char* const kLockedMark = "  (locked)";  // after a locked level's name
+const char* const kLockedMark = N_("(locked)");  // after a locked level's name
 
 const struct {
     const char* keys;
     const char* action;
 } kFixedControls[] = {
-    {"Space", "Jump"},
-    {"Left Shift (hold)", "Sprint"},
-    {"Mouse", "Turn the character and the camera"},
-    {"P", "Pause and resume"},
-    {"Escape", "Quit"},
-    {"F1", "Wireframe"},
-    {"F2", "Face culling"},
-    {"F3", "Debug camera"},
-    {"F4", "Cel shading"},
-    {"F5", "Contour (with cel shading)"},
-    {"F6", "Specular highlights"},
-    {"F7", "Show or hide the HUD"},
-    {"F8", "Frame-time overlay"},
-    {"F11 or Alt+Enter", "Full screen or window"},
-    {"F12", "Screenshot, into your pictures"},
-    {"Gamepad left stick", "Walk; fly the debug camera"},
-    {"Gamepad right stick", "Turn the character and the camera"},
-    {"Gamepad right shoulder", "Sprint"},
-    {"Gamepad shoulders", "Debug camera up and down"},
+    {N_("Space"), N_("Jump")},
+    {N_("Left Shift (hold)"), N_("Sprint")},
+    {N_("Mouse"), N_("Turn the character and the camera")},
+    {"P", N_("Pause and resume")},
+    {N_("Escape"), N_("Quit")},
+    {"F1", N_("Wireframe")},
+    {"F2", N_("Face culling")},
+    {"F3", N_("Debug camera")},
+    {"F4", N_("Cel shading")},
+    {"F5", N_("Contour (with cel shading)")},
+    {"F6", N_("Specular highlights")},
+    {"F7", N_("Show or hide the HUD")},
+    {"F8", N_("Frame-time overlay")},
+    {N_("F11 or Alt+Enter"), N_("Full screen or window")},
+    {"F12", N_("Screenshot, into your pictures")},
+    {N_("Gamepad left stick"), N_("Walk; fly the debug camera")},
+    {N_("Gamepad right stick"), N_("Turn the character and the camera")},
+    {N_("Gamepad right shoulder"), N_("Sprint")},
+    {N_("Gamepad shoulders"), N_("Debug camera up and down")},
 };
 
 // At least kButtonEms wide, and across the panel where it is wider (the records make it so).
@@ -76,11 +77,14 @@ void PausePanel::draw(Game& game) {
         ImVec2(screen->Pos.x + screen->Size.x * 0.5f, screen->Pos.y + screen->Size.y * 0.5f),
         ImGuiCond_Always, ImVec2(0.5f, 0.5f));
     // A window of its own for each page, so that keyboard and gamepad navigation start
-    // afresh on the page's first item.
-    static const char* const titles[] = {"Paused###main", "Options###options",
-                                         "Controls###controls", "Levels###levels",
-                                         "Level complete###results"};
-    ImGui::Begin(titles[static_cast<int>(page)], nullptr,
+    // afresh on the page's first item; known by its English name, whatever its title says.
+    static const char* const titles[][2] = {{N_("Paused"), "###main"},
+                                            {N_("Options"), "###options"},
+                                            {N_("Controls"), "###controls"},
+                                            {N_("Levels"), "###levels"},
+                                            {N_("Level complete"), "###results"}};
+    const auto& [title, id] = titles[static_cast<int>(page)];
+    ImGui::Begin((std::string(tr(title)) + id).c_str(), nullptr,
                  ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse |
                      ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
     switch (page) {
@@ -106,23 +110,23 @@ void PausePanel::draw(Game& game) {
 }
 
 void PausePanel::drawMain(Game& game) {
-    if (wideButton("Resume")) {
+    if (wideButton(tr("Resume"))) {
         game.setPaused(false);
     }
     ImGui::SetItemDefaultFocus();
-    if (wideButton("Options")) {
+    if (wideButton(tr("Options"))) {
         page = Page::Options;
     }
-    if (wideButton("Controls")) {
+    if (wideButton(tr("Controls"))) {
         page = Page::Controls;
     }
-    if (game.bestRun && wideButton("Watch best run")) {
+    if (game.bestRun && wideButton(tr("Watch best run"))) {
         game.startReplay(*game.bestRun, Game::AfterReplay::Pause);
     }
-    if (wideButton("Levels")) {
+    if (wideButton(tr("Levels"))) {
         page = Page::Levels;
     }
-    if (wideButton("Quit")) {
+    if (wideButton(tr("Quit"))) {
         game.askToQuit();
     }
     drawRecords(game.records);
@@ -135,16 +139,16 @@ void PausePanel::drawRecords(const Records& records) {
     }
     ImGui::Separator();
     if (records.bestTime) {
-        ImGui::Text("Best time   %.2f s", *records.bestTime);
+        ImGui::Text(tr("Best time   %.2f s"), *records.bestTime);
     }
     if (records.bestScore) {
-        ImGui::Text("Best score  %d", *records.bestScore);
+        ImGui::Text(tr("Best score  %d"), *records.bestScore);
     }
     const int rows = std::min(static_cast<int>(records.wins.size()), kWinRowsShown);
     if (rows == 0) {
         return;
     }
-    ImGui::TextUnformatted("Last wins, newest first");
+    ImGui::TextUnformatted(tr("Last wins, newest first"));
     const ImVec2 size(0.0f, ImGui::GetTextLineHeightWithSpacing() * rows);
     if (!ImGui::BeginTable("wins", 3, ImGuiTableFlags_ScrollY, size)) {
         return;
@@ -165,11 +169,11 @@ void PausePanel::drawRecords(const Records& records) {
 void PausePanel::drawLevels(Game& game) {
     const std::vector<LevelEntry>& levels = game.levelList();
     if (levels.empty()) {
-        ImGui::TextUnformatted("No level could be read.");
+        ImGui::TextUnformatted(tr("No level could be read."));
     } else if (ImGui::BeginTable("levels", 3, ImGuiTableFlags_SizingFixedFit)) {
-        ImGui::TableSetupColumn("Level");
-        ImGui::TableSetupColumn("Par");
-        ImGui::TableSetupColumn("Best");
+        ImGui::TableSetupColumn(tr("Level"));
+        ImGui::TableSetupColumn(tr("Par"));
+        ImGui::TableSetupColumn(tr("Best"));
         ImGui::TableHeadersRow();
         for (std::size_t i = 0; i < levels.size(); ++i) {
             const LevelEntry& entry = levels[i];
@@ -177,7 +181,8 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::BeginDisabled(!open);
             ImGui::TableNextColumn();
             ImGui::PushID(static_cast<int>(i));
-            const std::string label = open ? entry.level.name : entry.level.name + kLockedMark;
+            const std::string label =
+                open ? entry.level.name : entry.level.name + "  " + tr(kLockedMark);
             const bool chosen =
                 ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
             if (entry.level == game.played.level) {
@@ -208,20 +213,21 @@ void PausePanel::drawResults(Game& game) {
     const Game::Results& results = *game.results;
     ImGui::TextUnformatted(game.played.level.name.c_str());
     ImGui::Separator();
-    ImGui::Text("Time   %.2f s", results.seconds);
-    ImGui::Text("Score  %d", results.points);
+    ImGui::Text(tr("Time   %.2f s"), results.seconds);
+    ImGui::Text(tr("Score  %d"), results.points);
     if (results.newBest) {
-        ImGui::TextColored(kNewBestColour, "New best time!");
+        ImGui::TextColored(kNewBestColour, "%s", tr("New best time!"));
     } else if (results.best) {
-        ImGui::Text("Best   %.2f s", *results.best);
+        ImGui::Text(tr("Best   %.2f s"), *results.best);
     }
     for (std::size_t i = 0; i < results.splits.size(); ++i) {
         const Game::Split& split = results.splits[i];
+        const int checkpoint = static_cast<int>(i) + 1;
         if (split.seconds == kNoSplit) {
-            ImGui::TextDisabled("Checkpoint %zu   -", i + 1);
+            ImGui::TextDisabled(tr("Checkpoint %d   -"), checkpoint);
             continue;
         }
-        ImGui::Text("Checkpoint %zu   %.2f s", i + 1, split.seconds);
+        ImGui::Text(tr("Checkpoint %d   %.2f s"), checkpoint, split.seconds);
         if (split.best != kNoSplit) {
             ImGui::SameLine();
             ImGui::TextColored(splitColour(split.seconds, split.best), "%+.2f s",
@@ -229,21 +235,21 @@ void PausePanel::drawResults(Game& game) {
         }
     }
     ImGui::Separator();
-    if (wideButton("Retry")) {
+    if (wideButton(tr("Retry"))) {
         page = Page::Main;
         game.retry();
         return;
     }
     ImGui::SetItemDefaultFocus();
-    if (const LevelEntry* next = game.nextLevel(); next && wideButton("Next level")) {
+    if (const LevelEntry* next = game.nextLevel(); next && wideButton(tr("Next level"))) {
         page = Page::Main;
         game.playLevel(playedLevel(*next, true));
         return;
     }
-    if (wideButton("Levels")) {
+    if (wideButton(tr("Levels"))) {
         page = Page::Levels;
     }
-    if (wideButton("Quit")) {
+    if (wideButton(tr("Quit"))) {
         game.askToQuit();
     }
 }
@@ -256,24 +262,25 @@ void PausePanel::drawControls(const Game& game) {
         ImGui::TableNextColumn();
         ImGui::TextUnformatted(keyName(game.keyBindings.at(bound.name)).c_str());
         ImGui::TableNextColumn();
-        ImGui::TextUnformatted(bound.label);
+        ImGui::TextUnformatted(tr(bound.label));
     }
     for (const auto& fixed : kFixedControls) {
         ImGui::TableNextColumn();
-        ImGui::TextUnformatted(fixed.keys);
+        ImGui::TextUnformatted(tr(fixed.keys));
         ImGui::TableNextColumn();
-        ImGui::TextUnformatted(fixed.action);
+        ImGui::TextUnformatted(tr(fixed.action));
     }
     for (const PadAction& bound : kPadActions) {
         ImGui::TableNextColumn();
-        ImGui::Text("Gamepad %s", padButtonName(game.options.padBindings.at(bound.name)).c_str());
+        ImGui::Text(tr("Gamepad %s"),
+                    padButtonName(game.options.padBindings.at(bound.name)).c_str());
         ImGui::TableNextColumn();
-        ImGui::TextUnformatted(bound.label);
+        ImGui::TextUnformatted(tr(bound.label));
     }
     ImGui::EndTable();
 }
 
 bool PausePanel::backButton() {
     ImGui::Separator();
-    return wideButton("Back");
+    return wideButton(tr("Back"));
 }

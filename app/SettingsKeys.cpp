@@ -2,6 +2,8 @@
 
 #include <strings.h>
 
+#include "app/Translate.h"
+
 namespace {
 
 const float kMaxWindowSide = 16384.0f;  // pixels
@@ -20,29 +22,30 @@ const std::vector<SettingKey> kSettingKeys = {
     {"graphics", "sample_rate", &Settings::sampleRate, Saving::Written, Limits{0.0f, 16.0f}},
     {"graphics", "max_fps", &Settings::maxFps, Saving::Written, Limits{0.0f, 1000.0f}},
     {"graphics", "brightness", &Settings::brightness, Saving::Written,
-     Limits{-kMaxMagnitude, kMaxMagnitude}, Control{"Display", "Brightness", -0.5f, 0.5f, "%.2f"}},
+     Limits{-kMaxMagnitude, kMaxMagnitude},
+     Control{"Display", N_("Brightness"), -0.5f, 0.5f, "%.2f"}},
     {"graphics", "vsync", &Settings::vsync, Saving::Written, std::nullopt,
-     Control{"Display", "Vertical sync"}},
+     Control{"Display", N_("Vertical sync")}},
     {"graphics", "shadow", &Settings::shadow, Saving::Written, std::nullopt,
-     Control{"Display", "Shadow under the player"}},
+     Control{"Display", N_("Shadow under the player")}},
     {"graphics", "look", Choice{&Settings::look, {kClassicLook, kEnhancedLook}}, Saving::Written,
-     std::nullopt, Control{"Display", "Look (at the next start)"}},
+     std::nullopt, Control{"Display", N_("Look (at the next start)")}},
     {"graphics", "antialiasing", Choice{&Settings::antialiasing, {kMsaa, kFxaa, kNoAntialiasing}},
-     Saving::Written, std::nullopt, Control{"Display", "Anti-aliasing (at the next start)"}},
+     Saving::Written, std::nullopt, Control{"Display", N_("Anti-aliasing (at the next start)")}},
     {"camera", "fov", &Settings::fov, Saving::Written, Limits{1.0f, 179.0f},
-     Control{"Display", "Field of view", 30.0f, 110.0f, "%.0f deg"}},
+     Control{"Display", N_("Field of view"), 30.0f, 110.0f, N_("%.0f deg")}},
     // The two planes are checked together, after the rest.
     {"camera", "nearZ", &Settings::nearZ, Saving::Kept},
     {"camera", "farZ", &Settings::farZ, Saving::Kept},
     {"camera", "sensitivity", &Settings::sensitivity, Saving::Written,
      Limits{-kMaxMagnitude, kMaxMagnitude},
-     Control{"Mouse", "Mouse sensitivity", 0.5f, 20.0f, "%.1f"}},
+     Control{"Mouse", N_("Mouse sensitivity"), 0.5f, 20.0f, "%.1f"}},
     {"mouse", "raw", &Settings::rawMouse, Saving::Written},
     // invert_y stood under [camera] before the mouse had a section; files written then still
     // work, and the mouse's, read after it, wins (and replaces it when the game saves).
     {"camera", "invert_y", &Settings::invertY, Saving::Dropped},
     {"mouse", "invert_y", &Settings::invertY, Saving::Written, std::nullopt,
-     Control{"Mouse", "Invert mouse Y"}},
+     Control{"Mouse", N_("Invert mouse Y")}},
     {"keyboard", "forward", KeyBinding{"FORWARD"}, Saving::Written},
     {"keyboard", "backward", KeyBinding{"BACKWARD"}, Saving::Written},
     {"keyboard", "left", KeyBinding{"LEFT"}, Saving::Written},
@@ -54,26 +57,26 @@ const std::vector<SettingKey> kSettingKeys = {
     {"gamepad", "pause", KeyBinding{"PAUSE", &Settings::padBindings}, Saving::Written},
     {"world", "gravity", &Settings::gravity, Saving::Kept, Limits{-kMaxMagnitude, kMaxMagnitude}},
     {"hud", "enabled", &Settings::hudEnabled, Saving::Written, std::nullopt,
-     Control{"Play", "HUD (F7)"}},
+     Control{"Play", N_("HUD (F7)")}},
     {"hud", "ui_scale", &Settings::uiScale, Saving::Written, Limits{0.75f, 2.0f},
-     Control{"Display", "Text size", 0.75f, 2.0f, "%.2f"}},
+     Control{"Display", N_("Text size"), 0.75f, 2.0f, "%.2f"}},
     {"hud", "ghost", &Settings::ghost, Saving::Written, std::nullopt,
-     Control{"Play", "Ghost of the best run"}},
+     Control{"Play", N_("Ghost of the best run")}},
     {"game", "pause_on_focus_loss", &Settings::pauseOnFocusLoss, Saving::Written, std::nullopt,
-     Control{"Play", "Pause when the window loses focus"}},
+     Control{"Play", N_("Pause when the window loses focus")}},
     {"game", "unlock_all", &Settings::unlockAll, Saving::Written, std::nullopt,
-     Control{"Play", "Open every level"}},
+     Control{"Play", N_("Open every level")}},
     {"game", "sprint_toggle", &Settings::sprintToggle, Saving::Written, std::nullopt,
-     Control{"Play", "Sprint switches on and off with a press"}},
+     Control{"Play", N_("Sprint switches on and off with a press")}},
     {"game", "reduced_motion", &Settings::reducedMotion, Saving::Written, std::nullopt,
-     Control{"Play", "Reduced motion"}},
+     Control{"Play", N_("Reduced motion")}},
     {"audio", "enabled", &Settings::audioEnabled, Saving::Written},
     {"audio", "master_volume", &Settings::masterVolume, Saving::Written, Limits{0.0f, 1.0f},
-     Control{"Sound", "Master volume", 0.0f, 1.0f, "%.2f"}},
+     Control{"Sound", N_("Master volume"), 0.0f, 1.0f, "%.2f"}},
     {"audio", "effects_volume", &Settings::effectsVolume, Saving::Written, Limits{0.0f, 1.0f},
-     Control{"Sound", "Effects volume", 0.0f, 1.0f, "%.2f"}},
+     Control{"Sound", N_("Effects volume"), 0.0f, 1.0f, "%.2f"}},
     {"audio", "music_volume", &Settings::musicVolume, Saving::Written, Limits{0.0f, 1.0f},
-     Control{"Sound", "Music volume", 0.0f, 1.0f, "%.2f"}},
+     Control{"Sound", N_("Music volume"), 0.0f, 1.0f, "%.2f"}},
 };
 
 bool isKnownSettingKey(const std::string& section, const std::string& name) {

@@ -40,11 +40,11 @@ struct Limits {
 // How the Options page shows a setting that it shows plainly: a checkbox for a flag, a slider
 // over [low, high] for a number, a list for a choice.
 struct Control {
-    const char* tab;
-    const char* label;
+    const char* tab;    // its English name, which the page translates where it shows the tab
+    const char* label;  // in English, marked for the catalogue and translated where shown
     float low = 0.0f;
     float high = 0.0f;
-    const char* format = nullptr;  // the slider's
+    const char* format = nullptr;  // the slider's, translated as the label
 };
 
 struct SettingKey {

@@ -5,6 +5,7 @@
 #include "app/Launch.h"
 #include "app/LevelCatalog.h"
 #include "app/ReplayFile.h"
+#include "app/Translate.h"
 #include "base/Console.h"
 
 namespace {
@@ -24,6 +25,8 @@ std::optional<LevelEntry> askedLevel(const std::string& operand) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // The HUD and the panels in the player's language; the console stays English.
+    translateFrom(catalogueFolder(ownExecutable()));
     const CommandLine command = parseCommandLine(argc, argv);
     if (command.command == Command::Replay) {
         return playReplay(command.operand);

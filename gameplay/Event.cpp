@@ -94,34 +94,3 @@ bool hasLines(const Event& event) {
             return true;
     }
 }
-
-void writeNotice(std::ostream& out, const Event& event) {
-    switch (event.kind) {
-        case Event::GamepadConnected:
-            out << "Gamepad connected: " << event.name.data() << std::endl;
-            break;
-        case Event::GamepadDisconnected:
-            out << "Gamepad disconnected: " << event.name.data() << std::endl;
-            break;
-        case Event::ScreenshotSaved:
-            out << "Screenshot saved: " << event.name.data() << std::endl;
-            break;
-        case Event::ScreenshotFailed:
-            out << "Screenshot not saved: " << event.name.data() << std::endl;
-            break;
-        default:
-            break;
-    }
-}
-
-bool hasNotice(const Event& event) {
-    switch (event.kind) {
-        case Event::GamepadConnected:
-        case Event::GamepadDisconnected:
-        case Event::ScreenshotSaved:
-        case Event::ScreenshotFailed:
-            return true;
-        default:
-            return false;
-    }
-}

@@ -85,9 +85,3 @@ void writeLines(std::ostream& out, const Event& event);
 
 // Whether writeLines writes anything for the event.
 bool hasLines(const Event& event);
-
-// Writes what the HUD shows of an event without console lines, one line ended with std::endl.
-void writeNotice(std::ostream& out, const Event& event);
-
-// Whether writeNotice writes anything for the event.
-bool hasNotice(const Event& event);

@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <GLFW/glfw3.h>
+#include <imgui_internal.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <string>
 
+#include "app/Translate.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
@@ -61,7 +65,8 @@ std::string startupWmClass(const fs::path& prefix) {
 // The installed game, started from a folder without assets/, finds its data beside its
 // executable, plays, and leaves both folders as they were. The game directory gives the
 // player's homes; its copy of the assets is not on the game's way. Its window has the class
-// that its desktop entry names, by which docks know it.
+// that its desktop entry names, by which docks know it. Asked for German, which it finds
+// installed, it still prints its console's lines in English.
 TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     GameDirectory directory(kWindowedSettings);
     const fs::path prefix = directory.path() / "prefix";
@@ -76,6 +81,7 @@ TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     command.binary = prefix / "bin" / "smeltrun";
     command.workingDirectory = elsewhere;
     command.environment = directory.gameEnvironment();
+    command.environment["LANGUAGE"] = "de";
     GameProcess game(command);
     game.closeInput();  // the window's closing prompt then ends at once
     ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
@@ -85,10 +91,61 @@ TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     EXPECT_NE(std::find(classes.begin(), classes.end(), wmClass), classes.end())
         << "no window of the desktop entry's class " << wmClass << " on screen";
     screen.tap(GLFW_KEY_ESCAPE);
+    EXPECT_TRUE(game.waitForLine("Game has been quit.", seconds(30))) << game.output();
     EXPECT_EQ(game.waitForExit(seconds(30)), 0) << game.output();
 
     EXPECT_TRUE(snapshot(prefix) == installed) << "the game wrote into its install folder";
     EXPECT_TRUE(fs::is_empty(elsewhere)) << "the game wrote into its working directory";
+}
+
+class InstalledLanguage : public GameFixture {
+protected:
+    void TearDown() override {
+        stopTranslating();
+        GameFixture::TearDown();
+    }
+};
+
+// With LANGUAGE=de, the catalogue installed where the installed game looks for it from its
+// executable puts the pause panel in German: its title, and its first button, Resume, which
+// resumes. The console stays English, even in the reason that glibc gives for a failed save,
+// which a process-wide locale of messages would turn German.
+TEST_F(InstalledLanguage, ThePausePanelIsGermanAndTheConsoleEnglish) {
+    // A file where the player's config folder should be: the options cannot be saved.
+    startGame(kWindowedSettings, [](const fs::path& directory) {
+        install(directory / "prefix");
+        std::ofstream(directory / "config");
+    });
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string notADirectory = std::strerror(ENOTDIR);  // before any language is chosen
+    const EnvironmentOverride german(std::map<std::string, std::string>{{"LANGUAGE", "de"}});
+    translateFrom(catalogueFolder(gameDirectory().path() / "prefix" / "bin" / "smeltrun"));
+    frame();
+    input.tap(GLFW_KEY_P);
+    frame();
+    stroke(GLFW_KEY_DOWN);
+    stroke(GLFW_KEY_UP);  // back on the first button
+
+    ImGuiWindow* panel = ImGui::FindWindowByName("###main");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_STREQ(panel->Name, "Pause###main");
+    EXPECT_EQ(ImGui::GetCurrentContext()->NavId, panel->GetID("Fortsetzen"));
+    stroke(GLFW_KEY_SPACE);
+    EXPECT_FALSE(game->paused);
+
+    console.clear();
+    input.tap(GLFW_KEY_F1);
+    frame();
+    input.tap(GLFW_KEY_P);
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE, GLFW_KEY_SPACE, GLFW_KEY_I}) {
+        stroke(key);  // to Options, its first key, Forward's, and a new one for it
+    }
+    frame();
+    const std::string notSaved =
+        "ERROR::SETTINGS::SAVE_FAILED: " + gameDirectory().playerSettingsFile().string() + ": " +
+        notADirectory;
+    EXPECT_EQ(console.lines(), (std::vector<std::string>{"WIREFRAME: ON", notSaved}));
 }
 
 }  // namespace

@@ -31,9 +31,13 @@ void GameDirectory::writeSettings(const std::string& settingsIni) const {
 }
 
 std::map<std::string, std::string> GameDirectory::gameEnvironment() const {
+    // English whatever the developer's own language, so that the panels read as the tests
+    // expect: no LANGUAGE, and a locale that names none.
     return {{"XDG_CONFIG_HOME", configHome().string()},
             {"XDG_DATA_HOME", dataHome().string()},
-            {"ALSOFT_CONF", SoundCard::configFile().string()}};
+            {"ALSOFT_CONF", SoundCard::configFile().string()},
+            {"LANGUAGE", ""},
+            {"LC_ALL", "C.UTF-8"}};
 }
 
 fs::path GameDirectory::playerSettingsFile() const {

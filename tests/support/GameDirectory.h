@@ -21,7 +21,7 @@ public:
     // What XDG_CONFIG_HOME and XDG_DATA_HOME name for a game here; not created beforehand.
     std::filesystem::path configHome() const { return root / "config"; }
     std::filesystem::path dataHome() const { return root / "data"; }
-    // Those two, and the test process's sound output (SoundCard).
+    // Those two, the test process's sound output (SoundCard), and English.
     std::map<std::string, std::string> gameEnvironment() const;
 
     // The player's settings.ini, as the game finds it under configHome().

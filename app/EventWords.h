@@ -1,0 +1,15 @@
+#pragma once
+
+#include <iosfwd>
+
+#include "gameplay/Event.h"
+
+// What the HUD shows of an event, in the player's language: the lines that the console prints
+// for it, which stay English there, or for an event without console lines its notice (a pad
+// coming or going). In English they read as the console's lines.
+
+// Writes the event's lines, each ended with a line end; nothing for an event not shown.
+void writeShownLines(std::ostream& out, const Event& event);
+
+// Whether the HUD shows anything of the event.
+bool isShown(const Event& event);
