@@ -24,6 +24,9 @@ const int kHeight = 720;
 const double kStep = 1.0 / 30.0;                    // seconds per frame
 const int kSettleFrames = 90;                       // lets the particle ring spread out
 const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
+// The health pack in front and the row of three traps behind it, to see them told apart.
+const glm::vec3 kPiecesEye(2.0f, 1.5f, -37.0f);
+const glm::vec3 kPiecesTarget(-0.5f, -0.5f, -52.0f);
 // The looks' spot: the player a jump's height over the second platform, seen from above,
 // behind and to the side, the course and the sky ahead.
 const glm::vec3 kLookPlayerAt(0.6f, -0.1f, -10.5f);
@@ -159,6 +162,11 @@ int main(int argc, char** argv) {
     aimAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);
     play(*game, 1, clock);
     if (!save(*game, folder + "/goal.png")) {
+        return 1;
+    }
+    aimAt(kPiecesEye, kPiecesTarget);
+    play(*game, 1, clock);
+    if (!save(*game, folder + "/pieces.png")) {
         return 1;
     }
     if (!drawPack(*game, folder + "/levels", clock)) {
