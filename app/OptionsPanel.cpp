@@ -111,18 +111,13 @@ void OptionsPanel::bind(Game& game, const char* action, int key) {
             formatted(tr("%s is one of the game's own keys; choose another"), keyName(key).c_str());
         return;
     }
-    std::string swap;
-    const int previous = bindings[action];
-    for (auto& [other, otherKey] : bindings) {
-        if (other != action && otherKey == key) {
-            otherKey = previous;
-            swap = formatted(tr("%s and %s swapped. "), keyName(key).c_str(),
-                             keyName(previous).c_str());
-        }
-    }
-    bindings[action] = key;
+    const std::optional<int> swapped = bindSwapping(bindings, action, key);
     changed(game, true);
-    status = swap + status;
+    if (swapped) {
+        status =
+            formatted(tr("%s and %s swapped. "), keyName(key).c_str(), keyName(*swapped).c_str()) +
+            status;
+    }
 }
 
 void OptionsPanel::drawDisplay(Game& game) {

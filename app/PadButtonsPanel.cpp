@@ -91,16 +91,9 @@ bool PadButtonsPanel::bind(Game& game, const char* action, int button, std::stri
                            padButtonName(button).c_str());
         return false;
     }
-    KeyBindings& bindings = game.options.padBindings;
-    const int previous = bindings[action];
-    status.clear();
-    for (auto& [other, otherButton] : bindings) {
-        if (other != action && otherButton == button) {
-            otherButton = previous;
-            status = formatted(tr("%s and %s swapped. "), padButtonName(button).c_str(),
-                               padButtonName(previous).c_str());
-        }
-    }
-    bindings[action] = button;
+    const std::optional<int> swapped = bindSwapping(game.options.padBindings, action, button);
+    status = swapped ? formatted(tr("%s and %s swapped. "), padButtonName(button).c_str(),
+                                 padButtonName(*swapped).c_str())
+                     : std::string();
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <string>
 
 // Movement action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN") to GLFW key code.
@@ -16,3 +17,18 @@ inline const KeyBindings kDefaultKeyBindings = {
 // A gamepad's actions ("JUMP", "SPRINT", "PAUSE") to GLFW's gamepad buttons, which follow
 // an Xbox pad's layout: A (0) jumps, X (2) sprints, Start (7) pauses.
 inline const KeyBindings kDefaultPadBindings = {{"JUMP", 0}, {"SPRINT", 2}, {"PAUSE", 7}};
+
+// Binds `code` to `action`. An action that had `code` takes the action's old one, so that no
+// two share it: that old code, when it was so swapped.
+inline std::optional<int> bindSwapping(KeyBindings& bindings, const char* action, int code) {
+    std::optional<int> swapped;
+    const int previous = bindings[action];
+    for (auto& [other, otherCode] : bindings) {
+        if (other != action && otherCode == code) {
+            otherCode = previous;
+            swapped = previous;
+        }
+    }
+    bindings[action] = code;
+    return swapped;
+}
