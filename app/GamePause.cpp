@@ -26,6 +26,11 @@ void Game::setPaused(bool pause) {
     xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
     if (!paused) {
         gamepad.holdBackButtons();
+        // A key or a button that the options still wait for when play resumes (the mouse can
+        // leave them waiting) is given up: the panels keep the old one, and play has them all.
+        capturingKey = false;
+        capturedKey = GLFW_KEY_UNKNOWN;
+        capturingPadButton = false;
     }
 }
 

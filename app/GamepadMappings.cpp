@@ -17,7 +17,7 @@ namespace {
 
 const char* const kMappingsFile = "gamecontrollerdb.txt";  // in the player's config folder
 const std::size_t kGuidDigits = 32;
-// SDL's whole collection of mappings, for every platform, is about 2,200 lines and 500 KB.
+// Far beyond a real collection: SDL's, for every platform, runs to a few thousand lines.
 const std::uintmax_t kMaxMappingsBytes = 1 << 20;
 const long kMaxMappingsLines = 10000;
 // GLFW rejects a mapping whose name, with its terminating zero, does not fit in what a pad's

@@ -186,22 +186,36 @@ TEST_F(Gamepads, StartPausesAndThePadChoosesOnThePanel) {
 }
 
 // A pad's button is rebound on the Options page as a key is, with the pad alone: choose the
-// action, let go, press the new button. It plays at once and is kept for the next start.
+// action, let go, press the new button. It plays at once and is kept for the next start. A
+// choice left waiting when play resumes is given up, and the pad plays on.
 TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
+    // Down the Options page to the pad's first button, whatever the page's layout: a key's
+    // button waits for a key instead, and Escape keeps it.
+    const auto chooseJumpsButton = [&] {
+        for (int i = 0; i < 12 && !game->capturingPadButton; ++i) {
+            if (game->capturingKey) {
+                stroke(GLFW_KEY_ESCAPE);
+            }
+            stroke(GLFW_KEY_DOWN);
+            stroke(GLFW_KEY_SPACE);
+        }
+    };
     start();
     input.tap(GLFW_KEY_P);
     frame();
     stroke(GLFW_KEY_DOWN);
     stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
-    // Down the page to the pad's first button, whatever the page's layout: a key's button
-    // waits for a key instead, and Escape keeps it.
-    for (int i = 0; i < 12 && !game->capturingPadButton; ++i) {
-        if (game->capturingKey) {
-            stroke(GLFW_KEY_ESCAPE);
-        }
-        stroke(GLFW_KEY_DOWN);
-        stroke(GLFW_KEY_SPACE);
-    }
+    chooseJumpsButton();
+    ASSERT_TRUE(game->capturingPadButton);
+    game->setPaused(false);  // as the mouse's Back and Resume would, the button still awaited
+    hold(GLFW_GAMEPAD_BUTTON_A);
+    EXPECT_EQ(jumpsOver(30), 1) << "the pad plays";
+    hold(GLFW_GAMEPAD_BUTTON_A, false);
+    jumpsOver(60);
+
+    input.tap(GLFW_KEY_P);
+    frame();  // the Options page again
+    chooseJumpsButton();
     ASSERT_TRUE(game->capturingPadButton);
     push(GLFW_GAMEPAD_BUTTON_Y);
     EXPECT_EQ(game->options.padBindings.at("JUMP"), GLFW_GAMEPAD_BUTTON_Y);
