@@ -36,12 +36,18 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
     if (game->playback && key != GLFW_KEY_ESCAPE && Keyboard::fixedActionOf(key) != Action::Pause) {
         return;
     }
-    game->keyboard.onKey(key, action, mods);
-    if (action != GLFW_RELEASE) {
+    // While paused the keys are the panels' (Escape goes back a step there), up to their
+    // release, even when the panel resumes play before it.
+    if (game->paused && action == GLFW_PRESS) {
+        game->keyboard.holdBack(key);
+    }
+    if (!game->keyboard.onKey(key, action, mods) || action != GLFW_RELEASE) {
         return;
     }
     if (key == GLFW_KEY_ESCAPE) {
-        game->quit();
+        if (!game->paused) {
+            game->quit();
+        }
     } else if (const Action toggle = Keyboard::toggleOf(key); toggle != Action::Count) {
         applyToggle(*game, toggle);
     }

@@ -70,6 +70,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
         applyAudio();
         initRecords();
         initGhost();
+        announceLevel();
         printControls();
     } catch (...) {
         release();
@@ -213,7 +214,7 @@ void Game::update() {
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
         // Paused, or a replay at its end: no time passes for the rules and nothing moves;
-        // Escape still quits.
+        // Escape still quits after a replay, and goes back a step on the panels.
         deltaTime = 0.0f;
         quitOnEscape();
         tellEvents();

@@ -237,6 +237,8 @@ public:
     void playLevel(PlayedLevel level);
     // The level played from its start, with the player's own settings.
     void retry();
+    // A level the player chose opens with its title card on the HUD.
+    void announceLevel();
     float bestSplitAt(std::size_t checkpoint) const;
     // The player's best time in that level, if any.
     std::optional<float> bestTimeOf(const LevelEntry& entry);

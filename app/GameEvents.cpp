@@ -92,10 +92,12 @@ void Game::checkGameState() {
         }
     }
     if (player->position.y <= lossHeight || player->health < 1) {
-        events.push_back(Event::ended(false, totalTime, getPoints(false)));
-        player->startOver();
         // After a checkpoint the run goes on from there, its clock with it.
-        if (!checkpointReached()) {
+        const bool toCheckpoint = checkpointReached();
+        events.push_back(toCheckpoint ? Event::lostToCheckpoint(totalTime, getPoints(false))
+                                      : Event::ended(false, totalTime, getPoints(false)));
+        player->startOver();
+        if (!toCheckpoint) {
             totalTime = 0.0f;
         }
         restoreItems();

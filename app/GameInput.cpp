@@ -55,8 +55,9 @@ bool Game::takeLiveFrame() {
 }
 
 void Game::quitOnEscape() {
-    // A held Escape closes at once; the loop ends before its release is ever delivered.
-    if (input.held.has(Action::Quit)) {
+    // A held Escape closes at once; the loop ends before its release is ever delivered. While
+    // paused, Escape is the panels'.
+    if (input.held.has(Action::Quit) && !paused) {
         glfwSetWindowShouldClose(window, true);
     }
 }

@@ -1,5 +1,7 @@
 #include "app/Game.h"
 
+#include "app/Clock.h"
+
 // The scene of the level played, built by the set-up steps in their order.
 void Game::initLevel(float sensitivity, float gravity) {
     initPlayer(sensitivity, gravity);
@@ -42,8 +44,10 @@ bool Game::levelOpen(std::size_t place) {
     return options.unlockAll || isLevelOpen(levelList(), place, wonLevels());
 }
 
-// Everything of the level goes; the shaders, textures and the shared material stay.
+// Everything of the level goes; the shaders, textures and the shared material stay. Its best
+// time, won in this game perhaps, is kept for the Levels page as the records now hold it.
 void Game::playLevel(PlayedLevel level) {
+    bestTimes[played.hash] = records.bestTime;
     models.clear();
     objects.clear();
     platforms.clear();
@@ -68,6 +72,13 @@ void Game::playLevel(PlayedLevel level) {
     initRecords();
     initGhost();
     retry();
+    announceLevel();
+}
+
+void Game::announceLevel() {
+    if (played.chosen) {
+        hud.showTitleCard(played.level.name, played.level.parTime, records.bestTime, readClock());
+    }
 }
 
 void Game::retry() {

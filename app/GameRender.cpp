@@ -60,8 +60,7 @@ void Game::saveScreenshot() {
         file = folder / (stem + "-" + std::to_string(copy) + ".png");
     }
     const WriteResult written = writeFileAtomically(file, png);
-    tell(Event::screenshot(written.ok, written.ok ? file.filename().string() : written.reason),
-         readClock());
+    tell(Event::screenshot(written.ok, written.ok ? shownPath(file) : written.reason), readClock());
 }
 
 // The sky gradient fills what the opaque scene left; the shadow and the ghost blend over

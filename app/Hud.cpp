@@ -25,13 +25,19 @@ const ImVec4 kSlowColour(0.85f, 0.55f, 1.0f, 1.0f);
 const float kLossSeconds = 2.5f;  // the loss in the middle of the screen, fading in its last second
 const float kLossHeight = 0.2f;   // of the screen, from the top: above the character
 const char* const kLossTitle = N_("GAME LOST");
+// A fall past a checkpoint loses nothing but the way back to it.
+const char* const kCheckpointTitle = N_("BACK AT THE CHECKPOINT");
 const float kHintSeconds = 8.0f;  // the controls' hint at a game's start, fading in its last
 const float kHintHeight = 0.85f;  // of the screen, from the top
 const char* const kReplayLabel = N_("Replay (P: pause, Escape: quit)");
 const float kLossTitleScale = 2.0f;
 const ImVec4 kLossColour(1.0f, 0.45f, 0.35f, 1.0f);
+const ImVec4 kCheckpointColour(1.0f, 0.85f, 0.3f, 1.0f);
 const float kSplitSeconds = 2.5f;  // a checkpoint's split, fading in its last second
 const float kSplitHeight = 0.3f;   // of the screen, from the top: below the loss
+const float kCardSeconds = 3.0f;   // a chosen level's title card, fading in its last second
+const float kCardHeight = 0.35f;   // of the screen, from the top
+const float kCardTitleScale = 1.5f;
 
 const char* const kToggleNames[] = {N_("F1 Wireframe"),   N_("F2 Culling"), N_("F3 Debug camera"),
                                     N_("F4 Cel shading"), N_("F5 Contour"), N_("F6 Specular")};
@@ -116,6 +122,7 @@ void Hud::draw(const HudView& view, double now) const {
     drawMessages(now);
     drawLoss(now);
     drawSplit(now);
+    drawTitleCard(now);
     if (view.replay) {
         drawReplay();
     } else {
@@ -155,16 +162,19 @@ void Hud::drawReplay() const {
 }
 
 // A loss starts the run again at once: the middle of the screen says so for a moment, with
-// the run's time and score, where the corner's line is easily missed.
+// the run's time and score, where the corner's line is easily missed; or, after a checkpoint,
+// that the run goes on from there.
 void Hud::drawLoss(double now) const {
-    const float opacity = loss ? opacityAt(now - loss->heard, kLossSeconds) : 0.0f;
-    if (opacity <= 0.0f) {
+    const char* lost = lossTitle(now);
+    if (!lost) {
         return;
     }
+    const float opacity = opacityAt(now - loss->heard, kLossSeconds);
     centredAt(kLossHeight, opacity);
-    const char* lost = tr(kLossTitle);
+    const bool toCheckpoint = loss->event.on;
     const std::string result =
-        formatted(tr("%.2f s   %d points"), loss->event.seconds, loss->event.points);
+        toCheckpoint ? formatted(tr("%.2f s, the clock runs on"), loss->event.seconds)
+                     : formatted(tr("%.2f s   %d points"), loss->event.seconds, loss->event.points);
     // Sized before it begins, so that its first frame shows it whole (see fitNextWindow).
     const ImVec2 title = ImGui::CalcTextSize(lost);
     const ImVec2 line = ImGui::CalcTextSize(result.c_str());
@@ -173,9 +183,50 @@ void Hud::drawLoss(double now) const {
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##loss", nullptr, kFittedFlags);
     ImGui::SetWindowFontScale(kLossTitleScale);
-    ImGui::TextColored(kLossColour, "%s", lost);
+    ImGui::TextColored(toCheckpoint ? kCheckpointColour : kLossColour, "%s", lost);
     ImGui::SetWindowFontScale(1.0f);
     ImGui::TextUnformatted(result.c_str());
+    ImGui::End();
+    ImGui::PopStyleVar();
+}
+
+const char* Hud::lossTitle(double now) const {
+    if (!loss || opacityAt(now - loss->heard, kLossSeconds) <= 0.0f) {
+        return nullptr;
+    }
+    return tr(loss->event.on ? kCheckpointTitle : kLossTitle);
+}
+
+void Hud::showTitleCard(const std::string& name, int parSeconds, std::optional<float> best,
+                        double now) {
+    const std::string bestTime = best ? formatted(tr("%.2f s"), *best) : std::string("-");
+    cardLines = {name, formatted(tr("Par %d s    Best %s"), parSeconds, bestTime.c_str())};
+    cardShown = now;
+}
+
+std::vector<std::string> Hud::titleCard(double now) const {
+    if (cardShown < 0.0 || opacityAt(now - cardShown, kCardSeconds) <= 0.0f) {
+        return {};
+    }
+    return {cardLines.begin(), cardLines.end()};
+}
+
+void Hud::drawTitleCard(double now) const {
+    const float opacity = cardShown < 0.0 ? 0.0f : opacityAt(now - cardShown, kCardSeconds);
+    if (opacity <= 0.0f) {
+        return;
+    }
+    const ImVec2 title = ImGui::CalcTextSize(cardLines[0].c_str());
+    const ImVec2 line = ImGui::CalcTextSize(cardLines[1].c_str());
+    centredAt(kCardHeight, opacity);
+    fitNextWindow(ImVec2(std::max(title.x * kCardTitleScale, line.x),
+                         title.y * kCardTitleScale + ImGui::GetStyle().ItemSpacing.y + line.y));
+    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+    ImGui::Begin("##titlecard", nullptr, kFittedFlags);
+    ImGui::SetWindowFontScale(kCardTitleScale);
+    ImGui::TextUnformatted(cardLines[0].c_str());
+    ImGui::SetWindowFontScale(1.0f);
+    ImGui::TextUnformatted(cardLines[1].c_str());
     ImGui::End();
     ImGui::PopStyleVar();
 }

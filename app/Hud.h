@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/KeyBindings.h"
 
@@ -31,9 +32,16 @@ public:
     void hear(const Event& event, double now);
     // Shows a checkpoint's time against the best run's there (kNoSplit for none) a while.
     void hearSplit(const Event& checkpoint, float best, double now);
+    // A level the player chose opens with a card a while: its name, its par and the best time.
+    void showTitleCard(const std::string& name, int parSeconds, std::optional<float> best,
+                       double now);
+    // The card's lines while it shows at that time; none otherwise.
+    std::vector<std::string> titleCard(double now) const;
 
     // Draws into the current UI frame; `now` and the times heard are in the same seconds.
     void draw(const HudView& view, double now) const;
+    // What the middle of the screen says of the last loss at that time, if it still shows.
+    const char* lossTitle(double now) const;
 
 private:
     void drawStatus(const HudView& view) const;
@@ -43,6 +51,7 @@ private:
     void drawReplay() const;
     void drawHint(const HudView& view) const;
     void drawSplit(double now) const;
+    void drawTitleCard(double now) const;
 
     struct Message {
         Event event;
@@ -54,4 +63,6 @@ private:
     std::optional<Message> loss;   // the last loss, shown in the middle of the screen a while
     std::optional<Message> split;  // the last checkpoint, below it
     float splitBest = 0.0f;        // the best run's time at that checkpoint, or kNoSplit
+    std::array<std::string, 2> cardLines;  // the level's name, then its par and best
+    double cardShown = -1.0;               // seconds; never yet below 0
 };

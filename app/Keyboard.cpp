@@ -65,25 +65,41 @@ Keyboard::Keyboard(const KeyBindings& bindings) {
     }
 }
 
-void Keyboard::onKey(int key, int action, int mods) {
+bool Keyboard::onKey(int key, int action, int mods) {
     if (key == GLFW_KEY_UNKNOWN || action == GLFW_REPEAT) {
-        return;
+        return true;
     }
     if (action == GLFW_PRESS && isFullScreenEnter(key, mods)) {
         pressed.set(Action::FullScreen);
     }
+    bool heard = true;
     // Two actions may share a key; each sees it.
     for (std::size_t i = 0; i < kActionCount; ++i) {
-        if (keys[i] == key) {
+        if (keys[i] != key) {
+            continue;
+        }
+        if (action == GLFW_RELEASE && heldBack.has(actionAt(i))) {
+            heldBack.set(actionAt(i), false);
+            heard = false;
+        } else {
             (action == GLFW_PRESS ? pressed : released).set(actionAt(i));
+        }
+    }
+    return heard;
+}
+
+void Keyboard::holdBack(int key) {
+    for (std::size_t i = 0; i < kActionCount; ++i) {
+        if (keys[i] == key && key != GLFW_KEY_UNKNOWN) {
+            heldBack.set(actionAt(i));
         }
     }
 }
 
 void Keyboard::read(GLFWwindow* window, InputSnapshot& snapshot) {
     for (std::size_t i = 0; i < kActionCount; ++i) {
-        snapshot.held.set(actionAt(i),
-                          keys[i] != GLFW_KEY_UNKNOWN && glfwGetKey(window, keys[i]) == GLFW_PRESS);
+        snapshot.held.set(actionAt(i), keys[i] != GLFW_KEY_UNKNOWN && !heldBack.has(actionAt(i)) &&
+                                           glfwGetKey(window, keys[i]) == GLFW_PRESS);
     }
     snapshot.pressed = pressed;
     snapshot.released = released;

@@ -38,14 +38,19 @@ public:
     static bool isFullScreenEnter(int key, int mods);
 
     // Called by the key callback with GLFW's key, action and modifiers; repeats are not
-    // presses.
-    void onKey(int key, int action, int mods);
+    // presses. False for the release of a key held back, which nothing else is to hear of.
+    bool onKey(int key, int action, int mods);
+
+    // A key pressed for the panels stays theirs until it is let go: should play resume
+    // meanwhile, it sees the key's actions not held, and hears nothing of its release.
+    void holdBack(int key);
 
     // Writes the held actions and those pressed and released since the last call.
     void read(GLFWwindow* window, InputSnapshot& snapshot);
 
 private:
     std::array<int, kActionCount> keys;  // GLFW key code of each action
+    ActionSet heldBack;                  // by holdBack, until their keys' release
     ActionSet pressed;
     ActionSet released;
 };

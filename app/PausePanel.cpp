@@ -17,7 +17,6 @@ const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
 const int kWinRowsShown = 6;                    // the rest scroll
 const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
-const char* const kLockedMark = N_("(locked)");  // after a locked level's name
 
 const struct {
     const char* keys;
@@ -68,7 +67,19 @@ std::string localDate(const std::string& utc) {
 
 }  // namespace
 
+// Only the pack's levels lock, each until the one before it is won.
+std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open) {
+    const std::string& name = levels[place].level.name;
+    if (open || place == 0) {
+        return name;
+    }
+    return name + "  " + formatted(tr("Win %s to open"), levels[place - 1].level.name.c_str());
+}
+
 void PausePanel::draw(Game& game) {
+    if (backAsked()) {
+        goBack(game);
+    }
     const ImGuiViewport* screen = ImGui::GetMainViewport();
     ImGui::GetBackgroundDrawList()->AddRectFilled(
         screen->Pos, ImVec2(screen->Pos.x + screen->Size.x, screen->Pos.y + screen->Size.y),
@@ -107,11 +118,42 @@ void PausePanel::draw(Game& game) {
             break;
     }
     ImGui::End();
+    escapeTaken = game.capturingKey || ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId |
+                                                                  ImGuiPopupFlags_AnyPopupLevel);
+}
+
+bool PausePanel::backAsked() const {
+    const ImGuiIO& io = ImGui::GetIO();
+    const bool asked = ImGui::IsKeyPressed(ImGui::GetKeyIndex(ImGuiKey_Escape), false) ||
+                       io.NavInputsDownDuration[ImGuiNavInput_Cancel] == 0.0f;
+    return asked && !escapeTaken;
+}
+
+void PausePanel::goBack(Game& game) {
+    switch (page) {
+        case Page::Main:
+            resume(game);
+            break;
+        case Page::Levels:
+            page = game.results ? Page::Results : Page::Main;
+            break;
+        default:
+            page = Page::Main;
+            break;
+    }
+}
+
+void PausePanel::resume(Game& game) {
+    if (game.results) {
+        page = Page::Results;
+    } else {
+        game.setPaused(false);
+    }
 }
 
 void PausePanel::drawMain(Game& game) {
     if (wideButton(tr("Resume"))) {
-        game.setPaused(false);
+        resume(game);
     }
     ImGui::SetItemDefaultFocus();
     if (wideButton(tr("Options"))) {
@@ -181,8 +223,7 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::BeginDisabled(!open);
             ImGui::TableNextColumn();
             ImGui::PushID(static_cast<int>(i));
-            const std::string label =
-                open ? entry.level.name : entry.level.name + "  " + tr(kLockedMark);
+            const std::string label = levelRowLabel(levels, i, open);
             const bool chosen =
                 ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
             if (entry.level == game.played.level) {
@@ -214,6 +255,10 @@ void PausePanel::drawResults(Game& game) {
     ImGui::TextUnformatted(game.played.level.name.c_str());
     ImGui::Separator();
     ImGui::Text(tr("Time   %.2f s"), results.seconds);
+    const float par = static_cast<float>(game.played.level.parTime);
+    ImGui::Text(tr("Par    %d s"), game.played.level.parTime);
+    ImGui::SameLine();
+    ImGui::TextColored(splitColour(results.seconds, par), "%+.2f s", results.seconds - par);
     ImGui::Text(tr("Score  %d"), results.points);
     if (results.newBest) {
         ImGui::TextColored(kNewBestColour, "%s", tr("New best time!"));

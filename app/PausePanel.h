@@ -2,8 +2,15 @@
 
 #include "app/OptionsPanel.h"
 
+#include <string>
+#include <vector>
+
 class Game;
+struct LevelEntry;
 struct Records;
+
+// A level's row on the Levels page: its name, and for a locked level the win that opens it.
+std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open);
 
 // The panel over the dimmed scene while the game is paused: Resume, Options, Controls, Levels
 // and Quit, with a page each for the options, the controls and the levels, and the player's
@@ -19,6 +26,12 @@ public:
 private:
     enum class Page { Main, Options, Controls, Levels, Results };
 
+    // Escape, or the pad's B: one step back, unless it gave up a drop-down or a key's wait.
+    bool backAsked() const;
+    void goBack(Game& game);
+    // Back to play; after a chosen level's win there is none to go back to, only its results.
+    void resume(Game& game);
+
     void drawMain(Game& game);
     void drawLevels(Game& game);
     void drawResults(Game& game);
@@ -28,4 +41,7 @@ private:
 
     Page page = Page::Main;
     OptionsPanel options;
+    // At the end of the last frame: a drop-down was open or a key awaited, which the next
+    // Escape gives up instead.
+    bool escapeTaken = false;
 };

@@ -65,3 +65,13 @@ fs::path playerPicturesFolder() {
     const bool answered = named.is_absolute() && named != fs::path(home);
     return (answered ? named : fs::path(home) / "Pictures") / kPicturesFolder;
 }
+
+std::string shownPath(const fs::path& path) {
+    const char* home = std::getenv("HOME");
+    if (!isAbsolute(home)) {
+        return path.string();
+    }
+    const fs::path below = path.lexically_relative(fs::path(home));
+    const bool inHome = !below.empty() && *below.begin() != ".." && below != ".";
+    return inHome ? (fs::path("~") / below).string() : path.string();
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 // Where the player's own files live, after the XDG Base Directory rules. Nothing here touches
 // the disk: a folder is created only when a file is written into it.
@@ -20,3 +21,6 @@ std::filesystem::path playerDataFolder();
 // names none (it answers the home folder itself then), with Smeltrun's own folder in it:
 // where screenshots go. Empty without an absolute home.
 std::filesystem::path playerPicturesFolder();
+
+// The path as the player reads it: below the home folder as ~/..., otherwise as it is.
+std::string shownPath(const std::filesystem::path& path);

@@ -41,6 +41,10 @@ struct Event {
     static Event ended(bool won, float seconds, int points) {
         return Event{won ? Won : Lost, seconds, points, Action::Count, false, {}, {}};
     }
+    // A loss after which the run goes on from the last checkpoint reached, its clock with it.
+    static Event lostToCheckpoint(float seconds, int points) {
+        return Event{Lost, seconds, points, Action::Count, true, {}, {}};
+    }
     // `checkpoint` is its place among the level's checkpoints; `seconds` the run's time there.
     static Event checkpoint(glm::vec3 place, float seconds, int checkpoint) {
         return Event{Checkpoint, seconds, checkpoint, Action::Count, false, place, {}};
@@ -62,19 +66,15 @@ struct Event {
                      name};
     }
 
-    // `text` is cut to what a name holds.
-    static Event screenshot(bool saved, const std::string& text) {
-        Event event{
-            saved ? ScreenshotSaved : ScreenshotFailed, 0.0f, 0, Action::Count, false, {}, {}};
-        text.copy(event.name.data(), event.name.size() - 1);
-        return event;
-    }
+    // `text` is the file's path, or why there is none; a path too long for a name keeps its
+    // end, where the file's own name is.
+    static Event screenshot(bool saved, const std::string& text);
 
     Kind kind;
     float seconds;    // Won, Lost, NewBestTime, Checkpoint: the time of the run
     int points;       // Won, Lost: its score; Checkpoint: which one
     Action toggle;    // Toggle: which display toggle
-    bool on;          // Toggle: its new state
+    bool on;          // Toggle: its new state; Lost: the run goes on from a checkpoint
     glm::vec3 place;  // HealthPack, Trap, Checkpoint: where the item stood
     Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero;
                       // ScreenshotSaved: the file's; ScreenshotFailed: why

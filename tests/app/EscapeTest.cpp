@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <imgui.h>
+#include <imgui_internal.h>
 
 #include "tests/support/GameFixture.h"
 
@@ -31,6 +33,65 @@ TEST_F(Escape, OtherKeysLeaveTheWindowOpen) {
     input.tap(GLFW_KEY_ENTER);
     frame();
     EXPECT_FALSE(glfwWindowShouldClose(game->window));
+}
+
+// Whether the pause panel's page, by its window's id, was drawn in the last frame.
+bool showing(const char* page) {
+    const ImGuiWindow* window = ImGui::FindWindowByName(page);
+    return window && window->Active;
+}
+
+bool popupOpen() {
+    return ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
+}
+
+// On the panels Escape goes back one step: it gives up a key's wait, then a drop-down, without
+// leaving the page; a page goes back to the pause panel, and the pause panel resumes, the
+// Escape that did it reaching play neither held nor released. Quit still quits.
+TEST_F(Escape, OnThePanelsItGoesBackAStep) {
+    startGame();
+    frame();
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame, before it can be navigated
+    stroke(GLFW_KEY_DOWN);
+    stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
+    ASSERT_TRUE(showing("###options"));
+    stroke(GLFW_KEY_SPACE);
+    ASSERT_TRUE(game->capturingKey);
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_FALSE(game->capturingKey);
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
+    EXPECT_TRUE(showing("###options")) << "the wait, not the page, was given up";
+
+    // Up to the tabs, right to Display, and down past Full screen, Width and Height to the
+    // drop-down of multisampling.
+    for (int key : {GLFW_KEY_UP, GLFW_KEY_RIGHT, GLFW_KEY_SPACE, GLFW_KEY_DOWN, GLFW_KEY_DOWN,
+                    GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);
+    }
+    ASSERT_TRUE(popupOpen());
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_FALSE(popupOpen());
+    EXPECT_TRUE(showing("###options")) << "the drop-down, not the page, was given up";
+
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_TRUE(showing("###main"));
+    console.clear();
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_FALSE(game->paused);
+    frame();
+    EXPECT_FALSE(glfwWindowShouldClose(game->window));
+    EXPECT_EQ(console.text(), "");
+
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, then Quit
+    }
+    EXPECT_TRUE(glfwWindowShouldClose(game->window));
+    EXPECT_EQ(console.lines(), std::vector<std::string>{"Game has been quit."});
 }
 
 }  // namespace

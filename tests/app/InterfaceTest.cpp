@@ -72,7 +72,7 @@ TEST_F(Interface, TheHudShowsTheHealthTheHealthPackGivesAndNothingWhenOff) {
 
 // F12 writes the frame as the player sees it, HUD and all, into the player's pictures: where
 // xdg-user-dir names them, else ~/Pictures. The HUD alone says so.
-TEST_F(Interface, F12SavesTheFrameIntoThePlayersPicturesAndSaysSoOnTheHud) {
+TEST_F(Interface, F12SavesTheFrameIntoThePlayersPicturesAndSaysWhereOnTheHud) {
     startGame();
     const fs::path home = gameDirectory().path();
     const EnvironmentOverride homeHere({{"HOME", home.string()}});
@@ -98,7 +98,8 @@ TEST_F(Interface, F12SavesTheFrameIntoThePlayersPicturesAndSaysSoOnTheHud) {
     ASSERT_TRUE(stbi_info(shots[0].c_str(), &width, &height, &channels));
     EXPECT_EQ(width, game->framebufferWidth);
     EXPECT_EQ(height, game->framebufferHeight);
-    const std::string notice = "Screenshot saved: " + shots[0].filename().string();
+    const std::string notice =
+        "Screenshot saved: ~/Pictures/Smeltrun/" + shots[0].filename().string();
     const auto glyphs =
         std::count_if(notice.begin(), notice.end(), [](char c) { return c != ' '; });
     EXPECT_GE(trianglesInAFrame(0.0), before + 2 * static_cast<GLuint>(glyphs))

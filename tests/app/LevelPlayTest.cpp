@@ -100,6 +100,9 @@ protected:
 // results; the replay names the level, and plays back on it, frame by frame as it went.
 TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     startLevel("small", kSmallLevel);
+    EXPECT_EQ(game->hud.titleCard(clock.seconds()),
+              (std::vector<std::string>{"Small steps", "Par 20 s    Best -"}))
+        << "a level asked for opens with its title card";
     holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
     ASSERT_TRUE(game->results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
@@ -138,8 +141,9 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     EXPECT_NE(watched.output().find("GAME WON! "), std::string::npos) << watched.output();
 }
 
-// A loss after the checkpoint starts over on it, and the run's clock goes on. The checkpoint
-// is a flag, not a piece of the goal.
+// A loss after the checkpoint starts over on it, and the run's clock goes on: the middle of
+// the screen says so, where a loss before it says the game is lost. The checkpoint is a flag,
+// not a piece of the goal.
 TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     startLevel("small", kSmallLevel);
     const auto checkpoint =
@@ -147,12 +151,17 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
                      [](const Item& item) { return item.kind == Item::Kind::Checkpoint; });
     ASSERT_NE(checkpoint, game->items.end());
     EXPECT_EQ(checkpoint->object->diffuseTexture, game->textures[flagDiffuse].get());
+    const auto lost = [this] { return console.text().find("GAME LOST! ") != std::string::npos; };
+    holdUntil(GLFW_KEY_D, lost);
+    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "GAME LOST");
+    console.clear();
+
     holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -6.0f; });
     const float atCheckpoint = game->totalTime;
-    holdUntil(GLFW_KEY_D,
-              [this] { return console.text().find("GAME LOST! ") != std::string::npos; });
+    holdUntil(GLFW_KEY_D, lost);
     EXPECT_EQ(game->player->position, glm::vec3(0.0f, 0.0f, -6.0f));
     EXPECT_GT(game->totalTime, atCheckpoint) << "the clock did not start again";
+    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
 }
 
 // From the course's pause panel the Levels page lists the shipped levels and the player's, but
@@ -229,6 +238,7 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
     }
     EXPECT_EQ(names, (std::vector<std::string>{"first", "second", "third", "The course"}));
     EXPECT_EQ(open, (std::vector<bool>{true, true, false, true}));
+    EXPECT_EQ(levelRowLabel(game->levelList(), 2, false), "third  Win second to open");
     EXPECT_NE(console.text().find("ERROR::LEVEL::NOT_FOUND: assets/levels/pack.txt: missing\n"),
               std::string::npos)
         << console.text();
@@ -243,11 +253,15 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
     holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
     ASSERT_TRUE(game->results) << console.text();
     EXPECT_EQ(contentsOf(wonFile), "smeltrun-unlocked 1\nsecond\n");
+    const float wonIn = game->results->seconds;
     frame();
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // Retry, then Next level
     }
     EXPECT_EQ(game->played.level.name, "third");
+    EXPECT_EQ(game->hud.titleCard(clock.seconds())[0], "third");
+    EXPECT_EQ(game->bestTimeOf(game->levelList()[1]), wonIn)
+        << "the Levels page, which read the second's records before its win, shows the win";
 
     restartGame();
     EXPECT_TRUE(game->levelOpen(2)) << "the next game reads what was won";

@@ -29,18 +29,18 @@ void GameFixture::startGame(const std::string& settingsIni, const Preparation& p
     playerHomes = std::make_unique<EnvironmentOverride>(directory->gameEnvironment());
     // The game's count starts from none, as in a fresh process, whatever earlier tests counted.
     takeProblemCount();
+    clock.set(0.0);  // a new game's clock starts at its construction
     game = makeGame();
     input.sendThroughGlfw();
-    clock.set(0.0);
 }
 
 void GameFixture::restartGame() {
     input.releaseAll();
     input.sendAlone();
     game.reset();
+    clock.set(0.0);
     game = makeGame();
     input.sendThroughGlfw();
-    clock.set(0.0);
 }
 
 std::unique_ptr<Game> GameFixture::makeGame() const {
