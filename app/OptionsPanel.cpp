@@ -9,8 +9,10 @@
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/PanelLayout.h"
 #include "app/SettingsKeys.h"
 #include "app/Translate.h"
+#include "base/PlayerFolders.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ const int kSampleChoices[] = {0, 2, 4, 8, 16};
 const int kFpsChoices[] = {0, 30, 60, 120, 144, 240};
 const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kKeyButtonEms = 12.0f;  // key button width in font heights
+const float kControlEms = 12.0f;  // a slider's, a drop-down's or a field's width, beside its label
 
 // Whether the key also stands for another action, bound or fixed.
 bool inConflict(const KeyBindings& bindings, const char* action, int key) {
@@ -34,27 +37,28 @@ bool inConflict(const KeyBindings& bindings, const char* action, int key) {
 
 }  // namespace
 
-// One tab a section, so that the page fits a 1280x720 screen with Back in view.
+// One tab a section, so that the page fits a 1280x720 screen at the largest text with Back in
+// view. The page's footer shows the status.
 void OptionsPanel::draw(Game& game) {
     finishRebinding(game);
-    if (ImGui::BeginTabBar("sections")) {
-        const std::pair<const char*, void (OptionsPanel::*)(Game&)> sections[] = {
-            {N_("Keys"), &OptionsPanel::drawKeys},   {N_("Display"), &OptionsPanel::drawDisplay},
-            {N_("Mouse"), &OptionsPanel::drawMouse}, {N_("Sound"), &OptionsPanel::drawSound},
-            {N_("Play"), &OptionsPanel::drawPlay},
-        };
-        for (const auto& [name, drawSection] : sections) {
-            if (ImGui::BeginTabItem(tr(name))) {
-                (this->*drawSection)(game);
-                ImGui::EndTabItem();
-            }
+    if (!ImGui::BeginTabBar("sections")) {
+        return;
+    }
+    const std::pair<const char*, void (OptionsPanel::*)(Game&)> sections[] = {
+        {N_("Keys"), &OptionsPanel::drawKeys},       {N_("Gamepad"), &OptionsPanel::drawGamepad},
+        {N_("Display"), &OptionsPanel::drawDisplay}, {N_("Look"), &OptionsPanel::drawLook},
+        {N_("Mouse"), &OptionsPanel::drawMouse},     {N_("Sound"), &OptionsPanel::drawSound},
+        {N_("Play"), &OptionsPanel::drawPlay},
+    };
+    for (const auto& [name, drawSection] : sections) {
+        if (ImGui::BeginTabItem(tr(name))) {
+            ImGui::PushItemWidth(ImGui::GetFontSize() * kControlEms);
+            (this->*drawSection)(game);
+            ImGui::PopItemWidth();
+            ImGui::EndTabItem();
         }
-        ImGui::EndTabBar();
     }
-    if (!status.empty()) {
-        ImGui::Separator();
-        ImGui::TextWrapped("%s", status.c_str());
-    }
+    ImGui::EndTabBar();
 }
 
 void OptionsPanel::drawKeys(Game& game) {
@@ -84,10 +88,13 @@ void OptionsPanel::drawKeys(Game& game) {
         bindings = kDefaultKeyBindings;
         changed(game, true);
     }
-    if (padButtons.draw(game, status)) {
-        const std::string said = status;
+}
+
+void OptionsPanel::drawGamepad(Game& game) {
+    if (padButtons.draw(game, statusLine)) {
+        const std::string said = statusLine;
         changed(game, true);
-        status = said + status;
+        statusLine = said + statusLine;
     }
 }
 
@@ -107,16 +114,16 @@ void OptionsPanel::finishRebinding(Game& game) {
 void OptionsPanel::bind(Game& game, const char* action, int key) {
     KeyBindings& bindings = game.options.keyBindings;
     if (Keyboard::isFixedKey(key)) {
-        status =
+        statusLine =
             formatted(tr("%s is one of the game's own keys; choose another"), keyName(key).c_str());
         return;
     }
     const std::optional<int> swapped = bindSwapping(bindings, action, key);
     changed(game, true);
     if (swapped) {
-        status =
+        statusLine =
             formatted(tr("%s and %s swapped. "), keyName(key).c_str(), keyName(*swapped).c_str()) +
-            status;
+            statusLine;
     }
 }
 
@@ -133,7 +140,14 @@ void OptionsPanel::drawDisplay(Game& game) {
         game.applyWindow();
         changed(game, true);
     }
-    if (ImGui::BeginCombo(tr("Multisampling"), std::to_string(options.sampleRate).c_str())) {
+    drawFrameCap(game);
+    drawTable(game, "Display");
+}
+
+void OptionsPanel::drawLook(Game& game) {
+    Settings& options = game.options;
+    if (ImGui::BeginCombo(tr("Multisampling (at the next start)"),
+                          std::to_string(options.sampleRate).c_str())) {
         for (const int samples : kSampleChoices) {
             if (ImGui::Selectable(std::to_string(samples).c_str(), samples == options.sampleRate)) {
                 options.sampleRate = samples;
@@ -142,10 +156,7 @@ void OptionsPanel::drawDisplay(Game& game) {
         }
         ImGui::EndCombo();
     }
-    ImGui::SameLine();
-    ImGui::TextDisabled("%s", tr("(at the next start)"));
-    drawFrameCap(game);
-    drawTable(game, "Display");
+    drawTable(game, "Look");
 }
 
 void OptionsPanel::drawFrameCap(Game& game) {
@@ -243,6 +254,6 @@ void OptionsPanel::changed(Game& game, bool complete) {
         return;
     }
     const WriteResult saved = savePlayerSettings(game.options);
-    status = saved.ok ? formatted(tr("Saved to %s"), playerSettingsPath().c_str())
-                      : formatted(tr("Could not save the options: %s"), saved.reason.c_str());
+    statusLine = saved.ok ? formatted(tr("Saved to %s"), shownPath(playerSettingsPath()).c_str())
+                          : formatted(tr("Could not save the options: %s"), saved.reason.c_str());
 }

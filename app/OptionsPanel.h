@@ -12,12 +12,16 @@ struct Choice;
 class OptionsPanel {
 public:
     void draw(Game& game);
+    // How the last change went: saved, or why not, or what was refused or swapped.
+    const std::string& status() const { return statusLine; }
 
 private:
     void drawDisplay(Game& game);
     void drawFrameCap(Game& game);
     void drawMouse(Game& game);
     void drawKeys(Game& game);
+    void drawGamepad(Game& game);
+    void drawLook(Game& game);
     void drawSound(Game& game);
     void drawPlay(Game& game);
     void drawTable(Game& game, const char* tab);
@@ -31,5 +35,5 @@ private:
 
     const char* rebinding = nullptr;  // the action waiting for its new key
     PadButtonsPanel padButtons;
-    std::string status;  // how the last save went
+    std::string statusLine;
 };

@@ -8,6 +8,7 @@
 
 #include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/PanelLayout.h"
 #include "app/SplitColour.h"
 #include "app/Translate.h"
 
@@ -15,18 +16,23 @@ namespace {
 
 const ImU32 kDimming = IM_COL32(0, 0, 0, 140);  // over the scene while paused
 const float kButtonEms = 14.0f;                 // button width in font heights
+const float kBackEms = 8.0f;                    // under a page with tabs, beside its status
 const int kWinRowsShown = 6;                    // the rest scroll
 const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
 
-const struct {
+struct FixedControl {
     const char* keys;
     const char* action;
-} kFixedControls[] = {
+};
+// The Controls page's tabs, beside the bound keys and buttons.
+const FixedControl kKeyControls[] = {
     {N_("Space"), N_("Jump")},
     {N_("Left Shift (hold)"), N_("Sprint")},
     {N_("Mouse"), N_("Turn the character and the camera")},
     {"P", N_("Pause and resume")},
-    {N_("Escape"), N_("Quit")},
+    {N_("Escape"), N_("Quit; on the panels, back")},
+};
+const FixedControl kFunctionKeys[] = {
     {"F1", N_("Wireframe")},
     {"F2", N_("Face culling")},
     {"F3", N_("Debug camera")},
@@ -37,11 +43,40 @@ const struct {
     {"F8", N_("Frame-time overlay")},
     {N_("F11 or Alt+Enter"), N_("Full screen or window")},
     {"F12", N_("Screenshot, into your pictures")},
+};
+const FixedControl kPadControls[] = {
     {N_("Gamepad left stick"), N_("Walk; fly the debug camera")},
     {N_("Gamepad right stick"), N_("Turn the character and the camera")},
     {N_("Gamepad right shoulder"), N_("Sprint")},
     {N_("Gamepad shoulders"), N_("Debug camera up and down")},
 };
+
+template <std::size_t N>
+void controlRows(const FixedControl (&rows)[N]) {
+    for (const FixedControl& row : rows) {
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(tr(row.keys));
+        ImGui::TableNextColumn();
+        ImGui::TextUnformatted(tr(row.action));
+    }
+}
+
+// A tab of the Controls page with its table begun, or false with nothing to end.
+bool beginControlsTab(const char* name) {
+    if (!ImGui::BeginTabItem(tr(name))) {
+        return false;
+    }
+    if (ImGui::BeginTable("controls", 2)) {
+        return true;
+    }
+    ImGui::EndTabItem();
+    return false;
+}
+
+void endControlsTab() {
+    ImGui::EndTable();
+    ImGui::EndTabItem();
+}
 
 // At least kButtonEms wide, and across the panel where it is wider (the records make it so).
 bool wideButton(const char* label) {
@@ -95,20 +130,27 @@ void PausePanel::draw(Game& game) {
                                             {N_("Levels"), "###levels"},
                                             {N_("Level complete"), "###results"}};
     const auto& [title, id] = titles[static_cast<int>(page)];
+    // The pages with tabs keep their size from tab to tab; the others fit what they show,
+    // which does not change while they are used.
+    const bool fixed = page == Page::Options || page == Page::Controls;
+    if (fixed) {
+        nextFixedPage();
+    }
     ImGui::Begin((std::string(tr(title)) + id).c_str(), nullptr,
-                 ImGuiWindowFlags_AlwaysAutoResize | ImGuiWindowFlags_NoCollapse |
-                     ImGuiWindowFlags_NoMove | ImGuiWindowFlags_NoSavedSettings);
+                 (fixed ? ImGuiWindowFlags_NoResize : ImGuiWindowFlags_AlwaysAutoResize) |
+                     ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_NoSavedSettings);
     switch (page) {
         case Page::Main:
             drawMain(game);
             break;
         case Page::Options:
             options.draw(game);
-            page = backButton() ? Page::Main : page;
+            page = footer(options.status()) ? Page::Main : page;
             break;
         case Page::Controls:
             drawControls(game);
-            page = backButton() ? Page::Main : page;
+            page = footer("") ? Page::Main : page;
             break;
         case Page::Levels:
             drawLevels(game);
@@ -299,33 +341,51 @@ void PausePanel::drawResults(Game& game) {
     }
 }
 
+// In tabs, so that the page fits a 1280x720 screen at the largest text.
 void PausePanel::drawControls(const Game& game) {
-    if (!ImGui::BeginTable("controls", 2)) {
+    if (!ImGui::BeginTabBar("controls")) {
         return;
     }
-    for (const BoundAction& bound : kBoundActions) {
-        ImGui::TableNextColumn();
-        ImGui::TextUnformatted(keyName(game.keyBindings.at(bound.name)).c_str());
-        ImGui::TableNextColumn();
-        ImGui::TextUnformatted(tr(bound.label));
+    if (beginControlsTab(N_("Keys"))) {
+        for (const BoundAction& bound : kBoundActions) {
+            ImGui::TableNextColumn();
+            ImGui::TextUnformatted(keyName(game.keyBindings.at(bound.name)).c_str());
+            ImGui::TableNextColumn();
+            ImGui::TextUnformatted(tr(bound.label));
+        }
+        controlRows(kKeyControls);
+        endControlsTab();
     }
-    for (const auto& fixed : kFixedControls) {
-        ImGui::TableNextColumn();
-        ImGui::TextUnformatted(tr(fixed.keys));
-        ImGui::TableNextColumn();
-        ImGui::TextUnformatted(tr(fixed.action));
+    if (beginControlsTab(N_("Function keys"))) {
+        controlRows(kFunctionKeys);
+        endControlsTab();
     }
-    for (const PadAction& bound : kPadActions) {
-        ImGui::TableNextColumn();
-        ImGui::Text(tr("Gamepad %s"),
-                    padButtonName(game.options.padBindings.at(bound.name)).c_str());
-        ImGui::TableNextColumn();
-        ImGui::TextUnformatted(tr(bound.label));
+    if (beginControlsTab(N_("Gamepad"))) {
+        controlRows(kPadControls);
+        for (const PadAction& bound : kPadActions) {
+            ImGui::TableNextColumn();
+            ImGui::Text(tr("Gamepad %s"),
+                        padButtonName(game.options.padBindings.at(bound.name)).c_str());
+            ImGui::TableNextColumn();
+            ImGui::TextUnformatted(tr(bound.label));
+        }
+        endControlsTab();
     }
-    ImGui::EndTable();
+    ImGui::EndTabBar();
 }
 
 bool PausePanel::backButton() {
     ImGui::Separator();
     return wideButton(tr("Back"));
+}
+
+// One row under the page's body: Back, and beside it what the page last said, cut at the edge.
+bool PausePanel::footer(const std::string& status) {
+    placeFooter();
+    ImGui::Separator();
+    const bool back = ImGui::Button(tr("Back"), ImVec2(ImGui::GetFontSize() * kBackEms, 0.0f));
+    ImGui::SameLine();
+    ImGui::AlignTextToFramePadding();
+    ImGui::TextUnformatted(status.c_str());
+    return back;
 }

@@ -38,6 +38,7 @@ private:
     void drawControls(const Game& game);
     void drawRecords(const Records& records);
     bool backButton();
+    bool footer(const std::string& status);
 
     Page page = Page::Main;
     OptionsPanel options;

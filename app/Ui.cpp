@@ -134,9 +134,11 @@ void Ui::followScale(int framebufferHeight) {
         reloadFont();
     }
     ImGui::GetIO().FontGlobalScale = currentScale / fontScale;
+    // The spacing follows the screen, not the text size: larger text in the same padding keeps
+    // the pages within the screen.
     ImGuiStyle style;
     ImGui::StyleColorsDark(&style);
-    style.ScaleAllSizes(currentScale);
+    style.ScaleAllSizes(currentScale / textScale);
     ImGui::GetStyle() = style;
     styled = true;
 }

@@ -64,10 +64,10 @@ TEST_F(Escape, OnThePanelsItGoesBackAStep) {
     EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
     EXPECT_TRUE(showing("###options")) << "the wait, not the page, was given up";
 
-    // Up to the tabs, right to Display, and down past Full screen, Width and Height to the
-    // drop-down of multisampling.
-    for (int key : {GLFW_KEY_UP, GLFW_KEY_RIGHT, GLFW_KEY_SPACE, GLFW_KEY_DOWN, GLFW_KEY_DOWN,
-                    GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+    // Up to the tabs, right past Gamepad and Display to Look, and down to its first
+    // drop-down, multisampling's.
+    for (int key : {GLFW_KEY_UP, GLFW_KEY_RIGHT, GLFW_KEY_SPACE, GLFW_KEY_RIGHT, GLFW_KEY_SPACE,
+                    GLFW_KEY_RIGHT, GLFW_KEY_SPACE, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);
     }
     ASSERT_TRUE(popupOpen());

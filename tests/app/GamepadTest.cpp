@@ -189,9 +189,16 @@ TEST_F(Gamepads, StartPausesAndThePadChoosesOnThePanel) {
 // action, let go, press the new button. It plays at once and is kept for the next start. A
 // choice left waiting when play resumes is given up, and the pad plays on.
 TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
-    // Down the Options page to the pad's first button, whatever the page's layout: a key's
-    // button waits for a key instead, and Escape keeps it.
+    // Up to the Options page's tabs, left to the first and right to Gamepad's, then down to
+    // the pad's first button, whatever the tab's layout: a key's button waits for a key
+    // instead, and Escape keeps it.
     const auto chooseJumpsButton = [&] {
+        stroke(GLFW_KEY_UP);
+        for (int i = 0; i < 7; ++i) {
+            stroke(GLFW_KEY_LEFT);
+        }
+        stroke(GLFW_KEY_RIGHT);
+        stroke(GLFW_KEY_SPACE);
         for (int i = 0; i < 12 && !game->capturingPadButton; ++i) {
             if (game->capturingKey) {
                 stroke(GLFW_KEY_ESCAPE);
