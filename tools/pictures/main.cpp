@@ -1,8 +1,8 @@
 // Renders the README's pictures from the real game: the start view with the HUD, the pause
-// panel, its Levels page, the goal seen with the debug camera, each level of the pack from
-// its start and from above (in OUT_DIR/levels), and the classic and the enhanced look from one
-// spot, the player in the air over its shadow. Run from the repository root
-// under an X display (tools/with-xvfb gives one):
+// panel, its Levels page, the goal seen with the debug camera, a chosen level's title card,
+// each level of the pack from its start and from above (in OUT_DIR/levels), and the classic and
+// the enhanced look from one spot, the player in the air over its shadow. Run from the
+// repository root under an X display (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
 #include <algorithm>
 #include <cmath>
@@ -23,6 +23,7 @@ const int kWidth = 1280;  // pixels
 const int kHeight = 720;
 const double kStep = 1.0 / 30.0;                    // seconds per frame
 const int kSettleFrames = 90;                       // lets the particle ring spread out
+const int kCardFrames = 30;                         // a chosen level's title card, not yet fading
 const glm::vec3 kGoalViewOffset(3.5f, 2.2f, 5.0f);  // from the goal, up and back to the right
 // The health pack in front and the row of three traps behind it, to see them told apart.
 const glm::vec3 kPiecesEye(2.0f, 1.5f, -37.0f);
@@ -72,6 +73,17 @@ std::pair<glm::vec3, float> spreadOf(const Level& level) {
     }
     const glm::vec3 size = high - low;
     return {(low + high) * 0.5f, std::max(size.x, size.z)};
+}
+
+// The pack's second level as it opens when chosen, its title card over it, the HUD shown.
+bool drawTitleCard(Game& game, const std::string& path, SteppedClock& clock) {
+    debugCamera = false;
+    camera.switchMode(false);
+    game.hudVisible = true;
+    game.playLevel(playedLevel(game.levelList()[1], true));
+    play(game, kCardFrames, clock);
+    game.hudVisible = false;
+    return save(game, path);
 }
 
 // Each level of the pack from its start, as the player first sees it, and from above.
@@ -167,6 +179,9 @@ int main(int argc, char** argv) {
     aimAt(kPiecesEye, kPiecesTarget);
     play(*game, 1, clock);
     if (!save(*game, folder + "/pieces.png")) {
+        return 1;
+    }
+    if (!drawTitleCard(*game, folder + "/title-card.png", clock)) {
         return 1;
     }
     if (!drawPack(*game, folder + "/levels", clock)) {
