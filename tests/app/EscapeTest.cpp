@@ -51,11 +51,7 @@ bool popupOpen() {
 TEST_F(Escape, OnThePanelsItGoesBackAStep) {
     startGame();
     frame();
-    input.tap(GLFW_KEY_P);
-    frame();
-    frame();  // the panel lays itself out in its first frame, before it can be navigated
-    stroke(GLFW_KEY_DOWN);
-    stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
+    openOptions();
     ASSERT_TRUE(showing("###options"));
     stroke(GLFW_KEY_SPACE);
     ASSERT_TRUE(game->capturingKey);

@@ -114,11 +114,7 @@ TEST_P(PanelsAt720p, PagesWithTabsFitAndKeepTheirShape) {
     startGame("[window]\nwidth = 1280\nheight = 720\nfullscreen = false\n[hud]\nui_scale = " +
               std::to_string(GetParam()) + "\n");
     frame();
-    input.tap(GLFW_KEY_P);
-    frame();
-    frame();  // the panel lays itself out in its first frame, before it can be navigated
-    stroke(GLFW_KEY_DOWN);
-    stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
+    openOptions();
     const std::vector<Shape> options = throughTabs("###options", 7);
     for (const Shape& shape : options) {
         EXPECT_TRUE(shape == options[0]) << "a tab moved the page";

@@ -81,6 +81,14 @@ void GameFixture::stroke(int key) {
     frame();
 }
 
+void GameFixture::openOptions() {
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame, before it can be navigated
+    stroke(GLFW_KEY_DOWN);
+    stroke(GLFW_KEY_SPACE);
+}
+
 GLuint GameFixture::trianglesInAFrame(double seconds) {
     GLuint query = 0;
     glGenQueries(1, &query);

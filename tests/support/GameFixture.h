@@ -40,6 +40,9 @@ protected:
     // Holds a key for a frame, then lets it go for one: the UI reads the keys held as each
     // of its frames begins, so a tap within one poll would not reach it.
     void stroke(int key);
+    // Pauses and opens the Options page with the keyboard alone, on the Keys tab's first key:
+    // the pause panel starts on Resume.
+    void openOptions();
     // Runs one frame and counts the triangles sent down the pipeline while it draws.
     GLuint trianglesInAFrame(double seconds = kFrameSeconds);
 
