@@ -23,10 +23,7 @@ const struct {
     const char* keys;
     const char* action;
 } kFixedControls[] = {
-    {N_("Space"), N_("Jump")},
-    {N_("Left Shift (hold)"), N_("Sprint")},
     {N_("Mouse"), N_("Turn the character and the camera")},
-    {"P", N_("Pause and resume")},
     {N_("Escape"), N_("Quit")},
     {"F1", N_("Wireframe")},
     {"F2", N_("Face culling")},
@@ -139,7 +136,7 @@ void PausePanel::drawRecords(const Records& records) {
     }
     ImGui::Separator();
     if (records.bestTime) {
-        ImGui::Text(tr("Best time   %.2f s"), *records.bestTime);
+        ImGui::TextUnformatted(formatted(tr("Best time   %.2f s"), *records.bestTime).c_str());
     }
     if (records.bestScore) {
         ImGui::Text(tr("Best score  %d"), *records.bestScore);
@@ -157,7 +154,7 @@ void PausePanel::drawRecords(const Records& records) {
         ImGui::TableNextColumn();
         ImGui::TextUnformatted(localDate(win->date).c_str());
         ImGui::TableNextColumn();
-        ImGui::Text("%.2f s", win->seconds);
+        ImGui::TextUnformatted(formatted("%.2f s", win->seconds).c_str());
         ImGui::TableNextColumn();
         ImGui::Text("%d", win->points);
     }
@@ -181,8 +178,8 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::BeginDisabled(!open);
             ImGui::TableNextColumn();
             ImGui::PushID(static_cast<int>(i));
-            const std::string label =
-                open ? entry.level.name : entry.level.name + "  " + tr(kLockedMark);
+            const std::string name = shownName(entry.level, entry.shipped);
+            const std::string label = open ? name : name + "  " + tr(kLockedMark);
             const bool chosen =
                 ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
             if (entry.level == game.played.level) {
@@ -193,7 +190,8 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::Text("%d s", entry.level.parTime);
             ImGui::TableNextColumn();
             const std::optional<float> best = game.bestTimeOf(entry);
-            best ? ImGui::Text("%.2f s", *best) : ImGui::TextDisabled("-");
+            best ? ImGui::TextUnformatted(formatted("%.2f s", *best).c_str())
+                 : ImGui::TextDisabled("-");
             ImGui::EndDisabled();
             if (chosen) {
                 page = Page::Main;
@@ -211,14 +209,14 @@ void PausePanel::drawLevels(Game& game) {
 // A chosen level's win: the time, the score, the best and the splits, then what next.
 void PausePanel::drawResults(Game& game) {
     const Game::Results& results = *game.results;
-    ImGui::TextUnformatted(game.played.level.name.c_str());
+    ImGui::TextUnformatted(shownName(game.played.level, game.played.shipped).c_str());
     ImGui::Separator();
-    ImGui::Text(tr("Time   %.2f s"), results.seconds);
+    ImGui::TextUnformatted(formatted(tr("Time   %.2f s"), results.seconds).c_str());
     ImGui::Text(tr("Score  %d"), results.points);
     if (results.newBest) {
         ImGui::TextColored(kNewBestColour, "%s", tr("New best time!"));
     } else if (results.best) {
-        ImGui::Text(tr("Best   %.2f s"), *results.best);
+        ImGui::TextUnformatted(formatted(tr("Best   %.2f s"), *results.best).c_str());
     }
     for (std::size_t i = 0; i < results.splits.size(); ++i) {
         const Game::Split& split = results.splits[i];
@@ -227,11 +225,12 @@ void PausePanel::drawResults(Game& game) {
             ImGui::TextDisabled(tr("Checkpoint %d   -"), checkpoint);
             continue;
         }
-        ImGui::Text(tr("Checkpoint %d   %.2f s"), checkpoint, split.seconds);
+        ImGui::TextUnformatted(
+            formatted(tr("Checkpoint %d   %.2f s"), checkpoint, split.seconds).c_str());
         if (split.best != kNoSplit) {
             ImGui::SameLine();
-            ImGui::TextColored(splitColour(split.seconds, split.best), "%+.2f s",
-                               split.seconds - split.best);
+            ImGui::TextColored(splitColour(split.seconds, split.best), "%s",
+                               formatted("%+.2f s", split.seconds - split.best).c_str());
         }
     }
     ImGui::Separator();

@@ -13,6 +13,7 @@
 #include <utility>
 #include <variant>
 
+#include "app/Keyboard.h"
 #include "app/SettingsCheck.h"
 #include "app/SettingsKeys.h"
 #include "base/Console.h"
@@ -120,14 +121,23 @@ void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     }
 }
 
-// A code no key or button has would leave its action without one, and print as a number.
+// A code no key or button has would leave its action without one, and print as a number. A
+// key of the game's own (Escape, the function keys) would do two things at once: the Options
+// page refuses it, and so does the file.
 void checkKeyCode(const SettingKey& key, Settings& s, const Settings& defaults) {
-    if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
-        const std::string name = std::string(key.section) + "." + key.name;
-        const bool pad = binding->bindings == &Settings::padBindings;
-        keepInRange((s.*binding->bindings)[binding->action], pad ? 0 : GLFW_KEY_SPACE,
-                    pad ? GLFW_GAMEPAD_BUTTON_LAST : GLFW_KEY_LAST,
-                    (defaults.*binding->bindings).at(binding->action), name.c_str());
+    const auto* binding = std::get_if<KeyBinding>(&key.field);
+    if (!binding) {
+        return;
+    }
+    const std::string name = std::string(key.section) + "." + key.name;
+    const bool pad = binding->bindings == &Settings::padBindings;
+    int& code = (s.*binding->bindings)[binding->action];
+    const int fallback = (defaults.*binding->bindings).at(binding->action);
+    if (keepInRange(code, pad ? 0 : GLFW_KEY_SPACE, pad ? GLFW_GAMEPAD_BUTTON_LAST : GLFW_KEY_LAST,
+                    fallback, name.c_str()) &&
+        !pad && Keyboard::isFixedKey(code)) {
+        printProblem("ERROR::SETTINGS::VALUE_OUT_OF_RANGE: ", name);
+        code = fallback;
     }
 }
 
@@ -135,9 +145,9 @@ void checkKeyCode(const SettingKey& key, Settings& s, const Settings& defaults) 
 void checkChoice(const SettingKey& key, const Choice& choice, Settings& s,
                  const Settings& defaults) {
     std::string& value = s.*choice.field;
-    for (const char* word : choice.words) {
-        if (strcasecmp(value.c_str(), word) == 0) {
-            value = word;
+    for (const ChoiceWord& option : choice.words) {
+        if (strcasecmp(value.c_str(), option.word) == 0) {
+            value = option.word;
             return;
         }
     }
