@@ -14,6 +14,7 @@
 #include "tests/support/GameFixture.h"
 #include "tests/support/Near.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/ShownText.h"
 
 namespace {
 
@@ -292,6 +293,7 @@ TEST_F(Interface, JumpReboundInTheOptionsJumpsWithTheNewKeyAndIsKeptForTheNextSt
     restartGame();
     EXPECT_EQ(game->keyBindings.at("JUMP"), GLFW_KEY_J);
     EXPECT_TRUE(jumpsWith(GLFW_KEY_J));
+    EXPECT_TRUE(showsText("J: jump    Left Shift: sprint    P: menu")) << "the HUD's first hint";
     std::ifstream saved(gameDirectory().playerSettingsFile());
     const std::string text((std::istreambuf_iterator<char>(saved)),
                            std::istreambuf_iterator<char>());
