@@ -32,8 +32,9 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         game->capturedKeyDown = GLFW_KEY_UNKNOWN;
         return;
     }
-    // While a replay plays, its own keys act; the watcher's Escape still quits and P pauses.
-    if (game->playback && key != GLFW_KEY_ESCAPE && Keyboard::fixedActionOf(key) != Action::Pause) {
+    // While a replay plays, its own keys act; the watcher's Escape still quits and the pause
+    // key pauses.
+    if (game->playback && key != GLFW_KEY_ESCAPE && !game->keyboard.isKeyOf(Action::Pause, key)) {
         return;
     }
     // While paused the keys are the panels' (Escape goes back a step there), up to their

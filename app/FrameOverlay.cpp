@@ -83,9 +83,12 @@ void FrameOverlay::draw() const {
 
     atBottomRight();
     ImGui::Begin("##frame times", nullptr, kOverlayFlags);
-    ImGui::Text(tr("%.1f frames per second"), spanMs > 0.0f ? kMsPerSecond * count / spanMs : 0.0f);
-    ImGui::Text(tr("CPU, median of 2 s: update %.2f ms, render %.2f ms"),
-                medianOf(updates.data(), count), medianOf(renders.data(), count));
+    const float fps = spanMs > 0.0f ? kMsPerSecond * count / spanMs : 0.0f;
+    ImGui::TextUnformatted(formatted(tr("%.1f frames per second"), fps).c_str());
+    ImGui::TextUnformatted(formatted(tr("CPU, median of 2 s: update %.2f ms, render %.2f ms"),
+                                     medianOf(updates.data(), count),
+                                     medianOf(renders.data(), count))
+                               .c_str());
     // The graph's title on a line of its own: as the plot's overlay it covered the graph.
     ImGui::TextUnformatted(graphTitle.c_str());
     ImGui::PlotLines("##frame ms", frames.data(), static_cast<int>(count), 0, nullptr, 0.0f,

@@ -181,7 +181,7 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
-    KeyBindings keyBindings;  // the movement keys, as the settings bind them
+    KeyBindings keyBindings;  // the bound actions' keys, as the settings bind them
     Keyboard keyboard;
     Gamepad gamepad;
     InputSnapshot input;        // this frame's, read right after the events are polled

@@ -77,7 +77,8 @@ void Game::playLevel(PlayedLevel level) {
 
 void Game::announceLevel() {
     if (played.chosen) {
-        hud.showTitleCard(played.level.name, played.level.parTime, records.bestTime, readClock());
+        hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
+                          records.bestTime, readClock());
     }
 }
 

@@ -3,7 +3,6 @@
 #include <imgui.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <utility>
@@ -93,12 +92,13 @@ float opacityAt(double age, float lasts) {
     return std::clamp(static_cast<float>((lasts - age) / kFadeSeconds), 0.0f, 1.0f);
 }
 
-// What the keys do: the movement keys as bound.
+// What the keys do, as they are bound.
 std::string controlsHint(const KeyBindings& keys) {
     const auto key = [&keys](const char* action) { return keyName(keys.at(action)); };
-    return formatted(tr("%s %s %s %s: move    Space: jump    Left Shift: sprint    P: menu"),
+    return formatted(tr("%s %s %s %s: move    %s: jump    %s: sprint    %s: menu"),
                      key("FORWARD").c_str(), key("LEFT").c_str(), key("BACKWARD").c_str(),
-                     key("RIGHT").c_str());
+                     key("RIGHT").c_str(), key("JUMP").c_str(), key("SPRINT").c_str(),
+                     key("PAUSE").c_str());
 }
 
 }  // namespace
@@ -239,20 +239,20 @@ void Hud::drawSplit(double now) const {
     }
     const std::string title =
         formatted(tr("Checkpoint %d   %.2f s"), split->event.points + 1, split->event.seconds);
-    char against[32] = "";
-    if (splitBest != kNoSplit) {
-        std::snprintf(against, sizeof against, "%+.2f s", split->event.seconds - splitBest);
-    }
+    const std::string against = splitBest != kNoSplit
+                                    ? formatted("%+.2f s", split->event.seconds - splitBest)
+                                    : std::string();
     const ImVec2 line = ImGui::CalcTextSize(title.c_str());
-    const ImVec2 second = ImGui::CalcTextSize(against);
+    const ImVec2 second = ImGui::CalcTextSize(against.c_str());
     centredAt(kSplitHeight, opacity);
-    fitNextWindow(ImVec2(std::max(line.x, second.x),
-                         line.y + (against[0] ? ImGui::GetTextLineHeightWithSpacing() : 0.0f)));
+    fitNextWindow(
+        ImVec2(std::max(line.x, second.x),
+               line.y + (against.empty() ? 0.0f : ImGui::GetTextLineHeightWithSpacing())));
     ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
     ImGui::Begin("##split", nullptr, kFittedFlags);
     ImGui::TextUnformatted(title.c_str());
-    if (against[0]) {
-        ImGui::TextColored(splitColour(split->event.seconds, splitBest), "%s", against);
+    if (!against.empty()) {
+        ImGui::TextColored(splitColour(split->event.seconds, splitBest), "%s", against.c_str());
     }
     ImGui::End();
     ImGui::PopStyleVar();
@@ -262,13 +262,14 @@ void Hud::drawStatus(const HudView& view) const {
     atCorner(0.0f, 0.0f);
     ImGui::Begin("##status", nullptr, kOverlayFlags);
     ImGui::Text(tr("Health  %d"), view.health);
-    ImGui::Text(tr("Time    %.2f s"), view.clock);
+    ImGui::TextUnformatted(formatted(tr("Time    %.2f s"), view.clock).c_str());
     if (view.bestTime) {
         ImGui::SameLine();
-        ImGui::TextDisabled(tr("best %.2f s"), *view.bestTime);
+        ImGui::TextDisabled("%s", formatted(tr("best %.2f s"), *view.bestTime).c_str());
     }
     if (view.slowLeft > 0.0f) {
-        ImGui::TextColored(kSlowColour, tr("Slowed  %.1f s"), view.slowLeft);
+        ImGui::TextColored(kSlowColour, "%s",
+                           formatted(tr("Slowed  %.1f s"), view.slowLeft).c_str());
     }
     ImGui::End();
 }

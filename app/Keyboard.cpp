@@ -8,19 +8,11 @@ const struct {
     Action action;
     int key;
 } kFixedKeys[] = {
-    {Action::Pause, GLFW_KEY_P},
-    {Action::Jump, GLFW_KEY_SPACE},
-    {Action::Sprint, GLFW_KEY_LEFT_SHIFT},
-    {Action::Quit, GLFW_KEY_ESCAPE},
-    {Action::Wireframe, GLFW_KEY_F1},
-    {Action::Culling, GLFW_KEY_F2},
-    {Action::DebugCamera, GLFW_KEY_F3},
-    {Action::CelShading, GLFW_KEY_F4},
-    {Action::Contour, GLFW_KEY_F5},
-    {Action::Specular, GLFW_KEY_F6},
-    {Action::Hud, GLFW_KEY_F7},
-    {Action::FrameOverlay, GLFW_KEY_F8},
-    {Action::FullScreen, GLFW_KEY_F11},
+    {Action::Quit, GLFW_KEY_ESCAPE},     {Action::Wireframe, GLFW_KEY_F1},
+    {Action::Culling, GLFW_KEY_F2},      {Action::DebugCamera, GLFW_KEY_F3},
+    {Action::CelShading, GLFW_KEY_F4},   {Action::Contour, GLFW_KEY_F5},
+    {Action::Specular, GLFW_KEY_F6},     {Action::Hud, GLFW_KEY_F7},
+    {Action::FrameOverlay, GLFW_KEY_F8}, {Action::FullScreen, GLFW_KEY_F11},
     {Action::Screenshot, GLFW_KEY_F12},
 };
 
@@ -50,6 +42,10 @@ Action Keyboard::toggleOf(int key) {
 
 bool Keyboard::isFullScreenEnter(int key, int mods) {
     return (key == GLFW_KEY_ENTER || key == GLFW_KEY_KP_ENTER) && (mods & GLFW_MOD_ALT);
+}
+
+bool Keyboard::isKeyOf(Action action, int key) const {
+    return keys[static_cast<std::size_t>(action)] == key;
 }
 
 Keyboard::Keyboard(const KeyBindings& bindings) {

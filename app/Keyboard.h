@@ -16,19 +16,25 @@ struct BoundAction {
     const char* label;
 };
 inline const BoundAction kBoundActions[] = {
-    {Action::Forward, "FORWARD", N_("Forward")}, {Action::Backward, "BACKWARD", N_("Backward")},
-    {Action::Left, "LEFT", N_("Left")},          {Action::Right, "RIGHT", N_("Right")},
-    {Action::Up, "UP", N_("Debug camera up")},   {Action::Down, "DOWN", N_("Debug camera down")},
+    {Action::Forward, "FORWARD", N_("Forward")},
+    {Action::Backward, "BACKWARD", N_("Backward")},
+    {Action::Left, "LEFT", N_("Left")},
+    {Action::Right, "RIGHT", N_("Right")},
+    {Action::Jump, "JUMP", N_("Jump")},
+    {Action::Sprint, "SPRINT", N_("Sprint")},
+    {Action::Pause, "PAUSE", N_("Pause and resume")},
+    {Action::Up, "UP", N_("Debug camera up")},
+    {Action::Down, "DOWN", N_("Debug camera down")},
 };
 
-// The keyboard as actions: the movement keys by their bindings, the other keys fixed. Held
+// The keyboard as actions: the bound actions' keys by their bindings, the others fixed. Held
 // keys are polled after the window's events; presses and releases are collected from the key
 // callback during the poll, so that a tap within one frame is seen too.
 class Keyboard {
 public:
     explicit Keyboard(const KeyBindings& bindings);
 
-    // The meaning of its own that the key has, which no binding changes (Space, P, F1...);
+    // The meaning of its own that the key has, which no binding changes (Escape, F1...);
     // Action::Count for a key that has none.
     static Action fixedActionOf(int key);
     static bool isFixedKey(int key);
@@ -36,6 +42,9 @@ public:
     static Action toggleOf(int key);
     // Whether the key event is the Enter of Alt+Enter, which switches full screen.
     static bool isFullScreenEnter(int key, int mods);
+
+    // Whether `key` is the one that the action is bound to, or fixed to.
+    bool isKeyOf(Action action, int key) const;
 
     // Called by the key callback with GLFW's key, action and modifiers; repeats are not
     // presses. False for the release of a key held back, which nothing else is to hear of.

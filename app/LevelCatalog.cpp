@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/Translate.h"
 #include "base/Console.h"
 #include "base/FileRead.h"
 #include "base/PlayerFolders.h"
@@ -171,12 +172,14 @@ std::optional<LevelEntry> readLevelFile(const fs::path& file) {
 std::vector<LevelEntry> findLevels() {
     std::vector<std::pair<std::string, fs::path>> files = levelFilesIn(kShippedFolder);
     const std::size_t packed = putPackFirst(files);
+    const std::size_t shipped = files.size();
     const std::vector<std::pair<std::string, fs::path>> own = levelFilesIn(playerLevelsFolder());
     files.insert(files.end(), own.begin(), own.end());
     std::vector<LevelEntry> levels;
     for (std::size_t i = 0; i < files.size(); ++i) {
         if (auto entry = readLevelAs(files[i].first, files[i].second)) {
             entry->inPack = i < packed;
+            entry->shipped = i < shipped;
             levels.push_back(std::move(*entry));
         }
     }
@@ -201,18 +204,29 @@ std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
     }
     for (const fs::path& folder : levelFolders()) {
         for (const auto& [key, file] : levelFilesIn(folder)) {
-            if (key == nameOrPath) {
-                return readLevelAs(key, file);
+            if (key != nameOrPath) {
+                continue;
             }
+            std::optional<LevelEntry> entry = readLevelAs(key, file);
+            if (entry) {
+                entry->shipped = folder == kShippedFolder;
+            }
+            return entry;
         }
     }
     printLine("ERROR::LEVEL::NOT_FOUND: ", nameOrPath);
     return std::nullopt;
 }
 
+std::string shownName(const Level& level, bool shipped) {
+    // The empty text's translation is the catalogue's header.
+    return shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name;
+}
+
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
     const bool course = entry.level == courseLevel();
-    return PlayedLevel{entry.level, entry.file.parent_path(), course ? "" : entry.hash, chosen};
+    return PlayedLevel{entry.level, entry.file.parent_path(), course ? "" : entry.hash, chosen,
+                       entry.shipped};
 }
 
 std::optional<LevelEntry> levelOfReplay(const ReplayLevel& tag, const std::string& replayFile) {

@@ -20,6 +20,8 @@ struct LevelEntry {
     std::string hash;  // of the file's bytes: an edited level is another level
     // Named in assets/levels/pack.txt: one of the game's pack, which opens in the pack's order.
     bool inPack = false;
+    // In assets/levels: one of the game's own, whose name the catalogue translates.
+    bool shipped = false;
 };
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one
@@ -48,10 +50,15 @@ struct PlayedLevel {
     // Chosen by the player, from the Levels panel or the command line: a win shows the
     // results rather than closing the game.
     bool chosen = false;
+    bool shipped = true;  // as LevelEntry's; the course built in code is the game's own
 
     // What a replay of it names.
     ReplayLevel tag() const { return ReplayLevel{hash, hash.empty() ? "" : level.name}; }
 };
+
+// A level's name as the player reads it: one of the game's own levels' in the player's
+// language, a player's own as it is written.
+std::string shownName(const Level& level, bool shipped);
 
 // The entry's level as a game plays it. A level that is the course, whatever its file,
 // keeps the course's records.

@@ -4,6 +4,7 @@
 #include <imgui.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -24,6 +25,7 @@ const int kFpsChoices[] = {0, 30, 60, 120, 144, 240};
 const ImVec4 kConflictColour(1.0f, 0.45f, 0.35f, 1.0f);
 const float kKeyButtonEms = 12.0f;  // key button width in font heights
 const float kControlEms = 12.0f;  // a slider's, a drop-down's or a field's width, beside its label
+const std::size_t kShownBytes = 64;  // room for a slider's value, as ImGui gives it
 
 // Whether the key also stands for another action, bound or fixed.
 bool inConflict(const KeyBindings& bindings, const char* action, int key) {
@@ -33,6 +35,22 @@ bool inConflict(const KeyBindings& bindings, const char* action, int key) {
         }
     }
     return Keyboard::isFixedKey(key);
+}
+
+// The slider's format, or, where the player's language writes the value otherwise than printf
+// does, that text itself (ImGui shows a format without conversions as it is).
+std::string shownFormat(const char* format, float value) {
+    std::string shown = formatted(format, value);
+    char printed[kShownBytes];
+    std::snprintf(printed, sizeof printed, format, value);
+    if (shown == printed) {
+        return format;
+    }
+    for (std::size_t percent = shown.find('%'); percent != std::string::npos;
+         percent = shown.find('%', percent + 2)) {
+        shown.insert(percent, 1, '%');
+    }
+    return shown;
 }
 
 }  // namespace
@@ -63,22 +81,23 @@ void OptionsPanel::draw(Game& game) {
 
 void OptionsPanel::drawKeys(Game& game) {
     KeyBindings& bindings = game.options.keyBindings;
-    for (const BoundAction& movement : kBoundActions) {
-        ImGui::PushID(movement.name);
-        const int key = bindings[movement.name];
+    for (const BoundAction& bound : kBoundActions) {
+        ImGui::PushID(bound.name);
+        const int key = bindings[bound.name];
+        // Known by its row, whatever it shows, so that it keeps the focus when its key changes.
         const std::string shown =
-            rebinding == movement.name ? tr("press a key (Escape: keep)") : keyName(key);
+            (rebinding == bound.name ? tr("press a key (Escape: keep)") : keyName(key)) + "###key";
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kKeyButtonEms, 0.0f))) {
-            rebinding = movement.name;
+            rebinding = bound.name;
             game.capturingKey = true;
         }
         // The keyboard and the pad start on the first key, past the tabs.
-        if (&movement == &kBoundActions[0]) {
+        if (&bound == &kBoundActions[0]) {
             ImGui::SetItemDefaultFocus();
         }
         ImGui::SameLine();
-        ImGui::TextUnformatted(tr(movement.label));
-        if (inConflict(bindings, movement.name, key)) {
+        ImGui::TextUnformatted(tr(bound.label));
+        if (inConflict(bindings, bound.name, key)) {
             ImGui::SameLine();
             ImGui::TextColored(kConflictColour, "%s", tr("(key in use)"));
         }
@@ -109,8 +128,8 @@ void OptionsPanel::finishRebinding(Game& game) {
     rebinding = nullptr;
 }
 
-// A key that means something else is not taken silently: a fixed key (P, Space, the function
-// keys) is refused, and one bound to another movement swaps with this movement's key.
+// A key that means something else is not taken silently: a fixed key (Escape, the function
+// keys) is refused, and one bound to another action swaps with this action's key.
 void OptionsPanel::bind(Game& game, const char* action, int key) {
     KeyBindings& bindings = game.options.keyBindings;
     if (Keyboard::isFixedKey(key)) {
@@ -146,7 +165,7 @@ void OptionsPanel::drawDisplay(Game& game) {
 
 void OptionsPanel::drawLook(Game& game) {
     Settings& options = game.options;
-    if (ImGui::BeginCombo(tr("Multisampling (at the next start)"),
+    if (ImGui::BeginCombo(tr("Multisampling (from the next start)"),
                           std::to_string(options.sampleRate).c_str())) {
         for (const int samples : kSampleChoices) {
             if (ImGui::Selectable(std::to_string(samples).c_str(), samples == options.sampleRate)) {
@@ -225,12 +244,16 @@ void OptionsPanel::drawTable(Game& game, const char* tab) {
 
 void OptionsPanel::choose(Game& game, const char* label, const Choice& choice) {
     std::string& value = game.options.*choice.field;
-    if (!ImGui::BeginCombo(label, value.c_str())) {
+    const auto chosen =
+        std::find_if(choice.words.begin(), choice.words.end(),
+                     [&value](const ChoiceWord& option) { return value == option.word; });
+    if (!ImGui::BeginCombo(label,
+                           chosen != choice.words.end() ? tr(chosen->label) : value.c_str())) {
         return;
     }
-    for (const char* word : choice.words) {
-        if (ImGui::Selectable(word, value == word)) {
-            value = word;
+    for (const ChoiceWord& option : choice.words) {
+        if (ImGui::Selectable(tr(option.label), value == option.word)) {
+            value = option.word;
             changed(game, true);
         }
     }
@@ -239,7 +262,7 @@ void OptionsPanel::choose(Game& game, const char* label, const Choice& choice) {
 
 void OptionsPanel::slider(Game& game, const char* label, float& value, float low, float high,
                           const char* format) {
-    if (ImGui::SliderFloat(label, &value, low, high, format)) {
+    if (ImGui::SliderFloat(label, &value, low, high, shownFormat(format, value).c_str())) {
         changed(game, false);
     }
     // Saved once let go, not at every step of the drag.

@@ -26,10 +26,7 @@ struct FixedControl {
 };
 // The Controls page's tabs, beside the bound keys and buttons.
 const FixedControl kKeyControls[] = {
-    {N_("Space"), N_("Jump")},
-    {N_("Left Shift (hold)"), N_("Sprint")},
     {N_("Mouse"), N_("Turn the character and the camera")},
-    {"P", N_("Pause and resume")},
     {N_("Escape"), N_("Quit; on the panels, back")},
 };
 const FixedControl kFunctionKeys[] = {
@@ -104,11 +101,13 @@ std::string localDate(const std::string& utc) {
 
 // Only the pack's levels lock, each until the one before it is won.
 std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open) {
-    const std::string& name = levels[place].level.name;
+    const auto name = [&levels](std::size_t at) {
+        return shownName(levels[at].level, levels[at].shipped);
+    };
     if (open || place == 0) {
-        return name;
+        return name(place);
     }
-    return name + "  " + formatted(tr("Win %s to open"), levels[place - 1].level.name.c_str());
+    return name(place) + "  " + formatted(tr("Win %s to open"), name(place - 1).c_str());
 }
 
 void PausePanel::draw(Game& game) {
@@ -223,7 +222,7 @@ void PausePanel::drawRecords(const Records& records) {
     }
     ImGui::Separator();
     if (records.bestTime) {
-        ImGui::Text(tr("Best time   %.2f s"), *records.bestTime);
+        ImGui::TextUnformatted(formatted(tr("Best time   %.2f s"), *records.bestTime).c_str());
     }
     if (records.bestScore) {
         ImGui::Text(tr("Best score  %d"), *records.bestScore);
@@ -241,7 +240,7 @@ void PausePanel::drawRecords(const Records& records) {
         ImGui::TableNextColumn();
         ImGui::TextUnformatted(localDate(win->date).c_str());
         ImGui::TableNextColumn();
-        ImGui::Text("%.2f s", win->seconds);
+        ImGui::TextUnformatted(formatted("%.2f s", win->seconds).c_str());
         ImGui::TableNextColumn();
         ImGui::Text("%d", win->points);
     }
@@ -276,7 +275,8 @@ void PausePanel::drawLevels(Game& game) {
             ImGui::Text("%d s", entry.level.parTime);
             ImGui::TableNextColumn();
             const std::optional<float> best = game.bestTimeOf(entry);
-            best ? ImGui::Text("%.2f s", *best) : ImGui::TextDisabled("-");
+            best ? ImGui::TextUnformatted(formatted("%.2f s", *best).c_str())
+                 : ImGui::TextDisabled("-");
             ImGui::EndDisabled();
             if (chosen) {
                 page = Page::Main;
@@ -294,18 +294,19 @@ void PausePanel::drawLevels(Game& game) {
 // A chosen level's win: the time, the score, the best and the splits, then what next.
 void PausePanel::drawResults(Game& game) {
     const Game::Results& results = *game.results;
-    ImGui::TextUnformatted(game.played.level.name.c_str());
+    ImGui::TextUnformatted(shownName(game.played.level, game.played.shipped).c_str());
     ImGui::Separator();
-    ImGui::Text(tr("Time   %.2f s"), results.seconds);
+    ImGui::TextUnformatted(formatted(tr("Time   %.2f s"), results.seconds).c_str());
     const float par = static_cast<float>(game.played.level.parTime);
     ImGui::Text(tr("Par    %d s"), game.played.level.parTime);
     ImGui::SameLine();
-    ImGui::TextColored(splitColour(results.seconds, par), "%+.2f s", results.seconds - par);
+    ImGui::TextColored(splitColour(results.seconds, par), "%s",
+                       formatted("%+.2f s", results.seconds - par).c_str());
     ImGui::Text(tr("Score  %d"), results.points);
     if (results.newBest) {
         ImGui::TextColored(kNewBestColour, "%s", tr("New best time!"));
     } else if (results.best) {
-        ImGui::Text(tr("Best   %.2f s"), *results.best);
+        ImGui::TextUnformatted(formatted(tr("Best   %.2f s"), *results.best).c_str());
     }
     for (std::size_t i = 0; i < results.splits.size(); ++i) {
         const Game::Split& split = results.splits[i];
@@ -314,11 +315,12 @@ void PausePanel::drawResults(Game& game) {
             ImGui::TextDisabled(tr("Checkpoint %d   -"), checkpoint);
             continue;
         }
-        ImGui::Text(tr("Checkpoint %d   %.2f s"), checkpoint, split.seconds);
+        ImGui::TextUnformatted(
+            formatted(tr("Checkpoint %d   %.2f s"), checkpoint, split.seconds).c_str());
         if (split.best != kNoSplit) {
             ImGui::SameLine();
-            ImGui::TextColored(splitColour(split.seconds, split.best), "%+.2f s",
-                               split.seconds - split.best);
+            ImGui::TextColored(splitColour(split.seconds, split.best), "%s",
+                               formatted("%+.2f s", split.seconds - split.best).c_str());
         }
     }
     ImGui::Separator();

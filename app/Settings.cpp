@@ -120,7 +120,9 @@ void checkLimits(const SettingKey& key, Settings& s, const Settings& defaults) {
     }
 }
 
-// A code no key or button has would leave its action without one, and print as a number.
+// A code no key or button has would leave its action without one, and print as a number. A key
+// of the game's own (Escape, the function keys) is taken as the file says: it does both, and the
+// Options page marks it.
 void checkKeyCode(const SettingKey& key, Settings& s, const Settings& defaults) {
     if (const auto* binding = std::get_if<KeyBinding>(&key.field)) {
         const std::string name = std::string(key.section) + "." + key.name;
@@ -131,13 +133,12 @@ void checkKeyCode(const SettingKey& key, Settings& s, const Settings& defaults) 
     }
 }
 
-// A choice's word in any case is that word; any other value is out of its range.
 void checkChoice(const SettingKey& key, const Choice& choice, Settings& s,
                  const Settings& defaults) {
     std::string& value = s.*choice.field;
-    for (const char* word : choice.words) {
-        if (strcasecmp(value.c_str(), word) == 0) {
-            value = word;
+    for (const ChoiceWord& option : choice.words) {
+        if (strcasecmp(value.c_str(), option.word) == 0) {
+            value = option.word;
             return;
         }
     }

@@ -79,10 +79,10 @@ Settings loadGameSettings();
 
 // Writes to the player's file at `path`, atomically, the options a player can change in the
 // game (window size and full screen, multisampling, brightness, frame pacing, field of view,
-// the mouse, the movement keys, the HUD, pausing on focus loss, opening every level and the
-// sound) where they differ from what the assets' file gives, and keeps the file's lines of keys
-// the game does not change; nothing else. A failure is reported on the console and its reason
-// returned.
+// the mouse, the keys and the pad's buttons, the HUD, pausing on focus loss, opening every
+// level and the sound) where they differ from what the assets' file gives, and keeps the file's
+// lines of keys the game does not change; nothing else. A failure is reported on the console
+// and its reason returned.
 WriteResult saveSettings(const Settings& settings, const std::string& assetsPath,
                          const std::filesystem::path& path);
 

@@ -13,10 +13,17 @@ struct KeyBinding {
     KeyBindings Settings::*bindings = &Settings::keyBindings;
 };
 
+// One word that a choice takes, as the file keeps it (lower case) and as the Options page shows
+// it (in English, marked for the catalogue and translated where shown).
+struct ChoiceWord {
+    const char* word;
+    const char* label;
+};
+
 // A key that takes one word of a short list; any other value is out of range.
 struct Choice {
     std::string Settings::*field;
-    std::vector<const char*> words;  // lower case, as the value is kept
+    std::vector<ChoiceWord> words;
 };
 
 // Where a key's value goes in Settings; the type of the member says how its text is read.

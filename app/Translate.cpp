@@ -8,6 +8,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 namespace fs = std::filesystem;
 
@@ -20,6 +21,10 @@ const char* const kCodeset = "UTF-8";
 // ignores LANGUAGE in the "C" locale, which is what a player without LANG has.
 const char* const kAnyLanguageLocale = "C.UTF-8";
 const char* const kBuildTreeCatalogues = "locale";
+// The letters that end a conversion of printf's formats, and those of them that print a
+// floating-point number.
+const char* const kConversions = "diouxXcspfFeEgGaA%";
+const char* const kFloatConversions = "fFeEgGaA";
 
 // The player's locale of messages, in force only while tr() looks a text up. The process's
 // own locale stays "C": with LC_MESSAGES set for the process, glibc's texts of errors
@@ -30,6 +35,92 @@ locale_t language = nullptr;
 bool isPlainC(locale_t locale) {
     const char* name = nl_langinfo_l(_NL_LOCALE_NAME(LC_MESSAGES), locale);
     return std::strcmp(name, "C") == 0 || std::strcmp(name, "POSIX") == 0;
+}
+
+// The translation of `english` where it has this context in the catalogue, as gettext's
+// pgettext looks it up: the context and the text joined by an EOT.
+const char* inContext(const char* context, const char* english) {
+    const std::string key = std::string(context) + '\004' + english;
+    const char* translated = tr(key.c_str());
+    return translated == key.c_str() ? english : translated;
+}
+
+__attribute__((format(printf, 1, 0))) std::string printed(const char* format, va_list arguments) {
+    va_list measuring;
+    va_copy(measuring, arguments);
+    const int length = std::vsnprintf(nullptr, 0, format, measuring);
+    va_end(measuring);
+    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
+    std::vsnprintf(text.data(), text.size(), format, arguments);
+    text.pop_back();  // vsnprintf's terminating zero
+    return text;
+}
+
+__attribute__((format(printf, 1, 2))) std::string printedOne(const char* spec, ...) {
+    va_list arguments;
+    va_start(arguments, spec);
+    std::string text = printed(spec, arguments);
+    va_end(arguments);
+    return text;
+}
+
+// One conversion of a format (from its % to its letter), with `*` widths and precisions
+// already put in, printed from the next argument.
+std::string printedConversion(const std::string& spec, va_list& arguments, const char* sign) {
+    const char conversion = spec.back();
+    const bool isLong = spec.find('l') != std::string::npos;
+    const bool isLongLong = spec.find("ll") != std::string::npos;
+    const bool isSize = spec.find_first_of("zjt") != std::string::npos;
+    if (std::strchr(kFloatConversions, conversion)) {
+        std::string text = spec.find('L') != std::string::npos
+                               ? printedOne(spec.c_str(), va_arg(arguments, long double))
+                               : printedOne(spec.c_str(), va_arg(arguments, double));
+        const std::size_t point = text.find('.');
+        return point == std::string::npos ? text : text.replace(point, 1, sign);
+    }
+    switch (conversion) {
+        case 's':
+            return printedOne(spec.c_str(), va_arg(arguments, const char*));
+        case 'p':
+            return printedOne(spec.c_str(), va_arg(arguments, void*));
+        case '%':
+            return "%";
+    }
+    // Integers: %zu and %jd are as wide as a long long on the systems the game builds for.
+    if (isLongLong || isSize) {
+        return printedOne(spec.c_str(), va_arg(arguments, long long));
+    }
+    return isLong ? printedOne(spec.c_str(), va_arg(arguments, long))
+                  : printedOne(spec.c_str(), va_arg(arguments, int));
+}
+
+// The conversion that starts at `percent`, its `*`s replaced by their arguments; `end` is set
+// past its letter.
+std::string conversionAt(const char* percent, const char** end, va_list& arguments) {
+    const char* letter = percent + 1 + std::strcspn(percent + 1, kConversions);
+    *end = *letter ? letter + 1 : letter;
+    std::string spec;
+    for (const char* at = percent; at != *end; ++at) {
+        spec += *at == '*' ? std::to_string(va_arg(arguments, int)) : std::string(1, *at);
+    }
+    return spec;
+}
+
+// What vsnprintf would print, with `sign` for the decimal point of each floating-point
+// number.
+std::string printedWithSign(const char* format, va_list& arguments, const char* sign) {
+    std::string text;
+    for (const char* at = format; *at;) {
+        const char* percent = std::strchr(at, '%');
+        if (!percent) {
+            text += at;
+            break;
+        }
+        text.append(at, percent);
+        const std::string spec = conversionAt(percent, &at, arguments);
+        text += printedConversion(spec, arguments, sign);
+    }
+    return text;
 }
 
 }  // namespace
@@ -47,15 +138,24 @@ const char* tr(const char* english) {
 std::string formatted(const char* format, ...) {
     va_list arguments;
     va_start(arguments, format);
-    va_list measuring;
-    va_copy(measuring, arguments);
-    const int length = std::vsnprintf(nullptr, 0, format, measuring);
-    va_end(measuring);
-    std::string text(static_cast<std::size_t>(std::max(length, 0)) + 1, '\0');
-    std::vsnprintf(text.data(), text.size(), format, arguments);
+    std::string text;
+    const char* sign = decimalSign();
+    if (std::strcmp(sign, ".") == 0) {
+        text = printed(format, arguments);
+    } else {
+        va_list walking;
+        va_copy(walking, arguments);
+        text = printedWithSign(format, walking, sign);
+        va_end(walking);
+    }
     va_end(arguments);
-    text.pop_back();  // vsnprintf's terminating zero
     return text;
+}
+
+const char* decimalSign() {
+    // TRANSLATORS: the decimal sign of the numbers that the HUD and the panels show (the
+    // console's stay English): "," where the language writes 3,5.
+    return inContext("decimal sign", ".");
 }
 
 void translateFrom(const fs::path& folder) {

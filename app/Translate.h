@@ -19,8 +19,12 @@ constexpr const char* N_(const char* english) {
     return english;
 }
 
-// A translated format with its values put in.
+// A translated format with its values put in, its floating-point numbers with the decimal sign
+// of the player's language.
 __attribute__((format(printf, 1, 2))) std::string formatted(const char* format, ...);
+
+// The decimal sign of the player's language, "." in English.
+const char* decimalSign();
 
 // Takes the player's language from the environment (LANGUAGE, else LC_ALL, LC_MESSAGES or LANG)
 // and its catalogue from `folder` (folder/LANGUAGE/LC_MESSAGES/smeltrun.mo). Without a

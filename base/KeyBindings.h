@@ -4,14 +4,17 @@
 #include <optional>
 #include <string>
 
-// Movement action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN") to GLFW key code.
-// The transparent comparator finds an action by its literal name without building a string.
+// Action ("FORWARD", "BACKWARD", "LEFT", "RIGHT", "UP", "DOWN", "JUMP", "SPRINT", "PAUSE") to
+// GLFW key code. The transparent comparator finds an action by its literal name without
+// building a string.
 using KeyBindings = std::map<std::string, int, std::less<>>;
 
-// W S A D for walking, R and F for the debug camera's up and down; GLFW's key code of a
-// printable key is its upper-case ASCII value.
+// W S A D for walking, R and F for the debug camera's up and down, Space (32) to jump, Left
+// Shift (340) to sprint and P to pause; GLFW's key code of a printable key is its upper-case
+// ASCII value.
 inline const KeyBindings kDefaultKeyBindings = {
-    {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65}, {"RIGHT", 68}, {"UP", 82}, {"DOWN", 70},
+    {"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65},    {"RIGHT", 68}, {"UP", 82},
+    {"DOWN", 70},    {"JUMP", 32},     {"SPRINT", 340}, {"PAUSE", 80},
 };
 
 // A gamepad's actions ("JUMP", "SPRINT", "PAUSE") to GLFW's gamepad buttons, which follow

@@ -8,11 +8,13 @@
 #include <fstream>
 #include <vector>
 
+#include "app/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Near.h"
 #include "tests/support/Pixels.h"
+#include "tests/support/ShownText.h"
 
 namespace {
 
@@ -42,12 +44,33 @@ class Interface : public GameFixture {
 protected:
     // Pauses, opens the options and asks for a new key for Forward, with the keyboard alone:
     // the pause panel starts on Resume, the options page on Forward's key.
-    void rebindForward() {
+    void rebindForward() { rebindRow(0); }
+
+    // The same for the key `row` rows below Forward's: Backward, Left, Right, Jump...
+    void rebindRow(int row) {
         input.tap(GLFW_KEY_P);
         frame();
-        for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE, GLFW_KEY_SPACE}) {
-            stroke(key);
+        stroke(GLFW_KEY_DOWN);
+        stroke(GLFW_KEY_SPACE);
+        frame();  // the page lays itself out in its first frame, before it can be navigated
+        for (int i = 0; i < row; ++i) {
+            stroke(GLFW_KEY_DOWN);
         }
+        stroke(GLFW_KEY_SPACE);
+    }
+
+    // Holds the key for a frame of play: whether the player took off.
+    bool jumpsWith(int key) {
+        frame();
+        EXPECT_FALSE(game->player->isJumping) << "standing before the jump";
+        input.press(key);
+        frame();
+        input.release(key);
+        const bool jumped = game->player->isJumping;
+        for (int i = 0; i < 120 && game->player->isJumping; ++i) {
+            frame();  // down again
+        }
+        return jumped;
     }
 };
 
@@ -222,15 +245,16 @@ TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
 }
 
 // A key that means something else is never taken silently: one of the game's own is refused,
-// another movement's swaps with the old key.
+// another action's swaps with the old key, a movement's as well as Jump's or Pause's.
 TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
     startGame();
     frame();
     rebindForward();
-    stroke(GLFW_KEY_P);
+    stroke(GLFW_KEY_F1);
     frame();
     EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
-    EXPECT_TRUE(game->paused) << "the refused key went nowhere else";
+    EXPECT_FALSE(wireframe) << "the refused key went nowhere else";
+    EXPECT_TRUE(game->paused);
 
     stroke(GLFW_KEY_SPACE);  // Forward's key again
     ASSERT_TRUE(game->capturingKey);
@@ -238,6 +262,43 @@ TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
     frame();
     EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_S);
     EXPECT_EQ(game->keyBindings.at("BACKWARD"), GLFW_KEY_W);
+
+    stroke(GLFW_KEY_SPACE);
+    stroke(GLFW_KEY_P);  // Pause's key, no longer one of the game's own
+    frame();
+    EXPECT_TRUE(game->paused) << "a key taken for a binding pauses nothing";
+    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_P);
+    EXPECT_EQ(game->keyBindings.at("PAUSE"), GLFW_KEY_S);
+    input.tap(GLFW_KEY_S);
+    frame();
+    EXPECT_FALSE(game->paused) << "S pauses and resumes now";
+    EXPECT_TRUE(jumpsWith(GLFW_KEY_SPACE)) << "Jump kept its key";
+}
+
+// Jump takes the key pressed for it as the movement keys do: the new key jumps in play, the
+// old one no longer does, and the binding is kept for the next start.
+TEST_F(Interface, JumpReboundInTheOptionsJumpsWithTheNewKeyAndIsKeptForTheNextStart) {
+    startGame();
+    frame();
+    rebindRow(4);
+    ASSERT_TRUE(game->capturingKey);
+    stroke(GLFW_KEY_J);
+    frame();
+    ASSERT_EQ(game->keyBindings.at("JUMP"), GLFW_KEY_J);
+    input.tap(GLFW_KEY_P);
+    frame();
+    ASSERT_FALSE(game->paused);
+    EXPECT_FALSE(jumpsWith(GLFW_KEY_SPACE));
+    EXPECT_TRUE(jumpsWith(GLFW_KEY_J));
+
+    restartGame();
+    EXPECT_EQ(game->keyBindings.at("JUMP"), GLFW_KEY_J);
+    EXPECT_TRUE(jumpsWith(GLFW_KEY_J));
+    EXPECT_TRUE(showsText("J: jump    Left Shift: sprint    P: menu")) << "the HUD's first hint";
+    std::ifstream saved(gameDirectory().playerSettingsFile());
+    const std::string text((std::istreambuf_iterator<char>(saved)),
+                           std::istreambuf_iterator<char>());
+    EXPECT_NE(text.find("[keyboard]\njump = 74\n"), std::string::npos) << text;
 }
 
 TEST_F(Interface, OptionsThatCannotBeSavedAreReportedAndPlayGoesOn) {

@@ -33,7 +33,8 @@ TEST(Settings, EveryDefaultWhenTheFileIsMissing) {
     EXPECT_EQ(s.farZ, 1000.0f);
     EXPECT_EQ(s.sensitivity, 5.0f);
     const KeyBindings expected = {{"FORWARD", 87}, {"BACKWARD", 83}, {"LEFT", 65},
-                                  {"RIGHT", 68},   {"UP", 82},       {"DOWN", 70}};
+                                  {"RIGHT", 68},   {"UP", 82},       {"DOWN", 70},
+                                  {"JUMP", 32},    {"SPRINT", 340},  {"PAUSE", 80}};
     EXPECT_EQ(s.keyBindings, expected);
     EXPECT_EQ(s.gravity, -9.8f);
     EXPECT_FALSE(s.invertY);
@@ -75,7 +76,8 @@ TEST(Settings, EveryKeyIsReadFromItsSection) {
     EXPECT_EQ(s.farZ, 250.0f);
     EXPECT_EQ(s.sensitivity, 2.5f);
     const KeyBindings expected = {{"FORWARD", 265}, {"BACKWARD", 264}, {"LEFT", 263},
-                                  {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
+                                  {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341},
+                                  {"JUMP", 32},     {"SPRINT", 340},   {"PAUSE", 80}};
     EXPECT_EQ(s.keyBindings, expected);
     EXPECT_EQ(s.gravity, -3.5f);
     EXPECT_TRUE(s.invertY);
@@ -164,6 +166,7 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         {"[audio]\nmaster_volume=1.01\n", "audio.master_volume"},
         {"[audio]\neffects_volume=-0.1\n", "audio.effects_volume"},
         {"[audio]\nmusic_volume=nan\n", "audio.music_volume"},
+        {"[keyboard]\njump=31\n", "keyboard.jump"},  // below the lowest key, Space
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -322,7 +325,8 @@ TEST(Settings, SavedOptionsReadBackExactlyAndNothingElseIsSaved) {
     chosen.sensitivity = 0.1f;
     chosen.invertY = true;
     chosen.keyBindings = {{"FORWARD", 265}, {"BACKWARD", 264}, {"LEFT", 263},
-                          {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341}};
+                          {"RIGHT", 262},   {"UP", 32},        {"DOWN", 341},
+                          {"JUMP", 257},    {"SPRINT", 344},   {"PAUSE", 79}};
     chosen.hudEnabled = false;
     chosen.ghost = false;
     chosen.pauseOnFocusLoss = false;

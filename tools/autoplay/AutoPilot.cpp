@@ -64,7 +64,7 @@ void AutoPilot::act() {
             decideJump();
         }
     } else {
-        hold(GLFW_KEY_SPACE, false);
+        hold(keyFor("JUMP"), false);
     }
     const glm::vec2 target = whereIs(stop);
     const bool far = glm::length(target - flat(game.player->position)) > kSprintBeyond;
@@ -99,18 +99,18 @@ void AutoPilot::resumeIfSentBack() {
 // No jump while slowed: a slowed jump falls short of most gaps.
 void AutoPilot::decideJump() {
     if (game.player->slowTimer > 0.0f) {
-        hold(GLFW_KEY_SPACE, false);
+        hold(keyFor("JUMP"), false);
         return;
     }
     const glm::vec2 landing =
         whereIs(stop + 1) + platformVelocity(route[stop + 1].platform) * kFlightLookAhead;
     const glm::vec2 gap = landing - flat(game.player->position);
     if (std::abs(gap.x) <= kJumpReach && std::abs(gap.y) <= kJumpReach) {
-        hold(GLFW_KEY_SPACE, true);
+        hold(keyFor("JUMP"), true);
         airborne = true;
         ++stop;
     } else {
-        hold(GLFW_KEY_SPACE, false);
+        hold(keyFor("JUMP"), false);
     }
 }
 
@@ -126,7 +126,7 @@ void AutoPilot::steerTowards(glm::vec2 target, bool sprint) {
     hold(keyFor("LEFT"), aside < -kDeadZone);
     hold(keyFor("BACKWARD"), ahead < -kDeadZone);
     hold(keyFor("FORWARD"), ahead > kDeadZone);
-    hold(GLFW_KEY_LEFT_SHIFT, sprint);
+    hold(keyFor("SPRINT"), sprint);
 }
 
 int AutoPilot::keyFor(const char* action) const {
