@@ -134,13 +134,14 @@ double luminance(const Frame& frame, size_t pixel) {
     return light;
 }
 
-// The shadow under the feet of a player standing on the first platform: how many times more
-// light the screen shows of the floor without it than under it, over a few pixels in the
-// middle of the frame, which lies under the feet.
-class ShadowContrast : public Shadow {
+// The shadow as the settings ask for it at the start.
+class ShadowAsSet : public Shadow {
 protected:
     void SetUp() override {}
 
+    // The shadow under the feet of a player standing on the first platform, in the look: how
+    // many times more light the screen shows of the floor without it than under it, over a few
+    // pixels in the middle of the frame, which lies under the feet.
     double underTheFeet(const char* look) {
         startLookingDown(std::string(kWithoutHudSettings) + "[graphics]\nlook = " + look + "\n");
         lookDownAt(0.0f);
@@ -165,8 +166,17 @@ protected:
     }
 };
 
+// A start with the shadow off leaves its program unmade; switched on in the options, it shows.
+TEST_F(ShadowAsSet, SwitchedOnAfterAStartWithoutItShows) {
+    startLookingDown(std::string(kWithoutHudSettings) + "[graphics]\nshadow = false\n");
+    lookDownAt(0.0f);
+    putPlayer(0.0f, 0.5f);
+    game->options.shadow = true;
+    EXPECT_FALSE(shadowColumns().empty());
+}
+
 // The enhanced look blends in linear light; its shadow must read as dark as the classic one.
-TEST_F(ShadowContrast, IsTheSameInBothLooks) {
+TEST_F(ShadowAsSet, ReadsAsDarkInBothLooks) {
     const double classic = underTheFeet(kClassicLook);
     const double enhanced = underTheFeet(kEnhancedLook);
     std::cerr << "floor's light without the shadow over under it: classic " << classic
@@ -232,15 +242,45 @@ INSTANTIATE_TEST_SUITE_P(Enhanced, Look,
                              return std::string(info.param.antialiasing);
                          });
 
+// FXAA, or none, in either look: the window's framebuffer and the scene's target are drawn
+// with one sample a pixel, whatever the sample rate (4 by default) would ask for.
+class SingleSampled : public GameFixture, public ::testing::WithParamInterface<Style> {};
+
+GLint boundSamples() {
+    GLint samples = -1;
+    glGetIntegerv(GL_SAMPLES, &samples);
+    return samples;
+}
+
+TEST_P(SingleSampled, TheWindowAndTheScenesTargetHaveOneSampleAPixel) {
+    startGame(std::string(kWithoutHudSettings) + "[graphics]\nlook = " + GetParam().look +
+              "\nantialiasing = " + GetParam().antialiasing + "\n");
+    frame();
+    EXPECT_EQ(boundSamples(), 0) << "the window's";
+    const bool fxaa = std::string(GetParam().antialiasing) == kFxaa;
+    ASSERT_EQ(game->fxaa != nullptr, fxaa);
+    if (fxaa) {
+        game->fxaa->begin(game->framebufferWidth, game->framebufferHeight);
+        EXPECT_EQ(boundSamples(), 0) << "the scene's target";
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, SingleSampled,
+                         ::testing::Values(Style{kClassicLook, kFxaa},
+                                           Style{kClassicLook, kNoAntialiasing},
+                                           Style{kEnhancedLook, kFxaa},
+                                           Style{kEnhancedLook, kNoAntialiasing}),
+                         [](const ::testing::TestParamInfo<Style>& info) {
+                             return std::string(info.param.look) + "_" + info.param.antialiasing;
+                         });
+
 class Antialiasing : public GameFixture {
 protected:
     Frame drawnWith(const char* antialiasing) {
         startGame(std::string(kWithoutHudSettings) + "[graphics]\nantialiasing = " + antialiasing +
                   "\n");
         frame();
-        GLint samples = -1;
-        glGetIntegerv(GL_SAMPLES, &samples);
-        EXPECT_EQ(samples, 0);
         EXPECT_TRUE(isSky(pixelAt(2, game->framebufferHeight - 1)));
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         return framePixels(*game);
