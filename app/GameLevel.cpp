@@ -57,8 +57,10 @@ GameObject* Game::addItem(Item::Kind kind, std::unique_ptr<GameObject> object) {
 std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 position,
                                              TextureEntry diffuse, TextureEntry specular,
                                              const char* objName) {
-    return std::make_unique<GameObject>(name, position, materials[0].get(), gameTexture(diffuse),
-                                        gameTexture(specular), objName);
+    // One after the other, so that two images that fail are reported in the order of the maps.
+    Texture* colour = gameTexture(diffuse);
+    Texture* shine = gameTexture(specular);
+    return std::make_unique<GameObject>(name, position, materials[0].get(), colour, shine, objName);
 }
 
 // The level's image, loaded once for each encoding it is read in.
