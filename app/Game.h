@@ -194,7 +194,8 @@ public:
     float farZ;
 
     std::vector<std::unique_ptr<Shader>> shaders;
-    std::vector<std::unique_ptr<Texture>> textures;  // the game's, in TextureEntry order
+    // The game's, in TextureEntry order; an entry that no level played has needed is empty.
+    std::vector<std::unique_ptr<Texture>> textures;
     // The level's own images by their paths in its folder, and its own models' paths, which
     // the objects name, with the triangles that its pieces made of them.
     std::map<std::pair<std::string, TexelEncoding>, std::unique_ptr<Texture>> levelTextures;
@@ -253,9 +254,9 @@ public:
     // linear light into an sRGB framebuffer, in front of a sky gradient; FXAA draws the scene
     // into a target of its own and smooths it on the way to the window.
     bool enhancedLook;
-    std::unique_ptr<SkyGradient> sky;  // the enhanced look's
-    std::unique_ptr<Fxaa> fxaa;        // with FXAA only
-    std::unique_ptr<DropShadow> dropShadow;
+    std::unique_ptr<SkyGradient> sky;        // the enhanced look's
+    std::unique_ptr<Fxaa> fxaa;              // with FXAA only
+    std::unique_ptr<DropShadow> dropShadow;  // made when the shadow is first shown
 
     std::unique_ptr<Ui> ui;
     Hud hud;
@@ -311,9 +312,12 @@ private:
     void initGlState();
     void initInput();
     void initShaders();
-    // The sky, the FXAA pass and the shadow, whichever the settings draw.
+    // The sky, the FXAA pass and the shadow, whichever the settings draw: what they leave out
+    // is never loaded, and its files may be missing.
     void initLook(const Settings& settings);
     void initTextures();
+    // The game's texture of the entry, loaded when first asked for.
+    Texture* gameTexture(TextureEntry entry);
     // A colour chosen as sRGB, as the look lights with it: linear light in the enhanced look.
     glm::vec3 lightColour(const glm::vec3& colour) const;
     // A colour image's encoding, in the look: sRGB for the enhanced look's.

@@ -57,8 +57,10 @@ GameObject* Game::addItem(Item::Kind kind, std::unique_ptr<GameObject> object) {
 std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 position,
                                              TextureEntry diffuse, TextureEntry specular,
                                              const char* objName) {
-    return std::make_unique<GameObject>(name, position, materials[0].get(), textures[diffuse].get(),
-                                        textures[specular].get(), objName);
+    // One after the other, so that two images that fail are reported in the order of the maps.
+    Texture* colour = gameTexture(diffuse);
+    Texture* shine = gameTexture(specular);
+    return std::make_unique<GameObject>(name, position, materials[0].get(), colour, shine, objName);
 }
 
 // The level's image, loaded once for each encoding it is read in.
@@ -78,12 +80,10 @@ std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, cons
     if (!look.model.empty()) {
         model = levelFiles.emplace_back((played.folder / look.model).string()).c_str();
     }
-    Texture* colour = textures[diffuse].get();
-    Texture* shine = textures[specular].get();
-    if (!look.image.empty()) {
-        colour = levelTexture(look.image, colourEncoding());
-        shine = levelTexture(look.image, TexelEncoding::Plain);
-    }
+    // The game's images are loaded only for a piece that shows them.
+    const bool own = !look.image.empty();
+    Texture* colour = own ? levelTexture(look.image, colourEncoding()) : gameTexture(diffuse);
+    Texture* shine = own ? levelTexture(look.image, TexelEncoding::Plain) : gameTexture(specular);
     auto piece = std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
     if (!look.model.empty()) {
         levelTriangles += piece->meshes.front()->nrOfVertices / 3;
@@ -100,8 +100,8 @@ std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, cons
 void Game::initPlayer(float turnSpeed, float gravity) {
     const Level& level = played.level;
     auto created = std::make_unique<Player>("player", level.start - kPlayerStartShift,
-                                            materials[0].get(), textures[apheliosDiffuse].get(),
-                                            textures[apheliosSpecular].get(), "aphelios");
+                                            materials[0].get(), gameTexture(apheliosDiffuse),
+                                            gameTexture(apheliosSpecular), "aphelios");
     created->move(kPlayerStartShift);
     created->setPivot(level.start + kPlayerLift);
     created->rotate(glm::vec3(0.0f, level.facing, 0.0f));
@@ -164,8 +164,8 @@ void Game::initCheckpoints(glm::vec3 goal) {
 
     const Quad quad;
     const Mesh flatSquare(quad, glm::vec3(0.0f), glm::vec3(0.0f), kGoalBaseRotation);
-    auto base = std::make_unique<Model>(goal, materials[0].get(), textures[flareBaseDiffuse].get(),
-                                        textures[flareBaseSpecular].get(),
+    auto base = std::make_unique<Model>(goal, materials[0].get(), gameTexture(flareBaseDiffuse),
+                                        gameTexture(flareBaseSpecular),
                                         std::vector<const Mesh*>{&flatSquare});
     base->setScale(kGoalBaseScale);
     models.push_back(std::move(base));

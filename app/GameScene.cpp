@@ -39,7 +39,9 @@ void Game::initLook(const Settings& settings) {
     if (settings.antialiasing == kFxaa) {
         fxaa = std::make_unique<Fxaa>(glMajor, glMinor, enhancedLook);
     }
-    dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
+    if (settings.shadow) {
+        dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
+    }
 }
 
 glm::vec3 Game::lightColour(const glm::vec3& colour) const {
@@ -51,11 +53,19 @@ TexelEncoding Game::colourEncoding() const {
 }
 
 void Game::initTextures() {
-    for (int entry = 0; entry < textureEntryCount; ++entry) {
-        const bool colour = holdsColour(static_cast<TextureEntry>(entry));
-        textures.push_back(std::make_unique<Texture>(
-            kTextureFiles[entry], colour ? colourEncoding() : TexelEncoding::Plain));
+    textures.resize(textureEntryCount);
+    for (int entry = 0; entry < kStartTextureCount; ++entry) {
+        gameTexture(static_cast<TextureEntry>(entry));
     }
+}
+
+Texture* Game::gameTexture(TextureEntry entry) {
+    std::unique_ptr<Texture>& texture = textures[entry];
+    if (!texture) {
+        texture = std::make_unique<Texture>(
+            kTextureFiles[entry], holdsColour(entry) ? colourEncoding() : TexelEncoding::Plain);
+    }
+    return texture.get();
 }
 
 void Game::initMaterials() {
@@ -124,8 +134,8 @@ void Game::initLights() {
 
 void Game::initParticleSystems() {
     const glm::vec3 goal = goalRings[0]->position;
-    auto particle = std::make_unique<Model>(goal, materials[0].get(), textures[healthDiffuse].get(),
-                                            textures[healthSpecular].get(), "orbit");
+    auto particle = std::make_unique<Model>(goal, materials[0].get(), gameTexture(healthDiffuse),
+                                            gameTexture(healthSpecular), "orbit");
     particle->setScale(kParticleScale);
     particleSystems.push_back(std::make_unique<ParticleSystem>(
         kParticleCount, std::move(particle), kParticleMaxLife, "checkpointparticlesystem"));

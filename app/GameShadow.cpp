@@ -50,6 +50,10 @@ void Game::drawShadow() {
     if (!options.shadow) {
         return;
     }
+    // Switched on in the options after a start without it.
+    if (!dropShadow) {
+        dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
+    }
     const float standing = player->radius * kStandingRadiusShare;
     const std::optional<Top> top = surfaceUnder(player->position, standing, platforms);
     if (!top) {

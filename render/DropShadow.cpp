@@ -33,6 +33,12 @@ void DropShadow::draw(const ShadowSpot& spot, const glm::mat4& view,
     program.setVec2f(spot.low, "surfaceLow");
     program.setVec2f(spot.high, "surfaceHigh");
     const FilledPolygons filled;
+    // The darkness takes its share of the colour as stored, encoded or not, as the classic look
+    // has always done: in the linear light that an sRGB framebuffer blends in, that share would
+    // leave the floor several times brighter on the screen. Taken off the stored values, it
+    // darkens the light by that share decoded, and the shadow reads alike in both looks.
+    const GLboolean encoding = glIsEnabled(GL_FRAMEBUFFER_SRGB);
+    glDisable(GL_FRAMEBUFFER_SRGB);
     program.use();
     glDepthMask(GL_FALSE);
     glEnable(GL_POLYGON_OFFSET_FILL);
@@ -43,4 +49,7 @@ void DropShadow::draw(const ShadowSpot& spot, const glm::mat4& view,
     glDisable(GL_POLYGON_OFFSET_FILL);
     glDepthMask(GL_TRUE);
     program.unuse();
+    if (encoding) {
+        glEnable(GL_FRAMEBUFFER_SRGB);
+    }
 }

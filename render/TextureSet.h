@@ -31,6 +31,10 @@ inline const char* const kTextureFiles[textureEntryCount] = {
     "assets/Images/mover_s.png",
 };
 
+// The entries that every start loads, in order. Those after them dress only some levels' pieces
+// (checkpoint flags, moving platforms), and are loaded when a level first has such a piece.
+inline const int kStartTextureCount = flagDiffuse;
+
 // Whether the entry is a colour image (a diffuse map) rather than a specular map.
 inline bool holdsColour(TextureEntry entry) {
     return entry % 2 == 0;

@@ -36,7 +36,7 @@ TEST_F(Release, DeletesEveryGlObjectTheGameMade) {
     // The scene's two programs, the shadow's and the UI's one.
     EXPECT_EQ(before.programs, 4);
     EXPECT_EQ(before.shaders, 6) << "the scene's, deleted after linking, live on while attached";
-    EXPECT_EQ(before.textures, 17) << "sixteen images and the UI's font";
+    EXPECT_EQ(before.textures, 13) << "the course's twelve images and the UI's font";
     // One vertex array per mesh: 24 models and the one that every particle is drawn with; and
     // the shadow's empty one.
     EXPECT_EQ(before.vertexArrays, 26);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
+#include <iostream>
 #include <ostream>
 #include <vector>
 
@@ -16,7 +18,13 @@ namespace {
 const float kPlatformTop = level::kPlatformHeight;  // the first platform's, at the origin
 const float kPlatformEdge = 3.0f;                   // its +x side
 const float kCameraHeight = 6.0f;                   // units above the origin, looking down
-const int kDarkened = 4;  // a pixel this much darker, over its three channels, is in shadow
+const int kDarkened = 4;    // a pixel this much darker, over its three channels, is in shadow
+const int kPatchReach = 4;  // pixels each way from the middle: a patch of 9x9 under the feet
+// Without the shadow, the floor under the feet shows at least this many times its light in it...
+const double kClearlyShadowed = 2.0;
+// ...and the two looks' ratios of the floor's light without and with it differ by at most this
+// share, which leaves room for the 8-bit rounding of the dark floor.
+const double kSameContrast = 0.1;
 
 using Frame = std::vector<unsigned char>;
 
@@ -46,8 +54,10 @@ std::vector<int> darkenedColumns(const Frame& shaded, const Frame& plain, int wi
 // the same. Frames are drawn again without an update, so that nothing moves but the player.
 class Shadow : public GameFixture {
 protected:
-    void SetUp() override {
-        startGame(kWithoutHudSettings);
+    void SetUp() override { startLookingDown(kWithoutHudSettings); }
+
+    void startLookingDown(const std::string& settings) {
+        startGame(settings);
         frame();
         debugCamera = true;
         camera.switchMode(true);
@@ -110,6 +120,71 @@ TEST_F(Shadow, SwitchedOffDrawsNothing) {
     EXPECT_EQ(framePixels(*game), none);
 }
 
+// A pixel's light as the screen shows it: its channels decoded from sRGB, weighed as the eye
+// weighs them (Rec. 709).
+double luminance(const Frame& frame, size_t pixel) {
+    const double weights[] = {0.2126, 0.7152, 0.0722};
+    double light = 0.0;
+    for (int channel = 0; channel < 3; ++channel) {
+        const double value = frame[3 * pixel + channel] / 255.0;
+        const double linear =
+            value <= 0.04045 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
+        light += weights[channel] * linear;
+    }
+    return light;
+}
+
+// The shadow as the settings ask for it at the start.
+class ShadowAsSet : public Shadow {
+protected:
+    void SetUp() override {}
+
+    // The shadow under the feet of a player standing on the first platform, in the look: how
+    // many times more light the screen shows of the floor without it than under it, over a few
+    // pixels in the middle of the frame, which lies under the feet.
+    double underTheFeet(const char* look) {
+        startLookingDown(std::string(kWithoutHudSettings) + "[graphics]\nlook = " + look + "\n");
+        lookDownAt(0.0f);
+        putPlayer(0.0f, 0.0f);
+        game->render();
+        const Frame shaded = framePixels(*game);
+        game->options.shadow = false;
+        game->render();
+        const Frame plain = framePixels(*game);
+        double lit = 0.0;
+        double shadowed = 0.0;
+        const int width = game->framebufferWidth;
+        for (int y = -kPatchReach; y <= kPatchReach; ++y) {
+            for (int x = -kPatchReach; x <= kPatchReach; ++x) {
+                const auto pixel =
+                    static_cast<size_t>((game->framebufferHeight / 2 + y) * width + width / 2 + x);
+                lit += luminance(plain, pixel);
+                shadowed += luminance(shaded, pixel);
+            }
+        }
+        return lit / shadowed;
+    }
+};
+
+// A start with the shadow off leaves its program unmade; switched on in the options, it shows.
+TEST_F(ShadowAsSet, SwitchedOnAfterAStartWithoutItShows) {
+    startLookingDown(std::string(kWithoutHudSettings) + "[graphics]\nshadow = false\n");
+    lookDownAt(0.0f);
+    putPlayer(0.0f, 0.5f);
+    game->options.shadow = true;
+    EXPECT_FALSE(shadowColumns().empty());
+}
+
+// The enhanced look blends in linear light; its shadow must read as dark as the classic one.
+TEST_F(ShadowAsSet, ReadsAsDarkInBothLooks) {
+    const double classic = underTheFeet(kClassicLook);
+    const double enhanced = underTheFeet(kEnhancedLook);
+    std::cerr << "floor's light without the shadow over under it: classic " << classic
+              << ", enhanced " << enhanced << "\n";
+    EXPECT_GT(classic, kClearlyShadowed);
+    EXPECT_NEAR(enhanced / classic, 1.0, kSameContrast);
+}
+
 // The look and the anti-aliasing come from the settings at the start.
 struct Style {
     const char* look;
@@ -167,15 +242,45 @@ INSTANTIATE_TEST_SUITE_P(Enhanced, Look,
                              return std::string(info.param.antialiasing);
                          });
 
+// FXAA, or none, in either look: the window's framebuffer and the scene's target are drawn
+// with one sample a pixel, whatever the sample rate (4 by default) would ask for.
+class SingleSampled : public GameFixture, public ::testing::WithParamInterface<Style> {};
+
+GLint boundSamples() {
+    GLint samples = -1;
+    glGetIntegerv(GL_SAMPLES, &samples);
+    return samples;
+}
+
+TEST_P(SingleSampled, TheWindowAndTheScenesTargetHaveOneSampleAPixel) {
+    startGame(std::string(kWithoutHudSettings) + "[graphics]\nlook = " + GetParam().look +
+              "\nantialiasing = " + GetParam().antialiasing + "\n");
+    frame();
+    EXPECT_EQ(boundSamples(), 0) << "the window's";
+    const bool fxaa = std::string(GetParam().antialiasing) == kFxaa;
+    ASSERT_EQ(game->fxaa != nullptr, fxaa);
+    if (fxaa) {
+        game->fxaa->begin(game->framebufferWidth, game->framebufferHeight);
+        EXPECT_EQ(boundSamples(), 0) << "the scene's target";
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Looks, SingleSampled,
+                         ::testing::Values(Style{kClassicLook, kFxaa},
+                                           Style{kClassicLook, kNoAntialiasing},
+                                           Style{kEnhancedLook, kFxaa},
+                                           Style{kEnhancedLook, kNoAntialiasing}),
+                         [](const ::testing::TestParamInfo<Style>& info) {
+                             return std::string(info.param.look) + "_" + info.param.antialiasing;
+                         });
+
 class Antialiasing : public GameFixture {
 protected:
     Frame drawnWith(const char* antialiasing) {
         startGame(std::string(kWithoutHudSettings) + "[graphics]\nantialiasing = " + antialiasing +
                   "\n");
         frame();
-        GLint samples = -1;
-        glGetIntegerv(GL_SAMPLES, &samples);
-        EXPECT_EQ(samples, 0);
         EXPECT_TRUE(isSky(pixelAt(2, game->framebufferHeight - 1)));
         EXPECT_EQ(glGetError(), static_cast<GLenum>(GL_NO_ERROR));
         return framePixels(*game);
