@@ -134,7 +134,7 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     // Another game's window takes the focus from this one: the last step.
     GameProcess watched(gameDirectory(), {}, {"--replay", replay.string()});
     watched.closeInput();
-    EXPECT_EQ(watched.waitForExit(std::chrono::seconds(60)), 0) << watched.output();
+    EXPECT_EQ(watched.waitForExit(kHangLimit), 0) << watched.output();
     EXPECT_NE(watched.output().find("GAME WON! "), std::string::npos) << watched.output();
 }
 
@@ -202,7 +202,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
               game->levelTextures.at({"raft.png", TexelEncoding::Plain}).get());
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
-    EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(asked.waitForExit(kHangLimit), 1);
     EXPECT_EQ(asked.output().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << asked.output();
     EXPECT_EQ(std::count(asked.output().begin(), asked.output().end(), '\n'), 1);
 }

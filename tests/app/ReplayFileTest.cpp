@@ -15,7 +15,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using std::chrono::seconds;
 using Lines = std::vector<std::string>;
 
 const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
@@ -49,7 +48,7 @@ TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
     GameDirectory directory(kSmallWindow);
     GameProcess game(directory, {}, {"--replay", kRecorded.string()});
     game.closeInput();
-    EXPECT_EQ(game.waitForExit(seconds(110)), 0) << game.output();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();
     EXPECT_EQ(afterBanner(game.output()), splitLines(contentsOf(kRecordedLines)));
     EXPECT_FALSE(fs::exists(directory.dataHome())) << "a replay's win is not the player's";
 }
@@ -76,7 +75,7 @@ TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
     };
     for (const auto& [replay, reason] : refusals) {
         GameProcess game(directory, {}, {"--replay", replay.string()});
-        EXPECT_EQ(game.waitForExit(seconds(30)), 1);
+        EXPECT_EQ(game.waitForExit(kHangLimit), 1);
         EXPECT_EQ(game.output(),
                   "ERROR::REPLAY::REFUSED: " + replay.string() + ": " + reason + "\n");
     }
