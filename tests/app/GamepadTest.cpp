@@ -30,7 +30,7 @@ protected:
         readGamepads = readGlfwGamepads;
     }
 
-    void start(const std::string& settingsIni = kWindowedSettings,
+    void start(const std::string& settingsIni = kSmallWindowSettings,
                const Preparation& prepare = nullptr) {
         startGame(settingsIni, prepare);
         frame();
@@ -307,7 +307,7 @@ TEST_F(Gamepads, AMappingsFileIsTakenSilentlyAndABadOneIsNamedAndIgnored) {
             std::ofstream(mappingsFile(directory)) << text;
         };
     };
-    start(kWindowedSettings,
+    start(kSmallWindowSettings,
           writeMappings("# A pad of the player's\n"
                         "03000000aaaa0000bbbb000000000000,Player's Pad,a:b0,b:b1,leftx:a0,"
                         "lefty:a1,platform:Linux,\n"));
@@ -315,7 +315,7 @@ TEST_F(Gamepads, AMappingsFileIsTakenSilentlyAndABadOneIsNamedAndIgnored) {
 
     console.clear();
     std::filesystem::path path;
-    start(kWindowedSettings, [&](const std::filesystem::path& directory) {
+    start(kSmallWindowSettings, [&](const std::filesystem::path& directory) {
         path = mappingsFile(directory);
         writeMappings("[window\n")(directory);
     });

@@ -80,7 +80,7 @@ class LevelPlay : public GameFixture {
 protected:
     void startLevel(const char* name, const char* text) {
         levelName = name;
-        startGame(kWindowedSettings, [name, text](const fs::path& directory) {
+        startGame(kSmallWindowSettings, [name, text](const fs::path& directory) {
             writeFile(directory / "data/smeltrun/levels" / (std::string(name) + ".toml"), text);
         });
     }
@@ -165,7 +165,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
                                  "[[platform]]\nat = [9.0, -0.5, 0.0]\n"
                                  "model = \"raft.obj\"\nimage = \"raft.png\"\n";
     const fs::path assets = fs::path(SMELTRUN_ASSETS_DIR);
-    startGame(kWindowedSettings, [&](const fs::path& directory) {
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
         shipOnlyTheCourse(directory);
         const fs::path levels = directory / "data/smeltrun/levels";
         writeFile(levels / "small.toml", kSmallLevel);
@@ -211,10 +211,10 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
 // Levels page passes over it, and the second's win offers it next and keeps what was won for
 // the next game. With unlock_all every level is open from the start.
 TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
-    startGame(std::string(kWindowedSettings) + "[game]\nunlock_all = true\n", writePack);
+    startGame(std::string(kSmallWindowSettings) + "[game]\nunlock_all = true\n", writePack);
     EXPECT_TRUE(game->levelOpen(2));
 
-    startGame(kWindowedSettings, writePack);
+    startGame(kSmallWindowSettings, writePack);
     input.tap(GLFW_KEY_P);
     frame();
     frame();
@@ -257,7 +257,7 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
 // as it was recorded, to the same win.
 TEST_F(LevelPlay, TheCoursesKeptReplayVerifiesOnItsLevelFile) {
     levelName = "course";
-    startGame();
+    startGame(kSmallWindowSettings);
     ReplayRead read = readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay");
     ASSERT_TRUE(read.replay) << read.reason;
     const std::size_t frames = read.replay->frames.size();

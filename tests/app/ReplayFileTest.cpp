@@ -17,7 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using Lines = std::vector<std::string>;
 
-const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
 // The autopilot's win as tests/data/record-autoplay recorded it, and its console lines.
 const fs::path kRecorded = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay";
 const fs::path kRecordedLines = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.lines";
@@ -45,7 +44,7 @@ std::string headerValue(const std::string& replay, const std::string& key) {
 }
 
 TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
-    GameDirectory directory(kSmallWindow);
+    GameDirectory directory(kSmallWindowSettings);
     GameProcess game(directory, {}, {"--replay", kRecorded.string()});
     game.closeInput();
     EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();
@@ -54,7 +53,7 @@ TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
 }
 
 TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
-    GameDirectory directory(kSmallWindow);
+    GameDirectory directory(kSmallWindowSettings);
     const std::string text = contentsOf(kRecorded);
     const size_t header = text.find("\nframes ");
     size_t cut = text.find('\n', header + 1);
@@ -87,7 +86,7 @@ using Replays = GameFixture;
 // prints what it printed when it was played; P pauses it, and after its last frame the pause
 // panel is back over a fresh start of the player's own game.
 TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) {
-    startGame(kSmallWindow, [](const fs::path& directory) {
+    startGame(kSmallWindowSettings, [](const fs::path& directory) {
         writeFile(directory / "data/smeltrun/best.replay", contentsOf(kRecorded));
     });
     input.press(GLFW_KEY_W);
@@ -136,7 +135,7 @@ TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) 
 }
 
 TEST_F(Replays, AFrameThatComesOutOtherwiseThanRecordedIsReportedOnce) {
-    startGame(kSmallWindow);
+    startGame(kSmallWindowSettings);
     ReplayRead read = parseReplay(contentsOf(kRecorded));
     ASSERT_TRUE(read.replay) << read.reason;
     read.replay->frames[20].position.x += 0.001f;

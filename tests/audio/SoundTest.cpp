@@ -14,7 +14,7 @@ namespace {
 
 using namespace level;
 
-const std::string kQuietMusic = std::string(kWindowedSettings) + "[audio]\nmusic_volume = 0\n";
+const std::string kQuietMusic = std::string(kSmallWindowSettings) + "[audio]\nmusic_volume = 0\n";
 const float kSilence = 1e-4f;  // the mix's level where nothing plays
 const float kHeard = 3e-3f;    // a sound that plays, at any distance the tests use
 
@@ -108,7 +108,7 @@ TEST_F(Sound, WalkingSoundsStepsAndStandingNone) {
 }
 
 TEST_F(Sound, AMasterVolumeOfZeroIsSilence) {
-    startGame(std::string(kWindowedSettings) + "[audio]\nmaster_volume = 0\n");
+    startGame(std::string(kSmallWindowSettings) + "[audio]\nmaster_volume = 0\n");
     input.press(GLFW_KEY_W);
     input.press(GLFW_KEY_SPACE);
     playFor(1.0);
