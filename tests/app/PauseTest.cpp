@@ -29,7 +29,7 @@ protected:
 };
 
 TEST_F(Pause, PStopsEveryMotionAndResumingMakesUpNothing) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     frame();
     input.press(GLFW_KEY_W);  // walking on, held through the pause
@@ -55,7 +55,7 @@ TEST_F(Pause, PStopsEveryMotionAndResumingMakesUpNothing) {
 }
 
 TEST_F(Pause, LosingTheFocusPauses) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     input.focusElsewhere();
     frame();
