@@ -44,7 +44,7 @@ std::string headerValue(const std::string& replay, const std::string& key) {
 }
 
 TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
-    GameDirectory directory(kSmallWindowSettings);
+    GameDirectory directory(kTinyWindowSettings);
     GameProcess game(directory, {}, {"--replay", kRecorded.string()});
     game.closeInput();
     EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();

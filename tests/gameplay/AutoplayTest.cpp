@@ -40,7 +40,7 @@ std::string asConsoleWrites(const std::string& seconds) {
 class Autoplay : public GameFixture {
 protected:
     void expectAWin(double framesPerSecond, const Preparation& prepare = nullptr) {
-        startGame(kSmallWindowSettings, prepare);
+        startGame(kTinyWindowSettings, prepare);
         clock.set(0.0);
         const int frames = playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
         const std::string text = console.text();

@@ -17,6 +17,14 @@ const char* const kSmallWindowSettings =
     "[graphics]\n"
     "sample_rate = 0\n";
 
+const char* const kTinyWindowSettings =
+    "[window]\n"
+    "width = 64\n"
+    "height = 36\n"
+    "fullscreen = false\n"
+    "[graphics]\n"
+    "sample_rate = 0\n";
+
 namespace {
 const std::string withoutHud = std::string(kWindowedSettings) + "[hud]\nenabled = false\n";
 }  // namespace
