@@ -2,6 +2,7 @@
 
 #include <GLFW/glfw3.h>
 
+#include <cctype>
 #include <fstream>
 #include <functional>
 #include <random>
@@ -15,7 +16,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using std::chrono::seconds;
 using Spoil = std::function<void(const fs::path& directory)>;
 
 const char* const kModels[] = {"aphelios", "platform",    "trap",        "healthOrbit",
@@ -40,19 +40,39 @@ void write(const fs::path& file, const std::string& text) {
     std::ofstream(file, std::ios::binary | std::ios::trunc) << text;
 }
 
+// A way to spoil the game's files, named as the test that tries it.
+struct Hostile {
+    std::string what;
+    Spoil spoil;
+};
+
+void PrintTo(const Hostile& hostile, std::ostream* out) {
+    *out << hostile.what;
+}
+
+// A case's name as a test's: letters, digits and underscores.
+std::string testName(const ::testing::TestParamInfo<Hostile>& info) {
+    std::string name = info.param.what;
+    for (char& c : name) {
+        if (!std::isalnum(static_cast<unsigned char>(c))) {
+            c = '_';
+        }
+    }
+    return name;
+}
+
 // Runs the real binary on a spoiled copy of the assets. It must either start, and then end
 // cleanly on Escape, or refuse to start with an error line and status 1: never crash or hang.
-void expectCleanOutcome(const Spoil& spoil, const std::string& what) {
-    SCOPED_TRACE(what);
+void expectCleanOutcome(const Spoil& spoil) {
     GameDirectory directory(kWindowedSettings);
     spoil(directory.path());
     GameProcess game(directory);
     game.closeInput();
-    const bool started = game.waitForLine("Game start!", seconds(120));
+    const bool started = game.waitForLine("Game start!", kHangLimit);
     if (started) {
         XInput().tap(GLFW_KEY_ESCAPE);
     }
-    const std::optional<int> status = game.waitForExit(seconds(120));
+    const std::optional<int> status = game.waitForExit(kHangLimit);
     ASSERT_TRUE(status.has_value()) << "hangs\n" << game.output();
     if (started) {
         EXPECT_EQ(*status, 0) << game.output();
@@ -62,53 +82,55 @@ void expectCleanOutcome(const Spoil& spoil, const std::string& what) {
     }
 }
 
-TEST(HostileFiles, BrokenModelFilesNeverCrashTheGame) {
-    for (const char* model : kModels) {
-        const std::string file = std::string("assets/OBJFiles/") + model + ".obj";
-        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
-        expectCleanOutcome([&](const fs::path& d) { write(d / file, ""); }, file + " empty");
-        expectCleanOutcome(
-            [&](const fs::path& d) {
-                const std::string text = contentsOf(d / file);
-                write(d / file, text.substr(0, text.size() / 2));
-            },
-            file + " truncated");
-        expectCleanOutcome([&](const fs::path& d) { write(d / file, bytesOf(4096, 7)); },
-                           file + " binary");
-        expectCleanOutcome(
-            [&](const fs::path& d) {
-                write(d / file, contentsOf(d / file) + "f 1/1/1 2/1/1 99999/1/1\n");
-            },
-            file + " with a face past its lists");
-    }
+// Each case starts the game once, so that each is a test of its own.
+class HostileFile : public ::testing::TestWithParam<Hostile> {};
+
+TEST_P(HostileFile, EndsCleanlyOnEscapeOrRefusesToStartWithAnErrorLine) {
+    expectCleanOutcome(GetParam().spoil);
 }
 
-TEST(HostileFiles, BrokenImagesAndShadersAreReportedAndTheGameStarts) {
+std::vector<Hostile> brokenModels() {
+    std::vector<Hostile> cases;
+    for (const char* model : kModels) {
+        const std::string file = std::string("assets/OBJFiles/") + model + ".obj";
+        cases.push_back({file + " missing", [file](const fs::path& d) { fs::remove(d / file); }});
+        cases.push_back({file + " empty", [file](const fs::path& d) { write(d / file, ""); }});
+        cases.push_back({file + " truncated", [file](const fs::path& d) {
+                             const std::string text = contentsOf(d / file);
+                             write(d / file, text.substr(0, text.size() / 2));
+                         }});
+        cases.push_back(
+            {file + " binary", [file](const fs::path& d) { write(d / file, bytesOf(4096, 7)); }});
+        cases.push_back({file + " with a face past its lists", [file](const fs::path& d) {
+                             write(d / file, contentsOf(d / file) + "f 1/1/1 2/1/1 99999/1/1\n");
+                         }});
+    }
+    return cases;
+}
+
+std::vector<Hostile> brokenImagesAndShaders() {
+    std::vector<Hostile> cases;
     for (const char* image : kImages) {
         const std::string file = std::string("assets/Images/") + image;
-        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
-        expectCleanOutcome([&](const fs::path& d) { write(d / file, ""); }, file + " empty");
-        expectCleanOutcome(
-            [&](const fs::path& d) {
-                write(d / file, contentsOf(d / file).substr(0, 64) + bytesOf(512, 3));
-            },
-            file + " corrupt");
+        cases.push_back({file + " missing", [file](const fs::path& d) { fs::remove(d / file); }});
+        cases.push_back({file + " empty", [file](const fs::path& d) { write(d / file, ""); }});
+        cases.push_back({file + " corrupt", [file](const fs::path& d) {
+                             write(d / file, contentsOf(d / file).substr(0, 64) + bytesOf(512, 3));
+                         }});
     }
     for (const char* shader : kShaders) {
         const std::string file = std::string("assets/shaders/") + shader;
-        expectCleanOutcome([&](const fs::path& d) { fs::remove(d / file); }, file + " missing");
-        expectCleanOutcome(
-            [&](const fs::path& d) { write(d / file, "#version 330\nvoid main( {"); },
-            file + " broken");
+        cases.push_back({file + " missing", [file](const fs::path& d) { fs::remove(d / file); }});
+        cases.push_back({file + " broken", [file](const fs::path& d) {
+                             write(d / file, "#version 330\nvoid main( {");
+                         }});
     }
+    return cases;
 }
 
-TEST(HostileFiles, HostileSettingsStartTheGameWithSaneValues) {
+std::vector<Hostile> hostileSettings() {
     const std::string windowed = kWindowedSettings;
-    const struct {
-        std::string text;
-        const char* what;
-    } cases[] = {
+    const std::pair<std::string, const char*> texts[] = {
         {windowed + "garbage without = a section\n[[[\n=\n", "garbage"},
         {windowed + bytesOf(2048, 11), "binary bytes"},
         {windowed + "title = " + std::string(100000, 'x') + "\n", "a very long line"},
@@ -121,11 +143,20 @@ TEST(HostileFiles, HostileSettingsStartTheGameWithSaneValues) {
         {windowed + "[world]\ngravity = inf\n[keyboard]\nforward = 999999\nleft = -3\n",
          "world and keys out of range"},
     };
-    for (const auto& c : cases) {
-        expectCleanOutcome([&](const fs::path& d) { write(d / "assets/settings.ini", c.text); },
-                           c.what);
+    std::vector<Hostile> cases;
+    for (const auto& [text, what] : texts) {
+        cases.push_back({std::string("settings with ") + what, [text = text](const fs::path& d) {
+                             write(d / "assets/settings.ini", text);
+                         }});
     }
+    return cases;
 }
+
+INSTANTIATE_TEST_SUITE_P(BrokenModels, HostileFile, ::testing::ValuesIn(brokenModels()), testName);
+INSTANTIATE_TEST_SUITE_P(BrokenImagesAndShaders, HostileFile,
+                         ::testing::ValuesIn(brokenImagesAndShaders()), testName);
+INSTANTIATE_TEST_SUITE_P(HostileSettings, HostileFile, ::testing::ValuesIn(hostileSettings()),
+                         testName);
 
 // Past the loader's cap the start stops, with the loader's error, as it does for any model
 // that cannot be read.
@@ -135,7 +166,7 @@ TEST(HostileFiles, AModelPastTheCapStopsTheStartWithTheLoadersError) {
     fs::resize_file(model, 65u << 20);
     GameProcess game(directory);
     game.closeInput();
-    EXPECT_EQ(game.waitForExit(seconds(120)), 1);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1);
     EXPECT_NE(game.output().find("ERROR::OBJLOADER::TOO_LARGE: assets/OBJFiles/platform.obj: "
                                  "larger than 64 MiB"),
               std::string::npos)
@@ -163,7 +194,7 @@ TEST(HostileFiles, ALevelWhosePiecesShareAHeavyModelIsRefusedPastItsBudget) {
     write(folder / "heavy.obj", model + "\n");
     GameProcess game(directory, {}, {"--level", "heavy"});
     game.closeInput();
-    EXPECT_EQ(game.waitForExit(seconds(120)), 1);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1);
     EXPECT_NE(game.output().find("ERROR::OBJLOADER::TOO_LARGE: " + (folder / "heavy.obj").string() +
                                  ": the level's pieces make more than 1000000 triangles"),
               std::string::npos)
@@ -171,18 +202,16 @@ TEST(HostileFiles, ALevelWhosePiecesShareAHeavyModelIsRefusedPastItsBudget) {
 }
 
 TEST(HostileFiles, AFiftyMegabyteModelLoads) {
-    expectCleanOutcome(
-        [](const fs::path& d) {
-            const fs::path file = d / "assets/OBJFiles/healthOrbit.obj";
-            std::string text = contentsOf(file);
-            const std::string filler = "v 0.123456 -0.654321 0.333333\n";
-            text.reserve(50u << 20);
-            while (text.size() < (50u << 20)) {
-                text += filler;
-            }
-            write(file, text);
-        },
-        "50 MB healthOrbit.obj");
+    expectCleanOutcome([](const fs::path& d) {
+        const fs::path file = d / "assets/OBJFiles/healthOrbit.obj";
+        std::string text = contentsOf(file);
+        const std::string filler = "v 0.123456 -0.654321 0.333333\n";
+        text.reserve(50u << 20);
+        while (text.size() < (50u << 20)) {
+            text += filler;
+        }
+        write(file, text);
+    });
 }
 
 }  // namespace

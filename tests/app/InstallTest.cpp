@@ -21,7 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using std::chrono::seconds;
 
 // Everything under a folder, with the size of each file and the time of its last change.
 struct Entry {
@@ -84,15 +83,15 @@ TEST(Install, TheInstalledGameRunsFromAnyFolderAndWritesNothingThere) {
     command.environment["LANGUAGE"] = "de";
     GameProcess game(command);
     game.closeInput();  // the window's closing prompt then ends at once
-    ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    ASSERT_TRUE(game.waitForLine("Game start!", kHangLimit)) << game.output();
     XInput screen;
     const std::vector<std::string> classes = screen.shownWindowClasses();
     const std::string wmClass = startupWmClass(prefix);
     EXPECT_NE(std::find(classes.begin(), classes.end(), wmClass), classes.end())
         << "no window of the desktop entry's class " << wmClass << " on screen";
     screen.tap(GLFW_KEY_ESCAPE);
-    EXPECT_TRUE(game.waitForLine("Game has been quit.", seconds(30))) << game.output();
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0) << game.output();
+    EXPECT_TRUE(game.waitForLine("Game has been quit.", kHangLimit)) << game.output();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();
 
     EXPECT_TRUE(snapshot(prefix) == installed) << "the game wrote into its install folder";
     EXPECT_TRUE(fs::is_empty(elsewhere)) << "the game wrote into its working directory";

@@ -80,7 +80,7 @@ class LevelPlay : public GameFixture {
 protected:
     void startLevel(const char* name, const char* text) {
         levelName = name;
-        startGame(kWindowedSettings, [name, text](const fs::path& directory) {
+        startGame(kSmallWindowSettings, [name, text](const fs::path& directory) {
             writeFile(directory / "data/smeltrun/levels" / (std::string(name) + ".toml"), text);
         });
     }
@@ -137,7 +137,7 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     // Another game's window takes the focus from this one: the last step.
     GameProcess watched(gameDirectory(), {}, {"--replay", replay.string()});
     watched.closeInput();
-    EXPECT_EQ(watched.waitForExit(std::chrono::seconds(60)), 0) << watched.output();
+    EXPECT_EQ(watched.waitForExit(kHangLimit), 0) << watched.output();
     EXPECT_NE(watched.output().find("GAME WON! "), std::string::npos) << watched.output();
 }
 
@@ -174,7 +174,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
                                  "[[platform]]\nat = [9.0, -0.5, 0.0]\n"
                                  "model = \"raft.obj\"\nimage = \"raft.png\"\n";
     const fs::path assets = fs::path(SMELTRUN_ASSETS_DIR);
-    startGame(kWindowedSettings, [&](const fs::path& directory) {
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
         shipOnlyTheCourse(directory);
         const fs::path levels = directory / "data/smeltrun/levels";
         writeFile(levels / "small.toml", kSmallLevel);
@@ -211,7 +211,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
               game->levelTextures.at({"raft.png", TexelEncoding::Plain}).get());
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
-    EXPECT_EQ(asked.waitForExit(std::chrono::seconds(30)), 1);
+    EXPECT_EQ(asked.waitForExit(kHangLimit), 1);
     EXPECT_EQ(asked.output().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << asked.output();
     EXPECT_EQ(std::count(asked.output().begin(), asked.output().end(), '\n'), 1);
 }
@@ -220,10 +220,10 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
 // Levels page passes over it, and the second's win offers it next and keeps what was won for
 // the next game. With unlock_all every level is open from the start.
 TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
-    startGame(std::string(kWindowedSettings) + "[game]\nunlock_all = true\n", writePack);
+    startGame(std::string(kSmallWindowSettings) + "[game]\nunlock_all = true\n", writePack);
     EXPECT_TRUE(game->levelOpen(2));
 
-    startGame(kWindowedSettings, writePack);
+    startGame(kSmallWindowSettings, writePack);
     input.tap(GLFW_KEY_P);
     frame();
     frame();
@@ -271,7 +271,7 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
 // as it was recorded, to the same win.
 TEST_F(LevelPlay, TheCoursesKeptReplayVerifiesOnItsLevelFile) {
     levelName = "course";
-    startGame();
+    startGame(kSmallWindowSettings);
     ReplayRead read = readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay");
     ASSERT_TRUE(read.replay) << read.reason;
     const std::size_t frames = read.replay->frames.size();

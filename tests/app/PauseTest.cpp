@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_F(Pause, PStopsEveryMotionAndResumingMakesUpNothing) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     frame();
     input.press(GLFW_KEY_W);  // walking on, held through the pause
@@ -61,7 +61,7 @@ TEST_F(Pause, PStopsEveryMotionAndResumingMakesUpNothing) {
 }
 
 TEST_F(Pause, LosingTheFocusPauses) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     input.focusElsewhere();
     frame();

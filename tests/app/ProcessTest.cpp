@@ -11,8 +11,6 @@
 
 namespace {
 
-using std::chrono::seconds;
-
 const char* const kFullscreenSettings =
     "[window]\n"
     "width = 640\n"
@@ -30,7 +28,7 @@ GameProcess withArguments(const std::vector<std::string>& arguments) {
 
 // Starts the game, waits for its banner and ends it with Escape.
 void playUntilEscape(GameProcess& game) {
-    ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    ASSERT_TRUE(game.waitForLine("Game start!", kHangLimit)) << game.output();
     XInput input;
     input.tap(GLFW_KEY_ESCAPE);
 }
@@ -41,15 +39,15 @@ TEST(Process, AWindowedGameHidesItsWindowAsksForEnterAndWaitsForIt) {
     GameDirectory directory(std::string(kWindowedSettings) + "title = " + kTitle + "\n");
     GameProcess game(directory);
     XInput screen;
-    ASSERT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    ASSERT_TRUE(game.waitForLine("Game start!", kHangLimit)) << game.output();
     EXPECT_TRUE(screen.windowShown(kTitle));
     screen.tap(GLFW_KEY_ESCAPE);
     // Seen before the process ends: every line is flushed as it is printed.
-    ASSERT_TRUE(game.waitForLine("Press ENTER to continue... ", seconds(30))) << game.output();
-    EXPECT_TRUE(game.waitForInputRead(seconds(30))) << "the game must wait for ENTER";
+    ASSERT_TRUE(game.waitForLine("Press ENTER to continue... ", kHangLimit)) << game.output();
+    EXPECT_TRUE(game.waitForInputRead(kHangLimit)) << "the game must wait for ENTER";
     EXPECT_FALSE(screen.windowShown(kTitle));
     game.writeInput("\n");
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
 }
 
 TEST(Process, AClosedInputCountsAsEnter) {
@@ -57,7 +55,7 @@ TEST(Process, AClosedInputCountsAsEnter) {
     GameProcess game(directory);
     game.closeInput();
     playUntilEscape(game);
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
     EXPECT_NE(game.output().find("Press ENTER to continue... \n"), std::string::npos);
 }
 
@@ -65,7 +63,7 @@ TEST(Process, AFullScreenGameEndsWithoutAPrompt) {
     GameDirectory directory(kFullscreenSettings);
     GameProcess game(directory);
     playUntilEscape(game);
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0) << "input is left open: nothing may wait on it";
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0) << "input is left open: nothing may wait on it";
     EXPECT_EQ(game.output().find("Press ENTER"), std::string::npos);
 }
 
@@ -75,7 +73,7 @@ TEST(Process, ADamagedPlayerFileIsReportedInOneLineAndTheGameStartsWithoutIt) {
     GameProcess game(directory);
     game.closeInput();
     playUntilEscape(game);
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
     std::vector<std::string> errors;
     for (const std::string& line : splitLines(game.output())) {
         if (line.find("ERROR") != std::string::npos) {
@@ -89,7 +87,7 @@ TEST(Process, ADamagedPlayerFileIsReportedInOneLineAndTheGameStartsWithoutIt) {
 TEST(Process, WithoutADisplayStartUpFailsCleanly) {
     GameDirectory directory(kWindowedSettings);
     GameProcess game(directory, {{"DISPLAY", ""}, {"WAYLAND_DISPLAY", ""}});
-    EXPECT_EQ(game.waitForExit(seconds(30)), 1);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1);
     EXPECT_EQ(game.output(), "ERROR::GAME::GLFW_INIT_FAILED\n");
 }
 
@@ -97,20 +95,20 @@ TEST(Process, AModelFileThatCannotBeOpenedEndsStartUpWithItsLine) {
     GameDirectory directory(kWindowedSettings);
     std::filesystem::remove(directory.path() / "assets/OBJFiles/trap.obj");
     GameProcess game(directory);
-    EXPECT_EQ(game.waitForExit(seconds(60)), 1);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1);
     EXPECT_EQ(game.output(), "ERROR::OBJLOADER::COULD NOT OPEN FILE: trap\n");
 }
 
 TEST(Process, VersionPrintsTheVersionAndExits) {
     GameProcess game = withArguments({"--version"});
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
     EXPECT_EQ(game.output(), std::string("smeltrun ") + kGameVersion + "\n");
     EXPECT_EQ(game.errors(), "");
 }
 
 TEST(Process, AnUnknownArgumentIsNamedWithTheUsageAsAnErrorAndExitsWithStatusTwo) {
     GameProcess game = withArguments({"--no-such-option"});
-    EXPECT_EQ(game.waitForExit(seconds(30)), 2);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 2);
     EXPECT_EQ(game.output(), "");
     EXPECT_EQ(
         game.errors().rfind("smeltrun: unknown option '--no-such-option'\nusage: smeltrun", 0), 0u)

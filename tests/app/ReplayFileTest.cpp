@@ -15,10 +15,8 @@
 namespace {
 
 namespace fs = std::filesystem;
-using std::chrono::seconds;
 using Lines = std::vector<std::string>;
 
-const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
 // The autopilot's win as tests/data/record-autoplay recorded it, and its console lines.
 const fs::path kRecorded = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay";
 const fs::path kRecordedLines = fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.lines";
@@ -46,16 +44,16 @@ std::string headerValue(const std::string& replay, const std::string& key) {
 }
 
 TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
-    GameDirectory directory(kSmallWindow);
+    GameDirectory directory(kTinyWindowSettings);
     GameProcess game(directory, {}, {"--replay", kRecorded.string()});
     game.closeInput();
-    EXPECT_EQ(game.waitForExit(seconds(110)), 0) << game.output();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();
     EXPECT_EQ(afterBanner(game.output()), splitLines(contentsOf(kRecordedLines)));
     EXPECT_FALSE(fs::exists(directory.dataHome())) << "a replay's win is not the player's";
 }
 
 TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
-    GameDirectory directory(kSmallWindow);
+    GameDirectory directory(kSmallWindowSettings);
     const std::string text = contentsOf(kRecorded);
     const size_t header = text.find("\nframes ");
     size_t cut = text.find('\n', header + 1);
@@ -76,7 +74,7 @@ TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
     };
     for (const auto& [replay, reason] : refusals) {
         GameProcess game(directory, {}, {"--replay", replay.string()});
-        EXPECT_EQ(game.waitForExit(seconds(30)), 1);
+        EXPECT_EQ(game.waitForExit(kHangLimit), 1);
         EXPECT_EQ(game.output(),
                   "ERROR::REPLAY::REFUSED: " + replay.string() + ": " + reason + "\n");
     }
@@ -88,7 +86,7 @@ using Replays = GameFixture;
 // prints what it printed when it was played; P pauses it, and after its last frame the pause
 // panel is back over a fresh start of the player's own game.
 TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) {
-    startGame(kSmallWindow, [](const fs::path& directory) {
+    startGame(kSmallWindowSettings, [](const fs::path& directory) {
         writeFile(directory / "data/smeltrun/best.replay", contentsOf(kRecorded));
     });
     input.press(GLFW_KEY_W);
@@ -137,7 +135,7 @@ TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) 
 }
 
 TEST_F(Replays, AFrameThatComesOutOtherwiseThanRecordedIsReportedOnce) {
-    startGame(kSmallWindow);
+    startGame(kSmallWindowSettings);
     ReplayRead read = parseReplay(contentsOf(kRecorded));
     ASSERT_TRUE(read.replay) << read.reason;
     read.replay->frames[20].position.x += 0.001f;

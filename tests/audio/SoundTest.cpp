@@ -2,7 +2,6 @@
 
 #include <GLFW/glfw3.h>
 
-#include <chrono>
 #include <fstream>
 
 #include "gameplay/LevelLayout.h"
@@ -14,9 +13,8 @@
 namespace {
 
 using namespace level;
-using std::chrono::seconds;
 
-const std::string kQuietMusic = std::string(kWindowedSettings) + "[audio]\nmusic_volume = 0\n";
+const std::string kQuietMusic = std::string(kSmallWindowSettings) + "[audio]\nmusic_volume = 0\n";
 const float kSilence = 1e-4f;  // the mix's level where nothing plays
 const float kHeard = 3e-3f;    // a sound that plays, at any distance the tests use
 
@@ -110,7 +108,7 @@ TEST_F(Sound, WalkingSoundsStepsAndStandingNone) {
 }
 
 TEST_F(Sound, AMasterVolumeOfZeroIsSilence) {
-    startGame(std::string(kWindowedSettings) + "[audio]\nmaster_volume = 0\n");
+    startGame(std::string(kSmallWindowSettings) + "[audio]\nmaster_volume = 0\n");
     input.press(GLFW_KEY_W);
     input.press(GLFW_KEY_SPACE);
     playFor(1.0);
@@ -196,10 +194,10 @@ Played playAndQuit(const std::map<std::string, std::string>& environment) {
     command.captureErrors = true;
     GameProcess game(command);
     game.closeInput();
-    EXPECT_TRUE(game.waitForLine("Game start!", seconds(60))) << game.output();
+    EXPECT_TRUE(game.waitForLine("Game start!", kHangLimit)) << game.output();
     XInput input;
     input.tap(GLFW_KEY_ESCAPE);
-    EXPECT_EQ(game.waitForExit(seconds(30)), 0);
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
     return {game.output(), game.errors()};
 }
 

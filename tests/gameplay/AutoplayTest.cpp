@@ -13,7 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const int kFrameLimit = 6000;
-const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
 
 // The words of the records file's line that starts with `key`; none without one.
 std::vector<std::string> recordLine(const fs::path& records, const std::string& key) {
@@ -41,7 +40,7 @@ std::string asConsoleWrites(const std::string& seconds) {
 class Autoplay : public GameFixture {
 protected:
     void expectAWin(double framesPerSecond, const Preparation& prepare = nullptr) {
-        startGame(kSmallWindow, prepare);
+        startGame(kTinyWindowSettings, prepare);
         clock.set(0.0);
         const int frames = playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
         const std::string text = console.text();

@@ -16,7 +16,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const int kFrameLimit = 20000;
-const char* const kSmallWindow = "[window]\nwidth = 320\nheight = 180\nfullscreen = false\n";
 
 // The pack's levels after the course, whose own tests win it, in pack.txt's order.
 std::vector<std::string> packLevels() {
@@ -43,7 +42,7 @@ class PackWin : public GameFixture,
 TEST_P(PackWin, ThePilotWinsTheLevel) {
     const auto& [name, framesPerSecond] = GetParam();
     levelName = name;
-    startGame(kSmallWindow);
+    startGame(kTinyWindowSettings);
     playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
     ASSERT_TRUE(game->results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
@@ -62,7 +61,7 @@ class PackReplay : public GameFixture, public ::testing::WithParamInterface<std:
 // Each level's kept win plays back on it frame by frame as it was recorded, to the win.
 TEST_P(PackReplay, TheKeptWinVerifies) {
     levelName = GetParam();
-    startGame(kSmallWindow);
+    startGame(kTinyWindowSettings);
     ReplayRead read =
         readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "levels" / (GetParam() + ".replay"));
     ASSERT_TRUE(read.replay) << read.reason;

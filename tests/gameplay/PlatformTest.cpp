@@ -23,7 +23,7 @@ glm::vec3 layoutPosition(int platform) {
 using Platforms = GameFixture;
 
 TEST_F(Platforms, NoneMovesOnTheFrameThatCapturesItsOrigin) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame(0.7);
     for (int i = 0; i < kPlatformCount; ++i) {
         EXPECT_EQ(game->platforms[i]->position, layoutPosition(i)) << i;
@@ -36,7 +36,7 @@ TEST_F(Platforms, NoneMovesOnTheFrameThatCapturesItsOrigin) {
 }
 
 TEST_F(Platforms, ExactlyFiveSwingOnTheirAxesWithTheSineOfTheTime) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     for (int step = 0; step < 40; ++step) {
         frame(0.1);
@@ -61,7 +61,7 @@ TEST_F(Platforms, ExactlyFiveSwingOnTheirAxesWithTheSineOfTheTime) {
 }
 
 TEST_F(Platforms, APlayerStandingStillOnOneIsLeftBehindAndFalls) {
-    startGame();
+    startGame(kSmallWindowSettings);
     frame();
     game->player->setPosition(glm::vec3(0.0f, kPlatformHeight, kPlatformZ[1]));
     frame();

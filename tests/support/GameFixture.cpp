@@ -9,6 +9,22 @@ const char* const kWindowedSettings =
     "height = 360\n"
     "fullscreen = false\n";
 
+const char* const kSmallWindowSettings =
+    "[window]\n"
+    "width = 320\n"
+    "height = 180\n"
+    "fullscreen = false\n"
+    "[graphics]\n"
+    "sample_rate = 0\n";
+
+const char* const kTinyWindowSettings =
+    "[window]\n"
+    "width = 64\n"
+    "height = 36\n"
+    "fullscreen = false\n"
+    "[graphics]\n"
+    "sample_rate = 0\n";
+
 namespace {
 const std::string withoutHud = std::string(kWindowedSettings) + "[hud]\nenabled = false\n";
 }  // namespace

@@ -17,6 +17,13 @@
 extern const char* const kWindowedSettings;
 // The same without the HUD: a frame draws the scene and nothing else.
 extern const char* const kWithoutHudSettings;
+// For tests that read no pixels, and run many frames: a quarter of the window, without
+// multisampling. llvmpipe's frame costs about its samples, so this one takes a sixteenth of
+// the windowed settings' samples and about a quarter of their time.
+extern const char* const kSmallWindowSettings;
+// For whole games played through where nothing on the screen is read and no panel is steered
+// (the pilot's wins, a replay played back): the smallest window of the same shape.
+extern const char* const kTinyWindowSettings;
 
 constexpr double kFrameSeconds = 1.0 / 60.0;
 

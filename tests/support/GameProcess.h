@@ -11,6 +11,11 @@
 
 class GameDirectory;
 
+// How long a test waits on the game's process before it calls it hung. The waits are for an
+// event, never for a while: this only bounds a hang, so it is far past any run's time on a
+// busy machine, and short of CTest's limit on a test so that the test still says what hung.
+constexpr std::chrono::seconds kHangLimit{100};
+
 // What to start, where and how.
 struct GameCommand {
     std::filesystem::path binary = SMELTRUN_BINARY;
