@@ -210,7 +210,7 @@ TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
             stroke(GLFW_KEY_SPACE);
         }
     };
-    start();
+    start(kWindowedSettings);  // room for the Options page's tabs and rows, navigated by key
     input.tap(GLFW_KEY_P);
     frame();
     stroke(GLFW_KEY_DOWN);
