@@ -56,42 +56,42 @@ __attribute__((format(printf, 1, 0))) std::string printed(const char* format, va
     return text;
 }
 
-__attribute__((format(printf, 1, 2))) std::string printedOne(const char* spec, ...) {
+__attribute__((format(printf, 1, 2))) std::string printedOne(const char* piece, ...) {
     va_list arguments;
-    va_start(arguments, spec);
-    std::string text = printed(spec, arguments);
+    va_start(arguments, piece);
+    std::string text = printed(piece, arguments);
     va_end(arguments);
     return text;
 }
 
 // One conversion of a format (from its % to its letter), with `*` widths and precisions
 // already put in, printed from the next argument.
-std::string printedConversion(const std::string& spec, va_list& arguments, const char* sign) {
-    const char conversion = spec.back();
-    const bool isLong = spec.find('l') != std::string::npos;
-    const bool isLongLong = spec.find("ll") != std::string::npos;
-    const bool isSize = spec.find_first_of("zjt") != std::string::npos;
-    if (std::strchr(kFloatConversions, conversion)) {
-        std::string text = spec.find('L') != std::string::npos
-                               ? printedOne(spec.c_str(), va_arg(arguments, long double))
-                               : printedOne(spec.c_str(), va_arg(arguments, double));
+std::string printedConversion(const std::string& piece, va_list& arguments, const char* sign) {
+    const char letter = piece.back();
+    const bool isLong = piece.find('l') != std::string::npos;
+    const bool isLongLong = piece.find("ll") != std::string::npos;
+    const bool isSize = piece.find_first_of("zjt") != std::string::npos;
+    if (std::strchr(kFloatConversions, letter)) {
+        std::string text = piece.find('L') != std::string::npos
+                               ? printedOne(piece.c_str(), va_arg(arguments, long double))
+                               : printedOne(piece.c_str(), va_arg(arguments, double));
         const std::size_t point = text.find('.');
         return point == std::string::npos ? text : text.replace(point, 1, sign);
     }
-    switch (conversion) {
+    switch (letter) {
         case 's':
-            return printedOne(spec.c_str(), va_arg(arguments, const char*));
+            return printedOne(piece.c_str(), va_arg(arguments, const char*));
         case 'p':
-            return printedOne(spec.c_str(), va_arg(arguments, void*));
+            return printedOne(piece.c_str(), va_arg(arguments, void*));
         case '%':
             return "%";
     }
     // Integers: %zu and %jd are as wide as a long long on the systems the game builds for.
     if (isLongLong || isSize) {
-        return printedOne(spec.c_str(), va_arg(arguments, long long));
+        return printedOne(piece.c_str(), va_arg(arguments, long long));
     }
-    return isLong ? printedOne(spec.c_str(), va_arg(arguments, long))
-                  : printedOne(spec.c_str(), va_arg(arguments, int));
+    return isLong ? printedOne(piece.c_str(), va_arg(arguments, long))
+                  : printedOne(piece.c_str(), va_arg(arguments, int));
 }
 
 // The conversion that starts at `percent`, its `*`s replaced by their arguments; `end` is set
@@ -99,11 +99,11 @@ std::string printedConversion(const std::string& spec, va_list& arguments, const
 std::string conversionAt(const char* percent, const char** end, va_list& arguments) {
     const char* letter = percent + 1 + std::strcspn(percent + 1, kConversions);
     *end = *letter ? letter + 1 : letter;
-    std::string spec;
+    std::string piece;
     for (const char* at = percent; at != *end; ++at) {
-        spec += *at == '*' ? std::to_string(va_arg(arguments, int)) : std::string(1, *at);
+        piece += *at == '*' ? std::to_string(va_arg(arguments, int)) : std::string(1, *at);
     }
-    return spec;
+    return piece;
 }
 
 // What vsnprintf would print, with `sign` for the decimal point of each floating-point
@@ -117,8 +117,8 @@ std::string printedWithSign(const char* format, va_list& arguments, const char* 
             break;
         }
         text.append(at, percent);
-        const std::string spec = conversionAt(percent, &at, arguments);
-        text += printedConversion(spec, arguments, sign);
+        const std::string piece = conversionAt(percent, &at, arguments);
+        text += printedConversion(piece, arguments, sign);
     }
     return text;
 }
