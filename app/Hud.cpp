@@ -37,6 +37,7 @@ const float kSplitHeight = 0.3f;   // of the screen, from the top: below the los
 const float kCardSeconds = 3.0f;   // a chosen level's title card, fading in its last second
 const float kCardHeight = 0.35f;   // of the screen, from the top
 const float kCardTitleScale = 1.5f;
+const ImVec4 kCardColour(1.0f, 1.0f, 1.0f, 1.0f);
 
 const char* const kToggleNames[] = {N_("F1 Wireframe"),   N_("F2 Culling"), N_("F3 Debug camera"),
                                     N_("F4 Cel shading"), N_("F5 Contour"), N_("F6 Specular")};
@@ -85,6 +86,24 @@ void centredAt(float heightShare, float opacity) {
 void fitNextWindow(ImVec2 content) {
     const ImVec2 padding = ImGui::GetStyle().WindowPadding;
     ImGui::SetNextWindowSize(ImVec2(content.x + 2.0f * padding.x, content.y + 2.0f * padding.y));
+}
+
+// The next window as a title, larger by `scale`, over a line of text. Sized before it begins,
+// so that its first frame shows it whole (see fitNextWindow).
+void titledBox(const char* id, const char* title, float scale, const ImVec4& colour,
+               const std::string& line, float opacity) {
+    const ImVec2 titleSize = ImGui::CalcTextSize(title);
+    const ImVec2 lineSize = ImGui::CalcTextSize(line.c_str());
+    fitNextWindow(ImVec2(std::max(titleSize.x * scale, lineSize.x),
+                         titleSize.y * scale + ImGui::GetStyle().ItemSpacing.y + lineSize.y));
+    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
+    ImGui::Begin(id, nullptr, kFittedFlags);
+    ImGui::SetWindowFontScale(scale);
+    ImGui::TextColored(colour, "%s", title);
+    ImGui::SetWindowFontScale(1.0f);
+    ImGui::TextUnformatted(line.c_str());
+    ImGui::End();
+    ImGui::PopStyleVar();
 }
 
 // The opacity of something shown for `lasts` seconds, fading out in the last of them.
@@ -175,19 +194,8 @@ void Hud::drawLoss(double now) const {
     const std::string result =
         toCheckpoint ? formatted(tr("%.2f s, the clock runs on"), loss->event.seconds)
                      : formatted(tr("%.2f s   %d points"), loss->event.seconds, loss->event.points);
-    // Sized before it begins, so that its first frame shows it whole (see fitNextWindow).
-    const ImVec2 title = ImGui::CalcTextSize(lost);
-    const ImVec2 line = ImGui::CalcTextSize(result.c_str());
-    fitNextWindow(ImVec2(std::max(title.x * kLossTitleScale, line.x),
-                         title.y * kLossTitleScale + ImGui::GetStyle().ItemSpacing.y + line.y));
-    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
-    ImGui::Begin("##loss", nullptr, kFittedFlags);
-    ImGui::SetWindowFontScale(kLossTitleScale);
-    ImGui::TextColored(toCheckpoint ? kCheckpointColour : kLossColour, "%s", lost);
-    ImGui::SetWindowFontScale(1.0f);
-    ImGui::TextUnformatted(result.c_str());
-    ImGui::End();
-    ImGui::PopStyleVar();
+    titledBox("##loss", lost, kLossTitleScale, toCheckpoint ? kCheckpointColour : kLossColour,
+              result, opacity);
 }
 
 const char* Hud::lossTitle(double now) const {
@@ -216,19 +224,9 @@ void Hud::drawTitleCard(double now) const {
     if (opacity <= 0.0f) {
         return;
     }
-    const ImVec2 title = ImGui::CalcTextSize(cardLines[0].c_str());
-    const ImVec2 line = ImGui::CalcTextSize(cardLines[1].c_str());
     centredAt(kCardHeight, opacity);
-    fitNextWindow(ImVec2(std::max(title.x * kCardTitleScale, line.x),
-                         title.y * kCardTitleScale + ImGui::GetStyle().ItemSpacing.y + line.y));
-    ImGui::PushStyleVar(ImGuiStyleVar_Alpha, opacity);
-    ImGui::Begin("##titlecard", nullptr, kFittedFlags);
-    ImGui::SetWindowFontScale(kCardTitleScale);
-    ImGui::TextUnformatted(cardLines[0].c_str());
-    ImGui::SetWindowFontScale(1.0f);
-    ImGui::TextUnformatted(cardLines[1].c_str());
-    ImGui::End();
-    ImGui::PopStyleVar();
+    titledBox("##titlecard", cardLines[0].c_str(), kCardTitleScale, kCardColour, cardLines[1],
+              opacity);
 }
 
 // The run's time at the checkpoint, and against the best run's: ahead in green, behind in red.
