@@ -5,10 +5,13 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <type_traits>
+#include <variant>
 
 #include <INIReader.h>
 
 #include "app/Settings.h"
+#include "app/SettingsKeys.h"
 #include "tools/fuzz/Invariant.h"
 
 namespace {
@@ -39,18 +42,27 @@ private:
     const std::string path;
 };
 
+// Every key the game reads, compared through the table that reads them, so that a new setting
+// is compared as soon as it is read.
 bool same(const Settings& s, const Settings& d) {
-    return s.width == d.width && s.height == d.height && s.title == d.title &&
-           s.fullscreen == d.fullscreen && s.resizable == d.resizable &&
-           s.refreshRate == d.refreshRate && s.sampleRate == d.sampleRate &&
-           s.brightness == d.brightness && s.fov == d.fov && s.nearZ == d.nearZ &&
-           s.farZ == d.farZ && s.sensitivity == d.sensitivity && s.keyBindings == d.keyBindings &&
-           s.invertY == d.invertY && s.gravity == d.gravity && s.hudEnabled == d.hudEnabled &&
-           s.ghost == d.ghost && s.pauseOnFocusLoss == d.pauseOnFocusLoss && s.vsync == d.vsync &&
-           s.maxFps == d.maxFps && s.rawMouse == d.rawMouse && s.audioEnabled == d.audioEnabled &&
-           s.masterVolume == d.masterVolume && s.effectsVolume == d.effectsVolume &&
-           s.musicVolume == d.musicVolume && s.shadow == d.shadow && s.look == d.look &&
-           s.antialiasing == d.antialiasing;
+    for (const SettingKey& key : kSettingKeys) {
+        const bool equal = std::visit(
+            [&](const auto& field) {
+                using Field = std::decay_t<decltype(field)>;
+                if constexpr (std::is_same_v<Field, KeyBinding>) {
+                    return s.*field.bindings == d.*field.bindings;
+                } else if constexpr (std::is_same_v<Field, Choice>) {
+                    return s.*field.field == d.*field.field;
+                } else {
+                    return s.*field == d.*field;
+                }
+            },
+            key.field);
+        if (!equal) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
