@@ -94,8 +94,8 @@ void Game::retry() {
 
 // The records now hold the win: the results show them, until the player chooses what next.
 void Game::showResults(const Event& won, const std::optional<KeptWin>& kept,
-                       const std::vector<float>& earlierSplits) {
-    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}};
+                       const std::vector<float>& earlierSplits, std::optional<RunFault> notRecord) {
+    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}, notRecord};
     for (std::size_t i = 0; i < runSplits.size(); ++i) {
         const float earlier = i < earlierSplits.size() ? earlierSplits[i] : kNoSplit;
         shown.splits.push_back(Split{runSplits[i], earlier});
