@@ -90,6 +90,9 @@ void Game::retry() {
     results.reset();
     runSplits.assign(played.level.checkpoints.size(), kNoSplit);
     setPaused(false);
+    // The run's time starts here, as the game's does at its first frame: the time it took to
+    // get here (a level chosen and loaded) is no frame of play, to be stepped through.
+    lastFrame = static_cast<float>(readClock());
 }
 
 // The records now hold the win: the results show them, until the player chooses what next.

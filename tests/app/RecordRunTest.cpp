@@ -79,6 +79,22 @@ TEST_P(RecordRun, OnlyARunUnderTheGamesRulesInItsStepsKeepsARecord) {
 INSTANTIATE_TEST_SUITE_P(Runs, RecordRun, ::testing::ValuesIn(kRuns),
                          [](const auto& info) { return std::string(info.param.name); });
 
+using RunClock = GameFixture;
+
+// Choosing a level loads it between two frames: the time that takes is no frame of the run.
+TEST_F(RunClock, StartsWhenTheRunStartsNotWhenTheFrameBeforeDid) {
+    levelName = "straight";
+    startGame(kSmallWindowSettings, [](const fs::path& directory) {
+        writeFile(directory / "data/smeltrun/levels/straight.toml", kStraightLevel);
+    });
+    frame();
+    clock.advance(2.0);  // as long as a large level takes to load
+    game->retry();
+    frame();
+    EXPECT_LT(game->recording.longestFrame(), 0.05f);
+    EXPECT_NEAR(game->totalTime, kFrameSeconds, 1e-5);
+}
+
 using BestRun = GameFixture;
 
 // A best run is played as the ghost and offered to watch only on the level it was won on.
