@@ -94,3 +94,13 @@ bool isShown(const Event& event) {
             return hasLines(event);
     }
 }
+
+const char* runFaultWords(RunFault fault) {
+    switch (fault) {
+        case RunFault::OtherGravity:
+            return N_("No record: another gravity");
+        case RunFault::LongFrame:
+            return N_("No record: the game stalled");
+    }
+    return "";
+}

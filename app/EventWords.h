@@ -3,6 +3,7 @@
 #include <iosfwd>
 
 #include "gameplay/Event.h"
+#include "gameplay/RecordRun.h"
 
 // What the HUD shows of an event, in the player's language: the lines that the console prints
 // for it, which stay English there, or for an event without console lines its notice (a pad
@@ -13,3 +14,6 @@ void writeShownLines(std::ostream& out, const Event& event);
 
 // Whether the HUD shows anything of the event.
 bool isShown(const Event& event);
+
+// Why a win counts for no record, in English: the results show it in the player's language.
+const char* runFaultWords(RunFault fault);

@@ -10,6 +10,7 @@
 #include "app/Toggles.h"
 #include "base/Console.h"
 #include "gameplay/Camera.h"
+#include "gameplay/RecordRun.h"
 
 namespace {
 
@@ -220,26 +221,38 @@ void Game::update() {
         tellEvents();
         return;
     }
-    totalTime += deltaTime;
-    processInput();
-    processMouseInput();
 
-    // The game step
-    for (GameObject* object : objects) {
-        object->computeBounds();
+    // The game step, once for a frame of the length the rules are made for; a longer frame is
+    // played in equal steps, so that it meets the gaps, traps and platforms on its way. Each
+    // step is deltaTime while it runs; the frame's own is kept for its replay.
+    const float frameTime = deltaTime;
+    const int steps = stepsIn(frameTime);
+    deltaTime = frameTime / static_cast<float>(steps);
+    for (int step = 0; step < steps; ++step) {
+        totalTime += deltaTime;
+        processInput();
+        processMouseInput(step == 0);
+
+        for (GameObject* object : objects) {
+            object->computeBounds();
+        }
+        checkCollisions();
+        swingPlatforms();
+        movePlatforms();
+        player->applyPhysics(deltaTime, events);
+        player->updateSlowTimer(deltaTime);
+        showPlayerOrbs();
+        spinItems();
+        for (auto& system : particleSystems) {
+            system->update(deltaTime * motionShare());
+        }
+        orbitOrbs();
+        checkGameState();
+        if (player->goalReached) {
+            break;  // the win ends the run: nothing of the frame is played after it
+        }
     }
-    checkCollisions();
-    swingPlatforms();
-    movePlatforms();
-    player->applyPhysics(deltaTime, events);
-    player->updateSlowTimer(deltaTime);
-    showPlayerOrbs();
-    spinItems();
-    for (auto& system : particleSystems) {
-        system->update(deltaTime * motionShare());
-    }
-    orbitOrbs();
-    checkGameState();
+    deltaTime = frameTime;
     recordFrame();
 
     // Tell: the console, the HUD and the sound hear of the frame's events

@@ -32,6 +32,7 @@
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Level.h"
 #include "gameplay/Player.h"
+#include "gameplay/RecordRun.h"
 #include "gameplay/Records.h"
 #include "gameplay/Replay.h"
 #include "render/DropShadow.h"
@@ -115,6 +116,8 @@ public:
     void startReplay(Replay replay, AfterReplay after = AfterReplay::Close);
     // Whether a frame of the last replay came out otherwise than it was recorded.
     bool replayDiverged() const { return diverged; }
+    // How the replay that plays, or played last with AfterReplay::Close, went so far.
+    ReplayPlayed replayPlayed() const;
 
     // The two halves of render: everything drawn into the back buffer, then the swap and
     // the clean binding state after it.
@@ -132,7 +135,7 @@ public:
     void latchSprint();
     void quitOnEscape();
     void processInput();
-    void processMouseInput();
+    void processMouseInput(bool firstStep);
     void checkCollisions();
     void onCollision(GameObject& object);
     void reachCheckpoint(Item& checkpoint);
@@ -225,6 +228,7 @@ public:
         std::optional<float> best;
         bool newBest;
         std::vector<Split> splits;
+        std::optional<RunFault> notRecord;  // why the win counts for no record
     };
     std::optional<Results> results;
     // The levels the Levels panel lists, read when first asked for.
@@ -298,7 +302,8 @@ public:
     struct Playback {
         Replay replay;
         AfterReplay after = AfterReplay::Close;
-        std::size_t next = 0;  // the frame to play
+        std::size_t next = 0;                 // the frame to play
+        std::optional<std::size_t> wonAfter;  // the frames played when the win came
     };
     std::optional<Playback> playback;
     bool diverged = false;          // a frame of the last replay came out otherwise than recorded
@@ -358,7 +363,7 @@ private:
     void returnFromReplay();
     void saveBestRun();
     void showResults(const Event& won, const std::optional<KeptWin>& kept,
-                     const std::vector<float>& earlierSplits);
+                     const std::vector<float>& earlierSplits, std::optional<RunFault> notRecord);
     // The played level's place in levelList(), if it is there.
     std::optional<std::size_t> playedPlace();
     // A pack level's win opens the level after it, in this game and the next ones.

@@ -72,9 +72,13 @@ void Game::processInput() {
     lights[0]->position = player->position + level::kPlayerLightOffset;
 }
 
-void Game::processMouseInput() {
-    const double turnX = lookPixels(input.mouseX, input.lookRight, deltaTime);
-    const double turnY = lookPixels(input.mouseY, input.lookUp, deltaTime);
+// The mouse's movement is the frame's, turned in its first step; the stick's tilt is held over
+// every step.
+void Game::processMouseInput(bool firstStep) {
+    const double mouseX = firstStep ? input.mouseX : 0.0;
+    const double mouseY = firstStep ? input.mouseY : 0.0;
+    const double turnX = lookPixels(mouseX, input.lookRight, deltaTime);
+    const double turnY = lookPixels(mouseY, input.lookUp, deltaTime);
     if (!debugCamera) {
         player->turn(turnX);
     }

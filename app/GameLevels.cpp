@@ -90,12 +90,15 @@ void Game::retry() {
     results.reset();
     runSplits.assign(played.level.checkpoints.size(), kNoSplit);
     setPaused(false);
+    // The run's time starts here, as the game's does at its first frame: the time it took to
+    // get here (a level chosen and loaded) is no frame of play, to be stepped through.
+    lastFrame = static_cast<float>(readClock());
 }
 
 // The records now hold the win: the results show them, until the player chooses what next.
 void Game::showResults(const Event& won, const std::optional<KeptWin>& kept,
-                       const std::vector<float>& earlierSplits) {
-    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}};
+                       const std::vector<float>& earlierSplits, std::optional<RunFault> notRecord) {
+    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}, notRecord};
     for (std::size_t i = 0; i < runSplits.size(); ++i) {
         const float earlier = i < earlierSplits.size() ? earlierSplits[i] : kNoSplit;
         shown.splits.push_back(Split{runSplits[i], earlier});

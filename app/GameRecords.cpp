@@ -1,8 +1,19 @@
+#include "app/EventWords.h"
 #include "app/Game.h"
 #include "app/RecordsFile.h"
 #include "app/ReplayFile.h"
+#include "base/Console.h"
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// A level as a replay names it, by its hash: its name is the file's to say, not the console's.
+std::string levelWords(const std::string& hash) {
+    return hash.empty() ? "the course" : "level " + hash;
+}
+
+}  // namespace
 
 // The records and the best run, each reported in a line before the banner when damaged.
 void Game::initRecords() {
@@ -13,6 +24,9 @@ void Game::initRecords() {
         return;
     }
     ReplayRead read = readReplayFile(best);
+    if (read.replay && read.replay->level.hash != played.hash) {
+        read = {std::nullopt, "recorded on " + levelWords(read.replay->level.hash)};
+    }
     if (!read.replay) {
         reportRefusedReplay(best, read.reason);
     }
@@ -22,9 +36,15 @@ void Game::initRecords() {
 // Told after the win's own line, and only when an earlier best falls: a first win ever adds
 // nothing to the console.
 void Game::keepWin(const Event& won, double now) {
-    const std::optional<KeptWin> kept =
-        ::keepWin(levelRecordsPath(), Win{won.seconds, won.points, utcDateNow(), runSplits},
-                  [this] { saveBestRun(); });
+    const std::optional<RunFault> notRecord =
+        recordRunFault(recording.replay().settings.gravity, recording.longestFrame());
+    std::optional<KeptWin> kept;
+    if (notRecord) {
+        printNotice(runFaultWords(*notRecord));
+    } else {
+        kept = ::keepWin(levelRecordsPath(), Win{won.seconds, won.points, utcDateNow(), runSplits},
+                         [this] { saveBestRun(); });
+    }
     // The results set the run against the best run before it.
     const std::vector<float> earlierSplits = records.bestSplits;
     if (kept) {
@@ -35,7 +55,7 @@ void Game::keepWin(const Event& won, double now) {
     }
     if (played.chosen) {
         keepPackWin();
-        showResults(won, kept, earlierSplits);
+        showResults(won, kept, earlierSplits, notRecord);
     }
 }
 

@@ -12,7 +12,7 @@ void Game::startReplay(Replay replay, AfterReplay after) {
     }
     startAfresh(replay.settings);
     diverged = false;
-    playback = Playback{std::move(replay), after};
+    playback = Playback{std::move(replay), after, 0, std::nullopt};
 }
 
 void Game::returnFromReplay() {
@@ -89,4 +89,12 @@ void Game::recordFrame() {
         printLine("ERROR::REPLAY::DIVERGED: frame ", playback->next, " of ",
                   playback->replay.frames.size(), " played otherwise than it was recorded");
     }
+    if (player->goalReached && !playback->wonAfter) {
+        playback->wonAfter = playback->next;
+    }
+}
+
+ReplayPlayed Game::replayPlayed() const {
+    return ReplayPlayed{playback->replay.frames.size(), playback->next, playback->wonAfter,
+                        diverged};
 }

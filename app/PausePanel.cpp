@@ -6,6 +6,7 @@
 #include <ctime>
 #include <string>
 
+#include "app/EventWords.h"
 #include "app/Game.h"
 #include "app/KeyNames.h"
 #include "app/PanelLayout.h"
@@ -303,6 +304,9 @@ void PausePanel::drawResults(Game& game) {
     ImGui::TextColored(splitColour(results.seconds, par), "%s",
                        formatted("%+.2f s", results.seconds - par).c_str());
     ImGui::Text(tr("Score  %d"), results.points);
+    if (results.notRecord) {
+        ImGui::TextDisabled("%s", tr(runFaultWords(*results.notRecord)));
+    }
     if (results.newBest) {
         ImGui::TextColored(kNewBestColour, "%s", tr("New best time!"));
     } else if (results.best) {

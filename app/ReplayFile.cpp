@@ -16,6 +16,15 @@ namespace {
 
 const char* const kBestFileName = "best.replay";
 
+// On standard error: the console's lines are the game's, and a replay's are those of its game.
+void tellVerdict(const std::optional<std::string>& doubt) {
+    if (doubt) {
+        printNotice("REPLAY NOT VERIFIED: ", *doubt);
+    } else {
+        printNotice("REPLAY VERIFIED");
+    }
+}
+
 }  // namespace
 
 fs::path bestReplayPath() {
@@ -69,14 +78,17 @@ int playReplay(const std::string& path) {
         played = playedLevel(*level, false);
     }
     const Settings settings = loadGameSettings();
+    const std::optional<std::string> ruled = recordRunDoubt(*read.replay);
     try {
         auto game = std::make_unique<Game>(settings, std::move(played));
         game->startReplay(std::move(*read.replay));
         runFrames(*game);
+        const std::optional<std::string> doubt = ruled ? ruled : playedDoubt(game->replayPlayed());
+        tellVerdict(doubt);
         if (!settings.fullscreen) {
             waitForEnter(std::cin);
         }
-        return game->replayDiverged() ? 1 : 0;
+        return doubt ? 1 : 0;
     } catch (const GameInitError&) {
         return 1;  // its line is already on the console
     } catch (const std::exception& error) {

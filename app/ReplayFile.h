@@ -25,7 +25,7 @@ bool saveReplay(const Replay& replay, const std::filesystem::path& path);
 // ERROR::REPLAY::REFUSED: <path>: <reason>
 void reportRefusedReplay(const std::filesystem::path& path, const std::string& reason);
 
-// `smeltrun --replay FILE`: plays the replay in the game's window as main plays a game, and
-// returns the exit status: 1 when the replay is refused, or plays otherwise than it was
-// recorded.
+// `smeltrun --replay FILE`: plays the replay in the game's window as main plays a game, says
+// on standard error whether it verified, and returns the exit status: 0 only for a replay that
+// verified, a record run's win played as it was recorded to the win at its last frame.
 int playReplay(const std::string& path);

@@ -5,6 +5,7 @@
 
 #include "base/AtomicFile.h"
 #include "base/KeyBindings.h"
+#include "gameplay/RecordRun.h"
 
 class INIReader;
 
@@ -46,7 +47,7 @@ struct Settings {
     KeyBindings keyBindings = kDefaultKeyBindings;
     KeyBindings padBindings = kDefaultPadBindings;
 
-    float gravity = -9.8f;  // units per second squared, upward positive
+    float gravity = kGameGravity;  // units per second squared, upward positive
 
     bool hudEnabled = true;
     float uiScale = 1.0f;  // the HUD's and the panels' text, over its size for the screen

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 #include <utility>
 
+#include "gameplay/RecordRun.h"
 #include "gameplay/TextFields.h"
 
 namespace {
@@ -239,6 +241,14 @@ void appendFrame(std::string& text, const ReplayFrame& frame) {
     text.append("\n");
 }
 
+// Numbers as the console writes them: a stream's default, printf's %g.
+template <typename... Parts>
+std::string words(const Parts&... parts) {
+    std::ostringstream text;
+    (text << ... << parts);
+    return text.str();
+}
+
 }  // namespace
 
 ReplayRead parseReplay(std::string_view text) {
@@ -271,6 +281,41 @@ std::string replayText(const Replay& replay) {
     return text;
 }
 
+std::optional<std::string> recordRunDoubt(const Replay& replay) {
+    const std::vector<ReplayFrame>& frames = replay.frames;
+    if (frames.empty()) {
+        return "no frames";
+    }
+    const auto longest =
+        std::max_element(frames.begin(), frames.end(),
+                         [](const auto& a, const auto& b) { return a.deltaTime < b.deltaTime; });
+    const std::optional<RunFault> fault =
+        recordRunFault(replay.settings.gravity, longest->deltaTime);
+    if (!fault) {
+        return std::nullopt;
+    }
+    if (*fault == RunFault::OtherGravity) {
+        return words("gravity ", replay.settings.gravity, ", not the game's ", kGameGravity);
+    }
+    return words("frame ", longest - frames.begin() + 1, " takes ", longest->deltaTime,
+                 " s, longer than the game's longest step of ", kLongestStepSeconds, " s");
+}
+
+std::optional<std::string> playedDoubt(const ReplayPlayed& played) {
+    if (played.diverged) {
+        return "it played otherwise than it was recorded";
+    }
+    if (!played.wonAfter) {
+        return words("it stopped at frame ", played.played, " of ", played.frames,
+                     " without a win");
+    }
+    if (*played.wonAfter < played.frames) {
+        return words(played.frames - *played.wonAfter, " frames follow its win at frame ",
+                     *played.wonAfter);
+    }
+    return std::nullopt;
+}
+
 ReplayRecorder::ReplayRecorder(std::string gameVersion, ReplaySettings settings, ReplayLevel level)
     : recorded{std::move(gameVersion), settings, std::move(level), {}} {
     recorded.frames.reserve(kMaxReplayFrames);
@@ -281,9 +326,11 @@ void ReplayRecorder::startOver(ReplaySettings settings, ReplayLevel level) {
     recorded.level = std::move(level);
     recorded.frames.clear();
     kept = true;
+    longest = 0.0f;
 }
 
 void ReplayRecorder::add(const ReplayFrame& frame) {
+    longest = std::max(longest, frame.deltaTime);
     if (kept && recorded.frames.size() == kMaxReplayFrames) {
         kept = false;
     }

@@ -81,12 +81,30 @@ ReplayRead parseReplay(std::string_view text);
 
 std::string replayText(const Replay& replay);
 
+// Why the replay cannot be a record run's, as far as its text tells (its rules and its steps),
+// in words fit for the console; nothing when it can be. Whether it ends in the win it claims,
+// only playing it tells.
+std::optional<std::string> recordRunDoubt(const Replay& replay);
+
+// How a replay's playing went.
+struct ReplayPlayed {
+    std::size_t frames = 0;               // the replay's
+    std::size_t played = 0;               // of them, before the playing stopped
+    std::optional<std::size_t> wonAfter;  // the frames played when the win came, if it came
+    bool diverged = false;                // a frame came out otherwise than it was recorded
+};
+
+// Why the replay, played so, is not the win of a game: the win it claims must come at its
+// last frame, every frame as it was recorded.
+std::optional<std::string> playedDoubt(const ReplayPlayed& played);
+
 // Keeps a game's frames in memory without allocating after it starts: the room for
 // kMaxReplayFrames is taken at once, and a game longer than that is not kept.
 class ReplayRecorder {
 public:
     ReplayRecorder(std::string gameVersion, ReplaySettings settings, ReplayLevel level = {});
 
+    // Counts towards the longest frame even once the frames are no longer kept.
     void add(const ReplayFrame& frame);
     // Nothing more is kept: from here on the frames would not play as they went.
     void stop() { kept = false; }
@@ -95,8 +113,12 @@ public:
     // Whether every frame of the game so far is kept.
     bool whole() const { return kept; }
     const Replay& replay() const { return recorded; }
+    // The longest frame of the game so far, in seconds: a run with a frame longer than the
+    // rules' longest step is no record run.
+    float longestFrame() const { return longest; }
 
 private:
     Replay recorded;
     bool kept = true;
+    float longest = 0.0f;
 };

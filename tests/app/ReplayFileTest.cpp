@@ -43,12 +43,20 @@ std::string headerValue(const std::string& replay, const std::string& key) {
     return replay.substr(from, replay.find('\n', from) - from);
 }
 
+// `--replay FILE` with its standard error captured.
+GameCommand replayCommand(const GameDirectory& directory, const fs::path& replay) {
+    GameCommand command = commandIn(directory, {}, {"--replay", replay.string()});
+    command.captureErrors = true;
+    return command;
+}
+
 TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
     GameDirectory directory(kTinyWindowSettings);
-    GameProcess game(directory, {}, {"--replay", kRecorded.string()});
+    GameProcess game(replayCommand(directory, kRecorded));
     game.closeInput();
     EXPECT_EQ(game.waitForExit(kHangLimit), 0) << game.output();
     EXPECT_EQ(afterBanner(game.output()), splitLines(contentsOf(kRecordedLines)));
+    EXPECT_NE(game.errors().find("REPLAY VERIFIED\n"), std::string::npos) << game.errors();
     EXPECT_FALSE(fs::exists(directory.dataHome())) << "a replay's win is not the player's";
 }
 
@@ -80,7 +88,92 @@ TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
     }
 }
 
+// A replay made from the autopilot's win that the game could not have played as a win.
+struct Forgery {
+    const char* name;
+    void (*forge)(Replay& replay);
+    const char* reason;  // after "REPLAY NOT VERIFIED: "
+};
+
+const Forgery kForgeries[] = {
+    {"ElevenSecondsInOneFrame",
+     [](Replay& replay) {
+         replay.frames.resize(2);
+         replay.frames[1].deltaTime = 11.0f;
+         replay.frames[1].input.held.set(Action::Forward);
+         replay.frames[1].input.held.set(Action::Sprint);
+     },
+     "frame 2 takes 11 s, longer than the game's longest step of 0.05 s"},
+    {"NoGravity", [](Replay& replay) { replay.settings.gravity = 0.0f; },
+     "gravity 0, not the game's -9.8"},
+    {"FramesAfterTheWin",
+     [](Replay& replay) {
+         const std::size_t won = replay.frames.size();
+         replay.frames.resize(won + 5, replay.frames.back());
+     },
+     "5 frames follow its win at frame 1232"},
+    {"NoFrames", [](Replay& replay) { replay.frames.clear(); }, "no frames"},
+    {"CutShortByEscape",
+     [](Replay& replay) {
+         replay.frames.resize(300);
+         replay.frames.back().input.held.set(Action::Quit);
+     },
+     "it stopped at frame 300 of 300 without a win"},
+};
+
+void PrintTo(const Forgery& forgery, std::ostream* out) {
+    *out << forgery.name;
+}
+
+class ForgedReplay : public ::testing::TestWithParam<Forgery> {};
+
+// The game plays what it can read, says why it is no win, and exits with 1.
+TEST_P(ForgedReplay, PlaysButDoesNotVerify) {
+    ReplayRead read = parseReplay(contentsOf(kRecorded));
+    ASSERT_TRUE(read.replay) << read.reason;
+    ASSERT_EQ(read.replay->frames.size(), 1232u) << "the frame counts above are this replay's";
+    GetParam().forge(*read.replay);
+    GameDirectory directory(kTinyWindowSettings);
+    const fs::path forged = directory.path() / "forged.replay";
+    writeFile(forged, replayText(*read.replay));
+    GameProcess game(replayCommand(directory, forged));
+    game.closeInput();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1) << game.output() << game.errors();
+    EXPECT_NE(game.output().find("Game start!"), std::string::npos) << "it plays";
+    EXPECT_NE(game.errors().find(std::string("REPLAY NOT VERIFIED: ") + GetParam().reason + "\n"),
+              std::string::npos)
+        << game.errors();
+}
+
+INSTANTIATE_TEST_SUITE_P(Forgeries, ForgedReplay, ::testing::ValuesIn(kForgeries),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 using Replays = GameFixture;
+
+// A frame longer than the rules' step is recorded as it came, and plays back in the same steps.
+TEST_F(Replays, AStalledFramePlaysBackInTheStepsItWasPlayedIn) {
+    startGame(kSmallWindowSettings);
+    input.press(GLFW_KEY_W);
+    for (int i = 0; i < 10; ++i) {
+        frame();
+    }
+    frame(0.4);
+    input.press(GLFW_KEY_SPACE);
+    input.moveMouse(30, 0);
+    frame(0.3);
+    input.releaseAll();
+    frame();
+    const Replay played = game->recording.replay();
+    ASSERT_TRUE(std::any_of(played.frames.begin(), played.frames.end(),
+                            [](const ReplayFrame& frame) { return frame.deltaTime > 0.25f; }))
+        << "kept as it came";
+    game->startReplay(played);
+    for (std::size_t i = 0; i <= played.frames.size(); ++i) {
+        frame();
+    }
+    EXPECT_FALSE(game->replayDiverged()) << console.text();
+    EXPECT_EQ(game->replayPlayed().played, played.frames.size());
+}
 
 // Whatever the player did before, the best run plays from a fresh start of the level, and
 // prints what it printed when it was played; P pauses it, and after its last frame the pause

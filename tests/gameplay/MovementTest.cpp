@@ -37,6 +37,23 @@ protected:
     }
 };
 
+// Eleven seconds without a frame, Sprint and Forward down, are eleven seconds of running: the
+// player meets the course's first gap and falls in, again and again, rather than leaping the
+// 110 units to the goal in one step.
+TEST_F(Movement, AStallWithSprintAndForwardDownRunsIntoTheFirstGap) {
+    input.press(GLFW_KEY_W);
+    input.press(GLFW_KEY_LEFT_SHIFT);
+    frame(0.0);
+    console.clear();
+    frame(11.0);
+    input.releaseAll();
+    const std::string text = console.text();
+    EXPECT_NE(text.find("GAME LOST! "), std::string::npos) << text;
+    EXPECT_EQ(text.find("GAME WON! "), std::string::npos) << text;
+    EXPECT_GT(game->player->position.z, -20.0f) << "short of the second platform's far side";
+    EXPECT_LT(game->totalTime, 11.0f) << "the clock started again at the loss";
+}
+
 TEST_F(Movement, ForwardIsMinusZAndRightIsPlusXAtTheStart) {
     expectNear(walk({GLFW_KEY_W}, 0.5), glm::vec3(0.0f, 0.0f, -2.5f));
     expectNear(walk({GLFW_KEY_D}, 0.5), glm::vec3(2.5f, 0.0f, 0.0f));

@@ -2,9 +2,14 @@
 
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "gameplay/Ghost.h"
+#include "gameplay/RecordRun.h"
 #include "gameplay/Replay.h"
 
 namespace {
@@ -115,6 +120,88 @@ TEST(Replay, TheRecorderKeepsThirtyMinutesAt60FramesASecondAndNoMore) {
     recorder.add(oddFrame());
     EXPECT_FALSE(recorder.whole());
     EXPECT_EQ(recorder.replay().frames.size(), 108000u);
+}
+
+TEST(Replay, TheRecorderKnowsTheLongestFrameOfItsGameKeptOrNot) {
+    ReplayRecorder recorder("1.0.0", ReplaySettings{5.0f, -9.8f});
+    ReplayFrame frame = oddFrame();
+    recorder.add(frame);
+    recorder.stop();  // the sensitivity changed: the frames after are not kept, but were played
+    frame.deltaTime = 0.5f;
+    recorder.add(frame);
+    EXPECT_EQ(recorder.longestFrame(), 0.5f);
+    recorder.startOver(ReplaySettings{5.0f, -9.8f}, {});
+    EXPECT_EQ(recorder.longestFrame(), 0.0f) << "a new run";
+}
+
+// A replay's text, from the test data.
+Replay keptReplay(const std::string& name) {
+    std::ifstream file(std::filesystem::path(SMELTRUN_TEST_DATA_DIR) / name);
+    std::stringstream text;
+    text << file.rdbuf();
+    ReplayRead read = parseReplay(text.str());
+    EXPECT_TRUE(read.replay) << name << ": " << read.reason;
+    return read.replay ? *read.replay : Replay{};
+}
+
+// At 20 frames a second each frame is one step, whatever the float clock's rounding makes of
+// it; a longer frame is as many steps of at most a twentieth as it needs, and no more.
+TEST(RecordRun, AFrameIsOneStepUpToATwentiethOfASecondAndALongerOneIsCutIntoTwentieths) {
+    const float twentieth = 1.0f / 20.0f;
+    for (const float frame : {0.0f, 1.0f / 60.0f, twentieth, twentieth + 5e-4f}) {
+        EXPECT_EQ(stepsIn(frame), 1) << frame;
+    }
+    for (const float frame : {0.06f, 0.1f, 0.333f, 11.0f, 60.0f}) {
+        const int steps = stepsIn(frame);
+        EXPECT_LE(frame / static_cast<float>(steps), twentieth * (1.0f + 1e-6f)) << frame;
+        EXPECT_GT(frame / static_cast<float>(steps - 1), twentieth) << frame;
+    }
+    EXPECT_EQ(stepsIn(11.0f), 220);
+}
+
+// The autopilot's kept win on the course, at 60 frames a second with the frame rate's wobble,
+// and each pack level's.
+TEST(RecordRun, EveryKeptReplayIsARecordRun) {
+    std::vector<std::string> names{"autoplay.replay"};
+    for (const auto& entry : std::filesystem::directory_iterator(
+             std::filesystem::path(SMELTRUN_TEST_DATA_DIR) / "levels")) {
+        names.push_back("levels/" + entry.path().filename().string());
+    }
+    ASSERT_GT(names.size(), 1u);
+    for (const std::string& name : names) {
+        EXPECT_EQ(recordRunDoubt(keptReplay(name)), std::nullopt) << name;
+    }
+}
+
+TEST(RecordRun, AReplayUnderAnotherGravityWithAStallOrWithoutFramesIsNoRecordRun) {
+    const Replay kept = keptReplay("autoplay.replay");
+    ASSERT_GT(kept.frames.size(), 2u);
+    Replay weightless = kept;
+    weightless.settings.gravity = 0.0f;
+    EXPECT_EQ(recordRunDoubt(weightless), "gravity 0, not the game's -9.8");
+    Replay stalled = kept;
+    stalled.frames.resize(2);
+    stalled.frames[1].deltaTime = 11.0f;
+    EXPECT_EQ(recordRunDoubt(stalled),
+              "frame 2 takes 11 s, longer than the game's longest step of 0.05 s");
+    Replay empty = kept;
+    empty.frames.clear();
+    EXPECT_EQ(recordRunDoubt(empty), "no frames");
+    Replay ownSensitivity = kept;
+    ownSensitivity.settings.sensitivity *= 2.0f;
+    EXPECT_EQ(recordRunDoubt(ownSensitivity), std::nullopt) << "the player's own to choose";
+}
+
+TEST(RecordRun, APlayedReplayIsAWinOnlyWhenItsWinComesAtItsLastFrame) {
+    EXPECT_EQ(playedDoubt(ReplayPlayed{100, 100, 100, false}), std::nullopt);
+    EXPECT_EQ(playedDoubt(ReplayPlayed{100, 100, 100, true}),
+              "it played otherwise than it was recorded");
+    EXPECT_EQ(playedDoubt(ReplayPlayed{100, 100, std::nullopt, false}),
+              "it stopped at frame 100 of 100 without a win");
+    EXPECT_EQ(playedDoubt(ReplayPlayed{100, 40, std::nullopt, false}),
+              "it stopped at frame 40 of 100 without a win");
+    EXPECT_EQ(playedDoubt(ReplayPlayed{100, 90, 90, false}),
+              "10 frames follow its win at frame 90");
 }
 
 // A lost run and then the won one: the clock starts again at the loss.
