@@ -107,6 +107,9 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
     for (const std::string& warning : read.warnings) {
         printProblem("WARNING::LEVEL::UNKNOWN_KEY: ", warning);
     }
+    if (read.goalAtStart) {
+        printProblem("WARNING::LEVEL::GOAL_AT_START: ", *read.goalAtStart);
+    }
     if (!read.level) {
         printProblem("ERROR::LEVEL::INVALID: ", read.error);
         return std::nullopt;

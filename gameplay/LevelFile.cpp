@@ -489,6 +489,34 @@ std::vector<Piece> readPieces(const toml::table& root, std::string_view kind,
     return pieces;
 }
 
+// Where the key stands in a table that holds it.
+toml::source_position keyAt(const toml::table& table, std::string_view key) {
+    return table.find(key)->first.source().begin;
+}
+
+toml::source_position startAt(const toml::table& root) {
+    return keyAt(*root.get_as<toml::table>("start"), "at");
+}
+
+// A start that falls for ever, or loses as it begins, cannot be played.
+void checkStart(const toml::table& root, const Level& level) {
+    if (!startsOverPlatform(level)) {
+        throw Refusal{startAt(root), "start.at stands over no platform"};
+    }
+    if (startsInTrap(level)) {
+        throw Refusal{startAt(root), "start.at stands in a trap"};
+    }
+}
+
+std::optional<std::string> goalAtStartWarning(const toml::table& root, const Level& level,
+                                              const std::string& fileName) {
+    if (!startsAtGoal(level)) {
+        return std::nullopt;
+    }
+    return located(fileName, keyAt(*root.get_as<toml::table>("goal"), "at"),
+                   "goal.at is within touching distance of start.at");
+}
+
 Level readLevel(const toml::table& root, const CharacterStandIns& standIns) {
     checkFormat(root);
     Level level;
@@ -501,6 +529,7 @@ Level readLevel(const toml::table& root, const CharacterStandIns& standIns) {
     level.healthPacks = readPieces(root, "health", standIns);
     level.checkpoints = readPieces(root, "checkpoint", standIns);
     level.goal = readPoint(required(requiredTable(root, "goal"), "goal", "at"), "goal.at");
+    checkStart(root, level);
     return level;
 }
 
@@ -530,6 +559,7 @@ LevelRead parseLevel(std::string_view text, const std::string& fileName) {
     read.warnings = unknownKeyWarnings(root, *standIns, fileName);
     try {
         read.level = readLevel(root, *standIns);
+        read.goalAtStart = goalAtStartWarning(root, *read.level, fileName);
     } catch (const Refusal& refusal) {
         read.error = located(fileName, refusal.at, refusal.what);
     }

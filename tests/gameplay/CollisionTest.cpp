@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gameplay/Collision.h"
+#include "gameplay/Footprints.h"
 #include "gameplay/GameObject.h"
 #include "tests/support/BoxModel.h"
 #include "tests/support/GameFixture.h"
@@ -45,6 +46,22 @@ TEST_F(Collisions, BoundsComeFromTheVerticesAsLoaded) {
     player->setRotation(glm::vec3(0.0f, 45.0f, 0.0f));
     player->computeBounds();
     EXPECT_FLOAT_EQ(player->radius, 0.4f);
+}
+
+// A level file is checked with these numbers before any model is loaded; they are the game's
+// own models' as the touch and floor tests find them.
+TEST_F(Collisions, TheGamesModelsHaveTheFootprintsALevelIsCheckedWith) {
+    EXPECT_FLOAT_EQ(make("aphelios", glm::vec3(0.0f))->radius, footprint::kPlayer);
+    for (const char* platform : {"platform", "mover"}) {
+        const auto made = make(platform, glm::vec3(0.0f));
+        EXPECT_FLOAT_EQ(made->boundsMax.x, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(made->boundsMax.z, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(-made->boundsMin.x, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(-made->boundsMin.z, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(made->halfHeight, footprint::kPlatformBand) << platform;
+    }
+    EXPECT_FLOAT_EQ(make("trap", glm::vec3(0.0f))->radius, footprint::kTrap);
+    EXPECT_FLOAT_EQ(make("checkpoint1", glm::vec3(0.0f))->radius, footprint::kGoal);
 }
 
 TEST_F(Collisions, ACopyHasNoNameAndItsOwnModel) {
