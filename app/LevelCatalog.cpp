@@ -223,7 +223,7 @@ std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
 
 std::string shownName(const Level& level, bool shipped) {
     // The empty text's translation is the catalogue's header.
-    return shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name;
+    return shownText(shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name);
 }
 
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {

@@ -256,6 +256,16 @@ at = [0, -0.45, -30]
     EXPECT_EQ(warned.warnings.back(), "... and 5 more");
 }
 
+// The file's name and a quoted key can hold anything: what would steer a terminal is shown
+// escaped in the messages, as the console shows it, and the rest as it is.
+TEST(LevelFile, MessagesShowControlCharactersEscaped) {
+    const LevelRead refused = parseLevel("", "levels/x\x1b[2J\xc2\x9bü.toml");
+    EXPECT_EQ(refused.error, "levels/x\\x1b[2J\\u009bü.toml:1:1: missing format");
+    const LevelRead warned = parseLevel("\"a\\tb\\u009b\" = 1\n" + kHead + kPlatform, "t.toml");
+    EXPECT_TRUE(warned.level) << warned.error;
+    EXPECT_EQ(warned.warnings, std::vector<std::string>{"t.toml:1:1: unknown key a\\x09b\\u009b"});
+}
+
 TEST(LevelFile, TheHashIsFnv1aIn16HexDigits) {
     const std::pair<const char*, const char*> cases[] = {
         {"", "cbf29ce484222325"},
