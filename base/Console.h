@@ -42,7 +42,8 @@ void printNotice(const Parts&... parts) {
     std::cerr << std::endl;
 }
 
-// A text of several lines from outside (a driver's log), each line printed as shown.
+// A text of several lines (a driver's log), each line printed as shown: a line end in the
+// text ends a line rather than being shown escaped.
 void printLines(std::string_view text);
 
 // Counts one more problem with the game's files (an ERROR or WARNING line at start-up).
