@@ -44,7 +44,7 @@ std::vector<std::string> controlsBanner() {
 
 void printControls() {
     for (const std::string& line : controlsBanner()) {
-        printLine(line);
+        printLines(line);  // "Game start!" ends in an empty line of its own
     }
     printProblemCount();
 }

@@ -4,6 +4,8 @@
 #include <ostream>
 #include <string>
 
+#include "base/Console.h"
+
 const char* const kGameVersion = SMELTRUN_VERSION;
 
 namespace {
@@ -77,6 +79,8 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
         case Command::Misuse:
             break;
     }
-    error << "smeltrun: " << line.misuse << '\n' << kUsage;
+    error << "smeltrun: ";
+    writeShown(error, line.misuse);  // it names what was asked
+    error << '\n' << kUsage;
     return kMisuseStatus;
 }

@@ -248,6 +248,7 @@ public:
     // The player's best time in that level, if any.
     std::optional<float> bestTimeOf(const LevelEntry& entry);
     float lossHeight;                  // falling this low loses
+    float noFloor;                     // the floor's height where no platform is under the player
     int standingOn = -1;               // the platform under the player, by the frame's floor test
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;

@@ -16,7 +16,7 @@ void Game::checkCollisions() {
         }
     }
     standingOn = platformUnder(*player, platforms);
-    player->floorHeight = standingOn < 0 ? kNoFloor : platforms[standingOn]->position.y;
+    player->floorHeight = standingOn < 0 ? noFloor : platforms[standingOn]->position.y;
 }
 
 void Game::onCollision(GameObject& object) {

@@ -111,6 +111,7 @@ void Game::initPlayer(float turnSpeed, float gravity) {
     player = created.get();
     addObject(std::move(created));
     lossHeight = lowestPlatform(level) + kFallDepth;
+    noFloor = noFloorBelow(lossHeight);
 }
 
 void Game::initCamera(float sensitivity) {

@@ -107,6 +107,9 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
     for (const std::string& warning : read.warnings) {
         printProblem("WARNING::LEVEL::UNKNOWN_KEY: ", warning);
     }
+    if (read.goalAtStart) {
+        printProblem("WARNING::LEVEL::GOAL_AT_START: ", *read.goalAtStart);
+    }
     if (!read.level) {
         printProblem("ERROR::LEVEL::INVALID: ", read.error);
         return std::nullopt;
@@ -220,7 +223,7 @@ std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
 
 std::string shownName(const Level& level, bool shipped) {
     // The empty text's translation is the catalogue's header.
-    return shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name;
+    return shownText(shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name);
 }
 
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {

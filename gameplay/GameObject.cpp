@@ -43,7 +43,12 @@ int platformUnder(const GameObject& player, const std::vector<GameObject*>& plat
     return -1;
 }
 
-float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms) {
+float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms,
+                       float noFloor) {
     const int under = platformUnder(player, platforms);
-    return under < 0 ? kNoFloor : platforms[under]->position.y;
+    return under < 0 ? noFloor : platforms[under]->position.y;
+}
+
+float noFloorBelow(float lossHeight) {
+    return std::min(kNoFloor, lossHeight - kNoFloorDepth);
 }

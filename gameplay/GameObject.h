@@ -33,7 +33,16 @@ bool touches(const GameObject& player, const GameObject& other);
 // band holds the player's origin; -1 when there is none.
 int platformUnder(const GameObject& player, const std::vector<GameObject*>& platforms);
 
-// The height of that platform; kNoFloor when there is none.
-float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms);
+// The height of that platform; `noFloor` when there is none.
+float floorHeightUnder(const GameObject& player, const std::vector<GameObject*>& platforms,
+                       float noFloor);
 
+// The course's height of the floor where no platform is under the player.
 constexpr float kNoFloor = -10.0f;
+// How far below a level's loss height its no-floor lies at the least.
+constexpr float kNoFloorDepth = 1.0f;  // units
+
+// Where no platform is under the player there is no floor to walk on: the height the floor
+// test gives there lies below the level's loss height, so that a fall always reaches the loss
+// first. The course's loss height keeps kNoFloor.
+float noFloorBelow(float lossHeight);

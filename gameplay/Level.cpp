@@ -1,7 +1,24 @@
 #include "gameplay/Level.h"
 
+#include <algorithm>
+
+#include "gameplay/Collision.h"
+#include "gameplay/Footprints.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Score.h"
+
+namespace {
+
+// A platform of the level's own model may reach under the player from anywhere.
+bool mayHoldUp(const PlatformPiece& platform, glm::vec3 player) {
+    if (!platform.look.model.empty()) {
+        return true;
+    }
+    return platform.at.y <= player.y + footprint::kPlatformBand &&
+           footprintsTouch(player, footprint::kPlayer, platform.at, footprint::kPlatform);
+}
+
+}  // namespace
 
 bool PlatformPiece::operator==(const PlatformPiece& other) const {
     const bool sameSwing = swing.has_value() == other.swing.has_value() &&
@@ -37,4 +54,21 @@ Level courseLevel() {
     course.healthPacks.push_back(Piece{kHealthPosition, {}});
     course.goal = kGoalPosition;
     return course;
+}
+
+bool startsOverPlatform(const Level& level) {
+    return std::any_of(
+        level.platforms.begin(), level.platforms.end(),
+        [&level](const PlatformPiece& platform) { return mayHoldUp(platform, level.start); });
+}
+
+bool startsInTrap(const Level& level) {
+    return std::any_of(level.traps.begin(), level.traps.end(), [&level](const Piece& trap) {
+        return trap.look.model.empty() &&
+               footprintsTouch(level.start, footprint::kPlayer, trap.at, footprint::kTrap);
+    });
+}
+
+bool startsAtGoal(const Level& level) {
+    return footprintsTouch(level.start, footprint::kPlayer, level.goal, footprint::kGoal);
 }

@@ -61,3 +61,16 @@ struct Level {
 
 // The course as the game has always built it, from its own numbers.
 Level courseLevel();
+
+// Where the player stands at the level's time 0, as the floor and touch tests would see it
+// with the game's own models. A piece of the level's own model is judged only once loaded:
+// until then a platform of its own may be the one under the start, and a trap of its own is
+// not known to touch it.
+//
+// Over a platform: within its footprint, its top no higher than its band above the start, a
+// swinging platform at its origin and a moving one at its `at`.
+bool startsOverPlatform(const Level& level);
+// Touching a trap, which would end the run as it begins, again and again.
+bool startsInTrap(const Level& level);
+// Touching the goal, which wins the level as it begins.
+bool startsAtGoal(const Level& level);

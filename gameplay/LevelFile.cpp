@@ -43,49 +43,29 @@ struct Refusal {
 }
 
 std::string located(const std::string& fileName, toml::source_position at, std::string_view what) {
-    return fileName + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) + ": " +
-           std::string(what);
+    return shownText(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) +
+           ": " + std::string(what);
 }
 
 std::string dotted(std::string_view table, std::string_view key) {
     return table.empty() ? std::string(key) : std::string(table).append(".").append(key);
 }
 
-bool isControl(unsigned char c) {
-    return c < 0x20 || c == 0x7f;
-}
-
-// The C1 controls, U+0080 to U+009F, are 0xC2 0x80 to 0xC2 0x9F in UTF-8.
-bool startsC1Control(std::string_view text, std::size_t at) {
-    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
-    return byte(at) == 0xc2 && at + 1 < text.size() && byte(at + 1) >= 0x80 && byte(at + 1) <= 0x9f;
-}
-
-// The text with each control character, which could steer the console, as a '?'. TOML's
-// parser has already refused text that is not UTF-8.
-std::string printable(std::string_view text) {
-    std::string shown;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (startsC1Control(text, i)) {
-            shown += '?';
-            ++i;
-        } else {
-            shown += isControl(static_cast<unsigned char>(text[i])) ? '?' : text[i];
-        }
-    }
-    return shown;
+// Whether the text shows as it is, with no control character that could steer the console.
+bool showsAsItIs(std::string_view text) {
+    return shownText(text) == text;
 }
 
 // A key as a warning names it: a quoted key can hold anything, and be as long as the file.
 std::string shownKey(std::string_view key) {
     if (key.size() <= kMaxNameBytes) {
-        return printable(key);
+        return shownText(key);
     }
     std::size_t cut = kMaxNameBytes;
     while (cut > 0 && (static_cast<unsigned char>(key[cut]) & 0xc0) == 0x80) {
         --cut;  // not inside a character's bytes
     }
-    return printable(key.substr(0, cut)) + "...";
+    return shownText(key.substr(0, cut)) + "...";
 }
 
 // The keys of each table the format has, by the table's dotted name; a table of an array of
@@ -266,7 +246,7 @@ std::string readName(const toml::table& root, const CharacterStandIns& standIns)
     if (text.empty() || text.size() > kMaxNameBytes) {
         refuse(node, "name needs 1 to " + std::to_string(kMaxNameBytes) + " bytes");
     }
-    if (printable(text) != text) {
+    if (!showsAsItIs(text)) {
         refuse(node, "name cannot hold control characters");
     }
     return text;
@@ -337,7 +317,7 @@ std::string readLookFile(const toml::table& piece, std::string_view kind, const 
     const std::string name = dotted(kind, file.key);
     const toml::value<std::string>* value = node->as_string();
     const std::string path = value == nullptr ? "" : standIns.restored(value->get());
-    if (path.empty() || printable(path) != path) {
+    if (path.empty() || !showsAsItIs(path)) {
         refuse(*node, name + " needs a file name");
     }
     if (!staysInFolder(path)) {
@@ -489,6 +469,34 @@ std::vector<Piece> readPieces(const toml::table& root, std::string_view kind,
     return pieces;
 }
 
+// Where the key stands in a table that holds it.
+toml::source_position keyAt(const toml::table& table, std::string_view key) {
+    return table.find(key)->first.source().begin;
+}
+
+toml::source_position startAt(const toml::table& root) {
+    return keyAt(*root.get_as<toml::table>("start"), "at");
+}
+
+// A start that falls for ever, or loses as it begins, cannot be played.
+void checkStart(const toml::table& root, const Level& level) {
+    if (!startsOverPlatform(level)) {
+        throw Refusal{startAt(root), "start.at stands over no platform"};
+    }
+    if (startsInTrap(level)) {
+        throw Refusal{startAt(root), "start.at stands in a trap"};
+    }
+}
+
+std::optional<std::string> goalAtStartWarning(const toml::table& root, const Level& level,
+                                              const std::string& fileName) {
+    if (!startsAtGoal(level)) {
+        return std::nullopt;
+    }
+    return located(fileName, keyAt(*root.get_as<toml::table>("goal"), "at"),
+                   "goal.at is within touching distance of start.at");
+}
+
 Level readLevel(const toml::table& root, const CharacterStandIns& standIns) {
     checkFormat(root);
     Level level;
@@ -501,6 +509,7 @@ Level readLevel(const toml::table& root, const CharacterStandIns& standIns) {
     level.healthPacks = readPieces(root, "health", standIns);
     level.checkpoints = readPieces(root, "checkpoint", standIns);
     level.goal = readPoint(required(requiredTable(root, "goal"), "goal", "at"), "goal.at");
+    checkStart(root, level);
     return level;
 }
 
@@ -523,13 +532,14 @@ LevelRead parseLevel(std::string_view text, const std::string& fileName) {
     try {
         root = toml::parse(standIns->parsed(), std::string_view(fileName));
     } catch (const toml::parse_error& error) {
-        const std::string what = printable(standIns->restored(error.description()));
+        const std::string what = shownText(standIns->restored(error.description()));
         read.error = located(fileName, error.source().begin, what);
         return read;
     }
     read.warnings = unknownKeyWarnings(root, *standIns, fileName);
     try {
         read.level = readLevel(root, *standIns);
+        read.goalAtStart = goalAtStartWarning(root, *read.level, fileName);
     } catch (const Refusal& refusal) {
         read.error = located(fileName, refusal.at, refusal.what);
     }

@@ -43,6 +43,9 @@ struct LevelRead {
     // Every key the game does not know, read or refused, in the file's order:
     // "<file>:<line>:<column>: unknown key platform.colour", then "... and N more".
     std::vector<std::string> warnings;
+    // A goal that the player touches at the start reads, and is told, as
+    // "<file>:<line>:<column>: goal.at is within touching distance of start.at".
+    std::optional<std::string> goalAtStart;
 };
 
 // `fileName` only names the file in the messages, as "levels/x.toml".

@@ -80,7 +80,7 @@ GLuint Shader::loadShader(GLenum type, const char* fileName, const std::string& 
         char infoLog[kInfoLogSize] = {};
         glGetShaderInfoLog(shader, kInfoLogSize, nullptr, infoLog);
         printProblem("ERROR::SHADER::LOADSHADER::COULD_NOT_COMPILE_SHADER: ", fileName);
-        printLine(trimmed(infoLog));
+        printLines(trimmed(infoLog));
     }
     return shader;
 }
@@ -98,7 +98,7 @@ void Shader::linkProgram(const std::vector<GLuint>& shaders) {
         char infoLog[kInfoLogSize] = {};
         glGetProgramInfoLog(id, kInfoLogSize, nullptr, infoLog);
         printProblem("ERROR::SHADER::LINKPROGRAM::COULD_NOT_LINK_PROGRAM");
-        printLine(trimmed(infoLog));
+        printLines(trimmed(infoLog));
     }
     glUseProgram(0);
 }

@@ -68,4 +68,11 @@ TEST(CommandLine, MisuseNamesTheArgumentThenPrintsTheUsageAsAnErrorWithStatusTwo
     EXPECT_EQ(misuse.error, "smeltrun: unknown option '--foo'\n" + answer(parse({"-h"})).out);
 }
 
+// An argument can hold anything a shell passes: what would steer the terminal is shown escaped.
+TEST(CommandLine, MisuseShowsTheArgumentsControlCharactersEscaped) {
+    const Answer misuse = answer(parse({"--x\x1b]0;title\x07"}));
+    EXPECT_EQ(misuse.error.substr(0, misuse.error.find('\n')),
+              "smeltrun: unknown option '--x\\x1b]0;title\\x07'");
+}
+
 }  // namespace

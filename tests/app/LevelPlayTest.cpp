@@ -46,6 +46,20 @@ speed = 1.0
 at = [0.0, -0.45, -40.0]
 )";
 
+// Two platforms far below the course, 14 units apart: nothing between them to walk on.
+const char* const kDeepLevel = R"(format = 1
+name = "Deep"
+par_time = 20
+[start]
+at = [0.0, -20.0, 0.0]
+[[platform]]
+at = [0.0, -20.0, 0.0]
+[[platform]]
+at = [0.0, -20.0, -20.0]
+[goal]
+at = [0.0, -19.95, -20.0]
+)";
+
 const int kFrameLimit = 600;
 
 // The small level under another name, so that each is a level of its own.
@@ -294,6 +308,23 @@ TEST_F(LevelPlay, AMovingPlatformCarriesAPlayerStandingOnIt) {
     EXPECT_NEAR(platform.position.x, 2.0f, 0.05f);
     EXPECT_EQ(game->player->position.x, platform.position.x);
     EXPECT_EQ(game->player->position.y, platform.position.y);
+}
+
+// Walking off the edge of a level below the course falls until the loss, which puts the
+// player back at the start; there is no floor in the air at the course's height.
+TEST_F(LevelPlay, WalkingOffALowLevelsEdgeFallsToTheLoss) {
+    startLevel("deep", kDeepLevel);
+    float lowest = game->player->position.y;
+    bool lost = false;
+    holdUntil(GLFW_KEY_D, [&] {
+        lowest = std::min(lowest, game->player->position.y);
+        lost = console.text().find("GAME LOST! ") != std::string::npos;
+        return lost;
+    });
+    ASSERT_TRUE(lost) << "lowest " << lowest << "\n" << console.text();
+    EXPECT_LT(lowest, -28.0f) << "fell to 8.5 below the platforms";
+    EXPECT_EQ(game->player->position, glm::vec3(0.0f, -19.5f, 0.0f));
+    EXPECT_EQ(game->totalTime, 0.0f);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gameplay/Collision.h"
+#include "gameplay/Footprints.h"
 #include "gameplay/GameObject.h"
 #include "tests/support/BoxModel.h"
 #include "tests/support/GameFixture.h"
@@ -45,6 +46,22 @@ TEST_F(Collisions, BoundsComeFromTheVerticesAsLoaded) {
     player->setRotation(glm::vec3(0.0f, 45.0f, 0.0f));
     player->computeBounds();
     EXPECT_FLOAT_EQ(player->radius, 0.4f);
+}
+
+// A level file is checked with these numbers before any model is loaded; they are the game's
+// own models' as the touch and floor tests find them.
+TEST_F(Collisions, TheGamesModelsHaveTheFootprintsALevelIsCheckedWith) {
+    EXPECT_FLOAT_EQ(make("aphelios", glm::vec3(0.0f))->radius, footprint::kPlayer);
+    for (const char* platform : {"platform", "mover"}) {
+        const auto made = make(platform, glm::vec3(0.0f));
+        EXPECT_FLOAT_EQ(made->boundsMax.x, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(made->boundsMax.z, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(-made->boundsMin.x, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(-made->boundsMin.z, footprint::kPlatform) << platform;
+        EXPECT_FLOAT_EQ(made->halfHeight, footprint::kPlatformBand) << platform;
+    }
+    EXPECT_FLOAT_EQ(make("trap", glm::vec3(0.0f))->radius, footprint::kTrap);
+    EXPECT_FLOAT_EQ(make("checkpoint1", glm::vec3(0.0f))->radius, footprint::kGoal);
 }
 
 TEST_F(Collisions, ACopyHasNoNameAndItsOwnModel) {
@@ -98,11 +115,22 @@ TEST_F(Collisions, TheFirstMatchingPlatformWins) {
     auto player = make("testPlayer", glm::vec3(0.0f));
     auto low = make("testPlatform", glm::vec3(0.0f, -0.5f, 0.0f));
     auto high = make("testPlatform", glm::vec3(1.0f, 0.0f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {low.get(), high.get()}), -0.5f);
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {high.get(), low.get()}), 0.0f);
+    const float noFloor = -42.0f;
+    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {low.get(), high.get()}, noFloor), -0.5f);
+    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {high.get(), low.get()}, noFloor), 0.0f);
     high->setPosition(glm::vec3(20.0f, 0.0f, 0.0f));
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {high.get(), low.get()}), -0.5f);
-    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {}), kNoFloor);
+    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {high.get(), low.get()}, noFloor), -0.5f);
+    EXPECT_FLOAT_EQ(floorHeightUnder(*player, {}, noFloor), noFloor);
+}
+
+// The course loses at -9 and has always found its floor at -10 where there is no platform; a
+// level lower down finds none above its loss, and one higher up keeps the course's.
+TEST(Collision, WhereNoPlatformIsUnderThePlayerTheFloorLiesBelowTheLoss) {
+    EXPECT_EQ(noFloorBelow(-9.0f), -10.0f);
+    for (const float lossHeight : {-28.5f, -10.0f, -9.5f, 41.5f, 9000.0f, -10000.0f}) {
+        EXPECT_LT(noFloorBelow(lossHeight), lossHeight) << lossHeight;
+        EXPECT_LE(noFloorBelow(lossHeight), -10.0f) << lossHeight;
+    }
 }
 
 }  // namespace

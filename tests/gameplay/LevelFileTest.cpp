@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,7 +15,7 @@ const std::string kHead =
     "format = 1\n"
     "name = \"Test\"\n"
     "par_time = 30\n"
-    "start.at = [0, 0, 0]\n"
+    "start.at = [1, 2, 4]\n"
     "goal.at = [0, 0, -10]\n";
 const std::string kPlatform = "[[platform]]\nat = [1, 2, 3]\n";  // lines 6 and 7 after kHead
 
@@ -39,6 +40,89 @@ TEST(LevelFile, TheCourseFileIsTheCourse) {
     ASSERT_TRUE(read.level) << read.error;
     EXPECT_TRUE(*read.level == courseLevel());
     EXPECT_TRUE(read.warnings.empty());
+    EXPECT_FALSE(read.goalAtStart);
+}
+
+// Every level the game ships reads as it is, without a word.
+TEST(LevelFile, EveryShippedLevelReadsWithoutAWarning) {
+    int levels = 0;
+    for (const auto& entry :
+         std::filesystem::directory_iterator(std::string(SMELTRUN_ASSETS_DIR) + "/levels")) {
+        if (entry.path().extension() != ".toml") {
+            continue;
+        }
+        ++levels;
+        std::ifstream file(entry.path());
+        const std::string text{std::istreambuf_iterator<char>(file), {}};
+        const LevelRead read = parseLevel(text, entry.path().filename().string());
+        EXPECT_TRUE(read.level) << read.error;
+        EXPECT_TRUE(read.warnings.empty()) << entry.path();
+        EXPECT_FALSE(read.goalAtStart) << *read.goalAtStart;
+    }
+    EXPECT_GE(levels, 2);
+}
+
+// The start at the origin, on line 5, and the goal far from it; the case adds its pieces from
+// line 8 on.
+std::string startingAmong(const std::string& pieces) {
+    return "format = 1\nname = \"Test\"\npar_time = 30\n[start]\nat = [0, 0, 0]\n"
+           "[goal]\nat = [0, 0, -50]\n" +
+           pieces;
+}
+
+// The player is 0.37 either side of its origin, a platform 3, a trap 0.5; a platform holds
+// the player up from as high as 1 above its top. Heights do not matter for a trap.
+TEST(LevelFile, RefusesALevelThatCannotBeStartedAtTheStart) {
+    const std::string noPlatform = "t.toml:5:1: start.at stands over no platform";
+    const std::string inTrap = "t.toml:5:1: start.at stands in a trap";
+    const std::string under = "[[platform]]\nat = [0, 0, 0]\n";
+    const std::pair<std::string, std::string> cases[] = {
+        {"[[platform]]\nat = [3.38, 0, 0]\n", noPlatform},
+        {"[[platform]]\nat = [0, -1, -3.38]\n", noPlatform},
+        {"[[platform]]\nat = [0, 1.01, 0]\n", noPlatform},
+        {"[[platform]]\nat = [10, 0, 0]\nswing = { axis = \"x\", amplitude = 10 }\n", noPlatform},
+        {"[[platform]]\nat = [0, 0, 10]\npath = [[0, 0, 0]]\nspeed = 1\n", noPlatform},
+        {"[[platform]]\nat = [20, 0, 0]\n[[trap]]\nat = [0, 0, 0]\n", noPlatform},
+        {under + "[[trap]]\nat = [0.86, 0, 0]\n", inTrap},
+        {under + "[[trap]]\nat = [0, 0, 5]\n[[trap]]\nat = [-0.5, -40, -0.86]\n", inTrap},
+    };
+    for (const auto& [pieces, error] : cases) {
+        const LevelRead read = parseLevel(startingAmong(pieces), "t.toml");
+        EXPECT_FALSE(read.level) << pieces;
+        EXPECT_EQ(read.error, error) << pieces;
+    }
+    const std::string startable[] = {
+        "[[platform]]\nat = [3.36, 0, -3.36]\n",
+        "[[platform]]\nat = [0, 1, 0]\n",
+        "[[platform]]\nat = [0, -500, 0]\n",
+        "[[platform]]\nat = [0, 0, 0]\nswing = { axis = \"x\", amplitude = 10 }\n",
+        "[[platform]]\nat = [0, 0, 0]\npath = [[0, 0, 10]]\nspeed = 1\n",
+        // The level's own model is measured only once loaded: it may reach under the start.
+        "[[platform]]\nat = [100, 50, 0]\nmodel = \"wide.obj\"\n",
+        under + "[[trap]]\nat = [0.88, 0, 0]\n[[trap]]\nat = [0, 0, 0.88]\n",
+        under + "[[trap]]\nat = [0, 0, 0]\nmodel = \"thin.obj\"\n",
+    };
+    for (const std::string& pieces : startable) {
+        const LevelRead read = parseLevel(startingAmong(pieces), "t.toml");
+        EXPECT_TRUE(read.level) << pieces << read.error;
+    }
+}
+
+// The goal's ring is 0.712023 either side of its middle: touched at the start, the level is
+// won as it begins, which reads but is told.
+TEST(LevelFile, AGoalAtTheStartIsToldButReads) {
+    const std::string platform = "[[platform]]\nat = [0, 0, 0]\n";
+    std::string text = startingAmong(platform);
+    text.replace(text.find("[0, 0, -50]"), 11, "[1.08, 9, 1.08]");
+    const LevelRead read = parseLevel(text, "t.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_TRUE(read.warnings.empty());
+    EXPECT_EQ(read.goalAtStart, "t.toml:7:1: goal.at is within touching distance of start.at");
+
+    text.replace(text.find("[1.08, 9, 1.08]"), 15, "[0, 0, 1.09]");
+    const LevelRead apart = parseLevel(text, "t.toml");
+    ASSERT_TRUE(apart.level) << apart.error;
+    EXPECT_FALSE(apart.goalAtStart);
 }
 
 TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
@@ -60,7 +144,7 @@ TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
         {levelWith("par_time = 30\n", ""), "t.toml:1:1: missing par_time"},
         {levelWith("30", "30.0"), "t.toml:3:12: par_time needs a whole number of seconds"},
         {levelWith("30", "0"), "t.toml:3:12: par_time needs 1 to 3600 seconds"},
-        {levelWith("start.at = [0, 0, 0]\n", ""), "t.toml:1:1: missing [start]"},
+        {levelWith("start.at = [1, 2, 4]\n", ""), "t.toml:1:1: missing [start]"},
         {levelWith("goal.at = [0, 0, -10]\n", ""), "t.toml:1:1: missing [goal]"},
         {levelWith("goal.at", "goal.where"), "t.toml:5:1: missing goal.at"},
         {kHead, "t.toml:1:1: a level needs at least one [[platform]]"},
@@ -170,6 +254,16 @@ at = [0, -0.45, -30]
     EXPECT_EQ(warned.warnings.front(), "t.toml:1:1: unknown key key25");
     EXPECT_EQ(warned.warnings[kMaxLevelWarnings - 1], "t.toml:20:1: unknown key key6");
     EXPECT_EQ(warned.warnings.back(), "... and 5 more");
+}
+
+// The file's name and a quoted key can hold anything: what would steer a terminal is shown
+// escaped in the messages, as the console shows it, and the rest as it is.
+TEST(LevelFile, MessagesShowControlCharactersEscaped) {
+    const LevelRead refused = parseLevel("", "levels/x\x1b[2J\xc2\x9bü.toml");
+    EXPECT_EQ(refused.error, "levels/x\\x1b[2J\\u009bü.toml:1:1: missing format");
+    const LevelRead warned = parseLevel("\"a\\tb\\u009b\" = 1\n" + kHead + kPlatform, "t.toml");
+    EXPECT_TRUE(warned.level) << warned.error;
+    EXPECT_EQ(warned.warnings, std::vector<std::string>{"t.toml:1:1: unknown key a\\x09b\\u009b"});
 }
 
 TEST(LevelFile, TheHashIsFnv1aIn16HexDigits) {

@@ -39,6 +39,8 @@ bool namesItsPlace(std::string_view error) {
 
 void checkLevel(const Level& level) {
     requireInvariant(!level.platforms.empty(), "a level without a platform");
+    requireInvariant(startsOverPlatform(level) && !startsInTrap(level),
+                     "a level that cannot be started");
     const std::size_t pieces = level.platforms.size() + level.traps.size() +
                                level.healthPacks.size() + level.checkpoints.size();
     requireInvariant(pieces <= kMaxLevelPieces, "more pieces than allowed");
@@ -66,13 +68,16 @@ void checkLevel(const Level& level) {
 }  // namespace
 
 // Reads the input as a level file. A level is read or refused with an error that names its
-// place, never both; what is read keeps within the caps and holds only finite numbers.
+// place, never both; what is read keeps within the caps, holds only finite numbers and can be
+// started.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     const LevelRead read = parseLevel(text, kFileName);
     requireInvariant(read.level.has_value() == read.error.empty(),
                      "a level both read and refused, or neither");
     requireInvariant(read.warnings.size() <= kMaxLevelWarnings + 1, "more warnings than allowed");
+    requireInvariant(!read.goalAtStart || (read.level && namesItsPlace(*read.goalAtStart)),
+                     "a goal at the start told without its place, or for no level");
     if (read.level) {
         checkLevel(*read.level);
     } else {
