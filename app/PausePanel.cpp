@@ -299,7 +299,10 @@ void PausePanel::drawLevels(Game& game) {
         ImGui::EndTable();
     }
     if (!levelRefusal.empty()) {
-        ImGui::TextColored(kRefusalColour, "%s", levelRefusal.c_str());
+        // Wrapped at the width of the list, which may be narrower than a path.
+        ImGui::PushStyleColor(ImGuiCol_Text, kRefusalColour);
+        ImGui::TextWrapped("%s", levelRefusal.c_str());
+        ImGui::PopStyleColor();
     }
     if (backButton()) {
         page = game.results ? Page::Results : Page::Main;
