@@ -5,7 +5,6 @@
 
 #include <array>
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <glm/glm.hpp>
 #include <map>
