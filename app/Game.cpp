@@ -66,6 +66,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
         initLook(settings);
         initTextures();
         initMaterials();
+        ownFiles = std::make_unique<LevelOwnFiles>(played.level, played.folder, colourEncoding());
         initLevel(settings.sensitivity, settings.gravity);
         initUniforms();
         applyAudio();
@@ -179,7 +180,7 @@ void Game::releaseScene() {
     dropShadow.reset();
     shaders.clear();
     textures.clear();
-    levelTextures.clear();
+    ownFiles.reset();
     materials.clear();
     platforms.clear();
     objects.clear();

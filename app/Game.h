@@ -5,7 +5,6 @@
 
 #include <array>
 #include <chrono>
-#include <deque>
 #include <filesystem>
 #include <glm/glm.hpp>
 #include <map>
@@ -21,6 +20,7 @@
 #include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/LevelCatalog.h"
+#include "app/LevelOwnFiles.h"
 #include "app/PausePanel.h"
 #include "app/RecordsFile.h"
 #include "app/Settings.h"
@@ -199,11 +199,8 @@ public:
     std::vector<std::unique_ptr<Shader>> shaders;
     // The game's, in TextureEntry order; an entry that no level played has needed is empty.
     std::vector<std::unique_ptr<Texture>> textures;
-    // The level's own images by their paths in its folder, and its own models' paths, which
-    // the objects name, with the triangles that its pieces made of them.
-    std::map<std::pair<std::string, TexelEncoding>, std::unique_ptr<Texture>> levelTextures;
-    std::deque<std::string> levelFiles;
-    std::size_t levelTriangles = 0;
+    // The level's own models and images, which its pieces share.
+    std::unique_ptr<LevelOwnFiles> ownFiles;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
     std::vector<std::unique_ptr<PointLight>> lights;
@@ -238,8 +235,10 @@ public:
     // Whether the player may choose the level at that place in the list: every level while the
     // options open them all.
     bool levelOpen(std::size_t place);
-    // Builds the level's scene in place of the one played, and starts it.
-    void playLevel(PlayedLevel level);
+    // Builds the level's scene in place of the one played, and starts it. Its own files are
+    // loaded first: when they cannot serve, the level played stays as it was, and what failed
+    // comes back, after its line on the console.
+    std::optional<OwnFilesRefused> playLevel(PlayedLevel level);
     // The level played from its start, with the player's own settings.
     void retry();
     // A level the player chose opens with its title card on the HUD.
@@ -341,7 +340,6 @@ private:
     std::unique_ptr<GameObject> makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                           TextureEntry diffuse, TextureEntry specular,
                                           const char* objName);
-    Texture* levelTexture(const std::string& image, TexelEncoding encoding);
     void restoreItems();
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);

@@ -1,6 +1,4 @@
 #include <algorithm>
-#include <stdexcept>
-#include <string>
 
 #include "app/Game.h"
 #include "gameplay/Camera.h"
@@ -11,10 +9,6 @@
 using namespace level;
 
 namespace {
-
-// Each piece keeps its own copy of its model, on both sides of the GL: a model file within
-// the loader's caps, used by a level's every piece, would take gigabytes.
-const std::size_t kMaxLevelTriangles = 1000000;
 
 // Falling this far below the lowest platform loses.
 const float kFallDepth = kLossHeight - kPlatformHeight;
@@ -63,38 +57,22 @@ std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 positio
     return std::make_unique<GameObject>(name, position, materials[0].get(), colour, shine, objName);
 }
 
-// The level's image, loaded once for each encoding it is read in.
-Texture* Game::levelTexture(const std::string& image, TexelEncoding encoding) {
-    std::unique_ptr<Texture>& own = levelTextures[{image, encoding}];
-    if (!own) {
-        own = std::make_unique<Texture>((played.folder / image).string().c_str(), encoding);
-    }
-    return own.get();
-}
-
 // The level's own model and image where it gives them; the image serves for both maps.
 std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                             TextureEntry diffuse, TextureEntry specular,
                                             const char* objName) {
-    const char* model = objName;
-    if (!look.model.empty()) {
-        model = levelFiles.emplace_back((played.folder / look.model).string()).c_str();
-    }
     // The game's images are loaded only for a piece that shows them.
-    const bool own = !look.image.empty();
-    Texture* colour = own ? levelTexture(look.image, colourEncoding()) : gameTexture(diffuse);
-    Texture* shine = own ? levelTexture(look.image, TexelEncoding::Plain) : gameTexture(specular);
-    auto piece = std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, model);
-    if (!look.model.empty()) {
-        levelTriangles += piece->meshes.front()->nrOfVertices / 3;
-        if (levelTriangles > kMaxLevelTriangles) {
-            throw std::runtime_error("ERROR::OBJLOADER::TOO_LARGE: " + std::string(model) +
-                                     ": the level's pieces make more than " +
-                                     std::to_string(kMaxLevelTriangles) +
-                                     " triangles of their own models");
-        }
+    const bool ownImage = !look.image.empty();
+    Texture* colour =
+        ownImage ? ownFiles->image(look.image, colourEncoding()) : gameTexture(diffuse);
+    Texture* shine =
+        ownImage ? ownFiles->image(look.image, TexelEncoding::Plain) : gameTexture(specular);
+    if (look.model.empty()) {
+        return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, objName);
     }
-    return piece;
+    const LevelOwnFiles::Model& model = ownFiles->model(look.model);
+    return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine,
+                                        model.path.c_str(), model.vertices);
 }
 
 void Game::initPlayer(float turnSpeed, float gravity) {

@@ -1,6 +1,7 @@
 #include "app/Game.h"
 
 #include "app/Clock.h"
+#include "base/Console.h"
 
 // The scene of the level played, built by the set-up steps in their order.
 void Game::initLevel(float sensitivity, float gravity) {
@@ -44,9 +45,17 @@ bool Game::levelOpen(std::size_t place) {
     return options.unlockAll || isLevelOpen(levelList(), place, wonLevels());
 }
 
-// Everything of the level goes; the shaders, textures and the shared material stay. Its best
-// time, won in this game perhaps, is kept for the Levels page as the records now hold it.
-void Game::playLevel(PlayedLevel level) {
+// Everything of the level goes, once the new one's own files are loaded; the shaders, textures
+// and the shared material stay. Its best time, won in this game perhaps, is kept for the
+// Levels page as the records now hold it.
+std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
+    std::unique_ptr<LevelOwnFiles> own;
+    try {
+        own = std::make_unique<LevelOwnFiles>(level.level, level.folder, colourEncoding());
+    } catch (const OwnFilesRefused& refused) {
+        printProblem(oneLine(refused.what()));
+        return refused;
+    }
     bestTimes[played.hash] = records.bestTime;
     models.clear();
     objects.clear();
@@ -58,9 +67,7 @@ void Game::playLevel(PlayedLevel level) {
     ghostTrack.reset();
     bestRun.reset();
     materials.resize(1);
-    levelTextures.clear();
-    levelFiles.clear();
-    levelTriangles = 0;
+    ownFiles = std::move(own);
     player = nullptr;
     played = std::move(level);
 
@@ -73,6 +80,7 @@ void Game::playLevel(PlayedLevel level) {
     initGhost();
     retry();
     announceLevel();
+    return std::nullopt;
 }
 
 void Game::announceLevel() {

@@ -1,7 +1,9 @@
 #include "app/LevelCatalog.h"
 
 #include <algorithm>
+#include <set>
 
+#include "app/LevelOwnFiles.h"
 #include "app/Translate.h"
 #include "base/Console.h"
 #include "base/FileRead.h"
@@ -17,7 +19,10 @@ const char* const kShippedFolder = "assets/levels";
 const char* const kPlayerFolder = "levels";
 const char* const kExtension = ".toml";
 const char* const kFolderLevelFile = "level.toml";
-const std::size_t kMaxLevelsPerFolder = 1000;  // a folder of more is not looked through further
+// A folder lists its first levels by name; the rest are named on standard error, and found
+// by --level NAME all the same.
+const std::size_t kMaxLevelsPerFolder = 1000;
+const std::size_t kMaxNamesLeftOutShown = 100;  // then a count of the rest
 const char* const kPackFile = "assets/levels/pack.txt";
 const std::uintmax_t kMaxPackBytes = 1 << 16;  // bytes; a thousand names take about 20 KB
 const std::size_t kOpenFromStart = 2;          // the pack's levels open before any win
@@ -39,7 +44,22 @@ std::optional<std::pair<std::string, fs::path>> levelFileAt(const fs::directory_
     return std::nullopt;
 }
 
-// The level files in the folder, by NAME.
+// The names past the cap, on standard error: the console's lines stay the game's own.
+void reportLeftOut(const fs::path& folder,
+                   const std::vector<std::pair<std::string, fs::path>>& leftOut) {
+    std::string names;
+    const std::size_t shown = std::min(leftOut.size(), kMaxNamesLeftOutShown);
+    for (std::size_t i = 0; i < shown; ++i) {
+        names += (i == 0 ? "" : ", ") + leftOut[i].first;
+    }
+    if (shown < leftOut.size()) {
+        names += ", and " + std::to_string(leftOut.size() - shown) + " more";
+    }
+    printNotice(folder.string(), ": ", leftOut.size(), " levels past the first ",
+                kMaxLevelsPerFolder, " by name are not listed: ", names);
+}
+
+// The level files in the folder, by NAME: the first kMaxLevelsPerFolder of them.
 std::vector<std::pair<std::string, fs::path>> levelFilesIn(const fs::path& folder) {
     std::vector<std::pair<std::string, fs::path>> found;
     std::error_code error;
@@ -47,15 +67,35 @@ std::vector<std::pair<std::string, fs::path>> levelFilesIn(const fs::path& folde
         return found;
     }
     for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        if (found.size() == kMaxLevelsPerFolder) {
-            break;
-        }
         if (auto file = levelFileAt(*it)) {
             found.push_back(std::move(*file));
         }
     }
     std::sort(found.begin(), found.end());
+    if (found.size() > kMaxLevelsPerFolder) {
+        reportLeftOut(folder, {found.begin() + kMaxLevelsPerFolder, found.end()});
+        found.resize(kMaxLevelsPerFolder);
+    }
     return found;
+}
+
+// The level file called `name` in the folder, looked for rather than listed, as the listing
+// would find it: NAME/level.toml before NAME.toml.
+std::optional<fs::path> levelFileNamed(const fs::path& folder, const std::string& name) {
+    if (folder.empty() || name.empty() || name == "." || name == "..") {
+        return std::nullopt;
+    }
+    for (const fs::path& candidate : {folder / name, folder / (name + kExtension)}) {
+        std::error_code error;
+        const fs::directory_entry entry(candidate, error);
+        if (error || !entry.exists(error)) {
+            continue;
+        }
+        if (auto file = levelFileAt(entry); file && file->first == name) {
+            return file->second;
+        }
+    }
+    return std::nullopt;
 }
 
 // Why one of the level's own files cannot serve: missing, or reached through a link that
@@ -74,27 +114,56 @@ std::optional<std::string> ownFileFault(const fs::path& folder, const std::strin
     return std::nullopt;
 }
 
-std::optional<std::string> ownFilesFault(const Level& level, const fs::path& folder) {
-    std::vector<const PieceLook*> looks;
-    for (const PlatformPiece& platform : level.platforms) {
-        looks.push_back(&platform.look);
-    }
-    for (const auto* pieces : {&level.traps, &level.healthPacks, &level.checkpoints}) {
-        for (const Piece& piece : *pieces) {
-            looks.push_back(&piece.look);
-        }
-    }
-    for (const PieceLook* look : looks) {
+// The hashes of the level's own files, each file once however the pieces spell it, in the
+// order the pieces first name them; or why one cannot serve. They are read within the budget
+// that the game loads them in: a file that would pass it is not read.
+struct OwnFileHashes {
+    std::vector<std::string> hashes;
+    std::optional<std::string> fault;
+};
+
+OwnFileHashes hashOwnFiles(const Level& level, const fs::path& folder) {
+    OwnFileHashes read;
+    std::set<fs::path> seen;
+    std::uintmax_t left = kMaxOwnFileBytes;
+    for (const PieceLook* look : pieceLooks(level)) {
         for (const std::string* own : {&look->model, &look->image}) {
             if (own->empty()) {
                 continue;
             }
-            if (auto fault = ownFileFault(folder, *own)) {
-                return fault;
+            if ((read.fault = ownFileFault(folder, *own))) {
+                return read;
             }
+            std::error_code error;
+            if (!seen.insert(fs::weakly_canonical(folder / *own, error)).second) {
+                continue;
+            }
+            const FileText bytes = readWholeFile(folder / *own, left, "past the budget");
+            if (!bytes.text) {
+                read.fault = bytes.refusal == FileRefusal::TooLarge
+                                 ? "its own files hold more than " + ownFileBudgetText()
+                                 : *own + ": " + bytes.reason;
+                return read;
+            }
+            left -= bytes.text->size();
+            read.hashes.push_back(levelHashText(levelHash(*bytes.text)));
         }
     }
-    return std::nullopt;
+    return read;
+}
+
+// A level is its file and its own files: another model under the same name is another level.
+// A level without own files keeps the hash of its file alone, which its records and replays
+// were kept under.
+std::string levelIdentity(const std::string& text, const std::vector<std::string>& ownHashes) {
+    if (ownHashes.empty()) {
+        return levelHashText(levelHash(text));
+    }
+    std::string identity = text;
+    for (const std::string& own : ownHashes) {
+        identity += "\n" + own;
+    }
+    return levelHashText(levelHash(identity));
 }
 
 std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& file) {
@@ -114,14 +183,15 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
         printProblem("ERROR::LEVEL::INVALID: ", read.error);
         return std::nullopt;
     }
-    if (auto fault = ownFilesFault(*read.level, fs::absolute(file).parent_path())) {
-        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", *fault);
+    const OwnFileHashes own = hashOwnFiles(*read.level, fs::absolute(file).parent_path());
+    if (own.fault) {
+        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", *own.fault);
         return std::nullopt;
     }
     // The game may change its working directory after reading it: its own files are found
     // from where it lies.
     return LevelEntry{key, fs::absolute(file), std::move(*read.level),
-                      levelHashText(levelHash(*text.text))};
+                      levelIdentity(*text.text, own.hashes)};
 }
 
 // The pack's names in their order; none when the game has no pack file.
@@ -206,11 +276,8 @@ std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
         return readLevelFile(nameOrPath);
     }
     for (const fs::path& folder : levelFolders()) {
-        for (const auto& [key, file] : levelFilesIn(folder)) {
-            if (key != nameOrPath) {
-                continue;
-            }
-            std::optional<LevelEntry> entry = readLevelAs(key, file);
+        if (const std::optional<fs::path> file = levelFileNamed(folder, nameOrPath)) {
+            std::optional<LevelEntry> entry = readLevelAs(nameOrPath, *file);
             if (entry) {
                 entry->shipped = folder == kShippedFolder;
             }

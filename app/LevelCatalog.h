@@ -17,7 +17,9 @@ struct LevelEntry {
     std::string key;  // NAME, by which --level finds it
     std::filesystem::path file;
     Level level;
-    std::string hash;  // of the file's bytes: an edited level is another level
+    // Of the file's bytes and its own files': an edited level, or one whose own model was
+    // swapped for another, is another level.
+    std::string hash;
     // Named in assets/levels/pack.txt: one of the game's pack, which opens in the pack's order.
     bool inPack = false;
     // In assets/levels: one of the game's own, whose name the catalogue translates.
@@ -30,7 +32,8 @@ std::optional<LevelEntry> readLevelFile(const std::filesystem::path& file);
 
 // Every level that reads: the shipped ones in the pack's order, then the other shipped ones by
 // name, then the player's by name. Those that do not read are reported and left out, and so is
-// a name in the pack without a level file.
+// a name in the pack without a level file. A folder lists its first 1,000 levels by name; the
+// names of the rest go to standard error, and findLevel finds them all the same.
 std::vector<LevelEntry> findLevels();
 
 // Whether the player may choose the level at `place` in findLevels' list, having won the pack's

@@ -20,6 +20,7 @@ const float kButtonEms = 14.0f;                 // button width in font heights
 const float kBackEms = 8.0f;                    // under a page with tabs, beside its status
 const int kWinRowsShown = 6;                    // the rest scroll
 const ImVec4 kNewBestColour(1.0f, 0.85f, 0.3f, 1.0f);
+const ImVec4 kRefusalColour(1.0f, 0.45f, 0.35f, 1.0f);
 
 struct FixedControl {
     const char* keys;
@@ -96,6 +97,17 @@ std::string localDate(const std::string& utc) {
     localtime_r(&when, &local);
     char text[32];
     return std::string(text, std::strftime(text, sizeof text, "%Y-%m-%d %H:%M", &local));
+}
+
+// Why the level cannot be played, in the player's language; the console's line names the fault.
+std::string refusalLine(const LevelEntry& entry, const OwnFilesRefused& refused) {
+    const std::string name = shownName(entry.level, entry.shipped);
+    if (refused.why == OwnFilesRefused::Why::Unreadable) {
+        return formatted(tr("%s cannot be played: its model %s cannot be read."), name.c_str(),
+                         refused.file.c_str());
+    }
+    return formatted(tr("%s cannot be played: its own files are larger than a level may have."),
+                     name.c_str());
 }
 
 }  // namespace
@@ -178,6 +190,7 @@ void PausePanel::goBack(Game& game) {
             break;
         case Page::Levels:
             page = game.results ? Page::Results : Page::Main;
+            levelRefusal.clear();
             break;
         default:
             page = Page::Main;
@@ -280,16 +293,33 @@ void PausePanel::drawLevels(Game& game) {
                  : ImGui::TextDisabled("-");
             ImGui::EndDisabled();
             if (chosen) {
-                page = Page::Main;
-                game.playLevel(playedLevel(entry, true));
+                chooseLevel(game, entry);
                 break;
             }
         }
         ImGui::EndTable();
     }
+    if (!levelRefusal.empty()) {
+        // Wrapped at the width of the list, which may be narrower than a path.
+        ImGui::PushStyleColor(ImGuiCol_Text, kRefusalColour);
+        ImGui::TextWrapped("%s", levelRefusal.c_str());
+        ImGui::PopStyleColor();
+    }
     if (backButton()) {
         page = game.results ? Page::Results : Page::Main;
+        levelRefusal.clear();
     }
+}
+
+void PausePanel::chooseLevel(Game& game, const LevelEntry& entry) {
+    const std::optional<OwnFilesRefused> refused = game.playLevel(playedLevel(entry, true));
+    if (refused) {
+        page = Page::Levels;
+        levelRefusal = refusalLine(entry, *refused);
+        return;
+    }
+    page = Page::Main;
+    levelRefusal.clear();
 }
 
 // A chosen level's win: the time, the score, the best and the splits, then what next.
@@ -335,8 +365,7 @@ void PausePanel::drawResults(Game& game) {
     }
     ImGui::SetItemDefaultFocus();
     if (const LevelEntry* next = game.nextLevel(); next && wideButton(tr("Next level"))) {
-        page = Page::Main;
-        game.playLevel(playedLevel(*next, true));
+        chooseLevel(game, *next);
         return;
     }
     if (wideButton(tr("Levels"))) {

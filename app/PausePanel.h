@@ -34,6 +34,8 @@ private:
 
     void drawMain(Game& game);
     void drawLevels(Game& game);
+    // Plays the level, or stays on the Levels page saying why it cannot be played.
+    void chooseLevel(Game& game, const LevelEntry& entry);
     void drawResults(Game& game);
     void drawControls(const Game& game);
     void drawRecords(const Records& records);
@@ -45,4 +47,6 @@ private:
     // At the end of the last frame: a drop-down was open or a key awaited, which the next
     // Escape gives up instead.
     bool escapeTaken = false;
+    // Why the level last chosen could not be played, until the player leaves the Levels page.
+    std::string levelRefusal;
 };

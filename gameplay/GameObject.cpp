@@ -12,6 +12,15 @@ GameObject::GameObject(const char* name, glm::vec3 position, Material* material,
     computeBounds();
 }
 
+GameObject::GameObject(const char* name, glm::vec3 position, Material* material,
+                       Texture* diffuseTexture, Texture* specularTexture, const char* objName,
+                       const std::vector<Vertex>& vertices)
+    : Model(position, material, diffuseTexture, specularTexture, vertices),
+      name(name),
+      objName(objName) {
+    computeBounds();
+}
+
 GameObject::GameObject(const GameObject& other)
     : Model(other.position, other.material, other.diffuseTexture, other.specularTexture,
             other.objName),

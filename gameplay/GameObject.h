@@ -10,6 +10,9 @@ class GameObject : public Model {
 public:
     GameObject(const char* name, glm::vec3 position, Material* material, Texture* diffuseTexture,
                Texture* specularTexture, const char* objName);
+    // Of the model file objName, whose vertices the caller has loaded already.
+    GameObject(const char* name, glm::vec3 position, Material* material, Texture* diffuseTexture,
+               Texture* specularTexture, const char* objName, const std::vector<Vertex>& vertices);
     // Loads the model file again at the other's position; the copy has no name.
     GameObject(const GameObject& other);
 

@@ -10,6 +10,7 @@
 
 #include "gameplay/CharacterStandIns.h"
 #include "gameplay/TextFields.h"
+#include "render/ObjLoader.h"
 
 namespace {
 
@@ -288,15 +289,6 @@ bool staysInFolder(std::string_view path) {
     return true;
 }
 
-// A file of a piece's own look, under its key.
-struct LookFile {
-    const char* key;
-    std::vector<std::string_view> extensions;  // in lower case
-    const char* needs;
-};
-const LookFile kModelFile{"model", {".obj"}, "an .obj file"};
-const LookFile kImageFile{"image", {".png", ".jpg", ".jpeg"}, "a .png, .jpg or .jpeg file"};
-
 bool hasExtension(std::string_view path, const std::vector<std::string_view>& extensions) {
     std::string lowered(path);
     std::transform(lowered.begin(), lowered.end(), lowered.begin(),
@@ -306,6 +298,19 @@ bool hasExtension(std::string_view path, const std::vector<std::string_view>& ex
                lowered.compare(lowered.size() - extension.size(), extension.size(), extension) == 0;
     });
 }
+
+bool namesImageFile(std::string_view path) {
+    return hasExtension(path, {".png", ".jpg", ".jpeg"});
+}
+
+// A file of a piece's own look, under its key, with the names that its loader reads as such.
+struct LookFile {
+    const char* key;
+    bool (*accepts)(std::string_view path);
+    const char* needs;
+};
+const LookFile kModelFile{"model", namesModelFile, "an .obj file"};
+const LookFile kImageFile{"image", namesImageFile, "a .png, .jpg or .jpeg file"};
 
 // A model or image file of the level's own; empty for the game's.
 std::string readLookFile(const toml::table& piece, std::string_view kind, const LookFile& file,
@@ -323,7 +328,7 @@ std::string readLookFile(const toml::table& piece, std::string_view kind, const 
     if (!staysInFolder(path)) {
         refuse(*node, name + " needs a path inside the level's folder");
     }
-    if (!hasExtension(path, file.extensions)) {
+    if (!file.accepts(path)) {
         refuse(*node, name + " needs " + file.needs);
     }
     return path;

@@ -7,12 +7,15 @@
 
 Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
              Texture* specularTexture, const std::string& objName)
+    : Model(position, material, diffuseTexture, specularTexture, loadObj(objName)) {}
+
+Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
+             Texture* specularTexture, const std::vector<Vertex>& vertices)
     : material(material),
       diffuseTexture(diffuseTexture),
       specularTexture(specularTexture),
       position(position),
       pivot(position) {
-    const std::vector<Vertex> vertices = loadObj(objName);
     meshes.push_back(
         std::make_unique<Mesh>(vertices.data(), static_cast<GLuint>(vertices.size()), nullptr, 0));
     placeMeshes();

@@ -19,6 +19,9 @@ public:
     // One mesh from the model file "assets/OBJFiles/<objName>.obj".
     Model(glm::vec3 position, Material* material, Texture* diffuseTexture, Texture* specularTexture,
           const std::string& objName);
+    // One mesh of a model file's vertices as loadObj read them, which the caller may share.
+    Model(glm::vec3 position, Material* material, Texture* diffuseTexture, Texture* specularTexture,
+          const std::vector<Vertex>& vertices);
     // Own copies of the given meshes; the caller keeps the originals.
     Model(glm::vec3 position, Material* material, Texture* diffuseTexture, Texture* specularTexture,
           const std::vector<const Mesh*>& meshes);

@@ -296,12 +296,19 @@ std::vector<Vertex> parseObj(const std::string& text, const std::string& path) {
     return parser.assemble();
 }
 
-std::vector<Vertex> loadObj(const std::string& name) {
+bool namesModelFile(std::string_view name) {
     const std::string_view extension(kModelExtension);
-    const bool ownFile =
-        name.size() > extension.size() &&
-        name.compare(name.size() - extension.size(), extension.size(), extension) == 0;
-    const std::string path = ownFile ? name : kModelFolder + name + kModelExtension;
+    if (name.size() <= extension.size()) {
+        return false;
+    }
+    const std::string_view end = name.substr(name.size() - extension.size());
+    return std::equal(end.begin(), end.end(), extension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+std::vector<Vertex> loadObj(const std::string& name) {
+    const std::string path = namesModelFile(name) ? name : kModelFolder + name + kModelExtension;
     const FileText file = readWholeFile(path, kMaxModelBytes, "larger than 64 MiB");
     switch (file.refusal) {
         case FileRefusal::Missing:

@@ -1,11 +1,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "render/Vertex.h"
 
-// Reads "assets/OBJFiles/<name>.obj", or the file <name> itself when it ends in ".obj" (a
+// Whether `name` names a model file of its own (a level's), rather than one of the game's
+// models by its bare name: it ends in ".obj", in any case. A level's reader takes no other
+// name for a model, so that what it accepts the loader reads.
+bool namesModelFile(std::string_view name);
+
+// Reads "assets/OBJFiles/<name>.obj", or the file <name> itself when namesModelFile (a
 // level's own model), into one vertex per triangle corner, in file order. A
 // face of more than three corners becomes a fan of triangles from its first corner; corners
 // may be p, p/t, p//n or p/t/n, with indices counting from 1, or back from the end of their

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <GLFW/glfw3.h>
+#include <stb_image_write.h>
 
 #include <cctype>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
+#include "tests/support/PeakMemory.h"
 #include "tools/xdrive/XInput.h"
 
 namespace {
@@ -51,14 +53,17 @@ void PrintTo(const Hostile& hostile, std::ostream* out) {
 }
 
 // A case's name as a test's: letters, digits and underscores.
-std::string testName(const ::testing::TestParamInfo<Hostile>& info) {
-    std::string name = info.param.what;
+std::string identifierOf(std::string name) {
     for (char& c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c))) {
             c = '_';
         }
     }
     return name;
+}
+
+std::string testName(const ::testing::TestParamInfo<Hostile>& info) {
+    return identifierOf(info.param.what);
 }
 
 // Runs the real binary on a spoiled copy of the assets. It must either start, and then end
@@ -199,6 +204,129 @@ TEST(HostileFiles, ALevelWhosePiecesShareAHeavyModelIsRefusedPastItsBudget) {
                                  ": the level's pieces make more than 1000000 triangles"),
               std::string::npos)
         << game.output();
+}
+
+const int kLargestImageSide = 4096;  // pixels: the loader's cap
+// What a level's start may add to the most memory held: the game's own start takes some 100 MB,
+// and an image at the cap, decoded once with its copies in the GL, some 150 MB more; twenty
+// decoded copies would take gigabytes.
+const long kStartMegabytes = 700;
+
+// A grey image at the loader's cap: some 50 KB of PNG, 64 MiB decoded.
+void writeLargestImage(const fs::path& file) {
+    const std::vector<unsigned char> grey(kLargestImageSide * kLargestImageSide, 128);
+    ASSERT_TRUE(stbi_write_png(file.string().c_str(), kLargestImageSide, kLargestImageSide, 1,
+                               grey.data(), kLargestImageSide));
+}
+
+// A level of the player's, "own", whose platforms name their own files.
+std::string platformsNaming(const std::vector<std::string>& looks) {
+    std::string level =
+        "format = 1\nname = \"Own\"\npar_time = 20\n[start]\nat = [0.0, -0.5, 0.0]\n"
+        "[goal]\nat = [0.0, -0.45, -12.0]\n";
+    for (std::size_t i = 0; i < looks.size(); ++i) {
+        level += "[[platform]]\nat = [0.0, -0.5, " + std::to_string(-6 * static_cast<int>(i)) +
+                 ".0]\n" + looks[i] + "\n";
+    }
+    return level;
+}
+
+// A level whose own files pass the level's budget, and the line that refuses it.
+struct OwnFilesPastTheBudget {
+    std::string what;
+    std::function<void(const fs::path& folder)> write;
+    std::string line;
+};
+
+void PrintTo(const OwnFilesPastTheBudget& level, std::ostream* out) {
+    *out << level.what;
+}
+
+std::string budgetCaseName(const ::testing::TestParamInfo<OwnFilesPastTheBudget>& info) {
+    return identifierOf(info.param.what);
+}
+
+class OwnFilesPastBudget : public ::testing::TestWithParam<OwnFilesPastTheBudget> {};
+
+// Refused at once, with the budget's line, whatever the pieces that name them: each file counts
+// once, and none is read that cannot fit.
+TEST_P(OwnFilesPastBudget, AreRefusedAtOnceWithTheBudgetsLine) {
+    GameDirectory directory(kWindowedSettings);
+    const fs::path folder = directory.dataHome() / "smeltrun/levels/own";
+    fs::create_directories(folder);
+    GetParam().write(folder);
+    GameProcess game(directory, {}, {"--level", "own"});
+    game.closeInput();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 1) << game.output();
+    EXPECT_NE(game.output().find(GetParam().line), std::string::npos) << game.output();
+}
+
+// Three models of nothing but comments, 48 MiB each, named by 999 pieces in turn.
+void writeCommentBomb(const fs::path& folder) {
+    std::vector<std::string> looks;
+    for (int i = 0; i < 999; ++i) {
+        looks.push_back("model = \"c" + std::to_string(i % 3) + ".obj\"");
+    }
+    write(folder / "level.toml", platformsNaming(looks));
+    const std::string line = "# " + std::string(1022, 'x') + "\n";
+    std::string comments;
+    comments.reserve(48u << 20);
+    while (comments.size() < (48u << 20)) {
+        comments += line;
+    }
+    for (int i = 0; i < 3; ++i) {
+        write(folder / ("c" + std::to_string(i) + ".obj"), comments);
+    }
+}
+
+// Three images at the loader's cap: small files, 192 MiB decoded.
+void writeThreeLargestImages(const fs::path& folder) {
+    std::vector<std::string> looks;
+    for (int i = 0; i < 3; ++i) {
+        const std::string image = "i" + std::to_string(i) + ".png";
+        writeLargestImage(folder / image);
+        looks.push_back("image = \"" + image + "\"");
+    }
+    write(folder / "level.toml", platformsNaming(looks));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, OwnFilesPastBudget,
+    ::testing::Values(OwnFilesPastTheBudget{"a bomb of comments on many pieces", writeCommentBomb,
+                                            "level.toml: its own files hold more than 128 MiB\n"},
+                      OwnFilesPastTheBudget{
+                          "three images at the cap", writeThreeLargestImages,
+                          "i2.png: the level's own files make more than 128 MiB (its "
+                          "models as read, its images as decoded)\n"}),
+    budgetCaseName);
+
+class HostileLevel : public GameFixture {};
+
+// Twenty platforms name an image at the loader's cap, each by another spelling: it is decoded
+// once, not twenty times, and the level starts within the memory of one.
+TEST_F(HostileLevel, TwentySpellingsOfALargeImageAreOneImage) {
+    std::vector<std::string> looks;
+    for (int i = 0; i < 20; ++i) {
+        std::string spelling;
+        for (int k = 0; k < i; ++k) {
+            spelling += k % 2 == 0 ? "./" : ".//";
+        }
+        looks.push_back("image = \"" + spelling + "t.png\"");
+    }
+    levelName = "own";
+    long before = 0;
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
+        const fs::path folder = directory / "data/smeltrun/levels/own";
+        fs::create_directories(folder);
+        writeLargestImage(folder / "t.png");
+        write(folder / "level.toml", platformsNaming(looks));
+        before = peakResidentMegabytes();
+    });
+    ASSERT_EQ(game->platforms.size(), 20u);
+    for (const GameObject* platform : game->platforms) {
+        EXPECT_EQ(platform->diffuseTexture, game->platforms[0]->diffuseTexture);
+    }
+    EXPECT_LT(peakResidentMegabytes() - before, kStartMegabytes) << "MB more at the peak";
 }
 
 TEST(HostileFiles, AFiftyMegabyteModelLoads) {

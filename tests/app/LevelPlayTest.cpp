@@ -1,13 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
+#include <iostream>
+#include <sstream>
 #include <string>
 
+#include "app/RecordsFile.h"
 #include "app/ReplayFile.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
+#include "tests/support/ShownText.h"
 
 namespace {
 
@@ -221,13 +226,146 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     ASSERT_EQ(game->platforms.size(), 4u);
     const GameObject& raft = *game->platforms[3];
     EXPECT_EQ(fs::path(raft.objName).filename(), "raft.obj");
-    EXPECT_EQ(raft.diffuseTexture,
-              game->levelTextures.at({"raft.png", TexelEncoding::Plain}).get());
+    EXPECT_EQ(raft.diffuseTexture, game->ownFiles->image("raft.png", TexelEncoding::Plain));
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
     EXPECT_EQ(asked.waitForExit(kHangLimit), 1);
     EXPECT_EQ(asked.output().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << asked.output();
     EXPECT_EQ(std::count(asked.output().begin(), asked.output().end(), '\n'), 1);
+}
+
+// The small level with one more platform, in its own model.
+std::string withOwnModel(const std::string& name, const std::string& model) {
+    return smallLevelNamed(name) + "[[platform]]\nat = [9.0, -0.5, 0.0]\nmodel = \"" + model +
+           "\"\n";
+}
+
+// A level whose own model has a face past its lists reads, and is listed; chosen from the
+// Levels page, it is refused before the course is let go: the page says why, and the course
+// stays as it was. A model named in upper case is the file it names, and plays.
+TEST_F(LevelPlay, ALevelWhoseModelCannotBeLoadedLeavesThePlayerWhereTheyWere) {
+    const fs::path platform = fs::path(SMELTRUN_ASSETS_DIR) / "OBJFiles/platform.obj";
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
+        shipOnlyTheCourse(directory);
+        const fs::path levels = directory / "data/smeltrun/levels";
+        writeFile(levels / "faulty/level.toml", withOwnModel("Faulty", "raft.obj"));
+        writeFile(levels / "faulty/raft.obj", contentsOf(platform) + "f 1 2 99999\n");
+        writeFile(levels / "upper/level.toml", withOwnModel("Upper", "RAFT.OBJ"));
+        fs::copy_file(platform, levels / "upper/RAFT.OBJ");
+    });
+    const std::size_t platforms = game->platforms.size();
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, then Levels
+    }
+    ASSERT_EQ(game->levelList().size(), 3u) << console.text();
+    frame();
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // the course, then the faulty level
+    }
+    EXPECT_EQ(game->played.level, courseLevel());
+    EXPECT_EQ(game->platforms.size(), platforms);
+    EXPECT_TRUE(game->paused) << "still on the Levels page";
+    EXPECT_NE(console.text().find("ERROR::OBJLOADER::INVALID_FACE: "), std::string::npos)
+        << console.text();
+    frame();
+    EXPECT_TRUE(showsText("Faulty cannot be played: its model raft.obj cannot be read."))
+        << shownGlyphs();
+
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // on to the level whose model is named in upper case
+    }
+    EXPECT_EQ(game->played.level.name, "Upper") << console.text();
+    EXPECT_FALSE(game->paused);
+    EXPECT_EQ(game->platforms.size(), 4u);
+}
+
+// Twenty platforms name one image and one model, each by another spelling: the level holds
+// the two files once, and every piece shares them. A level is its own files too: with its
+// model swapped for another, it is another level, whose records start afresh.
+TEST_F(LevelPlay, ALevelsOwnFilesAreLoadedOnceAndMakeItWhatItIs) {
+    const fs::path assets = fs::path(SMELTRUN_ASSETS_DIR);
+    std::string text = smallLevelNamed("Aliases");
+    for (int i = 0; i < 20; ++i) {
+        std::string spelling;
+        for (int k = 0; k < i; ++k) {
+            spelling += k % 2 == 0 ? "./" : ".//";
+        }
+        text += "[[platform]]\nat = [" + std::to_string(20 + 3 * i) + ".0, -0.5, 0.0]\nmodel = \"" +
+                spelling + "raft.obj\"\nimage = \"" + spelling + "raft.png\"\n";
+    }
+    levelName = "aliases";
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
+        const fs::path folder = directory / "data/smeltrun/levels/aliases";
+        writeFile(folder / "level.toml", text);
+        fs::copy_file(assets / "OBJFiles/platform.obj", folder / "raft.obj");
+        fs::copy_file(assets / "Images/trap.png", folder / "raft.png");
+    });
+    ASSERT_EQ(game->platforms.size(), 23u);
+    for (std::size_t i = 3; i < game->platforms.size(); ++i) {
+        EXPECT_EQ(game->platforms[i]->diffuseTexture, game->platforms[3]->diffuseTexture) << i;
+    }
+    EXPECT_EQ(game->ownFiles->fileCount(), 2u);
+
+    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
+    ASSERT_TRUE(game->results) << console.text();
+    const std::string won = game->played.hash;
+    EXPECT_TRUE(fs::exists(levelRecordsFile(won)));
+
+    fs::copy_file(assets / "OBJFiles/trap.obj",
+                  gameDirectory().dataHome() / "smeltrun/levels/aliases/raft.obj",
+                  fs::copy_options::overwrite_existing);
+    restartGame();
+    EXPECT_NE(game->played.hash, won);
+    EXPECT_FALSE(game->records.bestTime) << "the records of the level as it was";
+    EXPECT_EQ(game->hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
+}
+
+// Standard error, for as long as it lives.
+class ErrorCapture {
+public:
+    ErrorCapture() : kept(std::cerr.rdbuf(captured.rdbuf())) {}
+    ~ErrorCapture() { std::cerr.rdbuf(kept); }
+    std::string text() const { return captured.str(); }
+
+private:
+    std::ostringstream captured;
+    std::streambuf* kept;
+};
+
+// Past a folder's first 1,000 levels by name the rest are not listed: standard error names
+// them, and each is still found by its name, as --level finds it.
+TEST_F(LevelPlay, LevelsPastTheCapAreNamedAndFoundByName) {
+    const auto nameOf = [](int i) {
+        char name[8];
+        std::snprintf(name, sizeof name, "l%04d", i);
+        return std::string(name);
+    };
+    startGame(kSmallWindowSettings, [&](const fs::path& directory) {
+        shipOnlyTheCourse(directory);
+        for (int i = 0; i < 1100; ++i) {
+            writeFile(directory / "data/smeltrun/levels" / (nameOf(i) + ".toml"),
+                      smallLevelNamed(nameOf(i)));
+        }
+    });
+    std::string errors;
+    {
+        const ErrorCapture capture;
+        ASSERT_EQ(game->levelList().size(), 1001u);
+        errors = capture.text();
+    }
+    EXPECT_EQ(game->levelList().back().key, "l0999");
+    EXPECT_NE(errors.find(": 100 levels past the first 1000 by name are not listed: l1000, "
+                          "l1001, "),
+              std::string::npos)
+        << errors;
+    EXPECT_NE(errors.find(", l1099\n"), std::string::npos) << errors;
+    EXPECT_EQ(console.text().find("l1000"), std::string::npos) << "nothing on the console";
+    const std::optional<LevelEntry> late = findLevel("l1050");
+    ASSERT_TRUE(late);
+    EXPECT_EQ(late->level.name, "l1050");
 }
 
 // The pack comes first, in its order, and its third level waits for the second's win: the
