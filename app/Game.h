@@ -241,6 +241,8 @@ public:
     std::optional<OwnFilesRefused> playLevel(PlayedLevel level);
     // The level played from its start, with the player's own settings.
     void retry();
+    // The next frame's step starts now: what the game did since the last frame was no play.
+    void restartFrameTime();
     // A level the player chose opens with its title card on the HUD.
     void announceLevel();
     float bestSplitAt(std::size_t checkpoint) const;

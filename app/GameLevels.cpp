@@ -98,8 +98,14 @@ void Game::retry() {
     results.reset();
     runSplits.assign(played.level.checkpoints.size(), kNoSplit);
     setPaused(false);
-    // The run's time starts here, as the game's does at its first frame: the time it took to
-    // get here (a level chosen and loaded) is no frame of play, to be stepped through.
+    // The run's time starts here, as the game's does at its first frame.
+    restartFrameTime();
+}
+
+// The time since the last frame went to the game's own work (a level loaded, a picture
+// written, the window switched), not to play: a frame of it would be played in steps and
+// would cost the run its record.
+void Game::restartFrameTime() {
     lastFrame = static_cast<float>(readClock());
 }
 

@@ -144,4 +144,5 @@ void Game::toggleFullScreen() {
     options.fullscreen = !options.fullscreen;
     applyWindow();
     savePlayerSettings(options);
+    restartFrameTime();
 }

@@ -34,6 +34,7 @@ void Game::render() {
     }
     if (screenshotAsked) {
         saveScreenshot();
+        restartFrameTime();
     }
     present();
 }
