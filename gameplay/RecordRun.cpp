@@ -21,7 +21,7 @@ std::optional<RunFault> recordRunFault(float gravity, float longestFrameSeconds)
     if (gravity != kGameGravity) {
         return RunFault::OtherGravity;
     }
-    if (!takenWhole(longestFrameSeconds)) {
+    if (longestFrameSeconds > kLongestRecordFrameSeconds) {
         return RunFault::LongFrame;
     }
     return std::nullopt;

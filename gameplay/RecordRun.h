@@ -17,6 +17,11 @@ constexpr float kLongestStepSeconds = 1.0f / 20.0f;
 // hour into a game rounds to a tenth of a millisecond: a frame paced at the longest step can
 // come out this much longer and is still taken whole.
 constexpr float kClockRoundingSeconds = 1.0e-3f;
+// The longest frame of a record run. A slower frame, a slow machine's at 10 frames a second
+// say, is played in steps and meets all it would meet in smaller frames; a frame longer than
+// this is no machine's pace but a stall (a dragged window, a debugger, a suspend), and a run
+// with one keeps no record, nor does a replay with one verify.
+constexpr float kLongestRecordFrameSeconds = 0.25f;
 
 // How many equal steps the rules take a frame of this many seconds in: one, unless it is longer
 // than the longest step.
@@ -25,7 +30,7 @@ int stepsIn(float frameSeconds);
 // Why a run is not a record run.
 enum class RunFault {
     OtherGravity,  // played under a gravity other than the game's
-    LongFrame,     // a frame was longer than the longest step, played in pieces
+    LongFrame,     // a frame was longer than a record run's longest: the game stalled
 };
 
 // The fault of a run played under this gravity whose longest frame took this many seconds.

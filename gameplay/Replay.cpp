@@ -298,7 +298,8 @@ std::optional<std::string> recordRunDoubt(const Replay& replay) {
         return words("gravity ", replay.settings.gravity, ", not the game's ", kGameGravity);
     }
     return words("frame ", longest - frames.begin() + 1, " takes ", longest->deltaTime,
-                 " s, longer than the game's longest step of ", kLongestStepSeconds, " s");
+                 " s, longer than a record run's longest frame of ", kLongestRecordFrameSeconds,
+                 " s");
 }
 
 std::optional<std::string> playedDoubt(const ReplayPlayed& played) {

@@ -40,6 +40,7 @@ struct RunCase {
 const RunCase kRuns[] = {
     {"OwnRules", "", 1.0 / 60.0, nullptr},
     {"OtherGravity", "[world]\ngravity = -5\n", 1.0 / 60.0, "No record: another gravity"},
+    {"TenFramesASecond", "", 0.1, nullptr},
     {"Stalled", "", 0.3, "No record: the game stalled"},
 };
 

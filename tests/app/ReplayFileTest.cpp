@@ -103,7 +103,7 @@ const Forgery kForgeries[] = {
          replay.frames[1].input.held.set(Action::Forward);
          replay.frames[1].input.held.set(Action::Sprint);
      },
-     "frame 2 takes 11 s, longer than the game's longest step of 0.05 s"},
+     "frame 2 takes 11 s, longer than a record run's longest frame of 0.25 s"},
     {"NoGravity", [](Replay& replay) { replay.settings.gravity = 0.0f; },
      "gravity 0, not the game's -9.8"},
     {"FramesAfterTheWin",

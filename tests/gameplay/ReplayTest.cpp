@@ -183,7 +183,7 @@ TEST(RecordRun, AReplayUnderAnotherGravityWithAStallOrWithoutFramesIsNoRecordRun
     stalled.frames.resize(2);
     stalled.frames[1].deltaTime = 11.0f;
     EXPECT_EQ(recordRunDoubt(stalled),
-              "frame 2 takes 11 s, longer than the game's longest step of 0.05 s");
+              "frame 2 takes 11 s, longer than a record run's longest frame of 0.25 s");
     Replay empty = kept;
     empty.frames.clear();
     EXPECT_EQ(recordRunDoubt(empty), "no frames");
