@@ -34,7 +34,6 @@ Game::Game(const Settings& settings, PlayedLevel level)
       framebufferHeight(settings.height),
       glMajor(kGlMajor),
       glMinor(kGlMinor),
-      keyBindings(settings.keyBindings),
       keyboard(settings.keyBindings),
       gamepad(settings.padBindings),
       fov(settings.fov),
@@ -46,8 +45,6 @@ Game::Game(const Settings& settings, PlayedLevel level)
       enhancedLook(settings.look == kEnhancedLook),
       hudVisible(settings.hudEnabled),
       options(settings),
-      invertY(settings.invertY),
-      pauseOnFocusLoss(settings.pauseOnFocusLoss),
       recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity},
                 played.tag()) {
     // The lists keep their room from frame to frame, so that the update allocates nothing.

@@ -184,7 +184,6 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
-    KeyBindings keyBindings;  // the bound actions' keys, as the settings bind them
     Keyboard keyboard;
     Gamepad gamepad;
     InputSnapshot input;        // this frame's, read right after the events are polled
@@ -271,7 +270,6 @@ public:
 
     // The options the pause panel changes, as last applied; saved to the player's file.
     Settings options;
-    bool invertY;
     // While the options wait for a new key, the next key pressed goes there and nowhere else,
     // and its release goes nowhere.
     bool capturingKey = false;
@@ -289,8 +287,7 @@ public:
     bool screenshotAsked = false;     // by F12, for the frame being drawn
     bool capturingPadButton = false;  // the options wait for a button: the pad is theirs
     bool sprintLatched = false;       // switched on by a press, with the sprint as a toggle
-    bool pauseOnFocusLoss;
-    bool focusLost = false;  // during this frame's poll
+    bool focusLost = false;           // during this frame's poll
 
     // Nothing while the sound is off or the system has none. Destroyed after the window, so
     // that a fanfare can finish after the window has closed.

@@ -126,8 +126,8 @@ void Game::tell(const Event& event, double now) {
     if (event.kind == Event::Checkpoint) {
         hud.hearSplit(event, bestSplitAt(static_cast<std::size_t>(event.points)), now);
     }
-    if (audio) {
-        audio->hear(event);
+    if (const std::optional<Cue> cue = cueOf(event); cue && audio) {
+        audio->play(*cue, event.place);
     }
 }
 

@@ -28,8 +28,8 @@ void Game::readInput() {
     lastX = cursorX;
     lastY = cursorY;
     input.mouseX = xOffset;
-    input.mouseY = invertY ? -yOffset : yOffset;
-    input.lookUp = invertY ? -input.lookUp : input.lookUp;
+    input.mouseY = options.invertY ? -yOffset : yOffset;
+    input.lookUp = options.invertY ? -input.lookUp : input.lookUp;
 }
 
 // With the sprint as a toggle, each press of a sprint key or button switches it, and the rules

@@ -68,13 +68,10 @@ void Game::applyOptions() {
     if (options.sensitivity != recording.replay().settings.sensitivity) {
         recording.stop();
     }
-    invertY = options.invertY;
-    keyBindings = options.keyBindings;
-    keyboard = Keyboard(keyBindings);
+    keyboard = Keyboard(options.keyBindings);
     gamepad.bind(options.padBindings);
     hudVisible = options.hudEnabled;
     ui->setTextScale(options.uiScale);
-    pauseOnFocusLoss = options.pauseOnFocusLoss;
     applyPacing();
     applyRawMouse();
     applyAudio();

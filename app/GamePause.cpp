@@ -7,7 +7,8 @@ void Game::checkPause() {
     }
     // A window that has the focus back by the end of the poll has not really lost it: a
     // window just shown can see its focus go and come back as it takes it.
-    if (focusLost && pauseOnFocusLoss && !paused && !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
+    if (focusLost && options.pauseOnFocusLoss && !paused &&
+        !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
         setPaused(true);
     }
     focusLost = false;

@@ -110,7 +110,7 @@ void Game::drawInterface() {
                          records.bestTime,
                          playback.has_value(),
                          currentFrame - startedAt,
-                         keyBindings},
+                         options.keyBindings},
                  now);
     }
     if (frameOverlayVisible) {

@@ -384,7 +384,7 @@ void PausePanel::drawControls(const Game& game) {
     if (beginControlsTab(N_("Keys"))) {
         for (const BoundAction& bound : kBoundActions) {
             ImGui::TableNextColumn();
-            ImGui::TextUnformatted(keyName(game.keyBindings.at(bound.name)).c_str());
+            ImGui::TextUnformatted(keyName(game.options.keyBindings.at(bound.name)).c_str());
             ImGui::TableNextColumn();
             ImGui::TextUnformatted(tr(bound.label));
         }

@@ -28,7 +28,8 @@ const float kChimeSilent = 20.0f;  // the goal is heard only from the last platf
 const float kEffectReference = 4.0f;
 const float kEffectSilent = 40.0f;
 
-const float kPausedMusic = 0.35f;  // of the music's gain, while paused
+const Sound kFanfare = Sound::Win;  // may finish after the window has closed
+const float kPausedMusic = 0.35f;   // of the music's gain, while paused
 const auto kFanfareWait = std::chrono::seconds(2);
 const auto kFanfarePoll = std::chrono::milliseconds(10);
 
@@ -116,42 +117,10 @@ void GameAudio::placeGoal(glm::vec3 goal) {
     goalChime.placeAt(goal, kChimeReference, kChimeSilent);
 }
 
-void GameAudio::hear(const Event& event) {
-    switch (event.kind) {
-        case Event::HealthPack:
-            playEffectAt(Sound::HealthPickup, event.place);
-            break;
-        case Event::Trap:
-            playEffectAt(Sound::TrapHit, event.place);
-            break;
-        case Event::Checkpoint:  // the goal's chime, from the checkpoint
-            playEffectAt(Sound::GoalChime, event.place);
-            break;
-        case Event::Won:
-            fanfare = &playEffect(Sound::Win);
-            break;
-        case Event::Lost:
-            playEffect(Sound::Lose);
-            break;
-        case Event::Toggle:
-            playEffect(Sound::Click);
-            break;
-        case Event::Jump:
-            playEffect(Sound::Jump);
-            break;
-        case Event::Landing:
-            playEffect(Sound::Land);
-            break;
-        case Event::Step:
-            playEffect(Sound::Step);
-            break;
-        case Event::Quit:
-        case Event::NewBestTime:  // the win's fanfare says it
-        case Event::GamepadConnected:
-        case Event::GamepadDisconnected:
-        case Event::ScreenshotSaved:
-        case Event::ScreenshotFailed:
-            break;
+void GameAudio::play(const Cue& cue, glm::vec3 place) {
+    SoundSource& voice = cue.fromPlace ? playEffectAt(cue.sound, place) : playEffect(cue.sound);
+    if (cue.sound == kFanfare) {
+        fanfare = &voice;
     }
 }
 

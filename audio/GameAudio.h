@@ -6,27 +6,10 @@
 #include <string>
 
 #include "audio/AudioDevice.h"
+#include "audio/Cue.h"
 #include "audio/Listener.h"
 #include "audio/SoundBuffer.h"
 #include "audio/SoundSource.h"
-#include "gameplay/Event.h"
-
-// The game's sounds, each a file under the sounds folder.
-enum class Sound {
-    Step,
-    Jump,
-    Land,
-    HealthHum,
-    HealthPickup,
-    TrapHit,
-    Slowed,
-    GoalChime,
-    Lose,
-    Win,
-    Click,
-    Music,
-    Count
-};
 
 // Gains from 0 to 1: the master over everything, then the effects and the music under it.
 struct Volumes {
@@ -63,8 +46,9 @@ public:
     void setVolumes(const Volumes& volumes);
     // Another level's goal.
     void placeGoal(glm::vec3 goal);
-    // Plays the event's sound, if it has one.
-    void hear(const Event& event);
+    // Plays the effect, from `place` when the cue asks for it. The win's fanfare may finish
+    // after the game has closed.
+    void play(const Cue& cue, glm::vec3 place);
     // Follows the frame: the listener, the loops that depend on the state, and the pause.
     void update(const SoundScene& scene);
 

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <glm/glm.hpp>
-#include <iosfwd>
 #include <string>
 
 #include "gameplay/InputSnapshot.h"
@@ -11,8 +10,8 @@
 // add events to the frame's list; at the end of the update the game tells each once, on the
 // console, the HUD and the sound, in the order they happened.
 struct Event {
-    // Jump, Landing and Step are only heard: they have no console lines. A gamepad coming or
-    // going has none either, only a notice on the HUD; a checkpoint shows its split there.
+    // How each kind is told, on the console, the HUD and the sound, is its row in the game's
+    // table of events (app/EventWords.cpp): a new kind is that row and the rule that adds it.
     enum Kind {
         HealthPack,
         Trap,
@@ -28,7 +27,8 @@ struct Event {
         GamepadDisconnected,
         Checkpoint,
         ScreenshotSaved,  // notices only, with the file's name or why there is none
-        ScreenshotFailed
+        ScreenshotFailed,
+        Count  // not a kind: how many there are
     };
     // Room for the longest name a gamepad mapping can give (GLFW keeps 128 bytes for it), with
     // its terminating zero.
@@ -79,9 +79,3 @@ struct Event {
     Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero;
                       // ScreenshotSaved: the file's; ScreenshotFailed: why
 };
-
-// Writes the console lines of the event to `out`, each ended with std::endl.
-void writeLines(std::ostream& out, const Event& event);
-
-// Whether writeLines writes anything for the event.
-bool hasLines(const Event& event);

@@ -57,7 +57,7 @@ TEST_F(Escape, OnThePanelsItGoesBackAStep) {
     ASSERT_TRUE(game->capturingKey);
     stroke(GLFW_KEY_ESCAPE);
     EXPECT_FALSE(game->capturingKey);
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_W);
     EXPECT_TRUE(showing("###options")) << "the wait, not the page, was given up";
 
     // Up to the tabs, right past Gamepad and Display to Look, and down to its first

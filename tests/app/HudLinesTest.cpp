@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -51,6 +52,47 @@ TEST(HudLines, UntranslatedTheyAreTheConsolesLines) {
         writeShownLines(hud, event);
         EXPECT_NE(hud.str().find("Pad"), std::string::npos) << hud.str();
         EXPECT_TRUE(isShown(event));
+    }
+}
+
+std::string consoleOf(const Event& event) {
+    std::ostringstream console;
+    writeLines(console, event);
+    return console.str();
+}
+
+// The console's lines stay those first defined, byte for byte, whatever table they come from.
+TEST(HudLines, TheConsoleWritesEachKindsLinesAsFirstDefined) {
+    EXPECT_EQ(consoleOf(Event::of(Event::HealthPack)),
+              "HEALTH PACK COLLECTED\nHEALTH INCREASED BY 1\n");
+    EXPECT_EQ(consoleOf(Event::of(Event::Trap)),
+              "TRAP TRIGGERED\nSLOWED FOR 2 SECONDS\nHEALTH REDUCED BY -1\n");
+    EXPECT_EQ(consoleOf(Event::ended(true, 20.516668f, 15400)),
+              "GAME WON! 20.5167s | 15400 points\n");
+    EXPECT_EQ(consoleOf(Event::ended(false, 1234567.0f, 0)),
+              "GAME LOST! 1.23457e+06s | 0 points\n\n");
+    EXPECT_EQ(consoleOf(Event::lostToCheckpoint(9.5f, 0)), "GAME LOST! 9.5s | 0 points\n\n");
+    EXPECT_EQ(consoleOf(Event::newBestTime(18.0f)), "NEW BEST TIME: 18s\n");
+    EXPECT_EQ(consoleOf(Event::toggled(Action::DebugCamera, true)), "DEBUG CAMERA: ON\n");
+    EXPECT_EQ(consoleOf(Event::toggled(Action::Specular, false)), "SPECULAR: OFF\n");
+    EXPECT_EQ(consoleOf(Event::toggled(Action::Hud, true)), "");
+    EXPECT_EQ(consoleOf(Event::of(Event::Quit)), "Game has been quit.\n");
+    const Event::Name pad = {'P', 'a', 'd'};
+    EXPECT_EQ(consoleOf(Event::gamepad(true, pad)), "") << "a notice, for the HUD alone";
+    EXPECT_EQ(consoleOf(Event::screenshot(true, "/shot.png")), "");
+}
+
+// Every kind is told somewhere: on the console, on the HUD or by a sound. Only an event of a
+// place sounds from it.
+TEST(HudLines, EveryKindIsToldOrHeard) {
+    for (int kind = 0; kind < Event::Count; ++kind) {
+        Event event = Event::of(static_cast<Event::Kind>(kind));
+        event.toggle = Action::Wireframe;
+        const std::optional<Cue> cue = cueOf(event);
+        EXPECT_TRUE(hasLines(event) || isShown(event) || cue) << "event kind " << kind;
+        const bool ofAPlace =
+            kind == Event::HealthPack || kind == Event::Trap || kind == Event::Checkpoint;
+        EXPECT_TRUE(!cue || !cue->fromPlace || ofAPlace) << "event kind " << kind;
     }
 }
 

@@ -238,7 +238,7 @@ TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
     ASSERT_TRUE(game->capturingKey);
     stroke(GLFW_KEY_I);
     frame();
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_I);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_I);
 
     input.tap(GLFW_KEY_P);
     frame();
@@ -251,7 +251,7 @@ TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
     EXPECT_NEAR(game->player->position.z, z - 2.5f, kRounding);
 
     restartGame();
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_I);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_I);
 }
 
 // A key that means something else is never taken silently: one of the game's own is refused,
@@ -262,7 +262,7 @@ TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
     rebindForward();
     stroke(GLFW_KEY_F1);
     frame();
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_W);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_W);
     EXPECT_FALSE(wireframe) << "the refused key went nowhere else";
     EXPECT_TRUE(game->paused);
 
@@ -270,15 +270,15 @@ TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
     ASSERT_TRUE(game->capturingKey);
     stroke(GLFW_KEY_S);
     frame();
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_S);
-    EXPECT_EQ(game->keyBindings.at("BACKWARD"), GLFW_KEY_W);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_S);
+    EXPECT_EQ(game->options.keyBindings.at("BACKWARD"), GLFW_KEY_W);
 
     stroke(GLFW_KEY_SPACE);
     stroke(GLFW_KEY_P);  // Pause's key, no longer one of the game's own
     frame();
     EXPECT_TRUE(game->paused) << "a key taken for a binding pauses nothing";
-    EXPECT_EQ(game->keyBindings.at("FORWARD"), GLFW_KEY_P);
-    EXPECT_EQ(game->keyBindings.at("PAUSE"), GLFW_KEY_S);
+    EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_P);
+    EXPECT_EQ(game->options.keyBindings.at("PAUSE"), GLFW_KEY_S);
     input.tap(GLFW_KEY_S);
     frame();
     EXPECT_FALSE(game->paused) << "S pauses and resumes now";
@@ -294,7 +294,7 @@ TEST_F(Interface, JumpReboundInTheOptionsJumpsWithTheNewKeyAndIsKeptForTheNextSt
     ASSERT_TRUE(game->capturingKey);
     stroke(GLFW_KEY_J);
     frame();
-    ASSERT_EQ(game->keyBindings.at("JUMP"), GLFW_KEY_J);
+    ASSERT_EQ(game->options.keyBindings.at("JUMP"), GLFW_KEY_J);
     input.tap(GLFW_KEY_P);
     frame();
     ASSERT_FALSE(game->paused);
@@ -302,7 +302,7 @@ TEST_F(Interface, JumpReboundInTheOptionsJumpsWithTheNewKeyAndIsKeptForTheNextSt
     EXPECT_TRUE(jumpsWith(GLFW_KEY_J));
 
     restartGame();
-    EXPECT_EQ(game->keyBindings.at("JUMP"), GLFW_KEY_J);
+    EXPECT_EQ(game->options.keyBindings.at("JUMP"), GLFW_KEY_J);
     EXPECT_TRUE(jumpsWith(GLFW_KEY_J));
     EXPECT_TRUE(showsText("J: jump    Left Shift: sprint    P: menu")) << "the HUD's first hint";
     std::ifstream saved(gameDirectory().playerSettingsFile());

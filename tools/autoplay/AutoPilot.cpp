@@ -130,7 +130,7 @@ void AutoPilot::steerTowards(glm::vec2 target, bool sprint) {
 }
 
 int AutoPilot::keyFor(const char* action) const {
-    return game.keyBindings.at(action);
+    return game.options.keyBindings.at(action);
 }
 
 void AutoPilot::hold(int key, bool down) {
