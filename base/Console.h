@@ -26,7 +26,7 @@ void writeItem(std::ostream& out, const Item& item) {
 }
 
 // Every message of the game is one line on standard output, flushed at once so that a
-// pipe or a terminal sees it as it happens. The parts are streamed one after the other,
+// pipe or a terminal sees it as it happens. The items are streamed one after the other,
 // so that printing an event during play builds no string on the heap; each text is shown,
 // so that a name from outside cannot steer the terminal.
 template <typename... Parts>
