@@ -13,29 +13,11 @@
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
 #include "tests/support/ShownText.h"
+#include "tests/support/SmallLevel.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Three platforms edge to edge along -z, a checkpoint on the middle one, the goal on the last:
-// walking straight ahead wins. Written into the player's own levels, as a player would.
-const char* const kSmallLevel = R"(format = 1
-name = "Small steps"
-par_time = 20
-[start]
-at = [0.0, -0.5, 0.0]
-[[platform]]
-at = [0.0, -0.5, 0.0]
-[[platform]]
-at = [0.0, -0.5, -6.0]
-[[platform]]
-at = [0.0, -0.5, -12.0]
-[[checkpoint]]
-at = [0.0, -0.5, -6.0]
-[goal]
-at = [0.0, -0.45, -12.0]
-)";
 
 // The player starts on a platform that travels 4 units along +x at 1 unit a second.
 const char* const kMovingLevel = R"(format = 1

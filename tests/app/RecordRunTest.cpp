@@ -9,24 +9,11 @@
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/ShownText.h"
+#include "tests/support/SmallLevel.h"
 
 namespace {
 
 namespace fs = std::filesystem;
-
-// Two platforms edge to edge along -z, the goal on the second: walking straight ahead wins.
-const char* const kStraightLevel = R"(format = 1
-name = "Straight on"
-par_time = 20
-[start]
-at = [0.0, -0.5, 0.0]
-[[platform]]
-at = [0.0, -0.5, 0.0]
-[[platform]]
-at = [0.0, -0.5, -6.0]
-[goal]
-at = [0.0, -0.45, -6.0]
-)";
 
 const int kFrameLimit = 600;
 
@@ -54,9 +41,9 @@ class RecordRun : public GameFixture, public ::testing::WithParamInterface<RunCa
 // the steps they are made for, keeps a record and its replay.
 TEST_P(RecordRun, OnlyARunUnderTheGamesRulesInItsStepsKeepsARecord) {
     const RunCase& run = GetParam();
-    levelName = "straight";
+    levelName = "small";
     startGame(std::string(kSmallWindowSettings) + run.settings, [](const fs::path& directory) {
-        writeFile(directory / "data/smeltrun/levels/straight.toml", kStraightLevel);
+        writeFile(directory / "data/smeltrun/levels/small.toml", kSmallLevel);
     });
     input.press(GLFW_KEY_W);
     frame(0.0);
@@ -84,9 +71,9 @@ using RunClock = GameFixture;
 
 // Choosing a level loads it between two frames: the time that takes is no frame of the run.
 TEST_F(RunClock, StartsWhenTheRunStartsNotWhenTheFrameBeforeDid) {
-    levelName = "straight";
+    levelName = "small";
     startGame(kSmallWindowSettings, [](const fs::path& directory) {
-        writeFile(directory / "data/smeltrun/levels/straight.toml", kStraightLevel);
+        writeFile(directory / "data/smeltrun/levels/small.toml", kSmallLevel);
     });
     frame();
     clock.advance(2.0);  // as long as a large level takes to load
