@@ -1,32 +1,48 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
 namespace {
 
-// CTest hands a test that asks for a display the one it was given, as "id:dNUM,slots:1";
-// the game's windows and the X input of this test then go to that virtual server, so that
-// tests on different servers run side by side. Without it the test keeps DISPLAY.
-void takeGivenDisplay() {
-    const char* given = std::getenv("CTEST_RESOURCE_GROUP_0_DISPLAY");
-    if (given == nullptr) {
+// tools/with-xvfb --displays N names its servers in XVFB_DISPLAYS and keeps a lock file for
+// each in XVFB_LOCKS. A test takes the first server whose lock no other test holds, and keeps
+// the lock until it ends, so that the real X input of one test never reaches another's window.
+// With as many servers as tests running at once (ctest -jN), one is always free.
+void takeAFreeDisplay() {
+    const char* listed = std::getenv("XVFB_DISPLAYS");
+    const char* locks = std::getenv("XVFB_LOCKS");
+    if (listed == nullptr || locks == nullptr) {
         return;
     }
-    const std::string text = given;
-    const std::string prefix = "id:d";
-    const std::size_t end = text.find(',');
-    if (text.rfind(prefix, 0) != 0 || end == std::string::npos) {
-        return;
+    std::istringstream words(listed);
+    std::vector<std::string> displays;
+    for (std::string display; words >> display;) {
+        displays.push_back(display);
     }
-    const std::string display = ":" + text.substr(prefix.size(), end - prefix.size());
-    setenv("DISPLAY", display.c_str(), 1);
+    for (const std::string& display : displays) {
+        const std::string lock = std::string(locks) + "/display" + display;
+        // Close-on-exec: the games this test starts must not keep the server taken.
+        const int descriptor = open(lock.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+        if (descriptor >= 0 && flock(descriptor, LOCK_EX | LOCK_NB) == 0) {
+            setenv("DISPLAY", display.c_str(), 1);
+            return;  // held until the process ends
+        }
+        if (descriptor >= 0) {
+            close(descriptor);
+        }
+    }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    takeGivenDisplay();
+    takeAFreeDisplay();
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
