@@ -10,6 +10,7 @@
 
 #include "app/RecordsFile.h"
 #include "app/ReplayFile.h"
+#include "gameplay/Camera.h"
 #include "gameplay/RecordRun.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
@@ -175,6 +176,7 @@ struct StartState {
                         other.platformsAt, other.totalTime, other.runSplits, other.recordingWhole,
                         other.framesRecorded);
     }
+    bool operator!=(const StartState& other) const { return !(*this == other); }
 };
 
 StartState stateOf(const Game& game) {
