@@ -34,7 +34,8 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
     }
     // While a replay plays, its own keys act; the watcher's Escape still quits and the pause
     // key pauses.
-    if (game->playback && key != GLFW_KEY_ESCAPE && !game->keyboard.isKeyOf(Action::Pause, key)) {
+    if (game->session.playback && key != GLFW_KEY_ESCAPE &&
+        !game->keyboard.isKeyOf(Action::Pause, key)) {
         return;
     }
     // While paused the keys are the panels' (Escape goes back a step there), up to their

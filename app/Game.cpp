@@ -39,17 +39,14 @@ Game::Game(const Settings& settings, PlayedLevel level)
       fov(settings.fov),
       nearZ(settings.nearZ),
       farZ(settings.farZ),
-      played(std::move(level)),
+      session(std::move(level), ReplaySettings{settings.sensitivity, settings.gravity}),
       skyColor(kSkyColor),
       brightness(settings.brightness),
       enhancedLook(settings.look == kEnhancedLook),
       hudVisible(settings.hudEnabled),
-      options(settings),
-      recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity},
-                played.tag()) {
+      options(settings) {
     // The lists keep their room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
-    runSplits.assign(played.level.checkpoints.size(), kNoSplit);
     mallopt(M_TRIM_THRESHOLD, kHeapTrimThresholdBytes);
     initWindow(settings);
     initGlew();
@@ -63,12 +60,11 @@ Game::Game(const Settings& settings, PlayedLevel level)
         initLook(settings);
         initTextures();
         initMaterials();
-        ownFiles = std::make_unique<LevelOwnFiles>(played.level, played.folder, colourEncoding());
-        initLevel(settings.sensitivity, settings.gravity);
-        initUniforms();
+        // Before the scene, which the sound does not need: it hears only the level's goal.
         applyAudio();
-        initRecords();
-        initGhost();
+        const PlayedLevel& played = session.played;
+        buildScene(std::make_unique<LevelOwnFiles>(played.level, played.folder, colourEncoding()));
+        startRun(RunStart::own(ownSettings()));
         announceLevel();
         printControls();
     } catch (...) {
@@ -177,7 +173,7 @@ void Game::releaseScene() {
     dropShadow.reset();
     shaders.clear();
     textures.clear();
-    ownFiles.reset();
+    session.ownFiles.reset();
     materials.clear();
     platforms.clear();
     objects.clear();
@@ -211,7 +207,7 @@ void Game::update() {
         quit();
     }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
-    if (!(playback ? takeReplayedFrame() : takeLiveFrame())) {
+    if (!(session.playback ? takeReplayedFrame() : takeLiveFrame())) {
         // Paused, or a replay at its end: no time passes for the rules and nothing moves;
         // Escape still quits after a replay, and goes back a step on the panels.
         deltaTime = 0.0f;

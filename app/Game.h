@@ -19,12 +19,10 @@
 #include "app/Gamepad.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
-#include "app/LevelCatalog.h"
-#include "app/LevelOwnFiles.h"
 #include "app/PausePanel.h"
-#include "app/RecordsFile.h"
 #include "app/Settings.h"
 #include "app/Ui.h"
+#include "app/session/LevelSession.h"
 #include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
@@ -108,14 +106,12 @@ public:
     // The CPU times of the frame under way: those of the update are whole once it returns.
     const FrameTimes& times() const { return frameTimes; }
 
-    // What follows a replay's last frame: the game ends, as the replay's run did (--replay), or
-    // the pause panel comes back over a fresh start of the player's own game.
-    enum class AfterReplay { Close, Pause };
+    using AfterReplay = ::AfterReplay;
     // Plays the replay from a fresh start of the level: its frames stand in for the clock and
     // the player's input; the watcher's P pauses it and Escape quits.
     void startReplay(Replay replay, AfterReplay after = AfterReplay::Close);
     // Whether a frame of the last replay came out otherwise than it was recorded.
-    bool replayDiverged() const { return diverged; }
+    bool replayDiverged() const { return session.diverged; }
     // How the replay that plays, or played last with AfterReplay::Close, went so far.
     ReplayPlayed replayPlayed() const;
 
@@ -156,7 +152,8 @@ public:
     void tellEvents();
     // Writes one event's lines and hands it to the HUD and the sound.
     void tell(const Event& event, double now);
-    // Adds a win to the player's records, and tells a best time that it beat.
+    // Adds a win to the player's records, and tells a best time that it beat; a chosen
+    // level's win then shows its results.
     void keepWin(const Event& won, double now);
     // What the sound follows of the frame: the camera, the health pack, the slow-down, pause.
     SoundScene soundScene() const;
@@ -198,8 +195,6 @@ public:
     std::vector<std::unique_ptr<Shader>> shaders;
     // The game's, in TextureEntry order; an entry that no level played has needed is empty.
     std::vector<std::unique_ptr<Texture>> textures;
-    // The level's own models and images, which its pieces share.
-    std::unique_ptr<LevelOwnFiles> ownFiles;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
     std::vector<std::unique_ptr<PointLight>> lights;
@@ -209,44 +204,29 @@ public:
     std::vector<Item> items;  // in the order the set-up made them; GameObject::item indexes here
     std::array<Model*, 2> playerOrbs{};  // circling the player while its health is above 1
     std::array<Model*, 3> goalRings{};   // the goal's three rings; the first one is touched
-    PlayedLevel played;
-    // The run's seconds at each of the level's checkpoints, or kNoSplit.
-    std::vector<float> runSplits;
-    // After a chosen level's win: what the results panel shows until the player picks what
-    // comes next.
-    struct Split {
-        float seconds;  // or kNoSplit
-        float best;     // the best run's, or kNoSplit
-    };
-    struct Results {
-        float seconds;
-        int points;
-        std::optional<float> best;
-        bool newBest;
-        std::vector<Split> splits;
-        std::optional<RunFault> notRecord;  // why the win counts for no record
-    };
-    std::optional<Results> results;
-    // The levels the Levels panel lists, read when first asked for.
-    const std::vector<LevelEntry>& levelList();
-    // The level after the one played in that list, if there is one and it is open.
-    const LevelEntry* nextLevel();
-    // Whether the player may choose the level at that place in the list: every level while the
-    // options open them all.
-    bool levelOpen(std::size_t place);
+    // The level played, its records, and the run's recording or the replay that plays.
+    LevelSession session;
+    using Split = LevelSession::Split;
+    using Results = LevelSession::Results;
+    // The panels' ways to the levels and their records, which the session keeps.
+    const std::vector<LevelEntry>& levelList() { return session.levelList(); }
+    const LevelEntry* nextLevel() { return session.nextLevel(options.unlockAll); }
+    bool levelOpen(std::size_t place) { return session.levelOpen(place, options.unlockAll); }
     // Builds the level's scene in place of the one played, and starts it. Its own files are
     // loaded first: when they cannot serve, the level played stays as it was, and what failed
     // comes back, after its line on the console.
     std::optional<OwnFilesRefused> playLevel(PlayedLevel level);
     // The level played from its start, with the player's own settings.
     void retry();
+    // The one way a run starts, on the scene built: the player, the camera and the rules'
+    // settings, the items, the checkpoints, the platforms, the clock, and the session's
+    // recording or replay.
+    void startRun(RunStart start);
     // The next frame's step starts now: what the game did since the last frame was no play.
     void restartFrameTime();
     // A level the player chose opens with its title card on the HUD.
     void announceLevel();
-    float bestSplitAt(std::size_t checkpoint) const;
-    // The player's best time in that level, if any.
-    std::optional<float> bestTimeOf(const LevelEntry& entry);
+    std::optional<float> bestTimeOf(const LevelEntry& entry) { return session.bestTimeOf(entry); }
     float lossHeight;                  // falling this low loses
     float noFloor;                     // the floor's height where no platform is under the player
     int standingOn = -1;               // the platform under the player, by the frame's floor test
@@ -294,20 +274,6 @@ public:
     std::unique_ptr<GameAudio> audio;
     bool soundOn = false;  // as the options last asked
 
-    Records records;  // the player's, as the file last read or written held them
-    // This game's frames, for its replay should it win the best time.
-    ReplayRecorder recording;
-    // While a replay plays, its frames stand in for the clock and the player.
-    struct Playback {
-        Replay replay;
-        AfterReplay after = AfterReplay::Close;
-        std::size_t next = 0;                 // the frame to play
-        std::optional<std::size_t> wonAfter;  // the frames played when the win came
-    };
-    std::optional<Playback> playback;
-    bool diverged = false;          // a frame of the last replay came out otherwise than recorded
-    std::optional<Replay> bestRun;  // the player's, if any: to watch again, and the ghost's
-    std::optional<GhostTrack> ghostTrack;
     std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
 
 private:
@@ -327,8 +293,11 @@ private:
     // A colour image's encoding, in the look: sRGB for the enhanced look's.
     TexelEncoding colourEncoding() const;
     void initMaterials();
-    void initLevel(float sensitivity, float gravity);
-    void initPlayer(float turnSpeed, float gravity);
+    // The played level's scene in place of the one before, from its description and its own
+    // files; the shaders, textures and the shared material stay.
+    void buildScene(std::unique_ptr<LevelOwnFiles> own);
+    void initLevel();
+    void initPlayer();
     void initCamera(float sensitivity);
     void initPickupsAndTraps();
     void initCheckpoints(glm::vec3 goal);
@@ -344,7 +313,6 @@ private:
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
     void initParticleSystems();
     void initUniforms();
-    void initRecords();
     void initGhost();
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
@@ -356,23 +324,10 @@ private:
     bool takeReplayedFrame();
     // Keeps the frame for the game's replay, or checks it against the replay that plays.
     void recordFrame();
-    void startAfresh(const ReplaySettings& settings);
+    // The rules' settings of the player's own runs, as the options hold them.
+    ReplaySettings ownSettings() const;
     // After a replay watched from the pause panel: the player's own game from its start, paused.
     void returnFromReplay();
-    void saveBestRun();
-    void showResults(const Event& won, const std::optional<KeptWin>& kept,
-                     const std::vector<float>& earlierSplits, std::optional<RunFault> notRecord);
-    // The played level's place in levelList(), if it is there.
-    std::optional<std::size_t> playedPlace();
-    // A pack level's win opens the level after it, in this game and the next ones.
-    void keepPackWin();
-    // The pack's levels won, read when first asked for.
-    WonLevels& wonLevels();
-    std::optional<std::vector<LevelEntry>> catalog;
-    std::optional<WonLevels> won;
-    std::map<std::string, std::optional<float>> bestTimes;  // by level hash, as first read
-    std::filesystem::path levelRecordsPath() const;
-    std::filesystem::path levelReplayPath() const;
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
                                            TextureEntry diffuse, TextureEntry specular,

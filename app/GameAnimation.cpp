@@ -29,7 +29,7 @@ void circle(const std::array<Model*, 2>& orbs, const Model& target, const Orbit&
 
 void Game::swingPlatforms() {
     for (std::size_t i = 0; i < platforms.size(); ++i) {
-        const std::optional<Swing>& swing = played.level.platforms[i].swing;
+        const std::optional<Swing>& swing = session.played.level.platforms[i].swing;
         if (!swing) {
             continue;
         }
@@ -48,7 +48,7 @@ void Game::swingPlatforms() {
 
 void Game::movePlatforms() {
     for (std::size_t i = 0; i < platforms.size(); ++i) {
-        const PlatformPiece& piece = played.level.platforms[i];
+        const PlatformPiece& piece = session.played.level.platforms[i];
         if (piece.path.empty()) {
             continue;
         }

@@ -52,7 +52,7 @@ void Game::reachCheckpoint(Item& checkpoint) {
     }
     checkpoint.reached = true;
     player->restartPosition = checkpoint.object->position + level::kPlayerLift;
-    runSplits[checkpoint.piece] = totalTime;
+    session.runSplits[checkpoint.piece] = totalTime;
     events.push_back(Event::checkpoint(checkpoint.object->position, totalTime,
                                        static_cast<int>(checkpoint.piece)));
 }
@@ -78,7 +78,7 @@ void Game::restoreItems() {
 }
 
 int Game::getPoints(bool won) const {
-    return pointsFor(totalTime, won, played.level.parTime);
+    return pointsFor(totalTime, won, session.played.level.parTime);
 }
 
 void Game::checkGameState() {
@@ -86,8 +86,8 @@ void Game::checkGameState() {
         events.push_back(Event::ended(true, totalTime, getPoints(true)));
         // A replay watched from the pause panel goes back to it after its last frame, and a
         // level the player chose shows its results once the win is kept.
-        const bool toResults = played.chosen && !playback;
-        if (!toResults && (!playback || playback->after == AfterReplay::Close)) {
+        const bool toResults = session.played.chosen && !session.playback;
+        if (!toResults && (!session.playback || session.playback->after == AfterReplay::Close)) {
             glfwSetWindowShouldClose(window, true);
         }
     }
@@ -108,7 +108,7 @@ void Game::tellEvents() {
     const double now = readClock();
     for (const Event& event : events) {
         tell(event, now);
-        if (event.kind == Event::Won && !playback) {  // a replay's win is not the player's
+        if (event.kind == Event::Won && !session.playback) {  // a replay's win is not the player's
             keepWin(event, now);
         }
     }
@@ -124,7 +124,7 @@ void Game::tell(const Event& event, double now) {
         hud.hear(event, now);
     }
     if (event.kind == Event::Checkpoint) {
-        hud.hearSplit(event, bestSplitAt(static_cast<std::size_t>(event.points)), now);
+        hud.hearSplit(event, session.bestSplitAt(static_cast<std::size_t>(event.points)), now);
     }
     if (const std::optional<Cue> cue = cueOf(event); cue && audio) {
         audio->play(*cue, event.place);

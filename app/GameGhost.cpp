@@ -9,10 +9,10 @@ const float kGhostOpacity = 0.35f;
 
 // The character's own meshes and textures, in a see-through copy of the shared material.
 void Game::initGhost() {
-    if (!bestRun) {
+    if (!session.bestRun) {
         return;
     }
-    ghostTrack.emplace(*bestRun);
+    session.ghostTrack.emplace(*session.bestRun);
     auto material = std::make_unique<Material>(*materials[0]);
     material->transparency = kGhostOpacity;
     std::vector<const Mesh*> meshes;
@@ -27,10 +27,10 @@ void Game::initGhost() {
 // Not one of the models: nothing touches it, it casts no light, and without it the frame
 // draws exactly what it drew before.
 void Game::drawGhost() {
-    if (!ghost || !options.ghost || playback) {
+    if (!ghost || !options.ghost || session.playback) {
         return;
     }
-    const std::optional<GhostPose> pose = ghostTrack->at(totalTime);
+    const std::optional<GhostPose> pose = session.ghostTrack->at(totalTime);
     if (!pose) {
         return;
     }

@@ -64,28 +64,26 @@ std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, cons
     // The game's images are loaded only for a piece that shows them.
     const bool ownImage = !look.image.empty();
     Texture* colour =
-        ownImage ? ownFiles->image(look.image, colourEncoding()) : gameTexture(diffuse);
-    Texture* shine =
-        ownImage ? ownFiles->image(look.image, TexelEncoding::Plain) : gameTexture(specular);
+        ownImage ? session.ownFiles->image(look.image, colourEncoding()) : gameTexture(diffuse);
+    Texture* shine = ownImage ? session.ownFiles->image(look.image, TexelEncoding::Plain)
+                              : gameTexture(specular);
     if (look.model.empty()) {
         return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, objName);
     }
-    const LevelOwnFiles::Model& model = ownFiles->model(look.model);
+    const LevelOwnFiles::Model& model = session.ownFiles->model(look.model);
     return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine,
                                         model.path.c_str(), model.vertices);
 }
 
-void Game::initPlayer(float turnSpeed, float gravity) {
-    const Level& level = played.level;
+// The player as the scene holds it; the run's start places it and gives it the rules' settings.
+void Game::initPlayer() {
+    const Level& level = session.played.level;
     auto created = std::make_unique<Player>("player", level.start - kPlayerStartShift,
                                             materials[0].get(), gameTexture(apheliosDiffuse),
                                             gameTexture(apheliosSpecular), "aphelios");
     created->move(kPlayerStartShift);
     created->setPivot(level.start + kPlayerLift);
     created->rotate(glm::vec3(0.0f, level.facing, 0.0f));
-    created->restartPosition = level.start + kPlayerLift;
-    created->turnSpeed = turnSpeed;
-    created->acceleration = glm::vec3(0.0f, gravity, 0.0f);
     player = created.get();
     addObject(std::move(created));
     lossHeight = lowestPlatform(level) + kFallDepth;
@@ -101,7 +99,7 @@ void Game::initCamera(float sensitivity) {
 
 // The health packs, then two orbs for each and two for the player, then the traps.
 void Game::initPickupsAndTraps() {
-    const Level& level = played.level;
+    const Level& level = session.played.level;
     for (const Piece& pack : level.healthPacks) {
         addItem(Item::Kind::HealthPack, makePiece("health", pack.at, pack.look, healthDiffuse,
                                                   healthSpecular, "healthOrbit"));
@@ -153,7 +151,7 @@ void Game::initCheckpoints(glm::vec3 goal) {
 // A platform that travels along a path looks unlike the still ones, so that a player sees
 // which one will carry them away.
 void Game::initPlatforms() {
-    for (const PlatformPiece& piece : played.level.platforms) {
+    for (const PlatformPiece& piece : session.played.level.platforms) {
         const PlatformModel& kind = piece.path.empty() ? kStillPlatform : kMovingPlatform;
         auto platform =
             makePiece("platform", piece.at, piece.look, kind.diffuse, kind.specular, kind.obj);
@@ -164,7 +162,7 @@ void Game::initPlatforms() {
 
 // After the platforms, so that a level without checkpoints lists what the course lists.
 void Game::initLevelCheckpoints() {
-    const std::vector<Piece>& checkpoints = played.level.checkpoints;
+    const std::vector<Piece>& checkpoints = session.played.level.checkpoints;
     for (std::size_t i = 0; i < checkpoints.size(); ++i) {
         addItem(Item::Kind::Checkpoint,
                 makePiece("checkpoint", checkpoints[i].at, checkpoints[i].look, flagDiffuse,

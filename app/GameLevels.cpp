@@ -1,53 +1,44 @@
-#include "app/Game.h"
-
 #include "app/Clock.h"
+#include "app/Game.h"
+#include "app/Toggles.h"
 #include "base/Console.h"
+#include "gameplay/LevelLayout.h"
 
 // The scene of the level played, built by the set-up steps in their order.
-void Game::initLevel(float sensitivity, float gravity) {
-    initPlayer(sensitivity, gravity);
-    initCamera(sensitivity);
+void Game::initLevel() {
+    initPlayer();
     initPickupsAndTraps();
-    initCheckpoints(played.level.goal);
+    initCheckpoints(session.played.level.goal);
     initPlatforms();
     initLevelCheckpoints();
     initLights();
     initParticleSystems();
 }
 
-const std::vector<LevelEntry>& Game::levelList() {
-    if (!catalog) {
-        catalog = findLevels();
+// Everything of the level before goes; a best run's ghost comes with the level's records.
+void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
+    models.clear();
+    objects.clear();
+    platforms.clear();
+    items.clear();
+    lights.clear();
+    particleSystems.clear();
+    ghost.reset();
+    materials.resize(1);
+    session.ownFiles = std::move(own);
+    player = nullptr;
+
+    initLevel();
+    initUniforms();
+    if (audio) {
+        audio->placeGoal(session.played.level.goal);
     }
-    return *catalog;
+    session.loadRecords();
+    initGhost();
 }
 
-// Known as its records are: by its file's hash, the course's whatever its file.
-std::optional<std::size_t> Game::playedPlace() {
-    const std::vector<LevelEntry>& levels = levelList();
-    for (std::size_t i = 0; i < levels.size(); ++i) {
-        if (playedLevel(levels[i], false).hash == played.hash) {
-            return i;
-        }
-    }
-    return std::nullopt;
-}
-
-const LevelEntry* Game::nextLevel() {
-    const std::optional<std::size_t> place = playedPlace();
-    if (!place || *place + 1 == levelList().size() || !levelOpen(*place + 1)) {
-        return nullptr;
-    }
-    return &levelList()[*place + 1];
-}
-
-bool Game::levelOpen(std::size_t place) {
-    return options.unlockAll || isLevelOpen(levelList(), place, wonLevels());
-}
-
-// Everything of the level goes, once the new one's own files are loaded; the shaders, textures
-// and the shared material stay. Its best time, won in this game perhaps, is kept for the
-// Levels page as the records now hold it.
+// Its own files are loaded first, so that a level that cannot be played leaves the one played
+// as it was.
 std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
     std::unique_ptr<LevelOwnFiles> own;
     try {
@@ -56,50 +47,67 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
         printProblem(oneLine(refused.what()));
         return refused;
     }
-    bestTimes[played.hash] = records.bestTime;
-    models.clear();
-    objects.clear();
-    platforms.clear();
-    items.clear();
-    lights.clear();
-    particleSystems.clear();
-    ghost.reset();
-    ghostTrack.reset();
-    bestRun.reset();
-    materials.resize(1);
-    ownFiles = std::move(own);
-    player = nullptr;
-    played = std::move(level);
-
-    initLevel(options.sensitivity, options.gravity);
-    initUniforms();
-    if (audio) {
-        audio->placeGoal(played.level.goal);
-    }
-    initRecords();
-    initGhost();
+    session.changeLevel(std::move(level), nullptr);
+    buildScene(std::move(own));
     retry();
     announceLevel();
     return std::nullopt;
 }
 
 void Game::announceLevel() {
+    const PlayedLevel& played = session.played;
     if (played.chosen) {
         hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
-                          records.bestTime, readClock());
+                          session.records.bestTime, readClock());
     }
 }
 
 void Game::retry() {
-    playback.reset();
-    const ReplaySettings own{options.sensitivity, options.gravity};
-    startAfresh(own);
-    recording.startOver(own, played.tag());
-    results.reset();
-    runSplits.assign(played.level.checkpoints.size(), kNoSplit);
+    startRun(RunStart::own(ownSettings()));
+    session.results.reset();
     setPaused(false);
     // The run's time starts here, as the game's does at its first frame.
     restartFrameTime();
+}
+
+void Game::startReplay(Replay replay, AfterReplay after) {
+    if (paused) {
+        setPaused(false);
+    }
+    startRun(RunStart::watched(std::move(replay), after));
+}
+
+void Game::returnFromReplay() {
+    startRun(RunStart::own(ownSettings()));
+    setPaused(true);
+}
+
+// Everything the rules read, as a new game has it, whoever plays: a replay's first frame then
+// plays as it did at its game's start.
+void Game::startRun(RunStart start) {
+    resetToggles();
+    glPolygonMode(GL_FRONT_AND_BACK, GL_FILL);
+    glEnable(GL_CULL_FACE);
+    const Level& level = session.played.level;
+    player->restartPosition = level.start + level::kPlayerLift;
+    player->startAfresh(level.start, level.start + level::kPlayerLift, level.facing);
+    player->turnSpeed = start.settings.sensitivity;
+    player->acceleration = glm::vec3(0.0f, start.settings.gravity, 0.0f);
+    initCamera(start.settings.sensitivity);
+    restoreItems();
+    for (Item& item : items) {
+        item.reached = false;
+    }
+    for (std::size_t i = 0; i < platforms.size(); ++i) {
+        platforms[i]->setPosition(level.platforms[i].at);
+        platforms[i]->swingOrigin = Model::kNoSwingOrigin;
+    }
+    totalTime = 0.0f;
+    session.startRun(std::move(start));
+}
+
+ReplaySettings Game::ownSettings() const {
+    return ReplaySettings{options.sensitivity, options.gravity};
 }
 
 // The time since the last frame went to the game's own work (a level loaded, a picture
@@ -107,17 +115,4 @@ void Game::retry() {
 // would cost the run its record.
 void Game::restartFrameTime() {
     lastFrame = static_cast<float>(readClock());
-}
-
-// The records now hold the win: the results show them, until the player chooses what next.
-void Game::showResults(const Event& won, const std::optional<KeptWin>& kept,
-                       const std::vector<float>& earlierSplits, std::optional<RunFault> notRecord) {
-    Results shown{won.seconds, won.points, records.bestTime, kept && kept->bestTime, {}, notRecord};
-    for (std::size_t i = 0; i < runSplits.size(); ++i) {
-        const float earlier = i < earlierSplits.size() ? earlierSplits[i] : kNoSplit;
-        shown.splits.push_back(Split{runSplits[i], earlier});
-    }
-    results = std::move(shown);
-    setPaused(true);
-    pausePanel.showResults();
 }

@@ -65,8 +65,8 @@ void Game::applyOptions() {
     camera.sensitivity = options.sensitivity;
     player->turnSpeed = options.sensitivity;
     // The same mouse would turn otherwise in a replay: the run's recording ends here.
-    if (options.sensitivity != recording.replay().settings.sensitivity) {
-        recording.stop();
+    if (options.sensitivity != session.recording.replay().settings.sensitivity) {
+        session.recording.stop();
     }
     keyboard = Keyboard(options.keyBindings);
     gamepad.bind(options.padBindings);
@@ -94,7 +94,8 @@ void Game::applyAudio() {
     const Volumes volumes{options.masterVolume, options.effectsVolume, options.musicVolume};
     if (options.audioEnabled != soundOn) {
         soundOn = options.audioEnabled;
-        audio = soundOn ? GameAudio::open(kSoundFolder, volumes, played.level.goal) : nullptr;
+        audio =
+            soundOn ? GameAudio::open(kSoundFolder, volumes, session.played.level.goal) : nullptr;
     }
     if (audio) {
         audio->setVolumes(volumes);

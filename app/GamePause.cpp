@@ -2,7 +2,7 @@
 
 void Game::checkPause() {
     // The results stay until the player picks what comes next.
-    if (input.pressed.has(Action::Pause) && !results) {
+    if (input.pressed.has(Action::Pause) && !session.results) {
         setPaused(!paused);
     }
     // A window that has the focus back by the end of the poll has not really lost it: a

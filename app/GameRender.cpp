@@ -107,8 +107,8 @@ void Game::drawInterface() {
                          totalTime,
                          player->slowTimer,
                          {wireframe, culling, debugCamera, celShading, contour, specular},
-                         records.bestTime,
-                         playback.has_value(),
+                         session.records.bestTime,
+                         session.playback.has_value(),
                          currentFrame - startedAt,
                          options.keyBindings},
                  now);

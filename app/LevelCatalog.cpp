@@ -293,12 +293,6 @@ std::string shownName(const Level& level, bool shipped) {
     return shownText(shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name);
 }
 
-PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
-    const bool course = entry.level == courseLevel();
-    return PlayedLevel{entry.level, entry.file.parent_path(), course ? "" : entry.hash, chosen,
-                       entry.shipped};
-}
-
 std::optional<LevelEntry> levelOfReplay(const ReplayLevel& tag, const std::string& replayFile) {
     for (LevelEntry& entry : findLevels()) {
         if (entry.hash == tag.hash) {

@@ -42,30 +42,9 @@ std::vector<LevelEntry> findLevels();
 // the pack is always open.
 bool isLevelOpen(const std::vector<LevelEntry>& levels, std::size_t place, const WonLevels& won);
 
-// The level a game plays: its description, and the folder its own files are found in (empty
-// for the course built in code).
-struct PlayedLevel {
-    Level level = courseLevel();
-    std::filesystem::path folder;
-    // Of its file, by which its records and replays are known; empty for the course, whose
-    // records are the player's first ones, wherever its description came from.
-    std::string hash;
-    // Chosen by the player, from the Levels panel or the command line: a win shows the
-    // results rather than closing the game.
-    bool chosen = false;
-    bool shipped = true;  // as LevelEntry's; the course built in code is the game's own
-
-    // What a replay of it names.
-    ReplayLevel tag() const { return ReplayLevel{hash, hash.empty() ? "" : level.name}; }
-};
-
 // A level's name as the player reads it: one of the game's own levels' in the player's
 // language, a player's own as it is written.
 std::string shownName(const Level& level, bool shipped);
-
-// The entry's level as a game plays it. A level that is the course, whatever its file,
-// keeps the course's records.
-PlayedLevel playedLevel(const LevelEntry& entry, bool chosen);
 
 // The installed level that a replay names, or nothing, after a line saying so.
 std::optional<LevelEntry> levelOfReplay(const ReplayLevel& tag, const std::string& replayFile);

@@ -189,7 +189,7 @@ void PausePanel::goBack(Game& game) {
             resume(game);
             break;
         case Page::Levels:
-            page = game.results ? Page::Results : Page::Main;
+            page = game.session.results ? Page::Results : Page::Main;
             levelRefusal.clear();
             break;
         default:
@@ -199,7 +199,7 @@ void PausePanel::goBack(Game& game) {
 }
 
 void PausePanel::resume(Game& game) {
-    if (game.results) {
+    if (game.session.results) {
         page = Page::Results;
     } else {
         game.setPaused(false);
@@ -217,8 +217,8 @@ void PausePanel::drawMain(Game& game) {
     if (wideButton(tr("Controls"))) {
         page = Page::Controls;
     }
-    if (game.bestRun && wideButton(tr("Watch best run"))) {
-        game.startReplay(*game.bestRun, Game::AfterReplay::Pause);
+    if (game.session.bestRun && wideButton(tr("Watch best run"))) {
+        game.startReplay(*game.session.bestRun, Game::AfterReplay::Pause);
     }
     if (wideButton(tr("Levels"))) {
         page = Page::Levels;
@@ -226,7 +226,7 @@ void PausePanel::drawMain(Game& game) {
     if (wideButton(tr("Quit"))) {
         game.askToQuit();
     }
-    drawRecords(game.records);
+    drawRecords(game.session.records);
 }
 
 // Nothing at all before the first win.
@@ -281,7 +281,7 @@ void PausePanel::drawLevels(Game& game) {
             const std::string label = levelRowLabel(levels, i, open);
             const bool chosen =
                 ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
-            if (entry.level == game.played.level) {
+            if (game.session.isPlayed(entry)) {
                 ImGui::SetItemDefaultFocus();  // the keys and the pad start from the one played
             }
             ImGui::PopID();
@@ -306,7 +306,7 @@ void PausePanel::drawLevels(Game& game) {
         ImGui::PopStyleColor();
     }
     if (backButton()) {
-        page = game.results ? Page::Results : Page::Main;
+        page = game.session.results ? Page::Results : Page::Main;
         levelRefusal.clear();
     }
 }
@@ -324,12 +324,13 @@ void PausePanel::chooseLevel(Game& game, const LevelEntry& entry) {
 
 // A chosen level's win: the time, the score, the best and the splits, then what next.
 void PausePanel::drawResults(Game& game) {
-    const Game::Results& results = *game.results;
-    ImGui::TextUnformatted(shownName(game.played.level, game.played.shipped).c_str());
+    const Game::Results& results = *game.session.results;
+    ImGui::TextUnformatted(
+        shownName(game.session.played.level, game.session.played.shipped).c_str());
     ImGui::Separator();
     ImGui::TextUnformatted(formatted(tr("Time   %.2f s"), results.seconds).c_str());
-    const float par = static_cast<float>(game.played.level.parTime);
-    ImGui::Text(tr("Par    %d s"), game.played.level.parTime);
+    const float par = static_cast<float>(game.session.played.level.parTime);
+    ImGui::Text(tr("Par    %d s"), game.session.played.level.parTime);
     ImGui::SameLine();
     ImGui::TextColored(splitColour(results.seconds, par), "%s",
                        formatted("%+.2f s", results.seconds - par).c_str());

@@ -104,36 +104,36 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     EXPECT_EQ(game->hud.titleCard(clock.seconds()),
               (std::vector<std::string>{"Small steps", "Par 20 s    Best -"}))
         << "a level asked for opens with its title card";
-    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
-    ASSERT_TRUE(game->results) << console.text();
+    holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
+    ASSERT_TRUE(game->session.results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
     EXPECT_TRUE(game->paused) << "the results wait for the player";
-    EXPECT_TRUE(game->results->newBest);
-    ASSERT_EQ(game->results->splits.size(), 1u);
-    const float split = game->results->splits[0].seconds;
+    EXPECT_TRUE(game->session.results->newBest);
+    ASSERT_EQ(game->session.results->splits.size(), 1u);
+    const float split = game->session.results->splits[0].seconds;
     EXPECT_GT(split, 0.0f);
-    EXPECT_LT(split, game->results->seconds);
-    EXPECT_EQ(game->results->splits[0].best, kNoSplit) << "no run before it";
+    EXPECT_LT(split, game->session.results->seconds);
+    EXPECT_EQ(game->session.results->splits[0].best, kNoSplit) << "no run before it";
 
     const fs::path data = gameDirectory().dataHome() / "smeltrun";
     EXPECT_FALSE(fs::exists(data / "records")) << "the course's records are untouched";
-    const fs::path replay = levelReplayFile(game->played.hash);
+    const fs::path replay = levelReplayFile(game->session.played.id.hash);
     ASSERT_TRUE(fs::exists(replay));
-    EXPECT_NE(contentsOf(levelRecordsFile(game->played.hash)).find("best_split 0 "),
+    EXPECT_NE(contentsOf(levelRecordsFile(game->session.played.id.hash)).find("best_split 0 "),
               std::string::npos);
     const ReplayRead read = readReplayFile(replay);
     ASSERT_TRUE(read.replay) << read.reason;
     EXPECT_EQ(read.replay->level.name, "Small steps");
 
     // Retry starts the level over; the same run again is set against the first.
-    const float won = game->results->seconds;
+    const float won = game->session.results->seconds;
     game->retry();
     EXPECT_FALSE(game->paused);
     EXPECT_EQ(game->player->position, glm::vec3(0.0f, -0.5f, 0.0f));
-    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
-    ASSERT_TRUE(game->results);
-    EXPECT_EQ(game->results->best, std::min(won, game->results->seconds));
-    EXPECT_EQ(game->results->splits[0].best, split);
+    holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
+    ASSERT_TRUE(game->session.results);
+    EXPECT_EQ(game->session.results->best, std::min(won, game->session.results->seconds));
+    EXPECT_EQ(game->session.results->splits[0].best, split);
 
     // Another game's window takes the focus from this one: the last step.
     GameProcess watched(gameDirectory(), {}, {"--replay", replay.string()});
@@ -208,7 +208,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
     ASSERT_EQ(game->platforms.size(), 4u);
     const GameObject& raft = *game->platforms[3];
     EXPECT_EQ(fs::path(raft.objName).filename(), "raft.obj");
-    EXPECT_EQ(raft.diffuseTexture, game->ownFiles->image("raft.png", TexelEncoding::Plain));
+    EXPECT_EQ(raft.diffuseTexture, game->session.ownFiles->image("raft.png", TexelEncoding::Plain));
 
     GameProcess asked(gameDirectory(), {}, {"--level", "broken"});
     EXPECT_EQ(asked.waitForExit(kHangLimit), 1);
@@ -247,7 +247,7 @@ TEST_F(LevelPlay, ALevelWhoseModelCannotBeLoadedLeavesThePlayerWhereTheyWere) {
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // the course, then the faulty level
     }
-    EXPECT_EQ(game->played.level, courseLevel());
+    EXPECT_EQ(game->session.played.level, courseLevel());
     EXPECT_EQ(game->platforms.size(), platforms);
     EXPECT_TRUE(game->paused) << "still on the Levels page";
     EXPECT_NE(console.text().find("ERROR::OBJLOADER::INVALID_FACE: "), std::string::npos)
@@ -259,7 +259,7 @@ TEST_F(LevelPlay, ALevelWhoseModelCannotBeLoadedLeavesThePlayerWhereTheyWere) {
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // on to the level whose model is named in upper case
     }
-    EXPECT_EQ(game->played.level.name, "Upper") << console.text();
+    EXPECT_EQ(game->session.played.level.name, "Upper") << console.text();
     EXPECT_FALSE(game->paused);
     EXPECT_EQ(game->platforms.size(), 4u);
 }
@@ -289,19 +289,19 @@ TEST_F(LevelPlay, ALevelsOwnFilesAreLoadedOnceAndMakeItWhatItIs) {
     for (std::size_t i = 3; i < game->platforms.size(); ++i) {
         EXPECT_EQ(game->platforms[i]->diffuseTexture, game->platforms[3]->diffuseTexture) << i;
     }
-    EXPECT_EQ(game->ownFiles->fileCount(), 2u);
+    EXPECT_EQ(game->session.ownFiles->fileCount(), 2u);
 
-    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
-    ASSERT_TRUE(game->results) << console.text();
-    const std::string won = game->played.hash;
+    holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
+    ASSERT_TRUE(game->session.results) << console.text();
+    const std::string won = game->session.played.id.hash;
     EXPECT_TRUE(fs::exists(levelRecordsFile(won)));
 
     fs::copy_file(assets / "OBJFiles/trap.obj",
                   gameDirectory().dataHome() / "smeltrun/levels/aliases/raft.obj",
                   fs::copy_options::overwrite_existing);
     restartGame();
-    EXPECT_NE(game->played.hash, won);
-    EXPECT_FALSE(game->records.bestTime) << "the records of the level as it was";
+    EXPECT_NE(game->session.played.id.hash, won);
+    EXPECT_FALSE(game->session.records.bestTime) << "the records of the level as it was";
     EXPECT_EQ(game->hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
 }
 
@@ -380,19 +380,19 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
     for (int key : {GLFW_KEY_UP, GLFW_KEY_SPACE}) {
         stroke(key);  // up from the course, past the third, to the second
     }
-    ASSERT_EQ(game->played.level.name, "second");
+    ASSERT_EQ(game->session.played.level.name, "second");
     const fs::path wonFile = gameDirectory().dataHome() / "smeltrun/unlocked";
     EXPECT_FALSE(fs::exists(wonFile)) << "nothing won yet";
 
-    holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
-    ASSERT_TRUE(game->results) << console.text();
+    holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
+    ASSERT_TRUE(game->session.results) << console.text();
     EXPECT_EQ(contentsOf(wonFile), "smeltrun-unlocked 1\nsecond\n");
-    const float wonIn = game->results->seconds;
+    const float wonIn = game->session.results->seconds;
     frame();
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // Retry, then Next level
     }
-    EXPECT_EQ(game->played.level.name, "third");
+    EXPECT_EQ(game->session.played.level.name, "third");
     EXPECT_EQ(game->hud.titleCard(clock.seconds())[0], "third");
     EXPECT_EQ(game->bestTimeOf(game->levelList()[1]), wonIn)
         << "the Levels page, which read the second's records before its win, shows the win";

@@ -48,16 +48,16 @@ TEST_P(RecordRun, OnlyARunUnderTheGamesRulesInItsStepsKeepsARecord) {
     input.press(GLFW_KEY_W);
     frame(0.0);
     frame(run.stallSeconds);
-    for (int i = 0; i < kFrameLimit && !game->results; ++i) {
+    for (int i = 0; i < kFrameLimit && !game->session.results; ++i) {
         frame();
     }
     input.releaseAll();
-    ASSERT_TRUE(game->results) << console.text();
+    ASSERT_TRUE(game->session.results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
     const bool record = run.noRecordLine == nullptr;
-    EXPECT_EQ(game->results->newBest, record);
-    EXPECT_EQ(fs::exists(levelRecordsFile(game->played.hash)), record);
-    EXPECT_EQ(fs::exists(levelReplayFile(game->played.hash)), record);
+    EXPECT_EQ(game->session.results->newBest, record);
+    EXPECT_EQ(fs::exists(levelRecordsFile(game->session.played.id.hash)), record);
+    EXPECT_EQ(fs::exists(levelReplayFile(game->session.played.id.hash)), record);
     frame();
     if (run.noRecordLine) {
         EXPECT_TRUE(showsText(run.noRecordLine)) << shownGlyphs();
@@ -79,7 +79,7 @@ TEST_F(RunClock, StartsWhenTheRunStartsNotWhenTheFrameBeforeDid) {
     clock.advance(2.0);  // as long as a large level takes to load
     game->retry();
     frame();
-    EXPECT_LT(game->recording.longestFrame(), 0.05f);
+    EXPECT_LT(game->session.recording.longestFrame(), 0.05f);
     EXPECT_NEAR(game->totalTime, kFrameSeconds, 1e-5);
 }
 
@@ -94,7 +94,7 @@ TEST_F(BestRun, AnotherLevelsReplayIsNotTheCoursesBestRunNorTheCoursesALevels) {
         writeFile(directory / "data/smeltrun/best.replay",
                   contentsOf(data / "levels/first-steps.replay"));
     });
-    EXPECT_FALSE(game->bestRun);
+    EXPECT_FALSE(game->session.bestRun);
     EXPECT_NE(console.text().find(": recorded on level " + levels.replay->level.hash + "\n"),
               std::string::npos)
         << console.text();
@@ -103,9 +103,9 @@ TEST_F(BestRun, AnotherLevelsReplayIsNotTheCoursesBestRunNorTheCoursesALevels) {
     levelName = "first-steps";
     console.clear();
     startGame(kTinyWindowSettings);
-    writeFile(levelReplayFile(game->played.hash), contentsOf(data / "autoplay.replay"));
+    writeFile(levelReplayFile(game->session.played.id.hash), contentsOf(data / "autoplay.replay"));
     restartGame();
-    EXPECT_FALSE(game->bestRun);
+    EXPECT_FALSE(game->session.bestRun);
     EXPECT_NE(console.text().find(": recorded on the course\n"), std::string::npos)
         << console.text();
 }

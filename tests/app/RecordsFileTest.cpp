@@ -184,7 +184,7 @@ TEST_F(RecordsGame, ANewBestWhoseReplayCannotBeSavedKeepsNoOlderReplay) {
         best = recordsIn(directory / "data").parent_path() / "best.replay";
         fs::copy_file(fs::path(SMELTRUN_TEST_DATA_DIR) / "autoplay.replay", best);
     });
-    ASSERT_TRUE(game->bestRun);
+    ASSERT_TRUE(game->session.bestRun);
     for (int i = 0; i < 20; ++i) {
         frame();  // a replay of some two kilobytes
     }
@@ -200,7 +200,7 @@ TEST_F(RecordsGame, ANewBestWhoseReplayCannotBeSavedKeepsNoOlderReplay) {
     EXPECT_EQ(lines[2].rfind("NEW BEST TIME", 0), 0u) << lines[2];
     EXPECT_LT(*loadRecords(best.parent_path() / "records").bestTime, 30.0f);
     EXPECT_FALSE(fs::exists(best));
-    EXPECT_FALSE(game->bestRun) << "nor is it offered to watch";
+    EXPECT_FALSE(game->session.bestRun) << "nor is it offered to watch";
 }
 
 }  // namespace

@@ -163,7 +163,7 @@ TEST_F(Replays, AStalledFramePlaysBackInTheStepsItWasPlayedIn) {
     frame(0.3);
     input.releaseAll();
     frame();
-    const Replay played = game->recording.replay();
+    const Replay played = game->session.recording.replay();
     ASSERT_TRUE(std::any_of(played.frames.begin(), played.frames.end(),
                             [](const ReplayFrame& frame) { return frame.deltaTime > 0.25f; }))
         << "kept as it came";
@@ -201,20 +201,20 @@ TEST_F(Replays, WatchingTheBestRunFromThePausePanelPlaysItAsItWentAndComesBack) 
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // Resume, Options, Controls, then Watch best run
     }
-    ASSERT_TRUE(game->playback);
+    ASSERT_TRUE(game->session.playback);
     for (int i = 0; i < 60; ++i) {
         frame();
     }
     input.tap(GLFW_KEY_P);
     frame();
-    const std::size_t pausedAt = game->playback->next;
+    const std::size_t pausedAt = game->session.playback->next;
     for (int i = 0; i < 10; ++i) {
         frame();
     }
     EXPECT_TRUE(game->paused);
-    EXPECT_EQ(game->playback->next, pausedAt) << "a paused replay stands still";
+    EXPECT_EQ(game->session.playback->next, pausedAt) << "a paused replay stands still";
     input.tap(GLFW_KEY_P);
-    for (int i = 0; i < kFrameLimit && game->playback; ++i) {
+    for (int i = 0; i < kFrameLimit && game->session.playback; ++i) {
         frame();
     }
     EXPECT_EQ(console.lines(), splitLines(contentsOf(kRecordedLines)));

@@ -44,7 +44,7 @@ TEST_P(PackWin, ThePilotWinsTheLevel) {
     levelName = name;
     startGame(kTinyWindowSettings);
     playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
-    ASSERT_TRUE(game->results) << console.text();
+    ASSERT_TRUE(game->session.results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
@@ -65,7 +65,8 @@ TEST_P(PackReplay, TheKeptWinVerifies) {
     ReplayRead read =
         readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "levels" / (GetParam() + ".replay"));
     ASSERT_TRUE(read.replay) << read.reason;
-    EXPECT_EQ(read.replay->level.hash, game->played.hash) << "recorded on this level's file";
+    EXPECT_EQ(read.replay->level.hash, game->session.played.id.hash)
+        << "recorded on this level's file";
     const std::size_t frames = read.replay->frames.size();
     game->startReplay(std::move(*read.replay));
     for (std::size_t i = 0; i <= frames && !glfwWindowShouldClose(game->window); ++i) {

@@ -161,7 +161,7 @@ TEST_F(Soak, RandomPlayStaysFiniteResetsCleanlyAndDoesNotGrow) {
         expectCleanRestartAfterALoss();
         if (i == kSettledFrame) {
             settled = residentBytes();
-            framesKept = game->recording.replay().frames.size();
+            framesKept = game->session.recording.replay().frames.size();
         }
         if (i % kReportEvery == 0) {
             const long raw = rawResidentBytes();
@@ -171,8 +171,8 @@ TEST_F(Soak, RandomPlayStaysFiniteResetsCleanlyAndDoesNotGrow) {
     }
     // The game's replay keeps every frame it steps, up to thirty minutes of them: that much
     // growth is the recording's, not a leak.
-    const long recording = static_cast<long>((game->recording.replay().frames.size() - framesKept) *
-                                             sizeof(ReplayFrame));
+    const long recording = static_cast<long>(
+        (game->session.recording.replay().frames.size() - framesKept) * sizeof(ReplayFrame));
     const long growth = residentBytes() - settled - recording;
     if (kMeasureMemory) {
         EXPECT_LT(growth, kAllowedGrowth);

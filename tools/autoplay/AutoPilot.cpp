@@ -24,7 +24,7 @@ glm::vec2 flat(const glm::vec3& v) {
 }  // namespace
 
 AutoPilot::AutoPilot(const Game& game, XInput& input)
-    : game(game), input(input), route(planRoute(game.played.level)) {
+    : game(game), input(input), route(planRoute(game.session.played.level)) {
     lastPlayerPosition = game.player->position;
     rememberPlatforms();
 }

@@ -10,7 +10,7 @@ int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSec
     AutoPilot pilot(game, input);
     int frame = 0;
     // A level the player chose ends in its results rather than closing the window.
-    while (frame < maxFrames && !glfwWindowShouldClose(game.window) && !game.results) {
+    while (frame < maxFrames && !glfwWindowShouldClose(game.window) && !game.session.results) {
         pilot.act();
         clock.advance(stepSeconds);
         game.update();

@@ -116,7 +116,7 @@ glm::vec3 alongPlatforms(const Level& level, float share) {
 // Frame `i` of the path (warm-up frames are negative and stand at its start), one step on.
 FrameSample pathFrame(Game& game, int i, SteppedClock& clock) {
     const float share = kPathShare * static_cast<float>(std::max(i, 0)) / kMeasuredFrames;
-    game.player->setPosition(alongPlatforms(game.played.level, share));
+    game.player->setPosition(alongPlatforms(game.session.played.level, share));
     clock.advance(kStep);
     FrameSample sample{};
     const double start = wallMs();
