@@ -5,9 +5,7 @@
 
 #include <array>
 #include <chrono>
-#include <filesystem>
 #include <glm/glm.hpp>
-#include <map>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -26,12 +24,9 @@
 #include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
-#include "gameplay/Ghost.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Level.h"
 #include "gameplay/Player.h"
-#include "gameplay/RecordRun.h"
-#include "gameplay/Records.h"
 #include "gameplay/Replay.h"
 #include "render/DropShadow.h"
 #include "render/Fxaa.h"
@@ -106,6 +101,7 @@ public:
     // The CPU times of the frame under way: those of the update are whole once it returns.
     const FrameTimes& times() const { return frameTimes; }
 
+    // The session's, under the name its callers know.
     using AfterReplay = ::AfterReplay;
     // Plays the replay from a fresh start of the level: its frames stand in for the clock and
     // the player's input; the watcher's P pauses it and Escape quits.
