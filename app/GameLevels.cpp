@@ -13,6 +13,7 @@ void Game::initLevel(float sensitivity, float gravity) {
     initLevelCheckpoints();
     initLights();
     initParticleSystems();
+    run.startOver(platforms.size());
 }
 
 const std::vector<LevelEntry>& Game::levelList() {
@@ -60,10 +61,10 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
     models.clear();
     objects.clear();
     platforms.clear();
-    items.clear();
+    run.items.clear();
     lights.clear();
     particleSystems.clear();
-    ghost.reset();
+    look.ghost.reset();
     ghostTrack.reset();
     bestRun.reset();
     materials.resize(1);
@@ -73,7 +74,7 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
 
     initLevel(options.sensitivity, options.gravity);
     initUniforms();
-    if (audio) {
+    if (GameAudio* audio = sound.playing()) {
         audio->placeGoal(played.level.goal);
     }
     initRecords();

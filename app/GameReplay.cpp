@@ -35,14 +35,11 @@ void Game::startAfresh(const ReplaySettings& settings) {
     player->turnSpeed = settings.sensitivity;
     player->acceleration = glm::vec3(0.0f, settings.gravity, 0.0f);
     initCamera(settings.sensitivity);
-    restoreItems();
-    for (Item& item : items) {
-        item.reached = false;
-    }
+    run.startOver(platforms.size());
+    showItems();
     runSplits.assign(runSplits.size(), kNoSplit);
     for (std::size_t i = 0; i < platforms.size(); ++i) {
         platforms[i]->setPosition(level.platforms[i].at);
-        platforms[i]->swingOrigin = Model::kNoSwingOrigin;
     }
     totalTime = 0.0f;
 }
