@@ -161,8 +161,8 @@ void Game::release() {
 }
 
 void Game::timeFrame() {
-    if (frame.startFrame()) {
-        frameOverlay.record(frame.times);
+    if (frameTiming.startFrame()) {
+        frameOverlay.record(frameTiming.times);
     }
 }
 
@@ -183,7 +183,7 @@ void Game::releaseScene() {
 
 void Game::update() {
     timeFrame();
-    const CpuTimer timer(frame.times.update);
+    const CpuTimer timer(frameTiming.times.update);
     // Time: the clock starts with the first frame, so that loading the scene is not play
     currentFrame = static_cast<float>(readClock());
     if (run.firstFrame) {
@@ -198,7 +198,7 @@ void Game::update() {
     glfwPollEvents();
     // Counted from the update's start, which spares one reading of the CPU clock (about a
     // microsecond here): before the poll there is only the game's clock to read.
-    frame.times.poll = timer.elapsedMs();
+    frameTiming.times.poll = timer.elapsedMs();
     readInput();
     if (quitAsked) {
         quit();

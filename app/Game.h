@@ -93,7 +93,7 @@ public:
     void update();
     void render();
     // The CPU times of the frame under way: those of the update are whole once it returns.
-    const FrameTimes& times() const { return frame.times; }
+    const FrameTimes& times() const { return frameTiming.times; }
 
     // What follows a replay's last frame: the game ends, as the replay's run did (--replay), or
     // the pause panel comes back over a fresh start of the player's own game.
@@ -362,5 +362,5 @@ private:
         int y = -1;
     };
     WindowedPlace windowed;
-    FrameTiming frame;
+    FrameTiming frameTiming;
 };

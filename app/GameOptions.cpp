@@ -79,7 +79,7 @@ void Game::applyOptions() {
 
 void Game::applyPacing() {
     glfwSwapInterval(options.vsync ? 1 : 0);
-    frame.pacer.setRate(options.maxFps);
+    frameTiming.pacer.setRate(options.maxFps);
 }
 
 // Raw motion only exists while the cursor is captured, and GLFW keeps the choice until then.
