@@ -42,7 +42,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       session(std::move(level), ReplaySettings{settings.sensitivity, settings.gravity}),
       skyColor(kSkyColor),
       brightness(settings.brightness),
-      enhancedLook(settings.look == kEnhancedLook),
+      look(settings.look == kEnhancedLook),
       hudVisible(settings.hudEnabled),
       options(settings) {
     // The lists keep their room from frame to frame, so that the update allocates nothing.
@@ -89,7 +89,7 @@ void Game::initWindow(const Settings& settings) {
     glfwWindowHint(GLFW_REFRESH_RATE, settings.refreshRate);
     glfwWindowHint(GLFW_SAMPLES, settings.antialiasing == kMsaa ? settings.sampleRate : 0);
     // The enhanced look writes linear light, which the framebuffer encodes.
-    glfwWindowHint(GLFW_SRGB_CAPABLE, enhancedLook ? GLFW_TRUE : GLFW_FALSE);
+    glfwWindowHint(GLFW_SRGB_CAPABLE, look.enhancedAtStart ? GLFW_TRUE : GLFW_FALSE);
     // The desktop entry's StartupWMClass, by which docks know the window for the game's.
     glfwWindowHintString(GLFW_X11_CLASS_NAME, SMELTRUN_APP_ID);
     glfwWindowHintString(GLFW_X11_INSTANCE_NAME, "smeltrun");
@@ -156,21 +156,15 @@ void Game::release() {
     glfwTerminate();
 }
 
-// The overlay reads a real clock: readClock is the game's, which tests and tools step by hand.
 void Game::timeFrame() {
-    const auto now = std::chrono::steady_clock::now();
-    if (frameStart != std::chrono::steady_clock::time_point()) {
-        frameTimes.frame = std::chrono::duration<float, std::milli>(now - frameStart).count();
-        frameOverlay.record(frameTimes);
+    if (frameTiming.startFrame()) {
+        frameOverlay.record(frameTiming.times);
     }
-    frameStart = now;
 }
 
 void Game::releaseScene() {
     ui.reset();
-    sky.reset();
-    fxaa.reset();
-    dropShadow.reset();
+    look.release();
     shaders.clear();
     textures.clear();
     session.ownFiles.reset();
@@ -178,7 +172,6 @@ void Game::releaseScene() {
     platforms.clear();
     objects.clear();
     player = nullptr;
-    ghost.reset();
     models.clear();
     lights.clear();
     particleSystems.clear();
@@ -186,13 +179,13 @@ void Game::releaseScene() {
 
 void Game::update() {
     timeFrame();
-    const CpuTimer timer(frameTimes.update);
+    const CpuTimer timer(frameTiming.times.update);
     // Time: the clock starts with the first frame, so that loading the scene is not play
     currentFrame = static_cast<float>(readClock());
-    if (firstFrame) {
+    if (run.firstFrame) {
         lastFrame = currentFrame;
-        startedAt = currentFrame;
-        firstFrame = false;
+        run.startedAt = currentFrame;
+        run.firstFrame = false;
     }
     deltaTime = currentFrame - lastFrame;
     lastFrame = currentFrame;
@@ -201,7 +194,7 @@ void Game::update() {
     glfwPollEvents();
     // Counted from the update's start, which spares one reading of the CPU clock (about a
     // microsecond here): before the poll there is only the game's clock to read.
-    frameTimes.poll = timer.elapsedMs();
+    frameTiming.times.poll = timer.elapsedMs();
     readInput();
     if (quitAsked) {
         quit();

@@ -4,7 +4,6 @@
 #include <GLFW/glfw3.h>
 
 #include <array>
-#include <chrono>
 #include <glm/glm.hpp>
 #include <memory>
 #include <optional>
@@ -13,29 +12,28 @@
 #include <vector>
 
 #include "app/FrameOverlay.h"
-#include "app/FramePacer.h"
 #include "app/Gamepad.h"
 #include "app/Hud.h"
 #include "app/Keyboard.h"
 #include "app/PausePanel.h"
 #include "app/Settings.h"
 #include "app/Ui.h"
+#include "app/frame/FrameTiming.h"
 #include "app/session/LevelSession.h"
-#include "audio/GameAudio.h"
+#include "audio/SoundSwitch.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/Level.h"
 #include "gameplay/Player.h"
 #include "gameplay/Replay.h"
-#include "render/DropShadow.h"
-#include "render/Fxaa.h"
+#include "gameplay/RunState.h"
 #include "render/Light.h"
+#include "render/Look.h"
 #include "render/Material.h"
 #include "render/Model.h"
 #include "render/ParticleSystem.h"
 #include "render/Shader.h"
-#include "render/SkyGradient.h"
 #include "render/Texture.h"
 #include "render/TextureSet.h"
 
@@ -47,17 +45,6 @@ enum ShaderName { mainShader = 0, contourShader = 1 };
 class GameInitError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
-};
-
-// A piece the player can touch, and what goes with it in the scene.
-struct Item {
-    enum class Kind { HealthPack, Trap, Checkpoint, Goal };
-    Kind kind;
-    GameObject* object;
-    std::array<Model*, 2> orbs{};  // a health pack's, circling it
-    int light = -1;                // its place in the game's lights, or -1 for none
-    bool reached = false;          // a checkpoint, in this run
-    std::size_t piece = 0;         // its place among the level's pieces of its kind
 };
 
 // The one central object: the window with its OpenGL context, the scene, and the two
@@ -99,7 +86,7 @@ public:
     void update();
     void render();
     // The CPU times of the frame under way: those of the update are whole once it returns.
-    const FrameTimes& times() const { return frameTimes; }
+    const FrameTimes& times() const { return frameTiming.times; }
 
     // The session's, under the name its callers know.
     using AfterReplay = ::AfterReplay;
@@ -131,9 +118,10 @@ public:
     void checkCollisions();
     void onCollision(GameObject& object);
     void reachCheckpoint(Item& checkpoint);
-    bool checkpointReached() const;
     // Shows or hides an item with its orbs and light.
     void showItem(Item& item, bool shown);
+    // Shows each item, with its orbs and light, unless this run has taken it.
+    void showItems();
     void swingPlatforms();
     // Moves the platforms on paths, carrying the player that stands on one.
     void movePlatforms();
@@ -167,8 +155,6 @@ public:
     float currentFrame = 0.0f;  // seconds on the game's clock (readClock)
     float lastFrame = 0.0f;
     float totalTime = 0.0f;  // seconds of play, from the start of the first frame
-    bool firstFrame = true;
-    float startedAt = 0.0f;  // the clock at the first frame
 
     double lastX = 0.0;
     double lastY = 0.0;
@@ -194,12 +180,8 @@ public:
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
     std::vector<std::unique_ptr<PointLight>> lights;
-    std::vector<PointLight*> litOrder;  // the lights after the player's, as the frame sends them
     std::vector<std::unique_ptr<ParticleSystem>> particleSystems;  // drawn after the models
     std::vector<GameObject*> platforms;                            // views into models
-    std::vector<Item> items;  // in the order the set-up made them; GameObject::item indexes here
-    std::array<Model*, 2> playerOrbs{};  // circling the player while its health is above 1
-    std::array<Model*, 3> goalRings{};   // the goal's three rings; the first one is touched
     // The level played, its records, and the run's recording or the replay that plays.
     LevelSession session;
     using Split = LevelSession::Split;
@@ -223,21 +205,15 @@ public:
     // A level the player chose opens with its title card on the HUD.
     void announceLevel();
     std::optional<float> bestTimeOf(const LevelEntry& entry) { return session.bestTimeOf(entry); }
-    float lossHeight;                  // falling this low loses
-    float noFloor;                     // the floor's height where no platform is under the player
-    int standingOn = -1;               // the platform under the player, by the frame's floor test
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
     glm::vec3 skyColor;
     float brightness;
-    // How the frame is drawn, as the settings asked at the start: the enhanced look lights in
-    // linear light into an sRGB framebuffer, in front of a sky gradient; FXAA draws the scene
-    // into a target of its own and smooths it on the way to the window.
-    bool enhancedLook;
-    std::unique_ptr<SkyGradient> sky;        // the enhanced look's
-    std::unique_ptr<Fxaa> fxaa;              // with FXAA only
-    std::unique_ptr<DropShadow> dropShadow;  // made when the shadow is first shown
+    // The run of the level under way: what it took and reached, where the swings started.
+    RunState run;
+    // How the frame is drawn, as the settings asked at the start.
+    Look look;
 
     std::unique_ptr<Ui> ui;
     Hud hud;
@@ -256,21 +232,15 @@ public:
     GLFWkeyfun chainedKeyCallback = nullptr;  // the UI's, which calls keyCallback
     FrameOverlay frameOverlay;
     bool frameOverlayVisible = false;  // F8 shows and hides it
-    FramePacer pacer;                  // the options' max_fps
 
     bool paused = false;
     bool quitAsked = false;           // by the UI, for the next update
     bool screenshotAsked = false;     // by F12, for the frame being drawn
     bool capturingPadButton = false;  // the options wait for a button: the pad is theirs
-    bool sprintLatched = false;       // switched on by a press, with the sprint as a toggle
     bool focusLost = false;           // during this frame's poll
 
-    // Nothing while the sound is off or the system has none. Destroyed after the window, so
-    // that a fanfare can finish after the window has closed.
-    std::unique_ptr<GameAudio> audio;
-    bool soundOn = false;  // as the options last asked
-
-    std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
+    // Destroyed after the window, so that a fanfare can finish after the window has closed.
+    SoundSwitch sound;
 
 private:
     void initWindow(const Settings& settings);
@@ -284,8 +254,6 @@ private:
     void initTextures();
     // The game's texture of the entry, loaded when first asked for.
     Texture* gameTexture(TextureEntry entry);
-    // A colour chosen as sRGB, as the look lights with it: linear light in the enhanced look.
-    glm::vec3 lightColour(const glm::vec3& colour) const;
     // A colour image's encoding, in the look: sRGB for the enhanced look's.
     TexelEncoding colourEncoding() const;
     void initMaterials();
@@ -304,7 +272,6 @@ private:
     std::unique_ptr<GameObject> makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                           TextureEntry diffuse, TextureEntry specular,
                                           const char* objName);
-    void restoreItems();
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
     void initParticleSystems();
@@ -339,8 +306,11 @@ private:
     // Ends the last frame's times at the start of this one and hands them to the overlay.
     void timeFrame();
 
-    int windowedX = -1;  // where the window last stood; -1 while it has been full screen only
-    int windowedY = -1;
-    FrameTimes frameTimes;                             // of the frame under way
-    std::chrono::steady_clock::time_point frameStart;  // none before the first frame
+    // Where the window last stood; -1 while it has been full screen only.
+    struct WindowedPlace {
+        int x = -1;
+        int y = -1;
+    };
+    WindowedPlace windowed;
+    FrameTiming frameTiming;
 };

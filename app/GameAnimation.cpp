@@ -36,12 +36,13 @@ void Game::swingPlatforms() {
         GameObject& platform = *platforms[i];
         glm::vec3 position = platform.position;
         float& coordinate = position[swing->axis];
-        // The first frame only notes where the platform swings about.
-        if (platform.swingOrigin == Model::kNoSwingOrigin) {
-            platform.swingOrigin = coordinate;
+        // The run's first step only notes where the platform swings about.
+        std::optional<float>& origin = run.swingOrigins[i];
+        if (!origin) {
+            origin = coordinate;
             continue;
         }
-        coordinate = swungCoordinate(*swing, platform.swingOrigin, totalTime);
+        coordinate = swungCoordinate(*swing, *origin, totalTime);
         platform.setPosition(position);
     }
 }
@@ -56,7 +57,7 @@ void Game::movePlatforms() {
         const glm::vec3 step = pathPosition(piece, totalTime) - platform.position;
         platform.move(step);
         // The player standing on it goes along, and so does the floor it stands on.
-        if (static_cast<int>(i) == standingOn && !player->airborne) {
+        if (static_cast<int>(i) == run.standingOn && !player->airborne) {
             player->move(step);
             player->floorHeight += step.y;
         }
@@ -64,30 +65,30 @@ void Game::movePlatforms() {
 }
 
 void Game::showPlayerOrbs() {
-    for (Model* orb : playerOrbs) {
+    for (Model* orb : run.playerOrbs) {
         orb->hidden = player->health < kHealthToShowOrbs;
     }
 }
 
 void Game::spinItems() {
-    for (const Item& item : items) {
+    for (const Item& item : run.items) {
         if (item.kind == Item::Kind::HealthPack) {
             item.object->rotate(glm::vec3(0.0f, kHealthSpin, 0.0f) * deltaTime);
         }
     }
-    for (std::size_t ring = 0; ring < goalRings.size(); ++ring) {
-        goalRings[ring]->rotate(glm::vec3(0.0f, kGoalRingSpins[ring], 0.0f) * deltaTime *
-                                motionShare());
+    for (std::size_t ring = 0; ring < run.goalRings.size(); ++ring) {
+        run.goalRings[ring]->rotate(glm::vec3(0.0f, kGoalRingSpins[ring], 0.0f) * deltaTime *
+                                    motionShare());
     }
 }
 
 void Game::orbitOrbs() {
-    for (const Item& item : items) {
+    for (const Item& item : run.items) {
         if (item.kind == Item::Kind::HealthPack) {
             circle(item.orbs, *item.object, kHealthOrbit, deltaTime);
         }
     }
-    circle(playerOrbs, *player, kPlayerOrbit, deltaTime);
+    circle(run.playerOrbs, *player, kPlayerOrbit, deltaTime);
 }
 
 // How fast what only moves for the eye moves: the goal's spin and the particles. It touches no

@@ -11,27 +11,31 @@
 void Game::checkCollisions() {
     for (size_t i = 1; i < objects.size(); ++i) {
         GameObject& object = *objects[i];
-        if (!object.hidden && touches(*player, object)) {
+        // What this run has taken is no longer there to touch.
+        const bool taken = object.item >= 0 && run.items[object.item].taken;
+        if (!taken && touches(*player, object)) {
             onCollision(object);
         }
     }
-    standingOn = platformUnder(*player, platforms);
-    player->floorHeight = standingOn < 0 ? noFloor : platforms[standingOn]->position.y;
+    run.standingOn = platformUnder(*player, platforms);
+    player->floorHeight = run.standingOn < 0 ? run.noFloor : platforms[run.standingOn]->position.y;
 }
 
 void Game::onCollision(GameObject& object) {
     if (object.item < 0) {
         return;
     }
-    // Health packs and traps hide themselves, so each acts once until a loss restores it.
-    Item& item = items[object.item];
+    // Health packs and traps are taken, so each acts once until a loss puts it back.
+    Item& item = run.items[object.item];
     switch (item.kind) {
         case Item::Kind::HealthPack:
+            item.taken = true;
             showItem(item, false);
             player->takeHealthPack();
             events.push_back(Event::at(Event::HealthPack, object.position));
             break;
         case Item::Kind::Trap:
+            item.taken = true;
             showItem(item, false);
             player->springTrap();
             events.push_back(Event::at(Event::Trap, object.position));
@@ -69,11 +73,9 @@ void Game::showItem(Item& item, bool shown) {
     }
 }
 
-void Game::restoreItems() {
-    for (Item& item : items) {
-        if (item.object->hidden) {
-            showItem(item, true);
-        }
+void Game::showItems() {
+    for (Item& item : run.items) {
+        showItem(item, !item.taken);
     }
 }
 
@@ -91,16 +93,17 @@ void Game::checkGameState() {
             glfwSetWindowShouldClose(window, true);
         }
     }
-    if (player->position.y <= lossHeight || player->health < 1) {
+    if (player->position.y <= run.lossHeight || player->health < 1) {
         // After a checkpoint the run goes on from there, its clock with it.
-        const bool toCheckpoint = checkpointReached();
+        const bool toCheckpoint = run.checkpointReached();
         events.push_back(toCheckpoint ? Event::lostToCheckpoint(totalTime, getPoints(false))
                                       : Event::ended(false, totalTime, getPoints(false)));
         player->startOver();
         if (!toCheckpoint) {
             totalTime = 0.0f;
         }
-        restoreItems();
+        run.putItemsBack();
+        showItems();
     }
 }
 
@@ -113,7 +116,7 @@ void Game::tellEvents() {
         }
     }
     events.clear();
-    if (audio) {
+    if (GameAudio* audio = sound.playing()) {
         audio->update(soundScene());
     }
 }
@@ -126,20 +129,17 @@ void Game::tell(const Event& event, double now) {
     if (event.kind == Event::Checkpoint) {
         hud.hearSplit(event, session.bestSplitAt(static_cast<std::size_t>(event.points)), now);
     }
+    GameAudio* audio = sound.playing();
     if (const std::optional<Cue> cue = cueOf(event); cue && audio) {
         audio->play(*cue, event.place);
     }
 }
 
-bool Game::checkpointReached() const {
-    return std::any_of(items.begin(), items.end(), [](const Item& item) { return item.reached; });
-}
-
 // The health pack's hum comes from the nearest one still there.
 SoundScene Game::soundScene() const {
     const Item* hum = nullptr;
-    for (const Item& item : items) {
-        if (item.kind == Item::Kind::HealthPack && !item.object->hidden &&
+    for (const Item& item : run.items) {
+        if (item.kind == Item::Kind::HealthPack && !item.taken &&
             (!hum || glm::distance(item.object->position, player->position) <
                          glm::distance(hum->object->position, player->position))) {
             hum = &item;

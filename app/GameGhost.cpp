@@ -19,26 +19,27 @@ void Game::initGhost() {
     for (const auto& mesh : player->meshes) {
         meshes.push_back(mesh.get());
     }
-    ghost = std::make_unique<Model>(player->position, material.get(), player->diffuseTexture,
-                                    player->specularTexture, meshes);
+    look.ghost = std::make_unique<Model>(player->position, material.get(), player->diffuseTexture,
+                                         player->specularTexture, meshes);
     materials.push_back(std::move(material));
 }
 
 // Not one of the models: nothing touches it, it casts no light, and without it the frame
 // draws exactly what it drew before.
 void Game::drawGhost() {
-    if (!ghost || !options.ghost || session.playback) {
+    if (!look.ghost || !options.ghost || session.playback) {
         return;
     }
     const std::optional<GhostPose> pose = session.ghostTrack->at(totalTime);
     if (!pose) {
         return;
     }
-    ghost->setPosition(pose->position);
-    ghost->setPivot(pose->position);
-    ghost->setRotation(glm::vec3(0.0f, pose->facing, 0.0f));
+    Model& ghost = *look.ghost;
+    ghost.setPosition(pose->position);
+    ghost.setPivot(pose->position);
+    ghost.setRotation(glm::vec3(0.0f, pose->facing, 0.0f));
     // Drawn last and leaving the depth as it was, so that it hides nothing behind it.
     glDepthMask(GL_FALSE);
-    ghost->render(*shaders[mainShader]);
+    ghost.render(*shaders[mainShader]);
     glDepthMask(GL_TRUE);
 }

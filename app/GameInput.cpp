@@ -36,13 +36,13 @@ void Game::readInput() {
 // see it held until the next: the recording keeps it as held, so a replay needs no option.
 void Game::latchSprint() {
     if (!options.sprintToggle) {
-        sprintLatched = false;
+        run.sprintLatched = false;
         return;
     }
     if (input.pressed.has(Action::Sprint)) {
-        sprintLatched = !sprintLatched;
+        run.sprintLatched = !run.sprintLatched;
     }
-    input.held.set(Action::Sprint, sprintLatched);
+    input.held.set(Action::Sprint, run.sprintLatched);
 }
 
 // The player's own frame: F11 and Alt+Enter switch the screen, and P and the rest pause.

@@ -43,8 +43,8 @@ GameObject* Game::addObject(std::unique_ptr<GameObject> object) {
 }
 
 GameObject* Game::addItem(Item::Kind kind, std::unique_ptr<GameObject> object) {
-    object->item = static_cast<int>(items.size());
-    items.push_back(Item{kind, object.get()});
+    object->item = static_cast<int>(run.items.size());
+    run.items.push_back(Item{kind, object.get()});
     return addObject(std::move(object));
 }
 
@@ -86,8 +86,8 @@ void Game::initPlayer() {
     created->rotate(glm::vec3(0.0f, level.facing, 0.0f));
     player = created.get();
     addObject(std::move(created));
-    lossHeight = lowestPlatform(level) + kFallDepth;
-    noFloor = noFloorBelow(lossHeight);
+    run.lossHeight = lowestPlatform(level) + kFallDepth;
+    run.noFloor = noFloorBelow(run.lossHeight);
 }
 
 void Game::initCamera(float sensitivity) {
@@ -114,11 +114,11 @@ void Game::initPickupsAndTraps() {
         orbs.push_back(orbCopy);
     }
     for (std::size_t pack = 0; pack < level.healthPacks.size(); ++pack) {
-        items[pack].orbs = {orbs[kOrbsPerItem * pack], orbs[kOrbsPerItem * pack + 1]};
+        run.items[pack].orbs = {orbs[kOrbsPerItem * pack], orbs[kOrbsPerItem * pack + 1]};
     }
     // The player's orbs show only while its health is above 1.
-    playerOrbs = {orbs[orbs.size() - 2], orbs.back()};
-    for (Model* playerOrb : playerOrbs) {
+    run.playerOrbs = {orbs[orbs.size() - 2], orbs.back()};
+    for (Model* playerOrb : run.playerOrbs) {
         playerOrb->hidden = true;
     }
 
@@ -132,11 +132,11 @@ void Game::initPickupsAndTraps() {
 }
 
 void Game::initCheckpoints(glm::vec3 goal) {
-    goalRings[0] = addItem(Item::Kind::Goal, makeObject("checkpoint1", goal, flareGreenDiffuse,
-                                                        flareGreenSpecular, "checkpoint1"));
-    goalRings[1] = addObject(
+    run.goalRings[0] = addItem(Item::Kind::Goal, makeObject("checkpoint1", goal, flareGreenDiffuse,
+                                                            flareGreenSpecular, "checkpoint1"));
+    run.goalRings[1] = addObject(
         makeObject("checkpoint2", goal, flareGreenDiffuse, flareGreenSpecular, "checkpoint2"));
-    goalRings[2] = addObject(
+    run.goalRings[2] = addObject(
         makeObject("checkpoint3", goal, flareGreenDiffuse, flareGreenSpecular, "checkpoint3"));
 
     const Quad quad;
@@ -167,6 +167,6 @@ void Game::initLevelCheckpoints() {
         addItem(Item::Kind::Checkpoint,
                 makePiece("checkpoint", checkpoints[i].at, checkpoints[i].look, flagDiffuse,
                           flagSpecular, "flag"));
-        items.back().piece = i;
+        run.items.back().piece = i;
     }
 }

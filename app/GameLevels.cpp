@@ -20,17 +20,17 @@ void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
     models.clear();
     objects.clear();
     platforms.clear();
-    items.clear();
+    run.items.clear();
     lights.clear();
     particleSystems.clear();
-    ghost.reset();
+    look.ghost.reset();
     materials.resize(1);
     session.ownFiles = std::move(own);
     player = nullptr;
 
     initLevel();
     initUniforms();
-    if (audio) {
+    if (GameAudio* audio = sound.playing()) {
         audio->placeGoal(session.played.level.goal);
     }
     session.loadRecords();
@@ -94,13 +94,10 @@ void Game::startRun(RunStart start) {
     player->turnSpeed = start.settings.sensitivity;
     player->acceleration = glm::vec3(0.0f, start.settings.gravity, 0.0f);
     initCamera(start.settings.sensitivity);
-    restoreItems();
-    for (Item& item : items) {
-        item.reached = false;
-    }
+    run.startOver(platforms.size());
+    showItems();
     for (std::size_t i = 0; i < platforms.size(); ++i) {
         platforms[i]->setPosition(level.platforms[i].at);
-        platforms[i]->swingOrigin = Model::kNoSwingOrigin;
     }
     totalTime = 0.0f;
     session.startRun(std::move(start));

@@ -79,7 +79,7 @@ void Game::applyOptions() {
 
 void Game::applyPacing() {
     glfwSwapInterval(options.vsync ? 1 : 0);
-    pacer.setRate(options.maxFps);
+    frameTiming.pacer.setRate(options.maxFps);
 }
 
 // Raw motion only exists while the cursor is captured, and GLFW keeps the choice until then.
@@ -88,18 +88,9 @@ void Game::applyRawMouse() {
     glfwSetInputMode(window, GLFW_RAW_MOUSE_MOTION, raw ? GLFW_TRUE : GLFW_FALSE);
 }
 
-// The device is opened or closed only when the sound is switched, so that a system without
-// one is asked, and reported, once per switch and not at every step of a volume slider.
 void Game::applyAudio() {
     const Volumes volumes{options.masterVolume, options.effectsVolume, options.musicVolume};
-    if (options.audioEnabled != soundOn) {
-        soundOn = options.audioEnabled;
-        audio =
-            soundOn ? GameAudio::open(kSoundFolder, volumes, session.played.level.goal) : nullptr;
-    }
-    if (audio) {
-        audio->setVolumes(volumes);
-    }
+    sound.apply(options.audioEnabled, volumes, kSoundFolder, session.played.level.goal);
 }
 
 void Game::applyWindow() {
@@ -109,7 +100,7 @@ void Game::applyWindow() {
     const bool wasFullScreen = glfwGetWindowMonitor(window) != nullptr;
     if (options.fullscreen) {
         if (!wasFullScreen) {
-            glfwGetWindowPos(window, &windowedX, &windowedY);
+            glfwGetWindowPos(window, &windowed.x, &windowed.y);
         }
         GLFWmonitor* monitor = monitorOf(window);
         const GLFWvidmode* mode = glfwGetVideoMode(monitor);
@@ -118,12 +109,12 @@ void Game::applyWindow() {
     }
     GLFWmonitor* monitor = monitorOf(window);
     if (!wasFullScreen) {
-        glfwGetWindowPos(window, &windowedX, &windowedY);
-    } else if (windowedX < 0) {
+        glfwGetWindowPos(window, &windowed.x, &windowed.y);
+    } else if (windowed.x < 0) {
         centreWindow(monitor);
     }
     const WindowPlace place =
-        insideWorkArea(monitor, {windowedX, windowedY, options.width, options.height});
+        insideWorkArea(monitor, {windowed.x, windowed.y, options.width, options.height});
     glfwSetWindowMonitor(window, nullptr, place.x, place.y, place.width, place.height,
                          GLFW_DONT_CARE);
 }
@@ -134,8 +125,8 @@ void Game::centreWindow(GLFWmonitor* monitor) {
     int left = 0, top = 0;
     glfwGetMonitorPos(monitor, &left, &top);
     const GLFWvidmode* mode = glfwGetVideoMode(monitor);
-    windowedX = left + std::max(0, (mode->width - options.width) / 2);
-    windowedY = top + std::max(0, (mode->height - options.height) / 2);
+    windowed.x = left + std::max(0, (mode->width - options.width) / 2);
+    windowed.y = top + std::max(0, (mode->height - options.height) / 2);
 }
 
 void Game::toggleFullScreen() {

@@ -28,7 +28,7 @@ const float kRimStrength = 0.5f;  // the character's rim light at its edge
 
 void Game::render() {
     {
-        const CpuTimer timer(frameTimes.render);
+        const CpuTimer timer(frameTiming.times.render);
         drawScene();
         drawInterface();
     }
@@ -68,10 +68,10 @@ void Game::saveScreenshot() {
 // both. The UI after it is drawn as in the classic look, without the sRGB encoding.
 void Game::drawScene() {
     updateUniforms();
-    if (fxaa) {
-        fxaa->begin(framebufferWidth, framebufferHeight);
+    if (look.fxaa) {
+        look.fxaa->begin(framebufferWidth, framebufferHeight);
     }
-    if (enhancedLook) {
+    if (look.enhancedAtStart) {
         glEnable(GL_FRAMEBUFFER_SRGB);
     }
     glClearColor(skyColor.r + brightness, skyColor.g + brightness, skyColor.b + brightness, 1.0f);
@@ -85,14 +85,14 @@ void Game::drawScene() {
     for (const auto& system : particleSystems) {
         system->render(*shaders[mainShader]);
     }
-    if (sky) {
-        sky->draw(ViewMatrix, ProjectionMatrix, camera.position);
+    if (look.sky) {
+        look.sky->draw(ViewMatrix, ProjectionMatrix, camera.position);
     }
     drawShadow();
     drawGhost();
     glDisable(GL_FRAMEBUFFER_SRGB);
-    if (fxaa) {
-        fxaa->finish();
+    if (look.fxaa) {
+        look.fxaa->finish();
     }
 }
 
@@ -109,7 +109,7 @@ void Game::drawInterface() {
                          {wireframe, culling, debugCamera, celShading, contour, specular},
                          session.records.bestTime,
                          session.playback.has_value(),
-                         currentFrame - startedAt,
+                         currentFrame - run.startedAt,
                          options.keyBindings},
                  now);
     }
@@ -130,12 +130,12 @@ void Game::present() {
     glUseProgram(0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    pacer.wait();
+    frameTiming.pacer.wait();
 }
 
 // The enhanced look's rim light falls on the character alone.
 void Game::renderModel(Model& model) {
-    const bool rimLit = enhancedLook && &model == player;
+    const bool rimLit = look.enhancedAtStart && &model == player;
     if (rimLit) {
         shaders[mainShader]->set1f(kRimStrength, "rim");
     }
@@ -179,6 +179,7 @@ void Game::initUniforms() {
 // left over takes a light that is off.
 void Game::sendLights() {
     const Shader& main = *shaders[mainShader];
+    std::vector<PointLight*>& litOrder = look.litOrder;
     litOrder.clear();
     for (std::size_t i = 1; i < lights.size(); ++i) {
         litOrder.push_back(lights[i].get());
@@ -215,8 +216,8 @@ void Game::sendDisplayUniforms() {
     main.set1f(brightness, "brightness");
     main.set1i(celShading ? 1 : 0, "celShading");
     main.set1i(specular ? 1 : 0, "specular");
-    if (sky) {
+    if (look.sky) {
         const glm::vec3 lift(brightness);
-        sky->setColours(skyColor + lift, kSkyZenith + lift, main);
+        look.sky->setColours(skyColor + lift, kSkyZenith + lift, main);
     }
 }

@@ -1,5 +1,4 @@
 #include "app/Game.h"
-#include "render/ColourSpace.h"
 #include "render/TextureSet.h"
 
 namespace {
@@ -22,10 +21,10 @@ const float kOpaque = 1.0f;
 // the same files, told so, and with the sky's gradient for the fog.
 void Game::initShaders() {
     std::vector<const char*> mainFiles{kFragmentShaderFile};
-    if (enhancedLook) {
+    if (look.enhancedAtStart) {
         mainFiles.push_back(kSkyGradientFile);
     }
-    const std::string definitions = enhancedLook ? kEnhancedDefinition : "";
+    const std::string definitions = look.enhancedAtStart ? kEnhancedDefinition : "";
     shaders.push_back(
         std::make_unique<Shader>(glMajor, glMinor, kVertexShaderFile, mainFiles, definitions));
     shaders.push_back(std::make_unique<Shader>(
@@ -33,23 +32,11 @@ void Game::initShaders() {
 }
 
 void Game::initLook(const Settings& settings) {
-    if (enhancedLook) {
-        sky = std::make_unique<SkyGradient>(glMajor, glMinor);
-    }
-    if (settings.antialiasing == kFxaa) {
-        fxaa = std::make_unique<Fxaa>(glMajor, glMinor, enhancedLook);
-    }
-    if (settings.shadow) {
-        dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
-    }
-}
-
-glm::vec3 Game::lightColour(const glm::vec3& colour) const {
-    return enhancedLook ? linearFromSrgb(colour) : colour;
+    look.make(glMajor, glMinor, settings.antialiasing == kFxaa, settings.shadow);
 }
 
 TexelEncoding Game::colourEncoding() const {
-    return enhancedLook ? TexelEncoding::Srgb : TexelEncoding::Plain;
+    return look.colourEncoding();
 }
 
 void Game::initTextures() {
@@ -69,7 +56,7 @@ Texture* Game::gameTexture(TextureEntry entry) {
 }
 
 void Game::initMaterials() {
-    materials.push_back(std::make_unique<Material>(lightColour(kAmbient), kDiffuse, kSpecular,
+    materials.push_back(std::make_unique<Material>(look.lightColour(kAmbient), kDiffuse, kSpecular,
                                                    kDiffuseUnit, kSpecularUnit, kOpaque));
 }
 
@@ -106,34 +93,34 @@ const float kParticleMaxLife = 5.0f;  // seconds
 
 void Game::addLight(glm::vec3 position, float intensity, glm::vec3 color) {
     const int index = static_cast<int>(lights.size());
-    lights.push_back(std::make_unique<PointLight>(index, position, intensity, lightColour(color),
-                                                  kConstant, kLinear, kQuadratic));
+    lights.push_back(std::make_unique<PointLight>(
+        index, position, intensity, look.lightColour(color), kConstant, kLinear, kQuadratic));
 }
 
 // The player's light, one for each health pack and each trap, then three at the goal.
 void Game::initLights() {
     addLight(kPlayerLightStart, kPlayerLightIntensity, kWhite);
-    for (Item& item : items) {
+    for (Item& item : run.items) {
         if (item.kind == Item::Kind::HealthPack) {
             item.light = static_cast<int>(lights.size());
             addLight(item.object->position, kHealthLightIntensity, kHealthGreen);
         }
     }
-    for (Item& item : items) {
+    for (Item& item : run.items) {
         if (item.kind == Item::Kind::Trap) {
             item.light = static_cast<int>(lights.size());
             addLight(item.object->position, kMarkerIntensity, kTrapPurple);
         }
     }
-    const glm::vec3 goal = goalRings[0]->position;
+    const glm::vec3 goal = run.goalRings[0]->position;
     for (const auto& light : kGoalLights) {
         addLight(goal + light.offset, kMarkerIntensity, light.color);
     }
-    litOrder.reserve(lights.size());
+    look.litOrder.reserve(lights.size());
 }
 
 void Game::initParticleSystems() {
-    const glm::vec3 goal = goalRings[0]->position;
+    const glm::vec3 goal = run.goalRings[0]->position;
     auto particle = std::make_unique<Model>(goal, materials[0].get(), gameTexture(healthDiffuse),
                                             gameTexture(healthSpecular), "orbit");
     particle->setScale(kParticleScale);

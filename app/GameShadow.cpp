@@ -50,10 +50,8 @@ void Game::drawShadow() {
     if (!options.shadow) {
         return;
     }
-    // Switched on in the options after a start without it.
-    if (!dropShadow) {
-        dropShadow = std::make_unique<DropShadow>(glMajor, glMinor);
-    }
+    // Made here when switched on in the options after a start without it.
+    const DropShadow& shadow = look.shadow(glMajor, glMinor);
     const float standing = player->radius * kStandingRadiusShare;
     const std::optional<Top> top = surfaceUnder(player->position, standing, platforms);
     if (!top) {
@@ -66,5 +64,5 @@ void Game::drawShadow() {
     const ShadowSpot spot{glm::vec3(player->position.x, top->height, player->position.z),
                           standing * glm::mix(1.0f, kSmallestShare, rise),
                           kStandingOpacity * (1.0f - rise), top->low, top->high};
-    dropShadow->draw(spot, ViewMatrix, ProjectionMatrix);
+    shadow.draw(spot, ViewMatrix, ProjectionMatrix);
 }

@@ -210,7 +210,7 @@ void OptionsPanel::drawMouse(Game& game) {
 void OptionsPanel::drawSound(Game& game) {
     Settings& options = game.options;
     // Sound asked for and none playing: the system has no device that opens.
-    if (options.audioEnabled && !game.audio) {
+    if (options.audioEnabled && !game.sound.playing()) {
         ImGui::TextDisabled("%s", tr("Sound: no audio device on this system, playing silently"));
     } else if (ImGui::Checkbox(tr("Sound"), &options.audioEnabled)) {
         changed(game, true);

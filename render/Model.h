@@ -50,9 +50,6 @@ public:
     Texture* specularTexture;
     std::vector<std::unique_ptr<Mesh>> meshes;
     glm::vec3 position;
-    // A swinging platform notes the coordinate it swings about on its first frame.
-    static constexpr float kNoSwingOrigin = 999.0f;
-    float swingOrigin = kNoSwingOrigin;
     glm::vec3 rotation{0.0f};  // degrees; y is the model's facing
     glm::vec3 spin{0.0f};      // degrees
     glm::vec3 scale{1.0f};

@@ -208,12 +208,12 @@ TEST_F(Interface, ComfortOptionsLatchTheSprintAndSlowTheGoal) {
     const float walked = walkFor(20);
     EXPECT_GT(sprinted, 1.5f * walked) << "sprinting with Shift let go, then walking again";
 
-    const float turned = game->goalRings[0]->rotation.y;
+    const float turned = game->run.goalRings[0]->rotation.y;
     frame(1.0);
-    const float gentle = game->goalRings[0]->rotation.y - turned;
+    const float gentle = game->run.goalRings[0]->rotation.y - turned;
     game->options.reducedMotion = false;
     frame(1.0);
-    EXPECT_NEAR(gentle * 4.0f, game->goalRings[0]->rotation.y - turned - gentle, 1e-3f);
+    EXPECT_NEAR(gentle * 4.0f, game->run.goalRings[0]->rotation.y - turned - gentle, 1e-3f);
 }
 
 TEST_F(Interface, TheHudShowsTheBestTimeOfTheRecordsBesideTheClock) {

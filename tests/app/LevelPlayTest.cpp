@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
@@ -45,6 +46,28 @@ at = [0.0, -20.0, 0.0]
 at = [0.0, -20.0, -20.0]
 [goal]
 at = [0.0, -19.95, -20.0]
+)";
+
+// A platform that swings far along x, where the course has none, and a health pack and a
+// checkpoint at the start, which a run's first frame takes and reaches.
+const char* const kFarSwingLevel = R"(format = 1
+name = "Far swing"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [999.0, -0.5, -40.0]
+swing = { axis = "x", amplitude = 2.0 }
+[[platform]]
+at = [0.0, -0.5, -80.0]
+[[health]]
+at = [0.0, -0.5, 0.0]
+[[checkpoint]]
+at = [0.0, -0.5, 0.0]
+[goal]
+at = [0.0, -0.45, -80.0]
 )";
 
 const int kFrameLimit = 600;
@@ -148,9 +171,9 @@ TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
 TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     startLevel("small", kSmallLevel);
     const auto checkpoint =
-        std::find_if(game->items.begin(), game->items.end(),
+        std::find_if(game->run.items.begin(), game->run.items.end(),
                      [](const Item& item) { return item.kind == Item::Kind::Checkpoint; });
-    ASSERT_NE(checkpoint, game->items.end());
+    ASSERT_NE(checkpoint, game->run.items.end());
     EXPECT_EQ(checkpoint->object->diffuseTexture, game->textures[flagDiffuse].get());
     const auto lost = [this] { return console.text().find("GAME LOST! ") != std::string::npos; };
     holdUntil(GLFW_KEY_D, lost);
@@ -428,6 +451,28 @@ TEST_F(LevelPlay, AMovingPlatformCarriesAPlayerStandingOnIt) {
     EXPECT_NEAR(platform.position.x, 2.0f, 0.05f);
     EXPECT_EQ(game->player->position.x, platform.position.x);
     EXPECT_EQ(game->player->position.y, platform.position.y);
+}
+
+// Whatever a run did, a retry starts the next one as the first started: the health pack is
+// back, no checkpoint is reached, and each platform swings about where it stands, even at
+// x = 999.
+TEST_F(LevelPlay, ARetryStartsTheNextRunAsTheFirstStarted) {
+    startLevel("far", kFarSwingLevel);
+    for (int run = 0; run < 2; ++run) {
+        SCOPED_TRACE("run " + std::to_string(run));
+        EXPECT_FALSE(game->run.checkpointReached());
+        console.clear();
+        for (int i = 0; i < 60; ++i) {
+            frame();
+        }
+        EXPECT_NE(console.text().find("HEALTH PACK COLLECTED"), std::string::npos)
+            << console.text();
+        EXPECT_TRUE(game->run.checkpointReached());
+        const float swung = 999.0f + 2.0f * std::sin(game->totalTime);
+        EXPECT_GT(game->totalTime, 0.5f);
+        EXPECT_NEAR(game->platforms[1]->position.x, swung, 1e-3f);
+        game->retry();
+    }
 }
 
 // Walking off the edge of a level below the course falls until the loss, which puts the

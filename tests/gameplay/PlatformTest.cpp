@@ -29,10 +29,10 @@ TEST_F(Platforms, NoneMovesOnTheFrameThatCapturesItsOrigin) {
         EXPECT_EQ(game->platforms[i]->position, layoutPosition(i)) << i;
     }
     for (const Swing& swing : kSwings) {
-        EXPECT_EQ(game->platforms[swing.platform]->swingOrigin,
+        EXPECT_EQ(game->run.swingOrigins[swing.platform],
                   layoutPosition(swing.platform)[swing.axis]);
     }
-    EXPECT_EQ(game->platforms[0]->swingOrigin, 999.0f) << "a standing platform never captures";
+    EXPECT_EQ(game->run.swingOrigins[0], std::nullopt) << "a standing platform never captures";
 }
 
 TEST_F(Platforms, ExactlyFiveSwingOnTheirAxesWithTheSineOfTheTime) {

@@ -258,9 +258,9 @@ TEST_P(SingleSampled, TheWindowAndTheScenesTargetHaveOneSampleAPixel) {
     frame();
     EXPECT_EQ(boundSamples(), 0) << "the window's";
     const bool fxaa = std::string(GetParam().antialiasing) == kFxaa;
-    ASSERT_EQ(game->fxaa != nullptr, fxaa);
+    ASSERT_EQ(game->look.fxaa != nullptr, fxaa);
     if (fxaa) {
-        game->fxaa->begin(game->framebufferWidth, game->framebufferHeight);
+        game->look.fxaa->begin(game->framebufferWidth, game->framebufferHeight);
         EXPECT_EQ(boundSamples(), 0) << "the scene's target";
         glBindFramebuffer(GL_FRAMEBUFFER, 0);
     }

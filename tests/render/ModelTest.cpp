@@ -87,7 +87,6 @@ TEST_F(Models, AreBuiltAtTheirPositionWithThePivotThere) {
     EXPECT_EQ(model->pivot, p);
     EXPECT_EQ(model->meshes[0]->position, p);
     EXPECT_EQ(model->meshes[0]->pivot, p);
-    EXPECT_EQ(model->swingOrigin, 999.0f);
     EXPECT_EQ(model->scale, glm::vec3(1.0f));
     EXPECT_FALSE(model->hidden);
 }

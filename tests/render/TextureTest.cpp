@@ -229,10 +229,10 @@ TEST_F(Textures, TheCourseOpensOnlyWhatItShowsAndALevelPlayedNextLoadsItsPieces)
             << file << " in\n"
             << text;
     }
-    const auto flag = std::find_if(game->items.begin(), game->items.end(), [](const Item& item) {
-        return item.kind == Item::Kind::Checkpoint;
-    });
-    ASSERT_NE(flag, game->items.end());
+    const auto flag =
+        std::find_if(game->run.items.begin(), game->run.items.end(),
+                     [](const Item& item) { return item.kind == Item::Kind::Checkpoint; });
+    ASSERT_NE(flag, game->run.items.end());
     EXPECT_EQ(flag->object->diffuseTexture->width, 64) << "the checker stands in";
     frame();
     EXPECT_FALSE(glfwWindowShouldClose(game->window));

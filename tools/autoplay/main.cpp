@@ -80,18 +80,17 @@ int main(int argc, char** argv) {
         input.sendThroughGlfw();  // each key reaches the frame after the pilot pressed it
         bool healthShot = false;
         SteppedClock clock;
-        playWithPilot(*game, input, clock, 1.0 / options.framesPerSecond, kFrameLimit,
-                      [&](int frame) {
-                          if (frame == kStartShotFrame) {
-                              shoot(*game, options, "start.png");
-                          }
-                          if (!healthShot && !game->items.empty() &&
-                              game->items[0].kind == Item::Kind::HealthPack &&
-                              game->items[0].object->hidden) {
-                              shoot(*game, options, "health.png");
-                              healthShot = true;
-                          }
-                      });
+        playWithPilot(
+            *game, input, clock, 1.0 / options.framesPerSecond, kFrameLimit, [&](int frame) {
+                if (frame == kStartShotFrame) {
+                    shoot(*game, options, "start.png");
+                }
+                if (!healthShot && !game->run.items.empty() &&
+                    game->run.items[0].kind == Item::Kind::HealthPack && game->run.items[0].taken) {
+                    shoot(*game, options, "health.png");
+                    healthShot = true;
+                }
+            });
         const bool won = game->player->goalReached;
         if (won) {
             shoot(*game, options, "goal.png");

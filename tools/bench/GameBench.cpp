@@ -128,8 +128,8 @@ FrameSample pathFrame(Game& game, int i, SteppedClock& clock) {
     }
     const double updateEnd = threadCpuMs();
     // The sound's update once more, alone: the update above has already done it once.
-    if (game.audio) {
-        game.audio->update(game.soundScene());
+    if (GameAudio* audio = game.sound.playing()) {
+        audio->update(game.soundScene());
     }
     const double audioEnd = threadCpuMs();
     game.drawScene();

@@ -204,7 +204,7 @@ StartState stateOf(const Game& game) {
                      game.session.runSplits,
                      game.session.recording.whole(),
                      game.session.recording.replay().frames.size()};
-    for (const Item& item : game.items) {
+    for (const Item& item : game.run.items) {
         state.itemsHidden.push_back(item.object->hidden);
         state.itemsReached.push_back(item.reached);
     }

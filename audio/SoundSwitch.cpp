@@ -1,0 +1,12 @@
+#include "audio/SoundSwitch.h"
+
+void SoundSwitch::apply(bool asked, const Volumes& volumes, const std::string& folder,
+                        glm::vec3 goal) {
+    if (asked != on) {
+        on = asked;
+        audio = on ? GameAudio::open(folder, volumes, goal) : nullptr;
+    }
+    if (audio) {
+        audio->setVolumes(volumes);
+    }
+}
