@@ -34,8 +34,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       framebufferHeight(settings.height),
       glMajor(kGlMajor),
       glMinor(kGlMinor),
-      keyboard(settings.keyBindings),
-      gamepad(settings.padBindings),
+      controls(settings),
       fov(settings.fov),
       nearZ(settings.nearZ),
       farZ(settings.farZ),
@@ -43,7 +42,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       skyColor(kSkyColor),
       brightness(settings.brightness),
       enhancedLook(settings.look == kEnhancedLook),
-      hudVisible(settings.hudEnabled),
+      ui(settings.hudEnabled),
       options(settings),
       recording(SMELTRUN_VERSION, ReplaySettings{settings.sensitivity, settings.gravity},
                 played.tag()) {
@@ -57,8 +56,8 @@ Game::Game(const Settings& settings, PlayedLevel level)
     initInput();
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
-        ui = std::make_unique<Ui>(window, settings.uiScale);
-        chainedKeyCallback = glfwSetKeyCallback(window, shortcutKeyCallback);
+        ui.open(window, settings.uiScale);
+        controls.chainUi(glfwSetKeyCallback(window, shortcutKeyCallback));
         initShaders();
         initLook(settings);
         initTextures();
@@ -165,13 +164,13 @@ void Game::timeFrame() {
     const auto now = std::chrono::steady_clock::now();
     if (frameStart != std::chrono::steady_clock::time_point()) {
         frameTimes.frame = std::chrono::duration<float, std::milli>(now - frameStart).count();
-        frameOverlay.record(frameTimes);
+        ui.frameOverlay.record(frameTimes);
     }
     frameStart = now;
 }
 
 void Game::releaseScene() {
-    ui.reset();
+    ui.close();
     sky.reset();
     fxaa.reset();
     dropShadow.reset();
@@ -207,7 +206,7 @@ void Game::update() {
     // microsecond here): before the poll there is only the game's clock to read.
     frameTimes.poll = timer.elapsedMs();
     readInput();
-    if (quitAsked) {
+    if (ui.takeQuitAsk()) {
         quit();
     }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.

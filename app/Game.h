@@ -14,17 +14,15 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameOverlay.h"
 #include "app/FramePacer.h"
-#include "app/Gamepad.h"
-#include "app/Hud.h"
-#include "app/Keyboard.h"
 #include "app/LevelCatalog.h"
 #include "app/LevelOwnFiles.h"
-#include "app/PausePanel.h"
 #include "app/RecordsFile.h"
 #include "app/Settings.h"
-#include "app/Ui.h"
+#include "app/input/Controls.h"
+#include "app/session/RunResults.h"
+#include "app/ui/Interface.h"
+#include "app/ui/PanelActions.h"
 #include "audio/GameAudio.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
@@ -68,8 +66,9 @@ struct Item {
 };
 
 // The one central object: the window with its OpenGL context, the scene, and the two
-// per-frame operations that main calls in its loop.
-class Game {
+// per-frame operations that main calls in its loop. Its panels ask it for what they may through
+// PanelActions alone.
+class Game : private PanelActions {
 public:
     // Opens the window, builds the level's scene, the camera and the player from the
     // settings, and prints the controls banner.
@@ -87,7 +86,7 @@ public:
     void quit();
     // The UI's Quit: the UI runs after the frame's events were told, so the next update
     // quits, and its line is told with that frame's.
-    void askToQuit() { quitAsked = true; }
+    void askToQuit() { ui.askToQuit(); }
 
     // Takes `options` into the running game: what the game can change at once, it does.
     void applyOptions();
@@ -184,9 +183,7 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
-    Keyboard keyboard;
-    Gamepad gamepad;
-    InputSnapshot input;        // this frame's, read right after the events are polled
+    Controls controls;          // the keyboard, the pads and this frame's input
     std::vector<Event> events;  // this frame's, told at the end of the update
 
     glm::mat4 ViewMatrix{1.0f};
@@ -212,20 +209,8 @@ public:
     PlayedLevel played;
     // The run's seconds at each of the level's checkpoints, or kNoSplit.
     std::vector<float> runSplits;
-    // After a chosen level's win: what the results panel shows until the player picks what
-    // comes next.
-    struct Split {
-        float seconds;  // or kNoSplit
-        float best;     // the best run's, or kNoSplit
-    };
-    struct Results {
-        float seconds;
-        int points;
-        std::optional<float> best;
-        bool newBest;
-        std::vector<Split> splits;
-        std::optional<RunFault> notRecord;  // why the win counts for no record
-    };
+    using Split = RunSplit;
+    using Results = RunResults;
     std::optional<Results> results;
     // The levels the Levels panel lists, read when first asked for.
     const std::vector<LevelEntry>& levelList();
@@ -263,31 +248,14 @@ public:
     std::unique_ptr<Fxaa> fxaa;              // with FXAA only
     std::unique_ptr<DropShadow> dropShadow;  // made when the shadow is first shown
 
-    std::unique_ptr<Ui> ui;
-    Hud hud;
-    bool hudVisible;  // F7 shows and hides it
-    PausePanel pausePanel;
+    Interface ui;  // the HUD, the frame-time overlay and the panels
 
     // The options the pause panel changes, as last applied; saved to the player's file.
     Settings options;
-    // While the options wait for a new key, the next key pressed goes there and nowhere else,
-    // and its release goes nowhere.
-    bool capturingKey = false;
-    int capturedKey = GLFW_KEY_UNKNOWN;
-    int capturedKeyDown = GLFW_KEY_UNKNOWN;  // until its release
-    // The Enter of Alt+Enter, held back from the UI until its release.
-    int swallowedKey = GLFW_KEY_UNKNOWN;
-    GLFWkeyfun chainedKeyCallback = nullptr;  // the UI's, which calls keyCallback
-    FrameOverlay frameOverlay;
-    bool frameOverlayVisible = false;  // F8 shows and hides it
-    FramePacer pacer;                  // the options' max_fps
+    FramePacer pacer;  // the options' max_fps
 
     bool paused = false;
-    bool quitAsked = false;           // by the UI, for the next update
-    bool screenshotAsked = false;     // by F12, for the frame being drawn
-    bool capturingPadButton = false;  // the options wait for a button: the pad is theirs
-    bool sprintLatched = false;       // switched on by a press, with the sprint as a toggle
-    bool focusLost = false;           // during this frame's poll
+    bool sprintLatched = false;  // switched on by a press, with the sprint as a toggle
 
     // Nothing while the sound is off or the system has none. Destroyed after the window, so
     // that a fanfare can finish after the window has closed.
@@ -311,6 +279,27 @@ public:
     std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
 
 private:
+    // What the panels may see and ask, forwarded to the game's own (GamePanels.cpp).
+    const Records& playedRecords() const override;
+    const RunResults* shownResults() const override;
+    std::string playedName() const override;
+    int playedPar() const override;
+    const std::vector<LevelEntry>& listedLevels() override;
+    bool listedOpen(std::size_t place) override;
+    bool isPlayed(const LevelEntry& entry) const override;
+    std::optional<float> bestTimeIn(const LevelEntry& entry) override;
+    const LevelEntry* levelAfter() override;
+    std::optional<OwnFilesRefused> playChosen(const LevelEntry& entry) override;
+    void playAgain() override;
+    bool hasBestRun() const override;
+    void watchBestRun() override;
+    void resumePlay() override;
+    void quitAtNextFrame() override;
+    void takeOptions() override;
+    void takeWindow() override;
+    bool soundPlays() const override;
+    const GLFWgamepadstate* padInUse() const override;
+
     void initWindow(const Settings& settings);
     void initGlew();
     void initGlState();

@@ -121,10 +121,10 @@ void Game::tellEvents() {
 void Game::tell(const Event& event, double now) {
     writeLines(std::cout, event);
     if (isShown(event)) {
-        hud.hear(event, now);
+        ui.hud.hear(event, now);
     }
     if (event.kind == Event::Checkpoint) {
-        hud.hearSplit(event, bestSplitAt(static_cast<std::size_t>(event.points)), now);
+        ui.hud.hearSplit(event, bestSplitAt(static_cast<std::size_t>(event.points)), now);
     }
     if (const std::optional<Cue> cue = cueOf(event); cue && audio) {
         audio->play(*cue, event.place);

@@ -85,8 +85,8 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
 
 void Game::announceLevel() {
     if (played.chosen) {
-        hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
-                          records.bestTime, readClock());
+        ui.hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
+                             records.bestTime, readClock());
     }
 }
 
@@ -119,5 +119,5 @@ void Game::showResults(const Event& won, const std::optional<KeptWin>& kept,
     }
     results = std::move(shown);
     setPaused(true);
-    pausePanel.showResults();
+    ui.pausePanel.showResults();
 }

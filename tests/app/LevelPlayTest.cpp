@@ -101,7 +101,7 @@ protected:
 // results; the replay names the level, and plays back on it, frame by frame as it went.
 TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     startLevel("small", kSmallLevel);
-    EXPECT_EQ(game->hud.titleCard(clock.seconds()),
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds()),
               (std::vector<std::string>{"Small steps", "Par 20 s    Best -"}))
         << "a level asked for opens with its title card";
     holdUntil(GLFW_KEY_W, [this] { return game->results.has_value(); });
@@ -154,7 +154,7 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     EXPECT_EQ(checkpoint->object->diffuseTexture, game->textures[flagDiffuse].get());
     const auto lost = [this] { return console.text().find("GAME LOST! ") != std::string::npos; };
     holdUntil(GLFW_KEY_D, lost);
-    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "GAME LOST");
+    EXPECT_STREQ(game->ui.hud.lossTitle(clock.seconds()), "GAME LOST");
     console.clear();
 
     holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -6.0f; });
@@ -162,7 +162,7 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     holdUntil(GLFW_KEY_D, lost);
     EXPECT_EQ(game->player->position, glm::vec3(0.0f, 0.0f, -6.0f));
     EXPECT_GT(game->totalTime, atCheckpoint) << "the clock did not start again";
-    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
+    EXPECT_STREQ(game->ui.hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
 }
 
 // From the course's pause panel the Levels page lists the shipped levels and the player's, but
@@ -302,7 +302,7 @@ TEST_F(LevelPlay, ALevelsOwnFilesAreLoadedOnceAndMakeItWhatItIs) {
     restartGame();
     EXPECT_NE(game->played.hash, won);
     EXPECT_FALSE(game->records.bestTime) << "the records of the level as it was";
-    EXPECT_EQ(game->hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
 }
 
 // Standard error, for as long as it lives.
@@ -393,7 +393,7 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
         stroke(key);  // Retry, then Next level
     }
     EXPECT_EQ(game->played.level.name, "third");
-    EXPECT_EQ(game->hud.titleCard(clock.seconds())[0], "third");
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds())[0], "third");
     EXPECT_EQ(game->bestTimeOf(game->levelList()[1]), wonIn)
         << "the Levels page, which read the second's records before its win, shows the win";
 
