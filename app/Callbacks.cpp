@@ -9,13 +9,9 @@
 
 namespace {
 
-void told(Game& game, Action action, bool on) {
-    game.events.push_back(Event::toggled(action, on));
-}
-
 bool flip(Game& game, bool& toggle, Action action) {
     toggle = !toggle;
-    told(game, action, toggle);
+    game.toldToggle(action, toggle);
     return toggle;
 }
 
@@ -79,10 +75,10 @@ void applyToggle(Game& game, Action toggle) {
             flip(game, specular, Action::Specular);
             break;
         case Action::Hud:
-            told(game, Action::Hud, game.ui.flipHud());
+            game.toldToggle(Action::Hud, game.ui.flipHud());
             break;
         case Action::FrameOverlay:
-            told(game, Action::FrameOverlay, game.ui.flipFrameOverlay());
+            game.toldToggle(Action::FrameOverlay, game.ui.flipFrameOverlay());
             break;
         default:
             break;

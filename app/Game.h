@@ -155,6 +155,8 @@ public:
     void tellEvents();
     // Writes one event's lines and hands it to the HUD and the sound.
     void tell(const Event& event, double now);
+    // A display toggle flipped, told with the frame's events.
+    void toldToggle(Action toggle, bool on) { events.push_back(Event::toggled(toggle, on)); }
     // Adds a win to the player's records, and tells a best time that it beat.
     void keepWin(const Event& won, double now);
     // What the sound follows of the frame: the camera, the health pack, the slow-down, pause.
@@ -279,7 +281,7 @@ public:
     std::unique_ptr<Model> ghost;  // the character, seen through, where the best run stood
 
 private:
-    // What the panels may see and ask, forwarded to the game's own (GamePanels.cpp).
+    // What the panels may see and ask, forwarded to the game's own (GameActions.cpp).
     const Records& playedRecords() const override;
     const RunResults* shownResults() const override;
     std::string playedName() const override;
