@@ -11,7 +11,7 @@ namespace {
 
 bool flip(Game& game, bool& toggle, Action action) {
     toggle = !toggle;
-    game.events.push_back(Event::toggled(action, toggle));
+    game.toldToggle(action, toggle);
     return toggle;
 }
 
@@ -23,27 +23,21 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
         return;
     }
     // A key pressed for the options is theirs alone, up to its release.
-    if (game->capturingKey && action == GLFW_PRESS) {
-        game->capturedKey = game->capturedKeyDown = key;
-        game->capturingKey = false;
-        return;
-    }
-    if (action == GLFW_RELEASE && key == game->capturedKeyDown) {
-        game->capturedKeyDown = GLFW_KEY_UNKNOWN;
+    if (game->controls.wait.takesKey(key, action)) {
         return;
     }
     // While a replay plays, its own keys act; the watcher's Escape still quits and the pause
     // key pauses.
     if (game->session.playback && key != GLFW_KEY_ESCAPE &&
-        !game->keyboard.isKeyOf(Action::Pause, key)) {
+        !game->controls.keyboard.isKeyOf(Action::Pause, key)) {
         return;
     }
     // While paused the keys are the panels' (Escape goes back a step there), up to their
     // release, even when the panel resumes play before it.
     if (game->paused && action == GLFW_PRESS) {
-        game->keyboard.holdBack(key);
+        game->controls.keyboard.holdBack(key);
     }
-    if (!game->keyboard.onKey(key, action, mods) || action != GLFW_RELEASE) {
+    if (!game->controls.keyboard.onKey(key, action, mods) || action != GLFW_RELEASE) {
         return;
     }
     if (key == GLFW_KEY_ESCAPE) {
@@ -81,10 +75,10 @@ void applyToggle(Game& game, Action toggle) {
             flip(game, specular, Action::Specular);
             break;
         case Action::Hud:
-            flip(game, game.hudVisible, Action::Hud);
+            game.toldToggle(Action::Hud, game.ui.flipHud());
             break;
         case Action::FrameOverlay:
-            flip(game, game.frameOverlayVisible, Action::FrameOverlay);
+            game.toldToggle(Action::FrameOverlay, game.ui.flipFrameOverlay());
             break;
         default:
             break;
@@ -96,25 +90,13 @@ void shortcutKeyCallback(GLFWwindow* window, int key, int scancode, int action, 
     if (!game) {
         return;
     }
-    if (action == GLFW_PRESS && Keyboard::isFullScreenEnter(key, mods)) {
-        game->swallowedKey = key;
-    }
-    if (key == game->swallowedKey) {
-        game->keyboard.onKey(key, action, mods);
-        if (action == GLFW_RELEASE) {
-            game->swallowedKey = GLFW_KEY_UNKNOWN;
-        }
-        return;
-    }
-    if (game->chainedKeyCallback) {
-        game->chainedKeyCallback(window, key, scancode, action, mods);
-    }
+    game->controls.passKey(window, key, scancode, action, mods);
 }
 
 void windowFocusCallback(GLFWwindow* window, int focused) {
     auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
     if (game && !focused) {
-        game->focusLost = true;
+        game->controls.loseFocus();
     }
 }
 

@@ -34,8 +34,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       framebufferHeight(settings.height),
       glMajor(kGlMajor),
       glMinor(kGlMinor),
-      keyboard(settings.keyBindings),
-      gamepad(settings.padBindings),
+      controls(settings),
       fov(settings.fov),
       nearZ(settings.nearZ),
       farZ(settings.farZ),
@@ -43,7 +42,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       skyColor(kSkyColor),
       brightness(settings.brightness),
       look(settings.look == kEnhancedLook),
-      hudVisible(settings.hudEnabled),
+      ui(settings.hudEnabled),
       options(settings) {
     // The lists keep their room from frame to frame, so that the update allocates nothing.
     events.reserve(kEventCapacity);
@@ -54,8 +53,8 @@ Game::Game(const Settings& settings, PlayedLevel level)
     initInput();
     // A failure while the scene is built leaves no destructor to run: release what exists.
     try {
-        ui = std::make_unique<Ui>(window, settings.uiScale);
-        chainedKeyCallback = glfwSetKeyCallback(window, shortcutKeyCallback);
+        ui.open(window, settings.uiScale);
+        controls.chainUi(glfwSetKeyCallback(window, shortcutKeyCallback));
         initShaders();
         initLook(settings);
         initTextures();
@@ -158,12 +157,12 @@ void Game::release() {
 
 void Game::timeFrame() {
     if (frameTiming.startFrame()) {
-        frameOverlay.record(frameTiming.times);
+        ui.frameOverlay.record(frameTiming.times);
     }
 }
 
 void Game::releaseScene() {
-    ui.reset();
+    ui.close();
     look.release();
     shaders.clear();
     textures.clear();
@@ -196,7 +195,7 @@ void Game::update() {
     // microsecond here): before the poll there is only the game's clock to read.
     frameTiming.times.poll = timer.elapsedMs();
     readInput();
-    if (quitAsked) {
+    if (ui.takeQuitAsk()) {
         quit();
     }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.

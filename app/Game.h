@@ -11,15 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "app/FrameOverlay.h"
-#include "app/Gamepad.h"
-#include "app/Hud.h"
-#include "app/Keyboard.h"
-#include "app/PausePanel.h"
 #include "app/Settings.h"
-#include "app/Ui.h"
 #include "app/frame/FrameTiming.h"
+#include "app/input/Controls.h"
 #include "app/session/LevelSession.h"
+#include "app/ui/Interface.h"
+#include "app/ui/PanelActions.h"
 #include "audio/SoundSwitch.h"
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
@@ -48,8 +45,9 @@ public:
 };
 
 // The one central object: the window with its OpenGL context, the scene, and the two
-// per-frame operations that main calls in its loop.
-class Game {
+// per-frame operations that main calls in its loop. Its panels ask it for what they may through
+// PanelActions alone.
+class Game : private PanelActions {
 public:
     // Opens the window, builds the level's scene, the camera and the player from the
     // settings, and prints the controls banner.
@@ -67,7 +65,7 @@ public:
     void quit();
     // The UI's Quit: the UI runs after the frame's events were told, so the next update
     // quits, and its line is told with that frame's.
-    void askToQuit() { quitAsked = true; }
+    void askToQuit() { ui.askToQuit(); }
 
     // Takes `options` into the running game: what the game can change at once, it does.
     void applyOptions();
@@ -136,6 +134,8 @@ public:
     void tellEvents();
     // Writes one event's lines and hands it to the HUD and the sound.
     void tell(const Event& event, double now);
+    // A display toggle flipped, told with the frame's events.
+    void toldToggle(Action toggle, bool on) { events.push_back(Event::toggled(toggle, on)); }
     // Adds a win to the player's records, and tells a best time that it beat; a chosen
     // level's win then shows its results.
     void keepWin(const Event& won, double now);
@@ -163,9 +163,7 @@ public:
     double xOffset = 0.0;
     double yOffset = 0.0;
     bool firstMouse = true;
-    Keyboard keyboard;
-    Gamepad gamepad;
-    InputSnapshot input;        // this frame's, read right after the events are polled
+    Controls controls;          // the keyboard, the pads and this frame's input
     std::vector<Event> events;  // this frame's, told at the end of the update
 
     glm::mat4 ViewMatrix{1.0f};
@@ -186,10 +184,6 @@ public:
     LevelSession session;
     using Split = LevelSession::Split;
     using Results = LevelSession::Results;
-    // The panels' ways to the levels and their records, which the session keeps.
-    const std::vector<LevelEntry>& levelList() { return session.levelList(); }
-    const LevelEntry* nextLevel() { return session.nextLevel(options.unlockAll); }
-    bool levelOpen(std::size_t place) { return session.levelOpen(place, options.unlockAll); }
     // Builds the level's scene in place of the one played, and starts it. Its own files are
     // loaded first: when they cannot serve, the level played stays as it was, and what failed
     // comes back, after its line on the console.
@@ -204,7 +198,6 @@ public:
     void restartFrameTime();
     // A level the player chose opens with its title card on the HUD.
     void announceLevel();
-    std::optional<float> bestTimeOf(const LevelEntry& entry) { return session.bestTimeOf(entry); }
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
@@ -215,34 +208,37 @@ public:
     // How the frame is drawn, as the settings asked at the start.
     Look look;
 
-    std::unique_ptr<Ui> ui;
-    Hud hud;
-    bool hudVisible;  // F7 shows and hides it
-    PausePanel pausePanel;
+    Interface ui;  // the HUD, the frame-time overlay and the panels
 
     // The options the pause panel changes, as last applied; saved to the player's file.
     Settings options;
-    // While the options wait for a new key, the next key pressed goes there and nowhere else,
-    // and its release goes nowhere.
-    bool capturingKey = false;
-    int capturedKey = GLFW_KEY_UNKNOWN;
-    int capturedKeyDown = GLFW_KEY_UNKNOWN;  // until its release
-    // The Enter of Alt+Enter, held back from the UI until its release.
-    int swallowedKey = GLFW_KEY_UNKNOWN;
-    GLFWkeyfun chainedKeyCallback = nullptr;  // the UI's, which calls keyCallback
-    FrameOverlay frameOverlay;
-    bool frameOverlayVisible = false;  // F8 shows and hides it
-
     bool paused = false;
-    bool quitAsked = false;           // by the UI, for the next update
-    bool screenshotAsked = false;     // by F12, for the frame being drawn
-    bool capturingPadButton = false;  // the options wait for a button: the pad is theirs
-    bool focusLost = false;           // during this frame's poll
 
     // Destroyed after the window, so that a fanfare can finish after the window has closed.
     SoundSwitch sound;
 
 private:
+    // What the panels may see and ask, forwarded to the game's own (GameActions.cpp).
+    const Records& playedRecords() const override;
+    const RunResults* shownResults() const override;
+    std::string playedName() const override;
+    int playedPar() const override;
+    const std::vector<LevelEntry>& listedLevels() override;
+    bool listedOpen(std::size_t place) override;
+    bool isPlayed(const LevelEntry& entry) const override;
+    std::optional<float> bestTimeIn(const LevelEntry& entry) override;
+    const LevelEntry* levelAfter() override;
+    std::optional<OwnFilesRefused> playChosen(const LevelEntry& entry) override;
+    void playAgain() override;
+    bool hasBestRun() const override;
+    void watchBestRun() override;
+    void resumePlay() override;
+    void quitAtNextFrame() override;
+    void takeOptions() override;
+    void takeWindow() override;
+    bool soundPlays() const override;
+    const GLFWgamepadstate* padInUse() const override;
+
     void initWindow(const Settings& settings);
     void initGlew();
     void initGlState();

@@ -124,10 +124,10 @@ void Game::tellEvents() {
 void Game::tell(const Event& event, double now) {
     writeLines(std::cout, event);
     if (isShown(event)) {
-        hud.hear(event, now);
+        ui.hud.hear(event, now);
     }
     if (event.kind == Event::Checkpoint) {
-        hud.hearSplit(event, session.bestSplitAt(static_cast<std::size_t>(event.points)), now);
+        ui.hud.hearSplit(event, session.bestSplitAt(static_cast<std::size_t>(event.points)), now);
     }
     GameAudio* audio = sound.playing();
     if (const std::optional<Cue> cue = cueOf(event); cue && audio) {

@@ -5,12 +5,13 @@
 #include "gameplay/MouseLook.h"
 
 void Game::readInput() {
-    keyboard.read(window, input);
-    InputSnapshot ignored;
-    gamepad.read(capturingPadButton ? ignored : input, events);
+    controls.read(window, events);
+    InputSnapshot& input = controls.input;
     // A screenshot is no part of play: asked for here, even while a replay's input stands in
     // for the player's, and kept out of the recording.
-    screenshotAsked = screenshotAsked || input.pressed.has(Action::Screenshot);
+    if (input.pressed.has(Action::Screenshot)) {
+        ui.askScreenshot();
+    }
     input.held.set(Action::Screenshot, false);
     input.pressed.set(Action::Screenshot, false);
     input.released.set(Action::Screenshot, false);
@@ -39,15 +40,15 @@ void Game::latchSprint() {
         run.sprintLatched = false;
         return;
     }
-    if (input.pressed.has(Action::Sprint)) {
+    if (controls.input.pressed.has(Action::Sprint)) {
         run.sprintLatched = !run.sprintLatched;
     }
-    input.held.set(Action::Sprint, run.sprintLatched);
+    controls.input.held.set(Action::Sprint, run.sprintLatched);
 }
 
 // The player's own frame: F11 and Alt+Enter switch the screen, and P and the rest pause.
 bool Game::takeLiveFrame() {
-    if (input.pressed.has(Action::FullScreen)) {
+    if (controls.input.pressed.has(Action::FullScreen)) {
         toggleFullScreen();
     }
     checkPause();
@@ -57,17 +58,17 @@ bool Game::takeLiveFrame() {
 void Game::quitOnEscape() {
     // A held Escape closes at once; the loop ends before its release is ever delivered. While
     // paused, Escape is the panels'.
-    if (input.held.has(Action::Quit) && !paused) {
+    if (controls.input.held.has(Action::Quit) && !paused) {
         glfwSetWindowShouldClose(window, true);
     }
 }
 
 void Game::processInput() {
     quitOnEscape();
-    camera.processKeyboard(input, deltaTime);
+    camera.processKeyboard(controls.input, deltaTime);
     // While the debug camera flies, the keys and the mouse are the camera's alone.
     if (!debugCamera) {
-        player->processKeyboard(input, deltaTime, events);
+        player->processKeyboard(controls.input, deltaTime, events);
     }
     lights[0]->position = player->position + level::kPlayerLightOffset;
 }
@@ -75,10 +76,10 @@ void Game::processInput() {
 // The mouse's movement is the frame's, turned in its first step; the stick's tilt is held over
 // every step.
 void Game::processMouseInput(bool firstStep) {
-    const double mouseX = firstStep ? input.mouseX : 0.0;
-    const double mouseY = firstStep ? input.mouseY : 0.0;
-    const double turnX = lookPixels(mouseX, input.lookRight, deltaTime);
-    const double turnY = lookPixels(mouseY, input.lookUp, deltaTime);
+    const double mouseX = firstStep ? controls.input.mouseX : 0.0;
+    const double mouseY = firstStep ? controls.input.mouseY : 0.0;
+    const double turnX = lookPixels(mouseX, controls.input.lookRight, deltaTime);
+    const double turnY = lookPixels(mouseY, controls.input.lookUp, deltaTime);
     if (!debugCamera) {
         player->turn(turnX);
     }

@@ -57,8 +57,8 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
 void Game::announceLevel() {
     const PlayedLevel& played = session.played;
     if (played.chosen) {
-        hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
-                          session.records.bestTime, readClock());
+        ui.hud.showTitleCard(shownName(played.level, played.shipped), played.level.parTime,
+                             session.records.bestTime, readClock());
     }
 }
 

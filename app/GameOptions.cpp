@@ -68,10 +68,9 @@ void Game::applyOptions() {
     if (options.sensitivity != session.recording.replay().settings.sensitivity) {
         session.recording.stop();
     }
-    keyboard = Keyboard(options.keyBindings);
-    gamepad.bind(options.padBindings);
-    hudVisible = options.hudEnabled;
-    ui->setTextScale(options.uiScale);
+    controls.bind(options);
+    ui.hudVisible = options.hudEnabled;
+    ui.imgui->setTextScale(options.uiScale);
     applyPacing();
     applyRawMouse();
     applyAudio();

@@ -2,18 +2,17 @@
 
 void Game::checkPause() {
     // The results stay until the player picks what comes next.
-    if (input.pressed.has(Action::Pause) && !session.results) {
+    if (controls.input.pressed.has(Action::Pause) && !session.results) {
         setPaused(!paused);
     }
     // A window that has the focus back by the end of the poll has not really lost it: a
     // window just shown can see its focus go and come back as it takes it.
-    if (focusLost && options.pauseOnFocusLoss && !paused &&
+    if (controls.takeLostFocus() && options.pauseOnFocusLoss && !paused &&
         !glfwGetWindowAttrib(window, GLFW_FOCUSED)) {
         setPaused(true);
     }
-    focusLost = false;
     // A player whose pad went away has nothing left to steer with: the game waits.
-    if (gamepad.lostPadInUse() && !paused) {
+    if (controls.gamepad.lostPadInUse() && !paused) {
         setPaused(true);
     }
 }
@@ -24,14 +23,12 @@ void Game::setPaused(bool pause) {
     // motion of this frame is dropped, and the next reading only sets the reference.
     glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
     firstMouse = true;
-    xOffset = yOffset = input.mouseX = input.mouseY = 0.0;
+    xOffset = yOffset = controls.input.mouseX = controls.input.mouseY = 0.0;
     if (!paused) {
-        gamepad.holdBackButtons();
+        controls.gamepad.holdBackButtons();
         // A key or a button that the options still wait for when play resumes (the mouse can
         // leave them waiting) is given up: the panels keep the old one, and play has them all.
-        capturingKey = false;
-        capturedKey = GLFW_KEY_UNKNOWN;
-        capturingPadButton = false;
+        controls.wait.giveUp();
     }
 }
 

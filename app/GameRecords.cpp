@@ -11,6 +11,6 @@ void Game::keepWin(const Event& won, double now) {
         session.keepPackWin();
         session.results = std::move(kept.results);
         setPaused(true);
-        pausePanel.showResults();
+        ui.pausePanel.showResults();
     }
 }

@@ -32,7 +32,7 @@ void Game::render() {
         drawScene();
         drawInterface();
     }
-    if (screenshotAsked) {
+    if (ui.takeScreenshotAsk()) {
         saveScreenshot();
         restartFrameTime();
     }
@@ -42,7 +42,6 @@ void Game::render() {
 // Named by the local date and time, so that the player's pictures sort by when they were
 // taken; a second one within the same second gets a number.
 void Game::saveScreenshot() {
-    screenshotAsked = false;
     const fs::path folder = playerPicturesFolder();
     const std::string png = framePng(framebufferWidth, framebufferHeight);
     if (folder.empty() || png.empty()) {
@@ -97,29 +96,31 @@ void Game::drawScene() {
 }
 
 void Game::drawInterface() {
-    if (!hudVisible && !paused && !frameOverlayVisible) {
+    if (!ui.shows(paused)) {
         return;
     }
     const double now = readClock();
-    ui->beginFrame(now, framebufferHeight, capturingPadButton ? nullptr : gamepad.padInUse());
-    if (hudVisible) {
-        hud.draw(HudView{player->health,
-                         totalTime,
-                         player->slowTimer,
-                         {wireframe, culling, debugCamera, celShading, contour, specular},
-                         session.records.bestTime,
-                         session.playback.has_value(),
-                         currentFrame - run.startedAt,
-                         options.keyBindings},
-                 now);
+    ui.imgui->beginFrame(now, framebufferHeight,
+                         controls.wait.awaitingPadButton() ? nullptr : padInUse());
+    if (ui.hudVisible) {
+        ui.hud.draw(HudView{player->health,
+                            totalTime,
+                            player->slowTimer,
+                            {wireframe, culling, debugCamera, celShading, contour, specular},
+                            session.records.bestTime,
+                            session.playback.has_value(),
+                            currentFrame - run.startedAt,
+                            options.keyBindings},
+                    now);
     }
-    if (frameOverlayVisible) {
-        frameOverlay.draw();
+    if (ui.frameOverlayVisible) {
+        ui.frameOverlay.draw();
     }
     if (paused) {
-        pausePanel.draw(*this);
+        PanelScope scope{options, controls.wait, *this};
+        ui.pausePanel.draw(scope);
     }
-    ui->endFrame();
+    ui.imgui->endFrame();
 }
 
 void Game::present() {

@@ -22,10 +22,10 @@ bool Game::takeReplayedFrame() {
     }
     const ReplayFrame& frame = playback.replay.frames[playback.next++];
     deltaTime = frame.deltaTime;
-    input = frame.input;
+    controls.input = frame.input;
     for (std::size_t i = 0; i < kActionCount; ++i) {
         const Action action = static_cast<Action>(i);
-        if (isToggle(action) && input.released.has(action)) {
+        if (isToggle(action) && controls.input.released.has(action)) {
             applyToggle(*this, action);
         }
     }
@@ -33,7 +33,8 @@ bool Game::takeReplayedFrame() {
 }
 
 void Game::recordFrame() {
-    const ReplayFrame frame{deltaTime, input, player->position, player->rotation.y, totalTime};
+    const ReplayFrame frame{deltaTime, controls.input, player->position, player->rotation.y,
+                            totalTime};
     if (!session.playback) {
         session.recording.add(frame);
         return;

@@ -8,11 +8,12 @@
 #include <cstring>
 #include <utility>
 
-#include "app/Game.h"
 #include "app/KeyNames.h"
+#include "app/Keyboard.h"
 #include "app/PanelLayout.h"
 #include "app/SettingsKeys.h"
 #include "app/Translate.h"
+#include "app/ui/PanelActions.h"
 #include "base/PlayerFolders.h"
 
 namespace {
@@ -57,12 +58,12 @@ std::string shownFormat(const char* format, float value) {
 
 // One tab a section, so that the page fits a 1280x720 screen at the largest text with Back in
 // view. The page's footer shows the status.
-void OptionsPanel::draw(Game& game) {
-    finishRebinding(game);
+void OptionsPanel::draw(PanelScope& scope) {
+    finishRebinding(scope);
     if (!ImGui::BeginTabBar("sections")) {
         return;
     }
-    const std::pair<const char*, void (OptionsPanel::*)(Game&)> sections[] = {
+    const std::pair<const char*, void (OptionsPanel::*)(PanelScope&)> sections[] = {
         {N_("Keys"), &OptionsPanel::drawKeys},       {N_("Gamepad"), &OptionsPanel::drawGamepad},
         {N_("Display"), &OptionsPanel::drawDisplay}, {N_("Look"), &OptionsPanel::drawLook},
         {N_("Mouse"), &OptionsPanel::drawMouse},     {N_("Sound"), &OptionsPanel::drawSound},
@@ -71,7 +72,7 @@ void OptionsPanel::draw(Game& game) {
     for (const auto& [name, drawSection] : sections) {
         if (ImGui::BeginTabItem(tr(name))) {
             ImGui::PushItemWidth(ImGui::GetFontSize() * kControlEms);
-            (this->*drawSection)(game);
+            (this->*drawSection)(scope);
             ImGui::PopItemWidth();
             ImGui::EndTabItem();
         }
@@ -79,8 +80,8 @@ void OptionsPanel::draw(Game& game) {
     ImGui::EndTabBar();
 }
 
-void OptionsPanel::drawKeys(Game& game) {
-    KeyBindings& bindings = game.options.keyBindings;
+void OptionsPanel::drawKeys(PanelScope& scope) {
+    KeyBindings& bindings = scope.options.keyBindings;
     for (const BoundAction& bound : kBoundActions) {
         ImGui::PushID(bound.name);
         const int key = bindings[bound.name];
@@ -89,7 +90,7 @@ void OptionsPanel::drawKeys(Game& game) {
             (rebinding == bound.name ? tr("press a key (Escape: keep)") : keyName(key)) + "###key";
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kKeyButtonEms, 0.0f))) {
             rebinding = bound.name;
-            game.capturingKey = true;
+            scope.wait.awaitKey();
         }
         // The keyboard and the pad start on the first key, past the tabs.
         if (&bound == &kBoundActions[0]) {
@@ -105,40 +106,40 @@ void OptionsPanel::drawKeys(Game& game) {
     }
     if (ImGui::Button(tr("Default keys"))) {
         bindings = kDefaultKeyBindings;
-        changed(game, true);
+        changed(scope, true);
     }
 }
 
-void OptionsPanel::drawGamepad(Game& game) {
-    if (padButtons.draw(game, statusLine)) {
+void OptionsPanel::drawGamepad(PanelScope& scope) {
+    if (padButtons.draw(scope, statusLine)) {
         const std::string said = statusLine;
-        changed(game, true);
+        changed(scope, true);
         statusLine = said + statusLine;
     }
 }
 
-void OptionsPanel::finishRebinding(Game& game) {
-    if (!rebinding || game.capturingKey) {
+void OptionsPanel::finishRebinding(PanelScope& scope) {
+    if (!rebinding || scope.wait.awaitingKey()) {
         return;
     }
-    const int key = game.capturedKey;
+    const int key = scope.wait.takeKey();
     if (key != GLFW_KEY_ESCAPE && key != GLFW_KEY_UNKNOWN) {
-        bind(game, rebinding, key);
+        bind(scope, rebinding, key);
     }
     rebinding = nullptr;
 }
 
 // A key that means something else is not taken silently: a fixed key (Escape, the function
 // keys) is refused, and one bound to another action swaps with this action's key.
-void OptionsPanel::bind(Game& game, const char* action, int key) {
-    KeyBindings& bindings = game.options.keyBindings;
+void OptionsPanel::bind(PanelScope& scope, const char* action, int key) {
+    KeyBindings& bindings = scope.options.keyBindings;
     if (Keyboard::isFixedKey(key)) {
         statusLine =
             formatted(tr("%s is one of the game's own keys; choose another"), keyName(key).c_str());
         return;
     }
     const std::optional<int> swapped = bindSwapping(bindings, action, key);
-    changed(game, true);
+    changed(scope, true);
     if (swapped) {
         statusLine =
             formatted(tr("%s and %s swapped. "), keyName(key).c_str(), keyName(*swapped).c_str()) +
@@ -146,8 +147,8 @@ void OptionsPanel::bind(Game& game, const char* action, int key) {
     }
 }
 
-void OptionsPanel::drawDisplay(Game& game) {
-    Settings& options = game.options;
+void OptionsPanel::drawDisplay(PanelScope& scope) {
+    Settings& options = scope.options;
     bool windowChanged = ImGui::Checkbox(tr("Full screen"), &options.fullscreen);
     ImGui::InputInt(tr("Width"), &options.width, 0);
     windowChanged = windowChanged || ImGui::IsItemDeactivatedAfterEdit();
@@ -156,30 +157,30 @@ void OptionsPanel::drawDisplay(Game& game) {
     if (windowChanged) {
         options.width = std::clamp(options.width, kMinWindowSide, kMaxWindowSide);
         options.height = std::clamp(options.height, kMinWindowSide, kMaxWindowSide);
-        game.applyWindow();
-        changed(game, true);
+        scope.actions.takeWindow();
+        changed(scope, true);
     }
-    drawFrameCap(game);
-    drawTable(game, "Display");
+    drawFrameCap(scope);
+    drawTable(scope, "Display");
 }
 
-void OptionsPanel::drawLook(Game& game) {
-    Settings& options = game.options;
+void OptionsPanel::drawLook(PanelScope& scope) {
+    Settings& options = scope.options;
     if (ImGui::BeginCombo(tr("Multisampling (from the next start)"),
                           std::to_string(options.sampleRate).c_str())) {
         for (const int samples : kSampleChoices) {
             if (ImGui::Selectable(std::to_string(samples).c_str(), samples == options.sampleRate)) {
                 options.sampleRate = samples;
-                changed(game, true);
+                changed(scope, true);
             }
         }
         ImGui::EndCombo();
     }
-    drawTable(game, "Look");
+    drawTable(scope, "Look");
 }
 
-void OptionsPanel::drawFrameCap(Game& game) {
-    Settings& options = game.options;
+void OptionsPanel::drawFrameCap(PanelScope& scope) {
+    Settings& options = scope.options;
     const auto capName = [](int fps) {
         return fps > 0 ? formatted(tr("%d fps"), fps) : std::string(tr("off"));
     };
@@ -188,18 +189,18 @@ void OptionsPanel::drawFrameCap(Game& game) {
         for (const int fps : kFpsChoices) {
             if (ImGui::Selectable(capName(fps).c_str(), fps == options.maxFps)) {
                 options.maxFps = fps;
-                changed(game, true);
+                changed(scope, true);
             }
         }
         ImGui::EndCombo();
     }
 }
 
-void OptionsPanel::drawMouse(Game& game) {
-    Settings& options = game.options;
-    drawTable(game, "Mouse");
+void OptionsPanel::drawMouse(PanelScope& scope) {
+    Settings& options = scope.options;
+    drawTable(scope, "Mouse");
     if (ImGui::Checkbox(tr("Raw mouse motion"), &options.rawMouse)) {
-        changed(game, true);
+        changed(scope, true);
     }
     if (!glfwRawMouseMotionSupported()) {
         ImGui::SameLine();
@@ -207,43 +208,43 @@ void OptionsPanel::drawMouse(Game& game) {
     }
 }
 
-void OptionsPanel::drawSound(Game& game) {
-    Settings& options = game.options;
+void OptionsPanel::drawSound(PanelScope& scope) {
+    Settings& options = scope.options;
     // Sound asked for and none playing: the system has no device that opens.
-    if (options.audioEnabled && !game.sound.playing()) {
+    if (options.audioEnabled && !scope.actions.soundPlays()) {
         ImGui::TextDisabled("%s", tr("Sound: no audio device on this system, playing silently"));
     } else if (ImGui::Checkbox(tr("Sound"), &options.audioEnabled)) {
-        changed(game, true);
+        changed(scope, true);
     }
-    drawTable(game, "Sound");
+    drawTable(scope, "Sound");
 }
 
-void OptionsPanel::drawPlay(Game& game) {
-    drawTable(game, "Play");
+void OptionsPanel::drawPlay(PanelScope& scope) {
+    drawTable(scope, "Play");
 }
 
 // The settings that the table gives a plain control on this tab, in its order.
-void OptionsPanel::drawTable(Game& game, const char* tab) {
+void OptionsPanel::drawTable(PanelScope& scope, const char* tab) {
     for (const SettingKey& key : kSettingKeys) {
         if (!key.control || std::strcmp(key.control->tab, tab) != 0) {
             continue;
         }
         const Control& control = *key.control;
         if (const auto* flag = std::get_if<bool Settings::*>(&key.field)) {
-            if (ImGui::Checkbox(tr(control.label), &(game.options.**flag))) {
-                changed(game, true);
+            if (ImGui::Checkbox(tr(control.label), &(scope.options.**flag))) {
+                changed(scope, true);
             }
         } else if (const auto* number = std::get_if<float Settings::*>(&key.field)) {
-            slider(game, tr(control.label), game.options.**number, control.low, control.high,
+            slider(scope, tr(control.label), scope.options.**number, control.low, control.high,
                    tr(control.format));
         } else if (const auto* choice = std::get_if<Choice>(&key.field)) {
-            choose(game, tr(control.label), *choice);
+            choose(scope, tr(control.label), *choice);
         }
     }
 }
 
-void OptionsPanel::choose(Game& game, const char* label, const Choice& choice) {
-    std::string& value = game.options.*choice.field;
+void OptionsPanel::choose(PanelScope& scope, const char* label, const Choice& choice) {
+    std::string& value = scope.options.*choice.field;
     const auto chosen =
         std::find_if(choice.words.begin(), choice.words.end(),
                      [&value](const ChoiceWord& option) { return value == option.word; });
@@ -254,29 +255,29 @@ void OptionsPanel::choose(Game& game, const char* label, const Choice& choice) {
     for (const ChoiceWord& option : choice.words) {
         if (ImGui::Selectable(tr(option.label), value == option.word)) {
             value = option.word;
-            changed(game, true);
+            changed(scope, true);
         }
     }
     ImGui::EndCombo();
 }
 
-void OptionsPanel::slider(Game& game, const char* label, float& value, float low, float high,
+void OptionsPanel::slider(PanelScope& scope, const char* label, float& value, float low, float high,
                           const char* format) {
     if (ImGui::SliderFloat(label, &value, low, high, shownFormat(format, value).c_str())) {
-        changed(game, false);
+        changed(scope, false);
     }
     // Saved once let go, not at every step of the drag.
     if (ImGui::IsItemDeactivatedAfterEdit()) {
-        changed(game, true);
+        changed(scope, true);
     }
 }
 
-void OptionsPanel::changed(Game& game, bool complete) {
-    game.applyOptions();
+void OptionsPanel::changed(PanelScope& scope, bool complete) {
+    scope.actions.takeOptions();
     if (!complete) {
         return;
     }
-    const WriteResult saved = savePlayerSettings(game.options);
+    const WriteResult saved = savePlayerSettings(scope.options);
     statusLine = saved.ok ? formatted(tr("Saved to %s"), shownPath(playerSettingsPath()).c_str())
                           : formatted(tr("Could not save the options: %s"), saved.reason.c_str());
 }

@@ -4,34 +4,34 @@
 
 #include "app/PadButtonsPanel.h"
 
-class Game;
+struct PanelScope;
 struct Choice;
 
 // The options a player can change while paused. Each change applies at once where the game
 // can, and is saved to the player's own settings file as soon as it is done.
 class OptionsPanel {
 public:
-    void draw(Game& game);
+    void draw(PanelScope& scope);
     // How the last change went: saved, or why not, or what was refused or swapped.
     const std::string& status() const { return statusLine; }
 
 private:
-    void drawDisplay(Game& game);
-    void drawFrameCap(Game& game);
-    void drawMouse(Game& game);
-    void drawKeys(Game& game);
-    void drawGamepad(Game& game);
-    void drawLook(Game& game);
-    void drawSound(Game& game);
-    void drawPlay(Game& game);
-    void drawTable(Game& game, const char* tab);
-    void finishRebinding(Game& game);
-    void bind(Game& game, const char* action, int key);
-    void slider(Game& game, const char* label, float& value, float low, float high,
+    void drawDisplay(PanelScope& scope);
+    void drawFrameCap(PanelScope& scope);
+    void drawMouse(PanelScope& scope);
+    void drawKeys(PanelScope& scope);
+    void drawGamepad(PanelScope& scope);
+    void drawLook(PanelScope& scope);
+    void drawSound(PanelScope& scope);
+    void drawPlay(PanelScope& scope);
+    void drawTable(PanelScope& scope, const char* tab);
+    void finishRebinding(PanelScope& scope);
+    void bind(PanelScope& scope, const char* action, int key);
+    void slider(PanelScope& scope, const char* label, float& value, float low, float high,
                 const char* format);
-    void choose(Game& game, const char* label, const Choice& choice);
+    void choose(PanelScope& scope, const char* label, const Choice& choice);
     // Applies the game's options; saves them when the change is complete.
-    void changed(Game& game, bool complete);
+    void changed(PanelScope& scope, bool complete);
 
     const char* rebinding = nullptr;  // the action waiting for its new key
     PadButtonsPanel padButtons;

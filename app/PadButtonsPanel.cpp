@@ -6,9 +6,10 @@
 #include <algorithm>
 #include <iterator>
 
-#include "app/Game.h"
+#include "app/Gamepad.h"
 #include "app/KeyNames.h"
 #include "app/Translate.h"
+#include "app/ui/PanelActions.h"
 
 namespace {
 
@@ -22,30 +23,30 @@ int heldButton(const GLFWgamepadstate& pad) {
 
 }  // namespace
 
-bool PadButtonsPanel::draw(Game& game, std::string& status) {
-    const bool changed = listen(game, status);
+bool PadButtonsPanel::draw(PanelScope& scope, std::string& status) {
+    const bool changed = listen(scope, status);
     ImGui::Separator();
     ImGui::TextUnformatted(tr("Gamepad"));
-    KeyBindings& bindings = game.options.padBindings;
+    KeyBindings& bindings = scope.options.padBindings;
     for (const PadAction& bound : kPadActions) {
         ImGui::PushID(bound.name);
         const std::string shown = rebinding == bound.name ? tr("press a button (any key: keep)")
                                                           : padButtonName(bindings[bound.name]);
         if (ImGui::Button(shown.c_str(), ImVec2(ImGui::GetFontSize() * kButtonEms, 0.0f)) &&
-            game.gamepad.padInUse()) {
+            scope.actions.padInUse()) {
             rebinding = bound.name;
             wait = Wait::LetGo;
             // A key pressed meanwhile keeps the old button, and goes nowhere else.
-            game.capturingKey = true;
+            scope.wait.awaitKey();
         }
         ImGui::SameLine();
         ImGui::TextUnformatted(tr(bound.label));
         ImGui::PopID();
     }
-    if (!game.gamepad.padInUse()) {
+    if (!scope.actions.padInUse()) {
         ImGui::TextDisabled("%s", tr("(connect a gamepad to change its buttons)"));
     }
-    game.capturingPadButton = wait != Wait::Nothing;
+    scope.wait.awaitPadButton(wait != Wait::Nothing);
     if (ImGui::Button(tr("Default buttons"))) {
         bindings = kDefaultPadBindings;
         return true;
@@ -53,13 +54,13 @@ bool PadButtonsPanel::draw(Game& game, std::string& status) {
     return changed;
 }
 
-bool PadButtonsPanel::listen(Game& game, std::string& status) {
-    const GLFWgamepadstate* pad = game.gamepad.padInUse();
+bool PadButtonsPanel::listen(PanelScope& scope, std::string& status) {
+    const GLFWgamepadstate* pad = scope.actions.padInUse();
     if (wait == Wait::Nothing) {
         return false;
     }
-    if (rebinding && (!pad || !game.capturingKey)) {
-        game.capturingKey = false;
+    if (rebinding && (!pad || !scope.wait.awaitingKey())) {
+        scope.wait.giveUpKey();
         wait = Wait::Nothing;
         rebinding = nullptr;
         return false;
@@ -73,9 +74,9 @@ bool PadButtonsPanel::listen(Game& game, std::string& status) {
     if (wait == Wait::LetGo && held < 0) {
         wait = Wait::Press;
     } else if (wait == Wait::Press && held >= 0) {
-        changed = bind(game, rebinding, held, status);
+        changed = bind(scope, rebinding, held, status);
         rebinding = nullptr;
-        game.capturingKey = false;
+        scope.wait.giveUpKey();
         wait = Wait::LetGoOfChoice;
     } else if (wait == Wait::LetGoOfChoice && held < 0) {
         wait = Wait::Nothing;
@@ -85,13 +86,13 @@ bool PadButtonsPanel::listen(Game& game, std::string& status) {
 
 // As with the keys: a button of the pad's own is refused, and one bound to another action
 // swaps with this action's button.
-bool PadButtonsPanel::bind(Game& game, const char* action, int button, std::string& status) {
+bool PadButtonsPanel::bind(PanelScope& scope, const char* action, int button, std::string& status) {
     if (Gamepad::isFixedButton(button)) {
         status = formatted(tr("%s is one of the pad's own buttons; choose another"),
                            padButtonName(button).c_str());
         return false;
     }
-    const std::optional<int> swapped = bindSwapping(game.options.padBindings, action, button);
+    const std::optional<int> swapped = bindSwapping(scope.options.padBindings, action, button);
     status = swapped ? formatted(tr("%s and %s swapped. "), padButtonName(button).c_str(),
                                  padButtonName(*swapped).c_str())
                      : std::string();

@@ -2,7 +2,7 @@
 
 #include <string>
 
-class Game;
+struct PanelScope;
 
 // The gamepad's rebindable buttons on the Options page, beside the keys: one button per
 // action, which waits for the next button pressed on the pad in use; a key keeps the old one.
@@ -11,11 +11,11 @@ class PadButtonsPanel {
 public:
     // Draws the rows; true when a binding changed, for the options to apply and save.
     // `status` gets a word on what was refused or swapped.
-    bool draw(Game& game, std::string& status);
+    bool draw(PanelScope& scope, std::string& status);
 
 private:
-    bool listen(Game& game, std::string& status);
-    bool bind(Game& game, const char* action, int button, std::string& status);
+    bool listen(PanelScope& scope, std::string& status);
+    bool bind(PanelScope& scope, const char* action, int button, std::string& status);
 
     // Waiting: the pad's buttons let go, then one pressed, then that one let go again so
     // that the panel does not take it as a choice.

@@ -7,11 +7,13 @@
 #include <string>
 
 #include "app/EventWords.h"
-#include "app/Game.h"
+#include "app/Gamepad.h"
 #include "app/KeyNames.h"
+#include "app/Keyboard.h"
 #include "app/PanelLayout.h"
 #include "app/SplitColour.h"
 #include "app/Translate.h"
+#include "app/ui/PanelActions.h"
 
 namespace {
 
@@ -123,9 +125,9 @@ std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t pla
     return name(place) + "  " + formatted(tr("Win %s to open"), name(place - 1).c_str());
 }
 
-void PausePanel::draw(Game& game) {
+void PausePanel::draw(PanelScope& scope) {
     if (backAsked()) {
-        goBack(game);
+        goBack(scope);
     }
     const ImGuiViewport* screen = ImGui::GetMainViewport();
     ImGui::GetBackgroundDrawList()->AddRectFilled(
@@ -154,26 +156,27 @@ void PausePanel::draw(Game& game) {
                      ImGuiWindowFlags_NoSavedSettings);
     switch (page) {
         case Page::Main:
-            drawMain(game);
+            drawMain(scope);
             break;
         case Page::Options:
-            options.draw(game);
+            options.draw(scope);
             page = footer(options.status()) ? Page::Main : page;
             break;
         case Page::Controls:
-            drawControls(game);
+            drawControls(scope.options);
             page = footer("") ? Page::Main : page;
             break;
         case Page::Levels:
-            drawLevels(game);
+            drawLevels(scope);
             break;
         case Page::Results:
-            drawResults(game);
+            drawResults(scope);
             break;
     }
     ImGui::End();
-    escapeTaken = game.capturingKey || ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId |
-                                                                  ImGuiPopupFlags_AnyPopupLevel);
+    escapeTaken =
+        scope.wait.awaitingKey() ||
+        ImGui::IsPopupOpen("", ImGuiPopupFlags_AnyPopupId | ImGuiPopupFlags_AnyPopupLevel);
 }
 
 bool PausePanel::backAsked() const {
@@ -183,13 +186,13 @@ bool PausePanel::backAsked() const {
     return asked && !escapeTaken;
 }
 
-void PausePanel::goBack(Game& game) {
+void PausePanel::goBack(PanelScope& scope) {
     switch (page) {
         case Page::Main:
-            resume(game);
+            resume(scope);
             break;
         case Page::Levels:
-            page = game.session.results ? Page::Results : Page::Main;
+            page = scope.actions.shownResults() ? Page::Results : Page::Main;
             levelRefusal.clear();
             break;
         default:
@@ -198,17 +201,17 @@ void PausePanel::goBack(Game& game) {
     }
 }
 
-void PausePanel::resume(Game& game) {
-    if (game.session.results) {
+void PausePanel::resume(PanelScope& scope) {
+    if (scope.actions.shownResults()) {
         page = Page::Results;
     } else {
-        game.setPaused(false);
+        scope.actions.resumePlay();
     }
 }
 
-void PausePanel::drawMain(Game& game) {
+void PausePanel::drawMain(PanelScope& scope) {
     if (wideButton(tr("Resume"))) {
-        resume(game);
+        resume(scope);
     }
     ImGui::SetItemDefaultFocus();
     if (wideButton(tr("Options"))) {
@@ -217,16 +220,16 @@ void PausePanel::drawMain(Game& game) {
     if (wideButton(tr("Controls"))) {
         page = Page::Controls;
     }
-    if (game.session.bestRun && wideButton(tr("Watch best run"))) {
-        game.startReplay(*game.session.bestRun, Game::AfterReplay::Pause);
+    if (scope.actions.hasBestRun() && wideButton(tr("Watch best run"))) {
+        scope.actions.watchBestRun();
     }
     if (wideButton(tr("Levels"))) {
         page = Page::Levels;
     }
     if (wideButton(tr("Quit"))) {
-        game.askToQuit();
+        scope.actions.quitAtNextFrame();
     }
-    drawRecords(game.session.records);
+    drawRecords(scope.actions.playedRecords());
 }
 
 // Nothing at all before the first win.
@@ -263,8 +266,8 @@ void PausePanel::drawRecords(const Records& records) {
 
 // Each level with its par and the player's best time; choosing one plays it. A locked level
 // shows greyed and marked, and cannot be chosen.
-void PausePanel::drawLevels(Game& game) {
-    const std::vector<LevelEntry>& levels = game.levelList();
+void PausePanel::drawLevels(PanelScope& scope) {
+    const std::vector<LevelEntry>& levels = scope.actions.listedLevels();
     if (levels.empty()) {
         ImGui::TextUnformatted(tr("No level could be read."));
     } else if (ImGui::BeginTable("levels", 3, ImGuiTableFlags_SizingFixedFit)) {
@@ -274,26 +277,26 @@ void PausePanel::drawLevels(Game& game) {
         ImGui::TableHeadersRow();
         for (std::size_t i = 0; i < levels.size(); ++i) {
             const LevelEntry& entry = levels[i];
-            const bool open = game.levelOpen(i);
+            const bool open = scope.actions.listedOpen(i);
             ImGui::BeginDisabled(!open);
             ImGui::TableNextColumn();
             ImGui::PushID(static_cast<int>(i));
             const std::string label = levelRowLabel(levels, i, open);
             const bool chosen =
                 ImGui::Selectable(label.c_str(), false, ImGuiSelectableFlags_SpanAllColumns);
-            if (game.session.isPlayed(entry)) {
+            if (scope.actions.isPlayed(entry)) {
                 ImGui::SetItemDefaultFocus();  // the keys and the pad start from the one played
             }
             ImGui::PopID();
             ImGui::TableNextColumn();
             ImGui::Text("%d s", entry.level.parTime);
             ImGui::TableNextColumn();
-            const std::optional<float> best = game.bestTimeOf(entry);
+            const std::optional<float> best = scope.actions.bestTimeIn(entry);
             best ? ImGui::TextUnformatted(formatted("%.2f s", *best).c_str())
                  : ImGui::TextDisabled("-");
             ImGui::EndDisabled();
             if (chosen) {
-                chooseLevel(game, entry);
+                chooseLevel(scope, entry);
                 break;
             }
         }
@@ -306,13 +309,13 @@ void PausePanel::drawLevels(Game& game) {
         ImGui::PopStyleColor();
     }
     if (backButton()) {
-        page = game.session.results ? Page::Results : Page::Main;
+        page = scope.actions.shownResults() ? Page::Results : Page::Main;
         levelRefusal.clear();
     }
 }
 
-void PausePanel::chooseLevel(Game& game, const LevelEntry& entry) {
-    const std::optional<OwnFilesRefused> refused = game.playLevel(playedLevel(entry, true));
+void PausePanel::chooseLevel(PanelScope& scope, const LevelEntry& entry) {
+    const std::optional<OwnFilesRefused> refused = scope.actions.playChosen(entry);
     if (refused) {
         page = Page::Levels;
         levelRefusal = refusalLine(entry, *refused);
@@ -323,14 +326,13 @@ void PausePanel::chooseLevel(Game& game, const LevelEntry& entry) {
 }
 
 // A chosen level's win: the time, the score, the best and the splits, then what next.
-void PausePanel::drawResults(Game& game) {
-    const Game::Results& results = *game.session.results;
-    ImGui::TextUnformatted(
-        shownName(game.session.played.level, game.session.played.shipped).c_str());
+void PausePanel::drawResults(PanelScope& scope) {
+    const RunResults& results = *scope.actions.shownResults();
+    ImGui::TextUnformatted(scope.actions.playedName().c_str());
     ImGui::Separator();
     ImGui::TextUnformatted(formatted(tr("Time   %.2f s"), results.seconds).c_str());
-    const float par = static_cast<float>(game.session.played.level.parTime);
-    ImGui::Text(tr("Par    %d s"), game.session.played.level.parTime);
+    const float par = static_cast<float>(scope.actions.playedPar());
+    ImGui::Text(tr("Par    %d s"), scope.actions.playedPar());
     ImGui::SameLine();
     ImGui::TextColored(splitColour(results.seconds, par), "%s",
                        formatted("%+.2f s", results.seconds - par).c_str());
@@ -344,7 +346,7 @@ void PausePanel::drawResults(Game& game) {
         ImGui::TextUnformatted(formatted(tr("Best   %.2f s"), *results.best).c_str());
     }
     for (std::size_t i = 0; i < results.splits.size(); ++i) {
-        const Game::Split& split = results.splits[i];
+        const RunSplit& split = results.splits[i];
         const int checkpoint = static_cast<int>(i) + 1;
         if (split.seconds == kNoSplit) {
             ImGui::TextDisabled(tr("Checkpoint %d   -"), checkpoint);
@@ -361,31 +363,31 @@ void PausePanel::drawResults(Game& game) {
     ImGui::Separator();
     if (wideButton(tr("Retry"))) {
         page = Page::Main;
-        game.retry();
+        scope.actions.playAgain();
         return;
     }
     ImGui::SetItemDefaultFocus();
-    if (const LevelEntry* next = game.nextLevel(); next && wideButton(tr("Next level"))) {
-        chooseLevel(game, *next);
+    if (const LevelEntry* next = scope.actions.levelAfter(); next && wideButton(tr("Next level"))) {
+        chooseLevel(scope, *next);
         return;
     }
     if (wideButton(tr("Levels"))) {
         page = Page::Levels;
     }
     if (wideButton(tr("Quit"))) {
-        game.askToQuit();
+        scope.actions.quitAtNextFrame();
     }
 }
 
 // In tabs, so that the page fits a 1280x720 screen at the largest text.
-void PausePanel::drawControls(const Game& game) {
+void PausePanel::drawControls(const Settings& options) {
     if (!ImGui::BeginTabBar("controls")) {
         return;
     }
     if (beginControlsTab(N_("Keys"))) {
         for (const BoundAction& bound : kBoundActions) {
             ImGui::TableNextColumn();
-            ImGui::TextUnformatted(keyName(game.options.keyBindings.at(bound.name)).c_str());
+            ImGui::TextUnformatted(keyName(options.keyBindings.at(bound.name)).c_str());
             ImGui::TableNextColumn();
             ImGui::TextUnformatted(tr(bound.label));
         }
@@ -401,7 +403,7 @@ void PausePanel::drawControls(const Game& game) {
         for (const PadAction& bound : kPadActions) {
             ImGui::TableNextColumn();
             ImGui::Text(tr("Gamepad %s"),
-                        padButtonName(game.options.padBindings.at(bound.name)).c_str());
+                        padButtonName(options.padBindings.at(bound.name)).c_str());
             ImGui::TableNextColumn();
             ImGui::TextUnformatted(tr(bound.label));
         }

@@ -5,7 +5,8 @@
 #include <string>
 #include <vector>
 
-class Game;
+struct PanelScope;
+struct Settings;
 struct LevelEntry;
 struct Records;
 
@@ -18,7 +19,7 @@ std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t pla
 class PausePanel {
 public:
     // Draws into the current UI frame and carries out what the player chose.
-    void draw(Game& game);
+    void draw(PanelScope& scope);
     // A chosen level's win: its results, with what can come next.
     void showResults() { page = Page::Results; }
     void showLevels() { page = Page::Levels; }
@@ -28,16 +29,16 @@ private:
 
     // Escape, or the pad's B: one step back, unless it gave up a drop-down or a key's wait.
     bool backAsked() const;
-    void goBack(Game& game);
+    void goBack(PanelScope& scope);
     // Back to play; after a chosen level's win there is none to go back to, only its results.
-    void resume(Game& game);
+    void resume(PanelScope& scope);
 
-    void drawMain(Game& game);
-    void drawLevels(Game& game);
+    void drawMain(PanelScope& scope);
+    void drawLevels(PanelScope& scope);
     // Plays the level, or stays on the Levels page saying why it cannot be played.
-    void chooseLevel(Game& game, const LevelEntry& entry);
-    void drawResults(Game& game);
-    void drawControls(const Game& game);
+    void chooseLevel(PanelScope& scope, const LevelEntry& entry);
+    void drawResults(PanelScope& scope);
+    void drawControls(const Settings& options);
     void drawRecords(const Records& records);
     bool backButton();
     bool footer(const std::string& status);

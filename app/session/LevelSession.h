@@ -12,6 +12,7 @@
 #include "app/LevelOwnFiles.h"
 #include "app/RecordsFile.h"
 #include "app/session/PlayedLevel.h"
+#include "app/session/RunResults.h"
 #include "gameplay/Ghost.h"
 #include "gameplay/RecordRun.h"
 #include "gameplay/Records.h"
@@ -66,20 +67,8 @@ public:
     std::optional<float> bestTimeOf(const LevelEntry& entry);
     float bestSplitAt(std::size_t checkpoint) const;
 
-    // After a chosen level's win: what the results panel shows until the player picks what
-    // comes next.
-    struct Split {
-        float seconds;  // or kNoSplit
-        float best;     // the best run's, or kNoSplit
-    };
-    struct Results {
-        float seconds;
-        int points;
-        std::optional<float> best;
-        bool newBest;
-        std::vector<Split> splits;
-        std::optional<RunFault> notRecord;  // why the win counts for no record
-    };
+    using Split = RunSplit;
+    using Results = RunResults;
     // A win, as the records keep it.
     struct KeptRun {
         bool beatenTime;  // an earlier best time fell

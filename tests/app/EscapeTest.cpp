@@ -54,9 +54,9 @@ TEST_F(Escape, OnThePanelsItGoesBackAStep) {
     openOptions();
     ASSERT_TRUE(showing("###options"));
     stroke(GLFW_KEY_SPACE);
-    ASSERT_TRUE(game->capturingKey);
+    ASSERT_TRUE(game->controls.wait.awaitingKey());
     stroke(GLFW_KEY_ESCAPE);
-    EXPECT_FALSE(game->capturingKey);
+    EXPECT_FALSE(game->controls.wait.awaitingKey());
     EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_W);
     EXPECT_TRUE(showing("###options")) << "the wait, not the page, was given up";
 

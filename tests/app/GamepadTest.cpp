@@ -202,8 +202,8 @@ TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
         }
         stroke(GLFW_KEY_RIGHT);
         stroke(GLFW_KEY_SPACE);
-        for (int i = 0; i < 12 && !game->capturingPadButton; ++i) {
-            if (game->capturingKey) {
+        for (int i = 0; i < 12 && !game->controls.wait.awaitingPadButton(); ++i) {
+            if (game->controls.wait.awaitingKey()) {
                 stroke(GLFW_KEY_ESCAPE);
             }
             stroke(GLFW_KEY_DOWN);
@@ -216,7 +216,7 @@ TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
     stroke(GLFW_KEY_DOWN);
     stroke(GLFW_KEY_SPACE);  // Options, on the Keys tab's first key
     chooseJumpsButton();
-    ASSERT_TRUE(game->capturingPadButton);
+    ASSERT_TRUE(game->controls.wait.awaitingPadButton());
     game->setPaused(false);  // as the mouse's Back and Resume would, the button still awaited
     hold(GLFW_GAMEPAD_BUTTON_A);
     EXPECT_EQ(jumpsOver(30), 1) << "the pad plays";
@@ -226,7 +226,7 @@ TEST_F(Gamepads, AButtonReboundInTheOptionsJumpsAndIsKeptForTheNextStart) {
     input.tap(GLFW_KEY_P);
     frame();  // the Options page again
     chooseJumpsButton();
-    ASSERT_TRUE(game->capturingPadButton);
+    ASSERT_TRUE(game->controls.wait.awaitingPadButton());
     push(GLFW_GAMEPAD_BUTTON_Y);
     EXPECT_EQ(game->options.padBindings.at("JUMP"), GLFW_GAMEPAD_BUTTON_Y);
     EXPECT_TRUE(game->paused) << "the new button neither resumed nor chose anything";

@@ -15,28 +15,29 @@ TEST_F(Input, TheSnapshotHoldsBoundKeysAndSeesATapWithinOneFrame) {
 
     input.press(GLFW_KEY_W);
     frame();
-    EXPECT_FALSE(game->input.held.has(Action::Forward));
+    EXPECT_FALSE(game->controls.input.held.has(Action::Forward));
     input.release(GLFW_KEY_W);
     input.press(GLFW_KEY_UP);
     frame();
-    EXPECT_TRUE(game->input.held.has(Action::Forward));
-    EXPECT_TRUE(game->input.pressed.has(Action::Forward));
+    EXPECT_TRUE(game->controls.input.held.has(Action::Forward));
+    EXPECT_TRUE(game->controls.input.pressed.has(Action::Forward));
     const float z = game->player->position.z;
     frame(0.5);
     EXPECT_NEAR(game->player->position.z, z - 2.5f, kRounding);
-    EXPECT_FALSE(game->input.pressed.has(Action::Forward)) << "pressed in one frame only";
+    EXPECT_FALSE(game->controls.input.pressed.has(Action::Forward)) << "pressed in one frame only";
     input.release(GLFW_KEY_UP);
     frame();
-    EXPECT_TRUE(game->input.released.has(Action::Forward));
-    EXPECT_FALSE(game->input.held.has(Action::Forward));
+    EXPECT_TRUE(game->controls.input.released.has(Action::Forward));
+    EXPECT_FALSE(game->controls.input.held.has(Action::Forward));
 
     input.tap(GLFW_KEY_F4);
     frame();
-    EXPECT_TRUE(game->input.pressed.has(Action::CelShading));
-    EXPECT_TRUE(game->input.released.has(Action::CelShading));
-    EXPECT_FALSE(game->input.held.has(Action::CelShading));
+    EXPECT_TRUE(game->controls.input.pressed.has(Action::CelShading));
+    EXPECT_TRUE(game->controls.input.released.has(Action::CelShading));
+    EXPECT_FALSE(game->controls.input.held.has(Action::CelShading));
     frame();
-    EXPECT_EQ(game->input.released, ActionSet()) << "nothing carries over to the next frame";
+    EXPECT_EQ(game->controls.input.released, ActionSet())
+        << "nothing carries over to the next frame";
 }
 
 }  // namespace

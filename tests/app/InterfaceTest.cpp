@@ -235,7 +235,7 @@ TEST_F(Interface, AKeyReboundInTheOptionsWalksAndIsKeptForTheNextStart) {
     startGame();
     frame();
     rebindForward();
-    ASSERT_TRUE(game->capturingKey);
+    ASSERT_TRUE(game->controls.wait.awaitingKey());
     stroke(GLFW_KEY_I);
     frame();
     EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_I);
@@ -267,7 +267,7 @@ TEST_F(Interface, AKeyBoundElsewhereSwapsAndOneOfTheGamesOwnIsRefused) {
     EXPECT_TRUE(game->paused);
 
     stroke(GLFW_KEY_SPACE);  // Forward's key again
-    ASSERT_TRUE(game->capturingKey);
+    ASSERT_TRUE(game->controls.wait.awaitingKey());
     stroke(GLFW_KEY_S);
     frame();
     EXPECT_EQ(game->options.keyBindings.at("FORWARD"), GLFW_KEY_S);
@@ -291,7 +291,7 @@ TEST_F(Interface, JumpReboundInTheOptionsJumpsWithTheNewKeyAndIsKeptForTheNextSt
     startGame();
     frame();
     rebindRow(4);
-    ASSERT_TRUE(game->capturingKey);
+    ASSERT_TRUE(game->controls.wait.awaitingKey());
     stroke(GLFW_KEY_J);
     frame();
     ASSERT_EQ(game->options.keyBindings.at("JUMP"), GLFW_KEY_J);

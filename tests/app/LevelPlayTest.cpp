@@ -124,7 +124,7 @@ protected:
 // results; the replay names the level, and plays back on it, frame by frame as it went.
 TEST_F(LevelPlay, ASmallLevelIsWonAndKeepsItsOwnRecordsAndReplay) {
     startLevel("small", kSmallLevel);
-    EXPECT_EQ(game->hud.titleCard(clock.seconds()),
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds()),
               (std::vector<std::string>{"Small steps", "Par 20 s    Best -"}))
         << "a level asked for opens with its title card";
     holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
@@ -177,7 +177,7 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     EXPECT_EQ(checkpoint->object->diffuseTexture, game->textures[flagDiffuse].get());
     const auto lost = [this] { return console.text().find("GAME LOST! ") != std::string::npos; };
     holdUntil(GLFW_KEY_D, lost);
-    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "GAME LOST");
+    EXPECT_STREQ(game->ui.hud.lossTitle(clock.seconds()), "GAME LOST");
     console.clear();
 
     holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -6.0f; });
@@ -185,7 +185,7 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     holdUntil(GLFW_KEY_D, lost);
     EXPECT_EQ(game->player->position, glm::vec3(0.0f, 0.0f, -6.0f));
     EXPECT_GT(game->totalTime, atCheckpoint) << "the clock did not start again";
-    EXPECT_STREQ(game->hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
+    EXPECT_STREQ(game->ui.hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
 }
 
 // From the course's pause panel the Levels page lists the shipped levels and the player's, but
@@ -217,7 +217,7 @@ TEST_F(LevelPlay, TheLevelsPageListsWhatReadsAndPlaysTheChosenLevel) {
         stroke(key);  // Resume, Options, Controls, then Levels
     }
     std::vector<std::string> names;
-    for (const LevelEntry& entry : game->levelList()) {
+    for (const LevelEntry& entry : game->session.levelList()) {
         names.push_back(entry.level.name);
     }
     EXPECT_EQ(names, (std::vector<std::string>{"The course", "Small steps", "Small steps"}));
@@ -265,7 +265,7 @@ TEST_F(LevelPlay, ALevelWhoseModelCannotBeLoadedLeavesThePlayerWhereTheyWere) {
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // Resume, Options, Controls, then Levels
     }
-    ASSERT_EQ(game->levelList().size(), 3u) << console.text();
+    ASSERT_EQ(game->session.levelList().size(), 3u) << console.text();
     frame();
     for (int key : {GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
         stroke(key);  // the course, then the faulty level
@@ -325,7 +325,7 @@ TEST_F(LevelPlay, ALevelsOwnFilesAreLoadedOnceAndMakeItWhatItIs) {
     restartGame();
     EXPECT_NE(game->session.played.id.hash, won);
     EXPECT_FALSE(game->session.records.bestTime) << "the records of the level as it was";
-    EXPECT_EQ(game->hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds())[1], "Par 20 s    Best -");
 }
 
 // Standard error, for as long as it lives.
@@ -358,10 +358,10 @@ TEST_F(LevelPlay, LevelsPastTheCapAreNamedAndFoundByName) {
     std::string errors;
     {
         const ErrorCapture capture;
-        ASSERT_EQ(game->levelList().size(), 1001u);
+        ASSERT_EQ(game->session.levelList().size(), 1001u);
         errors = capture.text();
     }
-    EXPECT_EQ(game->levelList().back().key, "l0999");
+    EXPECT_EQ(game->session.levelList().back().key, "l0999");
     EXPECT_NE(errors.find(": 100 levels past the first 1000 by name are not listed: l1000, "
                           "l1001, "),
               std::string::npos)
@@ -378,7 +378,7 @@ TEST_F(LevelPlay, LevelsPastTheCapAreNamedAndFoundByName) {
 // the next game. With unlock_all every level is open from the start.
 TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
     startGame(std::string(kSmallWindowSettings) + "[game]\nunlock_all = true\n", writePack);
-    EXPECT_TRUE(game->levelOpen(2));
+    EXPECT_TRUE(game->session.levelOpen(2, game->options.unlockAll));
 
     startGame(kSmallWindowSettings, writePack);
     input.tap(GLFW_KEY_P);
@@ -389,13 +389,13 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
     }
     std::vector<std::string> names;
     std::vector<bool> open;
-    for (std::size_t i = 0; i < game->levelList().size(); ++i) {
-        names.push_back(game->levelList()[i].level.name);
-        open.push_back(game->levelOpen(i));
+    for (std::size_t i = 0; i < game->session.levelList().size(); ++i) {
+        names.push_back(game->session.levelList()[i].level.name);
+        open.push_back(game->session.levelOpen(i, game->options.unlockAll));
     }
     EXPECT_EQ(names, (std::vector<std::string>{"first", "second", "third", "The course"}));
     EXPECT_EQ(open, (std::vector<bool>{true, true, false, true}));
-    EXPECT_EQ(levelRowLabel(game->levelList(), 2, false), "third  Win second to open");
+    EXPECT_EQ(levelRowLabel(game->session.levelList(), 2, false), "third  Win second to open");
     EXPECT_NE(console.text().find("ERROR::LEVEL::NOT_FOUND: assets/levels/pack.txt: missing\n"),
               std::string::npos)
         << console.text();
@@ -416,12 +416,13 @@ TEST_F(LevelPlay, APackLevelOpensOnceTheOneBeforeItIsWon) {
         stroke(key);  // Retry, then Next level
     }
     EXPECT_EQ(game->session.played.level.name, "third");
-    EXPECT_EQ(game->hud.titleCard(clock.seconds())[0], "third");
-    EXPECT_EQ(game->bestTimeOf(game->levelList()[1]), wonIn)
+    EXPECT_EQ(game->ui.hud.titleCard(clock.seconds())[0], "third");
+    EXPECT_EQ(game->session.bestTimeOf(game->session.levelList()[1]), wonIn)
         << "the Levels page, which read the second's records before its win, shows the win";
 
     restartGame();
-    EXPECT_TRUE(game->levelOpen(2)) << "the next game reads what was won";
+    EXPECT_TRUE(game->session.levelOpen(2, game->options.unlockAll))
+        << "the next game reads what was won";
 }
 
 // The course's kept replay plays on the course as its level file builds it, frame by frame

@@ -236,7 +236,7 @@ FrameFigures measure(const Config& config) {
     FrameFigures figures;
     gameFrames(*game, figures);
     if (config.hud) {
-        figures.hudRatio = alternatingRatio(*game, game->hudVisible);
+        figures.hudRatio = alternatingRatio(*game, game->ui.hudVisible);
     }
     if (config.alternateShadow) {
         figures.shadowRatio = alternatingRatio(*game, game->options.shadow);

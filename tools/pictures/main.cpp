@@ -79,10 +79,10 @@ std::pair<glm::vec3, float> spreadOf(const Level& level) {
 bool drawTitleCard(Game& game, const std::string& path, SteppedClock& clock) {
     debugCamera = false;
     camera.switchMode(false);
-    game.hudVisible = true;
-    game.playLevel(playedLevel(game.levelList()[1], true));
+    game.ui.hudVisible = true;
+    game.playLevel(playedLevel(game.session.levelList()[1], true));
     play(game, kCardFrames, clock);
-    game.hudVisible = false;
+    game.ui.hudVisible = false;
     return save(game, path);
 }
 
@@ -90,7 +90,7 @@ bool drawTitleCard(Game& game, const std::string& path, SteppedClock& clock) {
 bool drawPack(Game& game, const std::string& folder, SteppedClock& clock) {
     std::filesystem::create_directories(folder);
     std::vector<LevelEntry> pack;
-    for (const LevelEntry& entry : game.levelList()) {
+    for (const LevelEntry& entry : game.session.levelList()) {
         if (entry.inPack) {
             pack.push_back(entry);
         }
@@ -161,14 +161,14 @@ int main(int argc, char** argv) {
     if (!save(*game, folder + "/pause.png")) {
         return 1;
     }
-    game->pausePanel.showLevels();
+    game->ui.pausePanel.showLevels();
     play(*game, 2, clock);
     if (!save(*game, folder + "/levels.png")) {
         return 1;
     }
     game->setPaused(false);
 
-    game->hudVisible = false;
+    game->ui.hudVisible = false;
     debugCamera = true;
     camera.switchMode(true);
     aimAt(level::kGoalPosition + kGoalViewOffset, level::kGoalPosition);

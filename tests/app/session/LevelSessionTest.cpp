@@ -267,7 +267,7 @@ TEST_F(RunStartTest, EveryWayOfStartingARunStartsTheSame) {
 
     game->setPaused(false);
     walkToTheCheckpoint();
-    const std::vector<LevelEntry>& levels = game->levelList();
+    const std::vector<LevelEntry>& levels = game->session.levelList();
     const auto busy = std::find_if(levels.begin(), levels.end(),
                                    [](const LevelEntry& entry) { return entry.key == "busy"; });
     ASSERT_NE(busy, levels.end());
