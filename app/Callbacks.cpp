@@ -4,18 +4,6 @@
 #include <GLFW/glfw3.h>
 
 #include "app/Game.h"
-#include "app/Toggles.h"
-#include "gameplay/Camera.h"
-
-namespace {
-
-bool flip(Game& game, bool& toggle, Action action) {
-    toggle = !toggle;
-    game.toldToggle(action, toggle);
-    return toggle;
-}
-
-}  // namespace
 
 void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int mods) {
     auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
@@ -45,43 +33,7 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
             game->quit();
         }
     } else if (const Action toggle = Keyboard::toggleOf(key); toggle != Action::Count) {
-        applyToggle(*game, toggle);
-    }
-}
-
-void applyToggle(Game& game, Action toggle) {
-    switch (toggle) {
-        case Action::Wireframe:
-            glPolygonMode(GL_FRONT_AND_BACK,
-                          flip(game, wireframe, Action::Wireframe) ? GL_LINE : GL_FILL);
-            break;
-        case Action::Culling:
-            if (flip(game, culling, Action::Culling)) {
-                glEnable(GL_CULL_FACE);
-            } else {
-                glDisable(GL_CULL_FACE);
-            }
-            break;
-        case Action::DebugCamera:
-            camera.switchMode(flip(game, debugCamera, Action::DebugCamera));
-            break;
-        case Action::CelShading:
-            flip(game, celShading, Action::CelShading);
-            break;
-        case Action::Contour:
-            flip(game, contour, Action::Contour);
-            break;
-        case Action::Specular:
-            flip(game, specular, Action::Specular);
-            break;
-        case Action::Hud:
-            game.toldToggle(Action::Hud, game.ui.flipHud());
-            break;
-        case Action::FrameOverlay:
-            game.toldToggle(Action::FrameOverlay, game.ui.flipFrameOverlay());
-            break;
-        default:
-            break;
+        game->applyToggle(toggle);
     }
 }
 

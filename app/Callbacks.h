@@ -1,8 +1,5 @@
 #pragma once
 
-#include "gameplay/InputSnapshot.h"
-
-class Game;
 struct GLFWwindow;
 
 // Hands every key to the game's keyboard for the frame's input. Function keys and Escape act
@@ -10,10 +7,6 @@ struct GLFWwindow;
 // the frame's list (F7 and F8, the HUD and the frame times, print nothing). While a replay
 // plays, only Escape reaches the game.
 void keyCallback(GLFWwindow* window, int key, int scancode, int action, int mods);
-
-// Flips one display toggle (F1 to F8) and adds its event, as the key's release does; a replay
-// flips its run's toggles through here.
-void applyToggle(Game& game, Action toggle);
 
 // Stands before the UI's key callback, which stands before keyCallback: the Enter of Alt+Enter
 // goes to the game's keyboard alone, from its press to its release, so that it switches full

@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Settings.h"
 #include "app/frame/FrameTiming.h"
 #include "app/input/Controls.h"
 #include "app/session/LevelSession.h"
+#include "app/settings/Settings.h"
 #include "app/ui/Interface.h"
 #include "app/ui/PanelActions.h"
 #include "audio/SoundSwitch.h"
@@ -134,8 +134,9 @@ public:
     void tellEvents();
     // Writes one event's lines and hands it to the HUD and the sound.
     void tell(const Event& event, double now);
-    // A display toggle flipped, told with the frame's events.
-    void toldToggle(Action toggle, bool on) { events.push_back(Event::toggled(toggle, on)); }
+    // Flips one display toggle (F1 to F8) and adds its event, as the key's release does; a
+    // replay flips its run's toggles through here.
+    void applyToggle(Action toggle);
     // Adds a win to the player's records, and tells a best time that it beat; a chosen
     // level's win then shows its results.
     void keepWin(const Event& won, double now);
@@ -218,6 +219,9 @@ public:
     SoundSwitch sound;
 
 private:
+    void toldToggle(Action toggle, bool on);
+    // Switches the toggle and tells it; returns its new value.
+    bool flip(bool& toggle, Action action);
     // What the panels may see and ask, forwarded to the game's own (GameActions.cpp).
     const Records& playedRecords() const override;
     const RunResults* shownResults() const override;

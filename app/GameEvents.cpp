@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <iostream>
 
-#include "app/Clock.h"
-#include "app/EventWords.h"
 #include "app/Game.h"
+#include "app/events/EventWords.h"
+#include "app/frame/Clock.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/Score.h"

@@ -1,5 +1,5 @@
 #include "app/Game.h"
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "gameplay/MouseLook.h"

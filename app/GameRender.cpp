@@ -3,11 +3,11 @@
 #include <filesystem>
 #include <string>
 
-#include "app/Clock.h"
-#include "app/CpuTimer.h"
 #include "app/Game.h"
-#include "app/Toggles.h"
-#include "app/Translate.h"
+#include "app/frame/Clock.h"
+#include "app/frame/CpuTimer.h"
+#include "app/input/Toggles.h"
+#include "app/settings/Translate.h"
 #include "base/AtomicFile.h"
 #include "base/PlayerFolders.h"
 #include "gameplay/Camera.h"

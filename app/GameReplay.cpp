@@ -1,6 +1,6 @@
 #include "app/Callbacks.h"
 #include "app/Game.h"
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "base/Console.h"
 
 // The watcher's Escape still quits and P pauses; the rest of the frame is the replay's, its
@@ -26,7 +26,7 @@ bool Game::takeReplayedFrame() {
     for (std::size_t i = 0; i < kActionCount; ++i) {
         const Action action = static_cast<Action>(i);
         if (isToggle(action) && controls.input.released.has(action)) {
-            applyToggle(*this, action);
+            applyToggle(action);
         }
     }
     return true;

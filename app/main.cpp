@@ -1,11 +1,11 @@
 #include <iostream>
 
 #include "app/CommandLine.h"
-#include "app/DataFolder.h"
 #include "app/Launch.h"
-#include "app/LevelCatalog.h"
-#include "app/ReplayFile.h"
-#include "app/Translate.h"
+#include "app/files/DataFolder.h"
+#include "app/files/LevelCatalog.h"
+#include "app/files/ReplayFile.h"
+#include "app/settings/Translate.h"
 #include "base/Console.h"
 
 namespace {

@@ -11,7 +11,8 @@
 // console, the HUD and the sound, in the order they happened.
 struct Event {
     // How each kind is told, on the console, the HUD and the sound, is its row in the game's
-    // table of events (app/EventWords.cpp): a new kind is that row and the rule that adds it.
+    // table of events (app/events/EventWords.cpp): a new kind is that row and the rule that adds
+    // it.
     enum Kind {
         HealthPack,
         Trap,

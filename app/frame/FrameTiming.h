@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "app/FrameOverlay.h"
-#include "app/FramePacer.h"
+#include "app/frame/FrameOverlay.h"
+#include "app/frame/FramePacer.h"
 
 // The frames' pace and their times, for the overlay. It reads a real clock: the game's clock
 // (readClock) is the one that tests and tools step by hand, and the rules read that one.

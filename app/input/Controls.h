@@ -4,10 +4,10 @@
 
 #include <vector>
 
-#include "app/Gamepad.h"
-#include "app/Keyboard.h"
-#include "app/Settings.h"
+#include "app/input/Gamepad.h"
 #include "app/input/KeyWait.h"
+#include "app/input/Keyboard.h"
+#include "app/settings/Settings.h"
 #include "gameplay/Event.h"
 #include "gameplay/InputSnapshot.h"
 

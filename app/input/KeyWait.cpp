@@ -1,6 +1,6 @@
 #include "app/input/KeyWait.h"
 
-#include "app/Keyboard.h"
+#include "app/input/Keyboard.h"
 
 void KeyWait::awaitKey() {
     keyAwaited = true;

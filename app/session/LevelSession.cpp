@@ -1,7 +1,7 @@
 #include "app/session/LevelSession.h"
 
-#include "app/EventWords.h"
-#include "app/ReplayFile.h"
+#include "app/events/EventWords.h"
+#include "app/files/ReplayFile.h"
 #include "base/Console.h"
 
 namespace fs = std::filesystem;

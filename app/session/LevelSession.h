@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "app/LevelCatalog.h"
-#include "app/LevelOwnFiles.h"
-#include "app/RecordsFile.h"
+#include "app/files/LevelCatalog.h"
+#include "app/files/LevelOwnFiles.h"
+#include "app/files/RecordsFile.h"
 #include "app/session/PlayedLevel.h"
 #include "app/session/RunResults.h"
 #include "gameplay/Ghost.h"

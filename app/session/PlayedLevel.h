@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/LevelCatalog.h"
+#include "app/files/LevelCatalog.h"
 #include "app/session/LevelId.h"
 #include "gameplay/Level.h"
 

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "app/FrameOverlay.h"
-#include "app/Hud.h"
-#include "app/PausePanel.h"
-#include "app/Ui.h"
+#include "app/frame/FrameOverlay.h"
+#include "app/ui/Hud.h"
+#include "app/ui/PausePanel.h"
+#include "app/ui/Ui.h"
 
 struct GLFWwindow;
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "app/LevelCatalog.h"
-#include "app/LevelOwnFiles.h"
-#include "app/Settings.h"
+#include "app/files/LevelCatalog.h"
+#include "app/files/LevelOwnFiles.h"
 #include "app/input/KeyWait.h"
 #include "app/session/RunResults.h"
+#include "app/settings/Settings.h"
 #include "gameplay/Records.h"
 
 struct GLFWgamepadstate;

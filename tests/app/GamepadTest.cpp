@@ -5,8 +5,8 @@
 #include <fstream>
 #include <string>
 
-#include "app/Gamepad.h"
-#include "app/Toggles.h"
+#include "app/input/Gamepad.h"
+#include "app/input/Toggles.h"
 #include "base/Angles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"

@@ -12,7 +12,7 @@
 #include <map>
 #include <string>
 
-#include "app/Translate.h"
+#include "app/settings/Translate.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <string>
 
-#include "app/Translate.h"
+#include "app/settings/Translate.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/ShownText.h"
 

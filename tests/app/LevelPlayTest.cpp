@@ -8,8 +8,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/RecordsFile.h"
-#include "app/ReplayFile.h"
+#include "app/files/RecordsFile.h"
+#include "app/files/ReplayFile.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"

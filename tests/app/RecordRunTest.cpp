@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "app/RecordsFile.h"
-#include "app/ReplayFile.h"
+#include "app/files/RecordsFile.h"
+#include "app/files/ReplayFile.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/ShownText.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Callbacks.h"
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Near.h"

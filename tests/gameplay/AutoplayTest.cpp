@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/ReplayFile.h"
+#include "app/files/ReplayFile.h"
 #include "tests/support/GameFixture.h"
 #include "tools/autoplay/Playthrough.h"
 

@@ -2,7 +2,7 @@
 
 #include <glm/gtc/matrix_transform.hpp>
 
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Near.h"

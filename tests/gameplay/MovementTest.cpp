@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "base/Angles.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Near.h"

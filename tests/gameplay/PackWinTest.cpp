@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "app/ReplayFile.h"
+#include "app/files/ReplayFile.h"
 #include "tests/support/GameFixture.h"
 #include "tools/autoplay/Playthrough.h"
 

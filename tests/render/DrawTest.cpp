@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/LevelLayout.h"
 #include "render/Projection.h"
 #include "tests/support/GameFixture.h"

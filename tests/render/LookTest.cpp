@@ -7,7 +7,7 @@
 #include <ostream>
 #include <vector>
 
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "app/Toggles.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "render/Model.h"

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "app/Clock.h"
 #include "app/Game.h"
+#include "app/frame/Clock.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/StdoutCapture.h"
 #include "tools/xdrive/XInput.h"

@@ -1,7 +1,7 @@
 #include "tools/autoplay/Playthrough.h"
 
-#include "app/Clock.h"
 #include "app/Game.h"
+#include "app/frame/Clock.h"
 #include "tools/autoplay/AutoPilot.h"
 #include "tools/xdrive/XInput.h"
 

@@ -8,8 +8,8 @@
 #include <iostream>
 #include <string>
 
-#include "app/Clock.h"
 #include "app/Game.h"
+#include "app/frame/Clock.h"
 #include "render/FrameCapture.h"
 #include "tools/autoplay/Playthrough.h"
 #include "tools/xdrive/XInput.h"

@@ -24,8 +24,8 @@
 #include <iterator>
 #include <vector>
 
-#include "app/Clock.h"
 #include "app/Game.h"
+#include "app/frame/Clock.h"
 #include "render/Primitive.h"
 #include "tools/alloccount/AllocationCounter.h"
 #include "tools/bench/Measure.h"

@@ -10,8 +10,8 @@
 
 #include <INIReader.h>
 
-#include "app/Settings.h"
-#include "app/SettingsKeys.h"
+#include "app/settings/Settings.h"
+#include "app/settings/SettingsKeys.h"
 #include "tools/fuzz/Invariant.h"
 
 namespace {

@@ -10,9 +10,9 @@
 #include <iostream>
 #include <string>
 
-#include "app/Clock.h"
 #include "app/Game.h"
-#include "app/Toggles.h"
+#include "app/frame/Clock.h"
+#include "app/input/Toggles.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 #include "render/FrameCapture.h"

@@ -8,8 +8,8 @@
 #include <tuple>
 #include <vector>
 
-#include "app/RecordsFile.h"
-#include "app/ReplayFile.h"
+#include "app/files/RecordsFile.h"
+#include "app/files/ReplayFile.h"
 #include "gameplay/Camera.h"
 #include "gameplay/RecordRun.h"
 #include "tests/support/FileText.h"
