@@ -44,6 +44,12 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// Where the window last stood; -1 while it has been full screen only.
+struct WindowedPlace {
+    int x = -1;
+    int y = -1;
+};
+
 // The one central object: the window with its OpenGL context, the scene, and the two
 // per-frame operations that main calls in its loop. Its panels ask it for what they may through
 // PanelActions alone.
@@ -306,11 +312,6 @@ private:
     // Ends the last frame's times at the start of this one and hands them to the overlay.
     void timeFrame();
 
-    // Where the window last stood; -1 while it has been full screen only.
-    struct WindowedPlace {
-        int x = -1;
-        int y = -1;
-    };
     WindowedPlace windowed;
     FrameTiming frameTiming;
 };
