@@ -12,15 +12,19 @@ namespace {
 
 // Exit status of a command line the game does not understand, as the shell's own tools do.
 const int kMisuseStatus = 2;
+// More than a level can hold checkpoints, few enough that the number fits an int.
+const std::size_t kCheckpointDigits = 4;
 
 const char* const kUsage =
-    "usage: smeltrun [-h | --help | --version | --replay FILE | --level NAME|FILE]\n"
+    "usage: smeltrun [-h | --help | --version | --replay FILE |\n"
+    "                 --level NAME|FILE [--checkpoint N]]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
     "  --replay FILE       play a recorded run in the window\n"
     "  --level NAME|FILE   play a level: one of the game's or the player's by name, or a\n"
-    "                      level file\n";
+    "                      level file\n"
+    "  --checkpoint N      start the level's runs at its Nth checkpoint (no records)\n";
 
 bool is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -43,6 +47,29 @@ CommandLine expect(Command command, int argc, const char* const argv[], int oper
     return CommandLine{command, operands > 0 ? argv[2] : "", ""};
 }
 
+// --level NAME|FILE, and perhaps --checkpoint N after it.
+CommandLine levelLine(int argc, const char* const argv[]) {
+    if (argc < 4 || !is(argv[3], "--checkpoint")) {
+        return expect(Command::Level, argc, argv, 1, "NAME or FILE");
+    }
+    if (argc == 4) {
+        return misuse("option '--checkpoint' needs an N");
+    }
+    if (argc > 5) {
+        return misuse(std::string("unexpected argument '") + argv[5] + "'");
+    }
+    const std::string number = argv[4];
+    const bool whole = !number.empty() && number.size() <= kCheckpointDigits &&
+                       number.find_first_not_of("0123456789") == std::string::npos;
+    const int checkpoint = whole ? std::stoi(number) : 0;
+    if (checkpoint < 1) {
+        return misuse("option '--checkpoint' needs a whole number from 1, not '" + number + "'");
+    }
+    CommandLine line{Command::Level, argv[2], ""};
+    line.checkpoint = checkpoint;
+    return line;
+}
+
 }  // namespace
 
 CommandLine parseCommandLine(int argc, const char* const argv[]) {
@@ -60,7 +87,7 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
         return expect(Command::Replay, argc, argv, 1, "FILE");
     }
     if (is(option, "--level")) {
-        return expect(Command::Level, argc, argv, 1, "NAME or FILE");
+        return levelLine(argc, argv);
     }
     return misuse(std::string("unknown option '") + option + "'");
 }

@@ -20,6 +20,8 @@ struct CommandLine {
     Command command = Command::Play;
     std::string operand;  // with Replay and Level
     std::string misuse;   // with Misuse: what is wrong, naming the argument
+    // With Level: the checkpoint (from 1) its runs start at, rather than its start; 0 for none.
+    int checkpoint = 0;
 };
 
 CommandLine parseCommandLine(int argc, const char* const argv[]);

@@ -63,7 +63,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
         applyAudio();
         const PlayedLevel& played = session.played;
         buildScene(std::make_unique<LevelOwnFiles>(played.level, played.folder, colourEncoding()));
-        startRun(RunStart::own(ownSettings()));
+        startRun(ownStart());
         announceLevel();
         printControls();
     } catch (...) {
@@ -198,6 +198,7 @@ void Game::update() {
     if (ui.takeQuitAsk()) {
         quit();
     }
+    rereadChangedLevel();
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(session.playback ? takeReplayedFrame() : takeLiveFrame())) {
         // Paused, or a replay at its end: no time passes for the rules and nothing moves;

@@ -295,8 +295,20 @@ private:
     void recordFrame();
     // The rules' settings of the player's own runs, as the options hold them.
     ReplaySettings ownSettings() const;
+    RunStart ownStart() const;
     // After a replay watched from the pause panel: the player's own game from its start, paused.
     void returnFromReplay();
+    // A run of the player's that starts at that checkpoint of the level (from 0), to practise.
+    void startAtCheckpoint(std::size_t checkpoint);
+    // The level in place of the one played, its own files loaded first, and a run of the
+    // player's on it from its start or that checkpoint.
+    std::optional<OwnFilesRefused> switchLevel(PlayedLevel level,
+                                               std::optional<std::size_t> checkpoint);
+    void startOwnRun(std::optional<std::size_t> checkpoint);
+    // Files: the level asked for on the command line, read again when its file changes.
+    void rereadChangedLevel();
+    // The checkpoint (from 0) a loss would start over on, if the run reached one.
+    std::optional<std::size_t> lastCheckpointReached() const;
     GameObject* addObject(std::unique_ptr<GameObject> object);
     std::unique_ptr<GameObject> makeObject(const char* name, glm::vec3 position,
                                            TextureEntry diffuse, TextureEntry specular,

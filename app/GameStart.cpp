@@ -40,6 +40,16 @@ void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
 // Its own files are loaded first, so that a level that cannot be played leaves the one played
 // as it was.
 std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
+    const std::optional<std::size_t> start = level.startCheckpoint;
+    std::optional<OwnFilesRefused> refused = switchLevel(std::move(level), start);
+    if (!refused) {
+        announceLevel();
+    }
+    return refused;
+}
+
+std::optional<OwnFilesRefused> Game::switchLevel(PlayedLevel level,
+                                                 std::optional<std::size_t> checkpoint) {
     std::unique_ptr<LevelOwnFiles> own;
     try {
         own = std::make_unique<LevelOwnFiles>(level.level, level.folder, colourEncoding());
@@ -49,8 +59,7 @@ std::optional<OwnFilesRefused> Game::playLevel(PlayedLevel level) {
     }
     session.changeLevel(std::move(level), nullptr);
     buildScene(std::move(own));
-    retry();
-    announceLevel();
+    startOwnRun(checkpoint);
     return std::nullopt;
 }
 
@@ -63,7 +72,11 @@ void Game::announceLevel() {
 }
 
 void Game::retry() {
-    startRun(RunStart::own(ownSettings()));
+    startOwnRun(session.played.startCheckpoint);
+}
+
+void Game::startOwnRun(std::optional<std::size_t> checkpoint) {
+    startRun(RunStart::own(ownSettings(), checkpoint));
     session.results.reset();
     setPaused(false);
     // The run's time starts here, as the game's does at its first frame.
@@ -78,7 +91,7 @@ void Game::startReplay(Replay replay, AfterReplay after) {
 }
 
 void Game::returnFromReplay() {
-    startRun(RunStart::own(ownSettings()));
+    startRun(ownStart());
     setPaused(true);
 }
 
@@ -100,7 +113,27 @@ void Game::startRun(RunStart start) {
         platforms[i]->setPosition(level.platforms[i].at);
     }
     totalTime = 0.0f;
+    if (start.checkpoint) {
+        startAtCheckpoint(*start.checkpoint);
+    }
     session.startRun(std::move(start));
+}
+
+// As if the player had just touched it, without the split or the line that a touch makes.
+void Game::startAtCheckpoint(std::size_t checkpoint) {
+    for (Item& item : run.items) {
+        if (item.kind == Item::Kind::Checkpoint && item.piece == checkpoint) {
+            item.reached = true;
+            const glm::vec3 place = item.object->position;
+            player->startAfresh(place, place + level::kPlayerLift, session.played.level.facing);
+            player->restartPosition = place + level::kPlayerLift;
+        }
+    }
+}
+
+// The player's run starts at the level's start, or at the section chosen to practise.
+RunStart Game::ownStart() const {
+    return RunStart::own(ownSettings(), session.played.startCheckpoint);
 }
 
 ReplaySettings Game::ownSettings() const {

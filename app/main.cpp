@@ -22,6 +22,22 @@ std::optional<LevelEntry> askedLevel(const std::string& operand) {
     return findLevel(operand);
 }
 
+// The level asked for, starting where the command line asks; nothing, after the line that says
+// why, when it has no such checkpoint.
+std::optional<PlayedLevel> askedPlay(const CommandLine& command) {
+    const std::optional<LevelEntry> entry = askedLevel(command.operand);
+    if (!entry) {
+        return std::nullopt;  // its line is already on the console
+    }
+    std::optional<PlayedLevel> played = askedLevelPlay(*entry, command.checkpoint);
+    if (!played) {
+        const std::size_t checkpoints = entry->level.checkpoints.size();
+        std::cerr << "smeltrun: --checkpoint " << command.checkpoint << ": the level has "
+                  << checkpoints << (checkpoints == 1 ? " checkpoint" : " checkpoints") << '\n';
+    }
+    return played;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -36,19 +52,18 @@ int main(int argc, char** argv) {
     }
 
     // Set up
-    std::optional<LevelEntry> level;
+    std::optional<PlayedLevel> level;
     if (command.command == Command::Level) {
-        level = askedLevel(command.operand);
+        level = askedPlay(command);
         if (!level) {
-            return 1;  // its line is already on the console
+            return 1;
         }
     } else {
         enterInstalledDataFolderIfNeeded();
     }
     const Settings settings = loadGameSettings();
     try {
-        auto game =
-            std::make_unique<Game>(settings, level ? playedLevel(*level, true) : PlayedLevel());
+        auto game = std::make_unique<Game>(settings, level ? std::move(*level) : PlayedLevel());
 
         // Play
         runFrames(*game);

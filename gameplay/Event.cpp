@@ -2,10 +2,14 @@
 
 #include <cstring>
 
-Event Event::screenshot(bool saved, const std::string& text) {
-    Event event{saved ? ScreenshotSaved : ScreenshotFailed, 0.0f, 0, Action::Count, false, {}, {}};
+namespace {
+
+// `text` as the event's name; a text too long for it keeps its end, where the file's own name
+// or the reason is, after a mark of the cut.
+Event named(Event::Kind kind, const std::string& text, bool keepEnd) {
+    Event event{kind, 0.0f, 0, Action::Count, false, {}, {}};
     const std::size_t room = event.name.size() - 1;
-    if (!saved || text.size() <= room) {
+    if (!keepEnd || text.size() <= room) {
         text.copy(event.name.data(), room);
         return event;
     }
@@ -17,4 +21,14 @@ Event Event::screenshot(bool saved, const std::string& text) {
     }
     (kCut + text.substr(from)).copy(event.name.data(), room);
     return event;
+}
+
+}  // namespace
+
+Event Event::screenshot(bool saved, const std::string& text) {
+    return named(saved ? ScreenshotSaved : ScreenshotFailed, text, saved);
+}
+
+Event Event::levelReread(bool read, const std::string& text) {
+    return named(read ? LevelReread : LevelNotReread, text, !read);
 }

@@ -29,6 +29,8 @@ struct Event {
         Checkpoint,
         ScreenshotSaved,  // notices only, with the file's name or why there is none
         ScreenshotFailed,
+        LevelReread,  // notices only, with the level's name, or why the file does not read
+        LevelNotReread,
         Count  // not a kind: how many there are
     };
     // Room for the longest name a gamepad mapping can give (GLFW keeps 128 bytes for it), with
@@ -70,6 +72,9 @@ struct Event {
     // `text` is the file's path, or why there is none; a path too long for a name keeps its
     // end, where the file's own name is.
     static Event screenshot(bool saved, const std::string& text);
+    // A level's file read again as it changed: `text` is the level's name, or why it does not
+    // read; a text too long for a name keeps its end, where the reason is.
+    static Event levelReread(bool read, const std::string& text);
 
     Kind kind;
     float seconds;    // Won, Lost, NewBestTime, Checkpoint: the time of the run
@@ -78,5 +83,6 @@ struct Event {
     bool on;          // Toggle: its new state; Lost: the run goes on from a checkpoint
     glm::vec3 place;  // HealthPack, Trap, Checkpoint: where the item stood
     Name name;        // GamepadConnected, GamepadDisconnected: the pad's, ended by a zero;
-                      // ScreenshotSaved: the file's; ScreenshotFailed: why
+                      // ScreenshotSaved: the file's; ScreenshotFailed: why;
+                      // LevelReread: the level's; LevelNotReread: why
 };

@@ -31,6 +31,7 @@ int stepsIn(float frameSeconds);
 enum class RunFault {
     OtherGravity,  // played under a gravity other than the game's
     LongFrame,     // a frame was longer than a record run's longest: the game stalled
+    PartWay,       // started at a checkpoint rather than at the level's start
 };
 
 // The fault of a run played under this gravity whose longest frame took this many seconds.

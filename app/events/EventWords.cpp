@@ -122,6 +122,14 @@ void screenshotFailedNotice(Teller& say, const Event& failed) {
     say.line(N_("Screenshot not saved: %s"), failed.name.data());
 }
 
+void levelRereadNotice(Teller& say, const Event& read) {
+    say.line(N_("Level read again: %s"), read.name.data());
+}
+
+void levelNotRereadNotice(Teller& say, const Event& refused) {
+    say.line(N_("Level kept as it was: %s"), refused.name.data());
+}
+
 using Words = void (*)(Teller&, const Event&);
 constexpr Words kNoWords = nullptr;
 constexpr std::optional<Cue> kSilent = std::nullopt;
@@ -152,6 +160,8 @@ constexpr Row kRows[] = {
     {Event::Checkpoint, kNoWords, kNoWords, Cue{Sound::GoalChime, kFromPlace}},
     {Event::ScreenshotSaved, kNoWords, screenshotSavedNotice, kSilent},
     {Event::ScreenshotFailed, kNoWords, screenshotFailedNotice, kSilent},
+    {Event::LevelReread, kNoWords, levelRereadNotice, kSilent},
+    {Event::LevelNotReread, kNoWords, levelNotRereadNotice, kSilent},
 };
 
 constexpr bool everyKindInItsPlace() {
@@ -213,6 +223,8 @@ const char* runFaultWords(RunFault fault) {
             return N_("No record: another gravity");
         case RunFault::LongFrame:
             return N_("No record: the game stalled");
+        case RunFault::PartWay:
+            return N_("No record: started at a checkpoint");
     }
     return "";
 }

@@ -166,11 +166,18 @@ std::string levelIdentity(const std::string& text, const std::vector<std::string
     return levelHashText(levelHash(identity));
 }
 
-std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& file) {
+std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& file,
+                                      std::string* problem = nullptr) {
+    const auto refuse = [problem](const std::string& what) {
+        printProblem("ERROR::LEVEL::INVALID: ", what);
+        if (problem) {
+            *problem = what;
+        }
+        return std::nullopt;
+    };
     const FileText text = readWholeFile(file, kMaxLevelBytes, "larger than any level");
     if (!text.text) {
-        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", text.reason);
-        return std::nullopt;
+        return refuse(file.string() + ": " + text.reason);
     }
     LevelRead read = parseLevel(*text.text, file.string());
     for (const std::string& warning : read.warnings) {
@@ -180,13 +187,11 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
         printProblem("WARNING::LEVEL::GOAL_AT_START: ", *read.goalAtStart);
     }
     if (!read.level) {
-        printProblem("ERROR::LEVEL::INVALID: ", read.error);
-        return std::nullopt;
+        return refuse(read.error);
     }
     const OwnFileHashes own = hashOwnFiles(*read.level, fs::absolute(file).parent_path());
     if (own.fault) {
-        printProblem("ERROR::LEVEL::INVALID: ", file.string(), ": ", *own.fault);
-        return std::nullopt;
+        return refuse(file.string() + ": " + *own.fault);
     }
     // The game may change its working directory after reading it: its own files are found
     // from where it lies.
@@ -236,10 +241,10 @@ fs::path playerLevelsFolder() {
     return data.empty() ? data : data / kPlayerFolder;
 }
 
-std::optional<LevelEntry> readLevelFile(const fs::path& file) {
+std::optional<LevelEntry> readLevelFile(const fs::path& file, std::string* problem) {
     const bool inFolder = file.filename() == kFolderLevelFile;
     return readLevelAs(inFolder ? file.parent_path().filename().string() : file.stem().string(),
-                       file);
+                       file, problem);
 }
 
 std::vector<LevelEntry> findLevels() {

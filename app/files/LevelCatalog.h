@@ -28,7 +28,9 @@ struct LevelEntry {
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one
 // line with what is wrong, and gives nothing; an unknown key is a warning line of its own.
-std::optional<LevelEntry> readLevelFile(const std::filesystem::path& file);
+// `problem`, when given, is told what the error line says is wrong.
+std::optional<LevelEntry> readLevelFile(const std::filesystem::path& file,
+                                        std::string* problem = nullptr);
 
 // Every level that reads: the shipped ones in the pack's order, then the other shipped ones by
 // name, then the player's by name. Those that do not read are reported and left out, and so is

@@ -18,7 +18,9 @@ std::string levelWords(const std::string& hash) {
 LevelSession::LevelSession(PlayedLevel level, const ReplaySettings& own)
     : played(std::move(level)),
       recording(SMELTRUN_VERSION, own, played.id.tag()),
-      runSplits(played.level.checkpoints.size(), kNoSplit) {}
+      runSplits(played.level.checkpoints.size(), kNoSplit) {
+    watchPlayedFile();
+}
 
 void LevelSession::changeLevel(PlayedLevel level, std::unique_ptr<LevelOwnFiles> own) {
     bestTimes[played.id.hash] = records.bestTime;
@@ -26,6 +28,14 @@ void LevelSession::changeLevel(PlayedLevel level, std::unique_ptr<LevelOwnFiles>
     bestRun.reset();
     ownFiles = std::move(own);
     played = std::move(level);
+    watchPlayedFile();
+}
+
+void LevelSession::watchPlayedFile() {
+    watch.reset();
+    if (!played.watchedFile.empty()) {
+        watch.emplace(played.watchedFile);
+    }
 }
 
 void LevelSession::loadRecords() {
@@ -47,6 +57,7 @@ void LevelSession::loadRecords() {
 
 void LevelSession::startRun(RunStart start) {
     runSplits.assign(played.level.checkpoints.size(), kNoSplit);
+    partWay = start.checkpoint.has_value();
     if (start.replay) {
         recording.stop();  // what follows is not the player's run
         diverged = false;
@@ -111,7 +122,8 @@ float LevelSession::bestSplitAt(std::size_t checkpoint) const {
 // nothing to the console.
 LevelSession::KeptRun LevelSession::keepWin(float seconds, int points) {
     const std::optional<RunFault> notRecord =
-        recordRunFault(recording.replay().settings.gravity, recording.longestFrame());
+        partWay ? RunFault::PartWay
+                : recordRunFault(recording.replay().settings.gravity, recording.longestFrame());
     std::optional<KeptWin> kept;
     if (notRecord) {
         printNotice(runFaultWords(*notRecord));
@@ -133,7 +145,8 @@ LevelSession::KeptRun LevelSession::keepWin(float seconds, int points) {
 
 void LevelSession::keepPackWin() {
     const std::optional<std::size_t> place = playedPlace();
-    if (!place || !levelList()[*place].inPack) {
+    // A section practised is not the level won.
+    if (!place || !levelList()[*place].inPack || partWay) {
         return;
     }
     const std::string& key = levelList()[*place].key;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "app/files/FileWatch.h"
 #include "app/files/LevelCatalog.h"
 #include "app/files/LevelOwnFiles.h"
 #include "app/files/RecordsFile.h"
@@ -24,18 +25,23 @@ enum class AfterReplay { Close, Pause };
 
 // Who plays a run from its start, and with which of the settings the rules read.
 struct RunStart {
-    // The player's own run, recorded for its replay.
-    static RunStart own(ReplaySettings settings) { return RunStart{settings, {}, {}}; }
+    // The player's own run, recorded for its replay; from a checkpoint (from 0) to practise a
+    // section, which is no record.
+    static RunStart own(ReplaySettings settings,
+                        std::optional<std::size_t> checkpoint = std::nullopt) {
+        return RunStart{settings, {}, {}, checkpoint};
+    }
     // A replay watched, with the settings it was played with.
     static RunStart watched(Replay replay, AfterReplay after) {
         const ReplaySettings settings = replay.settings;
-        return RunStart{settings, std::move(replay), after};
+        return RunStart{settings, std::move(replay), after, std::nullopt};
     }
 
     ReplaySettings settings;  // the player's options, or a replay's header
     // Watched rather than played: its frames stand in for the clock and the player's input.
     std::optional<Replay> replay;
     AfterReplay after = AfterReplay::Close;
+    std::optional<std::size_t> checkpoint;  // where an own run starts; none: the level's start
 };
 
 // The level played and what a game keeps of its runs there: the records and the best run, the
@@ -96,7 +102,10 @@ public:
         std::optional<std::size_t> wonAfter;  // the frames played when the win came
     };
     std::optional<Playback> playback;
-    bool diverged = false;          // a frame of the last replay came out otherwise than recorded
+    bool diverged = false;  // a frame of the last replay came out otherwise than recorded
+    bool partWay = false;   // the run started at a checkpoint: no record, no win of the pack
+    // The played level's file, while it is one to read again when it changes.
+    std::optional<FileWatch> watch;
     std::optional<Replay> bestRun;  // the player's, if any: to watch again, and the ghost's
     std::optional<GhostTrack> ghostTrack;
     // The run's seconds at each of the level's checkpoints, or kNoSplit.
@@ -109,6 +118,7 @@ private:
     // The pack's levels won, read when first asked for.
     WonLevels& wonLevels();
     void saveBestRun();
+    void watchPlayedFile();
     std::filesystem::path recordsPath() const;
     std::filesystem::path replayPath() const;
 

@@ -8,6 +8,24 @@ LevelId levelIdOf(const LevelEntry& entry) {
 }
 
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
-    return PlayedLevel{entry.level, entry.file.parent_path(), levelIdOf(entry), chosen,
-                       entry.shipped};
+    PlayedLevel played;
+    played.level = entry.level;
+    played.folder = entry.file.parent_path();
+    played.id = levelIdOf(entry);
+    played.chosen = chosen;
+    played.shipped = entry.shipped;
+    return played;
+}
+
+std::optional<PlayedLevel> askedLevelPlay(const LevelEntry& entry, int checkpoint) {
+    PlayedLevel played = playedLevel(entry, true);
+    played.watchedFile = entry.file;
+    if (checkpoint == 0) {
+        return played;
+    }
+    if (checkpoint < 0 || static_cast<std::size_t>(checkpoint) > played.level.checkpoints.size()) {
+        return std::nullopt;
+    }
+    played.startCheckpoint = static_cast<std::size_t>(checkpoint - 1);
+    return played;
 }

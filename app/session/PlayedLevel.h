@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
+#include <optional>
 
 #include "app/files/LevelCatalog.h"
 #include "app/session/LevelId.h"
@@ -16,6 +18,12 @@ struct PlayedLevel {
     // results rather than closing the game.
     bool chosen = false;
     bool shipped = true;  // as LevelEntry's; the course built in code is the game's own
+    // The checkpoint (from 0) where the player's runs start, to practise a section: such a run
+    // is no record. None: at the level's start.
+    std::optional<std::size_t> startCheckpoint;
+    // Read again whenever it changes, as its author saves it: the file of a level asked for on
+    // the command line. Empty for none.
+    std::filesystem::path watchedFile;
 };
 
 // The entry's level as its records know it: a level that is the course, whatever its file,
@@ -24,3 +32,7 @@ LevelId levelIdOf(const LevelEntry& entry);
 
 // The entry's level as a game plays it.
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen);
+
+// The entry's level as the command line asks for it: chosen, read again when its file changes,
+// its runs starting at its Nth checkpoint (from 1; 0 for its start). Nothing when it has fewer.
+std::optional<PlayedLevel> askedLevelPlay(const LevelEntry& entry, int checkpoint);

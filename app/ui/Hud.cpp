@@ -290,7 +290,15 @@ void Hud::drawToggles(const HudView& view) const {
     ImGui::End();
 }
 
-void Hud::drawMessages(double now) const {
+std::vector<std::string> Hud::messageLines(double now) const {
+    std::vector<std::string> shown;
+    for (const auto& [line, opacity] : fadingLines(now)) {
+        shown.push_back(line);
+    }
+    return shown;
+}
+
+std::vector<std::pair<std::string, float>> Hud::fadingLines(double now) const {
     const std::size_t kept = std::min(heardCount, kMessages);
     std::vector<std::pair<std::string, float>> lines;  // with their opacity
     for (std::size_t i = heardCount - kept; i < heardCount; ++i) {
@@ -308,6 +316,11 @@ void Hud::drawMessages(double now) const {
             }
         }
     }
+    return lines;
+}
+
+void Hud::drawMessages(double now) const {
+    const std::vector<std::pair<std::string, float>> lines = fadingLines(now);
     if (lines.empty()) {
         return;
     }

@@ -40,6 +40,8 @@ public:
 
     // Draws into the current UI frame; `now` and the times heard are in the same seconds.
     void draw(const HudView& view, double now) const;
+    // The messages' lines that show at that time, the oldest first.
+    std::vector<std::string> messageLines(double now) const;
     // What the middle of the screen says of the last loss at that time, if it still shows.
     const char* lossTitle(double now) const;
 
@@ -47,6 +49,8 @@ private:
     void drawStatus(const HudView& view) const;
     void drawToggles(const HudView& view) const;
     void drawMessages(double now) const;
+    // Each line shown, with its opacity.
+    std::vector<std::pair<std::string, float>> fadingLines(double now) const;
     void drawLoss(double now) const;
     void drawReplay() const;
     void drawHint(const HudView& view) const;

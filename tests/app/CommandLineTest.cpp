@@ -33,6 +33,24 @@ TEST(CommandLine, ReplayTakesExactlyOneFile) {
     EXPECT_EQ(parse({"--replay", "a", "b"}).misuse, "unexpected argument 'b'");
 }
 
+TEST(CommandLine, ALevelMayStartAtACheckpointCountedFromOne) {
+    const CommandLine level = parse({"--level", "mine", "--checkpoint", "2"});
+    EXPECT_EQ(level.command, Command::Level);
+    EXPECT_EQ(level.operand, "mine");
+    EXPECT_EQ(level.checkpoint, 2);
+    EXPECT_EQ(parse({"--level", "mine"}).checkpoint, 0) << "from the level's start";
+    EXPECT_EQ(parse({"--level", "mine", "--checkpoint"}).misuse,
+              "option '--checkpoint' needs an N");
+    for (const char* number : {"0", "-1", "2x", "", "99999999999"}) {
+        EXPECT_EQ(
+            parse({"--level", "mine", "--checkpoint", number}).misuse,
+            std::string("option '--checkpoint' needs a whole number from 1, not '") + number + "'");
+    }
+    EXPECT_EQ(parse({"--level", "mine", "--checkpoint", "1", "x"}).misuse,
+              "unexpected argument 'x'");
+    EXPECT_EQ(parse({"--checkpoint", "1"}).misuse, "unknown option '--checkpoint'");
+}
+
 TEST(CommandLine, AnythingElseIsMisuseThatNamesTheArgument) {
     for (const char* argument : {"", "-x", "--HELP", "--versio", "help"}) {
         const CommandLine line = parse({argument});

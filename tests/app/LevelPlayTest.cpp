@@ -188,6 +188,72 @@ TEST_F(LevelPlay, ALossAfterTheCheckpointStartsOverThere) {
     EXPECT_STREQ(game->ui.hud.lossTitle(clock.seconds()), "BACK AT THE CHECKPOINT");
 }
 
+// A section practised from a checkpoint starts there, and Retry starts there again; its win shows
+// why it is no record and keeps nothing. The command line refuses a checkpoint the level lacks.
+TEST_F(LevelPlay, ARunStartedAtACheckpointIsNoRecord) {
+    levelCheckpoint = 1;
+    startLevel("small", kSmallLevel);
+    const glm::vec3 checkpoint(0.0f, -0.5f, -6.0f);  // the small level's, as its file says
+    EXPECT_EQ(game->player->position, checkpoint);
+    holdUntil(GLFW_KEY_W, [this] { return game->session.results.has_value(); });
+    ASSERT_TRUE(game->session.results) << console.text();
+    EXPECT_EQ(game->session.results->notRecord, RunFault::PartWay);
+    EXPECT_TRUE(game->session.results->splits.empty() ||
+                game->session.results->splits[0].seconds == kNoSplit)
+        << "no time at a checkpoint the run started on";
+    EXPECT_FALSE(fs::exists(levelRecordsFile(game->session.played.id.hash)));
+    EXPECT_FALSE(fs::exists(levelReplayFile(game->session.played.id.hash)));
+    game->retry();
+    EXPECT_EQ(game->player->position, checkpoint);
+    const auto lost = [this] { return console.text().find("GAME LOST! ") != std::string::npos; };
+    holdUntil(GLFW_KEY_D, lost);
+    EXPECT_EQ(game->player->position, checkpoint + glm::vec3(0.0f, 0.5f, 0.0f))
+        << "a loss starts over on the checkpoint the run started at";
+
+    GameCommand command = commandIn(gameDirectory(), {}, {"--level", "small", "--checkpoint", "2"});
+    command.captureErrors = true;
+    GameProcess asked(command);
+    EXPECT_EQ(asked.waitForExit(kHangLimit), 1);
+    EXPECT_EQ(asked.output(), "") << "nothing on the console";
+    EXPECT_EQ(asked.errors(), "smeltrun: --checkpoint 2: the level has 1 checkpoint\n");
+}
+
+// As its author saves it, a level asked for on the command line starts again on what its file
+// now says, at the checkpoint just reached; a save that does not read keeps the level played,
+// and says why on the console and the HUD.
+TEST_F(LevelPlay, ALevelIsReadAgainWhenItsFileChanges) {
+    startLevel("small", kSmallLevel);
+    const fs::path file = gameDirectory().dataHome() / "smeltrun/levels/small.toml";
+    const auto shows = [this](const std::string& start) {
+        const std::vector<std::string> lines = game->ui.hud.messageLines(clock.seconds());
+        return std::any_of(lines.begin(), lines.end(),
+                           [&](const std::string& line) { return line.rfind(start, 0) == 0; });
+    };
+    holdUntil(GLFW_KEY_W, [this] { return game->player->position.z < -7.0f; });
+    writeFile(file, std::string(kSmallLevel) + "[[platform]]\nat = [6.0, -0.5, -6.0]\n");
+    const auto platforms = [this] { return game->platforms.size(); };
+    for (int i = 0; i < kFrameLimit && platforms() == 3u; ++i) {
+        frame();
+    }
+    EXPECT_EQ(platforms(), 4u) << "the saved file was read again";
+    EXPECT_EQ(glm::vec2(game->player->position.x, game->player->position.z), glm::vec2(0.0f, -6.0f))
+        << "at the checkpoint reached, where a loss would start over";
+    EXPECT_EQ(game->session.partWay, true) << "a run from a checkpoint is no record";
+    EXPECT_TRUE(shows("Level read again: Small steps"));
+
+    console.clear();
+    writeFile(file, "format = 1\nname = [\n");
+    for (int i = 0; i < kFrameLimit && console.text().empty(); ++i) {
+        frame();
+    }
+    EXPECT_EQ(console.text().rfind("ERROR::LEVEL::INVALID: ", 0), 0u) << console.text();
+    EXPECT_TRUE(shows("Level kept as it was: ")) << "and why, on the HUD";
+    EXPECT_EQ(platforms(), 4u) << "the level played stays";
+    game->retry();
+    EXPECT_EQ(game->player->position, glm::vec3(0.0f, -0.5f, 0.0f))
+        << "a retry starts at the level's start again";
+}
+
 // From the course's pause panel the Levels page lists the shipped levels and the player's, but
 // not those that do not read, each named in one line: a broken file, and a folder level whose
 // model is a link out of its folder. Choosing one plays it, in its own model and image. Asked

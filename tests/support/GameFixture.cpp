@@ -68,7 +68,12 @@ std::unique_ptr<Game> GameFixture::makeGame() const {
         ADD_FAILURE() << "no level " << levelName;
         return nullptr;
     }
-    return std::make_unique<Game>(loadGameSettings(), playedLevel(*level, true));
+    std::optional<PlayedLevel> played = askedLevelPlay(*level, levelCheckpoint);
+    if (!played) {
+        ADD_FAILURE() << levelName << " has no checkpoint " << levelCheckpoint;
+        return nullptr;
+    }
+    return std::make_unique<Game>(loadGameSettings(), std::move(*played));
 }
 
 void GameFixture::stopGame() {

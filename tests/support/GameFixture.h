@@ -58,6 +58,8 @@ protected:
 
     // The level the next start plays, as --level names it; the course built in code when empty.
     std::string levelName;
+    // The checkpoint (from 1) its runs start at, as --checkpoint asks; 0 for its start.
+    int levelCheckpoint = 0;
 
     StdoutCapture console;
     XInput input;
