@@ -385,16 +385,17 @@ float readSpeed(const toml::table& platform, bool moves) {
     return moves ? readNumber(*node, "platform.speed", kSpeeds) : 0.0f;
 }
 
-// A rest at the ends goes only with a path; a head start with a path or a swing.
+// A rest at the ends goes only with a path; a head start with a path or a swing. `lacking`
+// names what the platform would need for the key, or is null when it has it.
 float readTiming(const toml::table& platform, std::string_view key, Range range,
-                 const char* needs) {
+                 const char* lacking) {
     const toml::node* node = platform.get(key);
     if (node == nullptr) {
         return 0.0f;
     }
     const std::string name = dotted("platform", key);
-    if (needs != nullptr) {
-        refuse(*node, name + " needs " + needs);
+    if (lacking != nullptr) {
+        refuse(*node, name + " needs " + lacking);
     }
     return readNumber(*node, name, range);
 }
