@@ -29,20 +29,23 @@ void circle(const std::array<Model*, 2>& orbs, const Model& target, const Orbit&
 
 void Game::swingPlatforms() {
     for (std::size_t i = 0; i < platforms.size(); ++i) {
-        const std::optional<Swing>& swing = session.played.level.platforms[i].swing;
-        if (!swing) {
+        const PlatformPiece& piece = session.played.level.platforms[i];
+        if (!piece.swing) {
             continue;
         }
         GameObject& platform = *platforms[i];
         glm::vec3 position = platform.position;
-        float& coordinate = position[swing->axis];
-        // The run's first step only notes where the platform swings about.
+        float& coordinate = position[piece.swing->axis];
+        // The run's first step notes where the platform swings about; without a head start
+        // it stays there for that step, as the course's swings always have.
         std::optional<float>& origin = run.swingOrigins[i];
         if (!origin) {
             origin = coordinate;
-            continue;
+            if (piece.phase == 0.0f) {
+                continue;
+            }
         }
-        coordinate = swungCoordinate(*swing, *origin, totalTime);
+        coordinate = swungCoordinate(*piece.swing, *origin, totalTime + piece.phase);
         platform.setPosition(position);
     }
 }

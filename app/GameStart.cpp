@@ -3,6 +3,7 @@
 #include "app/input/Toggles.h"
 #include "base/Console.h"
 #include "gameplay/LevelLayout.h"
+#include "gameplay/PlatformPath.h"
 
 // The scene of the level played, built by the set-up steps in their order.
 void Game::initLevel() {
@@ -109,8 +110,9 @@ void Game::startRun(RunStart start) {
     initCamera(start.settings.sensitivity);
     run.startOver(platforms.size());
     showItems();
+    // A path's head start places its platform before the first step moves it, and anyone on it.
     for (std::size_t i = 0; i < platforms.size(); ++i) {
-        platforms[i]->setPosition(level.platforms[i].at);
+        platforms[i]->setPosition(pathPosition(level.platforms[i], 0.0f));
     }
     totalTime = 0.0f;
     if (start.checkpoint) {

@@ -25,7 +25,7 @@ bool PlatformPiece::operator==(const PlatformPiece& other) const {
                            (!swing || (swing->axis == other.swing->axis &&
                                        swing->amplitude == other.swing->amplitude));
     return at == other.at && sameSwing && path == other.path && speed == other.speed &&
-           look == other.look;
+           wait == other.wait && phase == other.phase && look == other.look;
 }
 
 bool Level::operator==(const Level& other) const {

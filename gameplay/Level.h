@@ -31,6 +31,10 @@ struct PlatformPiece {
     // carries a player standing on it. Empty for one that does not move so.
     std::vector<glm::vec3> path;
     float speed = 0.0f;  // units per second along the path
+    float wait = 0.0f;   // seconds a path platform rests at each end of its path
+    // Seconds of head start: a swing or a path stands at the run's start where it would
+    // stand that long after it.
+    float phase = 0.0f;
     PieceLook look;
 
     bool operator==(const PlatformPiece& other) const;

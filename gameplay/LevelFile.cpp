@@ -32,6 +32,9 @@ constexpr Range kCoordinates{-10000.0, 10000.0};
 constexpr Range kFacings{-360.0, 360.0};  // degrees
 // Units per second: from next to standing still to faster than any player can follow.
 constexpr Range kSpeeds{0.01, 1000.0};
+// Seconds: a rest at a path's ends, and a head start, of up to an hour, the longest par.
+constexpr Range kWaits{0.0, 3600.0};
+constexpr Range kPhases{0.0, 3600.0};
 
 // The first thing wrong with the level and where it stands; reading stops there.
 struct Refusal {
@@ -82,7 +85,7 @@ const std::vector<KnownTable>& knownTables() {
          {"format", "name", "par_time", "start", "platform", "trap", "health", "checkpoint",
           "goal"}},
         {"start", {"at", "facing"}},
-        {"platform", {"at", "swing", "path", "speed", "model", "image"}},
+        {"platform", {"at", "swing", "path", "speed", "wait", "phase", "model", "image"}},
         {"platform.swing", {"axis", "amplitude"}},
         {"trap", {"at", "model", "image"}},
         {"health", {"at", "model", "image"}},
@@ -382,6 +385,21 @@ float readSpeed(const toml::table& platform, bool moves) {
     return moves ? readNumber(*node, "platform.speed", kSpeeds) : 0.0f;
 }
 
+// A rest at the ends goes only with a path; a head start with a path or a swing. `lacking`
+// names what the platform would need for the key, or is null when it has it.
+float readTiming(const toml::table& platform, std::string_view key, Range range,
+                 const char* lacking) {
+    const toml::node* node = platform.get(key);
+    if (node == nullptr) {
+        return 0.0f;
+    }
+    const std::string name = dotted("platform", key);
+    if (lacking != nullptr) {
+        refuse(*node, name + " needs " + lacking);
+    }
+    return readNumber(*node, name, range);
+}
+
 PlatformPiece readPlatform(const toml::table& table, const CharacterStandIns& standIns) {
     PlatformPiece platform;
     platform.at = readPoint(required(table, "platform", "at"), "platform.at");
@@ -397,6 +415,11 @@ PlatformPiece readPlatform(const toml::table& table, const CharacterStandIns& st
         platform.path = readPath(*path);
     }
     platform.speed = readSpeed(table, path != nullptr);
+    platform.wait =
+        readTiming(table, "wait", kWaits, path == nullptr ? "a platform.path" : nullptr);
+    platform.phase = readTiming(
+        table, "phase", kPhases,
+        path == nullptr && swing == nullptr ? "a platform.path or a platform.swing" : nullptr);
     platform.look = readLook(table, "platform", standIns);
     return platform;
 }

@@ -23,6 +23,8 @@
 //   swing = { axis = "x", amplitude = -5.0 }          # optional
 //   path = [[5.0, -0.5, -20.0]]   # optional, not with a swing; needs speed
 //   speed = 2.0                   # units per second
+//   wait = 1.5                    # seconds of rest at each end of the path, optional
+//   phase = 3.0                   # seconds of head start, for a path or a swing, optional
 //   model = "rock.obj"            # optional, beside the level file; so is image
 //   image = "rock.png"
 //   [[trap]], [[health]], [[checkpoint]]: at, and optionally model and image

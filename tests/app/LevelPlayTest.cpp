@@ -34,6 +34,37 @@ speed = 1.0
 at = [0.0, -0.45, -40.0]
 )";
 
+// The player starts on a platform 4 units along a path of 4 along +x, at 2 units a second,
+// with a second's head start and a second's rest at each end; far off, a swing 1.5 s ahead.
+const char* const kTimedLevel = R"(format = 1
+name = "Timed"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+path = [[4.0, -0.5, 0.0]]
+speed = 2.0
+wait = 1.0
+phase = 1.0
+[[platform]]
+at = [999.0, -0.5, -40.0]
+swing = { axis = "x", amplitude = 2.0 }
+phase = 1.5
+[goal]
+at = [0.0, -0.45, -40.0]
+)";
+
+// Where the timed level's path platform stands along x at `seconds` of its own time: 2 s out,
+// 1 s at rest, 2 s back, 1 s at rest.
+float timedPathX(float seconds) {
+    const float into = std::fmod(seconds, 6.0f);
+    return into < 2.0f   ? 2.0f * into
+           : into < 3.0f ? 4.0f
+           : into < 5.0f ? 4.0f - 2.0f * (into - 3.0f)
+                         : 0.0f;
+}
+
 // Two platforms far below the course, 14 units apart: nothing between them to walk on.
 const char* const kDeepLevel = R"(format = 1
 name = "Deep"
@@ -518,6 +549,27 @@ TEST_F(LevelPlay, AMovingPlatformCarriesAPlayerStandingOnIt) {
     EXPECT_NEAR(platform.position.x, 2.0f, 0.05f);
     EXPECT_EQ(game->player->position.x, platform.position.x);
     EXPECT_EQ(game->player->position.y, platform.position.y);
+}
+
+// A head start places a path's platform and a swing from the first frame; a rest holds a path's
+// platform at its end; the player standing on it goes with it throughout.
+TEST_F(LevelPlay, AHeadStartAndARestTimeHowPlatformsMove) {
+    startLevel("timed", kTimedLevel);
+    const GameObject& path = *game->platforms[0];
+    const GameObject& swing = *game->platforms[1];
+    EXPECT_EQ(path.position.x, 2.0f) << "placed before the first frame";
+    const float aboard = game->player->position.x - path.position.x;
+    // Seconds into the run: out, at rest at the far end, on the way back.
+    for (const float until : {0.5f, 1.5f, 3.2f}) {
+        for (int i = 0; i < kFrameLimit && game->totalTime < until; ++i) {
+            frame();
+        }
+        SCOPED_TRACE("at " + std::to_string(game->totalTime) + " s");
+        EXPECT_NEAR(path.position.x, timedPathX(1.0f + game->totalTime), 1e-3f);
+        EXPECT_NEAR(swing.position.x, 999.0f + 2.0f * std::sin(game->totalTime + 1.5f), 1e-3f);
+        EXPECT_NEAR(game->player->position.x - path.position.x, aboard, 1e-3f);
+    }
+    EXPECT_NEAR(aboard, -2.0f, 1e-3f) << "started where the head start put the platform";
 }
 
 // Whatever a run did, a retry starts the next one as the first started: the health pack is

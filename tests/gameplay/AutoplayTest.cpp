@@ -5,7 +5,10 @@
 #include <sstream>
 
 #include "app/files/ReplayFile.h"
+#include "tests/support/FileText.h"
+#include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
 #include "tools/autoplay/Playthrough.h"
 
 namespace {
@@ -13,6 +16,47 @@ namespace {
 namespace fs = std::filesystem;
 
 const int kFrameLimit = 6000;
+
+// A row of five traps across the second platform, 1 apart: no lane clears them, and the one
+// health cannot pay for the third, in the middle.
+const char* const kTrapRowLevel = R"(format = 1
+name = "Trap row"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, -8.0]
+[[platform]]
+at = [0.0, -0.5, -16.0]
+[[trap]]
+at = [-2.0, -0.5, -8.0]
+[[trap]]
+at = [-1.0, -0.5, -8.0]
+[[trap]]
+at = [0.0, -0.5, -8.0]
+[[trap]]
+at = [1.0, -0.5, -8.0]
+[[trap]]
+at = [2.0, -0.5, -8.0]
+[goal]
+at = [0.0, -0.45, -16.0]
+)";
+
+// A gap of 20 between edges, which no jump crosses, and no platform moves to close.
+const char* const kWideGapLevel = R"(format = 1
+name = "Wide gap"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, -26.0]
+[goal]
+at = [0.0, -0.45, -26.0]
+)";
 
 // The words of the records file's line that starts with `key`; none without one.
 std::vector<std::string> recordLine(const fs::path& records, const std::string& key) {
@@ -42,7 +86,8 @@ protected:
     void expectAWin(double framesPerSecond, const Preparation& prepare = nullptr) {
         startGame(kTinyWindowSettings, prepare);
         clock.set(0.0);
-        const int frames = playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
+        const int frames =
+            playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit).frames;
         const std::string text = console.text();
         EXPECT_LT(frames, kFrameLimit) << text;
         EXPECT_TRUE(glfwWindowShouldClose(game->window));
@@ -117,6 +162,43 @@ TEST_F(Autoplay, AWinThatBeatsTheBestTimeSaysSoAfterTheWinLine) {
     ASSERT_EQ(recordLine(records, "best_time").size(), 2u);
     EXPECT_EQ(asConsoleWrites(recordLine(records, "best_time")[1]), wonSeconds());
     expectTheBestRunSaved();
+}
+
+using PilotGivesUp = GameFixture;
+
+// The same loss five times ends the play with a line that says where and how, and no more runs.
+TEST_F(PilotGivesUp, AfterTheSameLossFiveTimesSayingWhich) {
+    levelName = "trap-row";
+    startGame(kTinyWindowSettings, [](const fs::path& directory) {
+        writeFile(directory / "data/smeltrun/levels/trap-row.toml", kTrapRowLevel);
+    });
+    const Playthrough played = playWithPilot(*game, input, clock, 1.0 / 60.0, kFrameLimit);
+    const std::string text = console.text();
+    EXPECT_LT(played.frames, kFrameLimit) << text;
+    EXPECT_EQ(played.gaveUp, "gave up: hit trap 3, 5 times") << text;
+    std::size_t losses = 0;
+    for (std::size_t at = text.find("GAME LOST! "); at != std::string::npos;
+         at = text.find("GAME LOST! ", at + 1)) {
+        ++losses;
+    }
+    EXPECT_EQ(losses, 5u) << text;
+    EXPECT_FALSE(game->player->goalReached);
+}
+
+// A platform that never comes within a jump: the pilot waits for it a while, then says so and
+// ends with its own status, after the lines of the game.
+TEST(PilotGivesUpProcess, AtAGapTooWideWithItsOwnStatus) {
+    GameDirectory directory(kWindowedSettings);
+    writeFile(directory.dataHome() / "smeltrun/levels/wide-gap.toml", kWideGapLevel);
+    GameCommand command =
+        commandIn(directory, {}, {"--fps", "20", "--window", "64x36", "--level", "wide-gap"});
+    command.binary = SMELTRUN_AUTOPLAY_BINARY;
+    GameProcess pilot(command);
+    EXPECT_TRUE(pilot.waitForLine(
+        "gave up: waited 10 s on platform 1 for platform 2 to come within a jump", kHangLimit))
+        << pilot.output();
+    EXPECT_EQ(pilot.waitForExit(kHangLimit), 3) << pilot.output();
+    EXPECT_EQ(pilot.output().find("GAME LOST! "), std::string::npos) << pilot.output();
 }
 
 }  // namespace

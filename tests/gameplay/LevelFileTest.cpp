@@ -164,6 +164,15 @@ TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
          "t.toml:8:9: platform.speed needs a platform.path to move along"},
         {kHead + kPlatform + "path = [[0, 0, -5]]\nspeed = 0\n",
          "t.toml:9:9: platform.speed needs a number from 0.01 to 1000"},
+        {kHead + kPlatform + "wait = 1\n", "t.toml:8:8: platform.wait needs a platform.path"},
+        {kHead + kPlatform + "phase = 1\n",
+         "t.toml:8:9: platform.phase needs a platform.path or a platform.swing"},
+        {kHead + kPlatform + "path = [[0, 0, -5]]\nspeed = 2\nwait = -1\n",
+         "t.toml:10:8: platform.wait needs a number from 0 to 3600"},
+        {kHead + kPlatform + "swing = { axis = \"x\", amplitude = 5 }\nphase = 1e4\n",
+         "t.toml:9:9: platform.phase needs a number from 0 to 3600"},
+        {kHead + kPlatform + "path = [[0, 0, -5]]\nspeed = 2\nwait = \"long\"\n",
+         "t.toml:10:8: platform.wait needs a number"},
         {kHead + kPlatform + "path = [" + repeated("[0, 0, -5],", kMaxPathPoints + 1) +
              "]\nspeed = 2\n",
          "t.toml:8:8: platform.path needs 1 to 64 points"},
@@ -203,10 +212,13 @@ image = "rock.PNG"
 [[platform]]
 at = [0, -0.5, -10]
 swing = { axis = "z", amplitude = -2.5 }
+phase = 1.25
 [[platform]]
 at = [0, -0.5, -20]
 path = [[5, -0.5, -20], [5, 1, -30.25]]
 speed = 2.5
+wait = 0.5
+phase = 3
 [[trap]]
 at = [0, -0.5, -20]
 image = "spikes.jpeg"
@@ -228,9 +240,12 @@ at = [0, -0.45, -30]
     expected.platforms[0].look = PieceLook{"modèles/rock.obj", "rock.PNG"};
     expected.platforms[1].at = glm::vec3(0.0f, -0.5f, -10.0f);
     expected.platforms[1].swing = Swing{2, -2.5f};
+    expected.platforms[1].phase = 1.25f;
     expected.platforms[2].at = glm::vec3(0.0f, -0.5f, -20.0f);
     expected.platforms[2].path = {glm::vec3(5.0f, -0.5f, -20.0f), glm::vec3(5.0f, 1.0f, -30.25f)};
     expected.platforms[2].speed = 2.5f;
+    expected.platforms[2].wait = 0.5f;
+    expected.platforms[2].phase = 3.0f;
     expected.traps = {Piece{glm::vec3(0.0f, -0.5f, -20.0f), PieceLook{"", "spikes.jpeg"}}};
     expected.healthPacks = {Piece{glm::vec3(0.0f, 0.0f, -10.0f), {}}};
     expected.checkpoints = {Piece{glm::vec3(0.0f, -0.5f, -20.0f), {}}};
@@ -241,7 +256,7 @@ at = [0, -0.45, -30]
     EXPECT_TRUE(*read.level == expected);
     EXPECT_EQ(read.error, "");
     EXPECT_EQ(read.warnings,
-              std::vector<std::string>{"t.toml:25:1: unknown key checkpoint.colour"});
+              std::vector<std::string>{"t.toml:28:1: unknown key checkpoint.colour"});
 
     // Keys named against the file's order; of 25, twenty are named and the rest counted.
     std::string unknown;

@@ -29,6 +29,31 @@ std::vector<std::string> packLevels() {
     return names;
 }
 
+// The tests' own levels beside the kept replays, by name: those the pilot must win too.
+std::vector<std::string> testLevels() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(fs::path(SMELTRUN_TEST_DATA_DIR) / "levels")) {
+        if (entry.path().extension() == ".toml") {
+            names.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+std::vector<std::string> wonLevels() {
+    std::vector<std::string> names = packLevels();
+    const std::vector<std::string> own = testLevels();
+    names.insert(names.end(), own.begin(), own.end());
+    return names;
+}
+
+// As --level names it: a test's own level by its file.
+std::string levelToPlay(const std::string& name) {
+    const fs::path own = fs::path(SMELTRUN_TEST_DATA_DIR) / "levels" / (name + ".toml");
+    return fs::exists(own) ? own.string() : name;
+}
+
 // A level's name as a test's: letters, digits and underscores.
 std::string testName(std::string level) {
     std::replace(level.begin(), level.end(), '-', '_');
@@ -41,15 +66,17 @@ class PackWin : public GameFixture,
 // The pilot, which knows of a level only its file and what a player sees, wins it through X.
 TEST_P(PackWin, ThePilotWinsTheLevel) {
     const auto& [name, framesPerSecond] = GetParam();
-    levelName = name;
+    levelName = levelToPlay(name);
     startGame(kTinyWindowSettings);
-    playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
+    const Playthrough played =
+        playWithPilot(*game, input, clock, 1.0 / framesPerSecond, kFrameLimit);
+    EXPECT_EQ(played.gaveUp, std::nullopt);
     ASSERT_TRUE(game->session.results) << console.text();
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pack, PackWin,
-                         ::testing::Combine(::testing::ValuesIn(packLevels()),
+                         ::testing::Combine(::testing::ValuesIn(wonLevels()),
                                             ::testing::Values(60.0, 20.0)),
                          [](const auto& info) {
                              return testName(std::get<0>(info.param)) + "_at_" +
@@ -60,7 +87,7 @@ class PackReplay : public GameFixture, public ::testing::WithParamInterface<std:
 
 // Each level's kept win plays back on it frame by frame as it was recorded, to the win.
 TEST_P(PackReplay, TheKeptWinVerifies) {
-    levelName = GetParam();
+    levelName = levelToPlay(GetParam());
     startGame(kTinyWindowSettings);
     ReplayRead read =
         readReplayFile(fs::path(SMELTRUN_TEST_DATA_DIR) / "levels" / (GetParam() + ".replay"));
@@ -77,7 +104,7 @@ TEST_P(PackReplay, TheKeptWinVerifies) {
     EXPECT_NE(console.text().find("GAME WON! "), std::string::npos);
 }
 
-INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(packLevels()),
+INSTANTIATE_TEST_SUITE_P(Pack, PackReplay, ::testing::ValuesIn(wonLevels()),
                          [](const auto& info) { return testName(info.param); });
 
 }  // namespace

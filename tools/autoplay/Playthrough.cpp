@@ -5,21 +5,26 @@
 #include "tools/autoplay/AutoPilot.h"
 #include "tools/xdrive/XInput.h"
 
-int playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds, int maxFrames,
-                  const std::function<void(int frame)>& afterFrame) {
+Playthrough playWithPilot(Game& game, XInput& input, SteppedClock& clock, double stepSeconds,
+                          int maxFrames, const std::function<void(int frame)>& afterFrame) {
     AutoPilot pilot(game, input);
-    int frame = 0;
+    Playthrough played;
     // A level the player chose ends in its results rather than closing the window.
-    while (frame < maxFrames && !glfwWindowShouldClose(game.window) && !game.session.results) {
+    while (played.frames < maxFrames && !glfwWindowShouldClose(game.window) &&
+           !game.session.results) {
         pilot.act();
+        if (pilot.gaveUp()) {
+            played.gaveUp = pilot.gaveUp();
+            break;
+        }
         clock.advance(stepSeconds);
         game.update();
         game.render();
-        ++frame;
+        ++played.frames;
         if (afterFrame) {
-            afterFrame(frame);
+            afterFrame(played.frames);
         }
     }
     input.releaseAll();
-    return frame;
+    return played;
 }

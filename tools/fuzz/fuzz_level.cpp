@@ -52,6 +52,11 @@ void checkLevel(const Level& level) {
         requireInvariant(!platform.swing || std::isfinite(platform.swing->amplitude),
                          "a swing that is not finite");
         requireInvariant(platform.path.size() <= kMaxPathPoints, "a path longer than allowed");
+        requireInvariant(platform.wait >= 0.0f && std::isfinite(platform.wait) &&
+                             (platform.wait == 0.0f || !platform.path.empty()),
+                         "a rest that is not finite, or without a path");
+        requireInvariant(platform.phase >= 0.0f && std::isfinite(platform.phase),
+                         "a head start that is not finite");
         requireInvariant(platform.path.empty() == (platform.speed == 0.0f),
                          "a speed without a path, or a path without a speed");
         for (const glm::vec3& point : platform.path) {
