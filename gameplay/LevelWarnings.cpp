@@ -60,10 +60,34 @@ bool jumpsTo(glm::vec3 from, glm::vec3 to) {
     return reach > 0.0f && gapBetween(from, to) <= reach;
 }
 
-bool withinReach(const std::vector<glm::vec3>& a, const std::vector<glm::vec3>& b,
-                 float longestReach) {
-    for (const glm::vec3& p : a) {
-        for (const glm::vec3& q : b) {
+// The box around every place of a platform's travel.
+struct Travel {
+    std::vector<glm::vec3> places;
+    glm::vec3 low;
+    glm::vec3 high;
+};
+
+Travel travelOf(const PlatformPiece& platform) {
+    Travel travel{placesOf(platform), platform.at, platform.at};
+    for (const glm::vec3& place : travel.places) {
+        travel.low = glm::min(travel.low, place);
+        travel.high = glm::max(travel.high, place);
+    }
+    return travel;
+}
+
+// The nearest two boxes of travel come over the ground: no nearer than that can their places.
+float boxGap(const Travel& a, const Travel& b) {
+    const glm::vec3 apart = glm::max(a.low - b.high, b.low - a.high);
+    return gapBetween(glm::vec3(0.0f), glm::max(apart, glm::vec3(0.0f)));
+}
+
+bool withinReach(const Travel& a, const Travel& b, float longestReach) {
+    if (boxGap(a, b) > longestReach) {
+        return false;  // a level of many moving platforms is measured in good time
+    }
+    for (const glm::vec3& p : a.places) {
+        for (const glm::vec3& q : b.places) {
             if (gapBetween(p, q) <= longestReach && (jumpsTo(p, q) || jumpsTo(q, p))) {
                 return true;
             }
@@ -73,15 +97,14 @@ bool withinReach(const std::vector<glm::vec3>& a, const std::vector<glm::vec3>& 
 }
 
 void warnOutOfReach(const Level& level, std::vector<LevelWarning>& warnings) {
-    std::vector<std::vector<glm::vec3>> places;
+    std::vector<Travel> places;
     float lowest = 0.0f;
     float highest = 0.0f;
     for (const PlatformPiece& platform : level.platforms) {
-        places.push_back(placesOf(platform));
-        for (const glm::vec3& place : places.back()) {
-            lowest = places.size() == 1 ? place.y : std::min(lowest, place.y);
-            highest = places.size() == 1 ? place.y : std::max(highest, place.y);
-        }
+        places.push_back(travelOf(platform));
+        lowest = places.size() == 1 ? places.back().low.y : std::min(lowest, places.back().low.y);
+        highest =
+            places.size() == 1 ? places.back().high.y : std::max(highest, places.back().high.y);
     }
     const float longestReach = jumpReach(lowest - highest, true);
     for (std::size_t i = 0; i < places.size() && places.size() > 1; ++i) {
