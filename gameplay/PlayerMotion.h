@@ -6,9 +6,9 @@
 // jump can carry it (the level's warnings, the editor's rings, the documentation's table).
 namespace motion {
 
-constexpr float kSlowSpeed = 2.5f;     // units per second, for a while after a trap
-constexpr float kSprintFactor = 2.0f;  // the walk is this times the slow speed, a sprint this
-                                       // times the walk
+constexpr float kSlowSpeed = 2.5f;  // units per second, for a while after a trap
+// The walk is this times the slow speed, and a sprint this times the walk.
+constexpr float kSprintFactor = 2.0f;
 constexpr float kWalkSpeed = kSprintFactor * kSlowSpeed;  // units per second
 constexpr float kJumpSpeed = 4.0f;                        // units per second, upward
 
