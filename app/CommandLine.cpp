@@ -17,14 +17,16 @@ const std::size_t kCheckpointDigits = 4;
 
 const char* const kUsage =
     "usage: smeltrun [-h | --help | --version | --replay FILE |\n"
-    "                 --level NAME|FILE [--checkpoint N]]\n"
+    "                 --level NAME|FILE [--checkpoint N] | --check NAME|FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
     "  --replay FILE       play a recorded run in the window\n"
     "  --level NAME|FILE   play a level: one of the game's or the player's by name, or a\n"
     "                      level file\n"
-    "  --checkpoint N      start the level's runs at its Nth checkpoint (no records)\n";
+    "  --checkpoint N      start the level's runs at its Nth checkpoint (no records)\n"
+    "  --check NAME|FILE   read a level and its own files without a window, print every\n"
+    "                      error and warning with its place, and exit: 0 when it reads\n";
 
 bool is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -89,6 +91,9 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
     if (is(option, "--level")) {
         return levelLine(argc, argv);
     }
+    if (is(option, "--check")) {
+        return expect(Command::Check, argc, argv, 1, "NAME or FILE");
+    }
     return misuse(std::string("unknown option '") + option + "'");
 }
 
@@ -103,6 +108,7 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
         case Command::Play:
         case Command::Replay:
         case Command::Level:
+        case Command::Check:
         case Command::Misuse:
             break;
     }

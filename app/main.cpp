@@ -4,14 +4,15 @@
 #include "app/Launch.h"
 #include "app/files/DataFolder.h"
 #include "app/files/LevelCatalog.h"
+#include "app/files/LevelCheck.h"
 #include "app/files/ReplayFile.h"
 #include "app/settings/Translate.h"
 #include "base/Console.h"
 
 namespace {
 
-// The level that --level asks for: a file is found from where the caller stands, before the
-// game enters its data folder, and a name among the game's levels and the player's.
+// The level that --level (or --check) asks for: a file is found from where the caller stands,
+// before the game enters its data folder, and a name among the game's levels and the player's.
 std::optional<LevelEntry> askedLevel(const std::string& operand) {
     if (namesLevelFile(operand)) {
         std::optional<LevelEntry> level = findLevel(operand);
@@ -46,6 +47,9 @@ int main(int argc, char** argv) {
     const CommandLine command = parseCommandLine(argc, argv);
     if (command.command == Command::Replay) {
         return playReplay(command.operand);
+    }
+    if (command.command == Command::Check) {
+        return checkLevel(askedLevel(command.operand));
     }
     if (command.command != Command::Play && command.command != Command::Level) {
         return answerCommand(command, std::cout, std::cerr);

@@ -10,6 +10,8 @@ constexpr float kPlayer = 0.37f;  // units
 constexpr float kPlatform = 3.0f;      // units
 constexpr float kPlatformBand = 1.0f;  // units
 constexpr float kTrap = 0.5f;          // units
+constexpr float kHealth = 0.28f;       // units
+constexpr float kCheckpoint = 0.7f;    // units: the flag
 constexpr float kGoal = 0.712023f;     // units: the ring that wins when touched
 
 }  // namespace footprint

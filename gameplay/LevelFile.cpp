@@ -10,6 +10,7 @@
 
 #include "gameplay/CharacterStandIns.h"
 #include "gameplay/TextFields.h"
+#include "gameplay/TomlWords.h"
 #include "render/ObjLoader.h"
 
 namespace {
@@ -47,8 +48,7 @@ struct Refusal {
 }
 
 std::string located(const std::string& fileName, toml::source_position at, std::string_view what) {
-    return shownText(fileName) + ":" + std::to_string(at.line) + ":" + std::to_string(at.column) +
-           ": " + std::string(what);
+    return placedText(fileName, KeyPlace{at.line, at.column}, what);
 }
 
 std::string dotted(std::string_view table, std::string_view key) {
@@ -400,6 +400,20 @@ float readTiming(const toml::table& platform, std::string_view key, Range range,
     return readNumber(*node, name, range);
 }
 
+KeyPlace placeOfKey(const toml::table& table, std::string_view key, KeyPlace otherwise) {
+    const auto found = table.find(key);
+    if (found == table.end()) {
+        return otherwise;
+    }
+    const toml::source_position& at = found->first.source().begin;
+    return KeyPlace{at.line, at.column};
+}
+
+PiecePlaces placesIn(const toml::table& piece) {
+    const KeyPlace at = placeOfKey(piece, "at", KeyPlace{});
+    return PiecePlaces{at, placeOfKey(piece, "model", at), placeOfKey(piece, "image", at)};
+}
+
 PlatformPiece readPlatform(const toml::table& table, const CharacterStandIns& standIns) {
     PlatformPiece platform;
     platform.at = readPoint(required(table, "platform", "at"), "platform.at");
@@ -467,8 +481,8 @@ void checkPieceCount(const toml::table& root) {
     }
 }
 
-std::vector<PlatformPiece> readPlatforms(const toml::table& root,
-                                         const CharacterStandIns& standIns) {
+std::vector<PlatformPiece> readPlatforms(const toml::table& root, const CharacterStandIns& standIns,
+                                         std::vector<PiecePlaces>& places) {
     const toml::array* tables = piecesOf(root, "platform");
     const char* const refusal = "a level needs at least one [[platform]]";
     if (tables == nullptr) {
@@ -481,17 +495,19 @@ std::vector<PlatformPiece> readPlatforms(const toml::table& root,
     platforms.reserve(tables->size());
     for (const toml::node& table : *tables) {
         platforms.push_back(readPlatform(*table.as_table(), standIns));
+        places.push_back(placesIn(*table.as_table()));
     }
     return platforms;
 }
 
 std::vector<Piece> readPieces(const toml::table& root, std::string_view kind,
-                              const CharacterStandIns& standIns) {
+                              const CharacterStandIns& standIns, std::vector<PiecePlaces>& places) {
     std::vector<Piece> pieces;
     if (const toml::array* tables = piecesOf(root, kind)) {
         pieces.reserve(tables->size());
         for (const toml::node& table : *tables) {
             pieces.push_back(readPiece(*table.as_table(), kind, standIns));
+            places.push_back(placesIn(*table.as_table()));
         }
     }
     return pieces;
@@ -525,18 +541,21 @@ std::optional<std::string> goalAtStartWarning(const toml::table& root, const Lev
                    "goal.at is within touching distance of start.at");
 }
 
-Level readLevel(const toml::table& root, const CharacterStandIns& standIns) {
+Level readLevel(const toml::table& root, const CharacterStandIns& standIns, LevelPlaces& places) {
     checkFormat(root);
     Level level;
     level.name = readName(root, standIns);
     level.parTime = readParTime(root);
     readStart(root, level);
     checkPieceCount(root);
-    level.platforms = readPlatforms(root, standIns);
-    level.traps = readPieces(root, "trap", standIns);
-    level.healthPacks = readPieces(root, "health", standIns);
-    level.checkpoints = readPieces(root, "checkpoint", standIns);
-    level.goal = readPoint(required(requiredTable(root, "goal"), "goal", "at"), "goal.at");
+    level.platforms = readPlatforms(root, standIns, places.platforms);
+    level.traps = readPieces(root, "trap", standIns, places.traps);
+    level.healthPacks = readPieces(root, "health", standIns, places.healthPacks);
+    level.checkpoints = readPieces(root, "checkpoint", standIns, places.checkpoints);
+    const toml::table& goal = requiredTable(root, "goal");
+    level.goal = readPoint(required(goal, "goal", "at"), "goal.at");
+    places.goal = placesIn(goal);
+    places.start = placesIn(*root.get_as<toml::table>("start"));
     checkStart(root, level);
     return level;
 }
@@ -560,18 +579,43 @@ LevelRead parseLevel(std::string_view text, const std::string& fileName) {
     try {
         root = toml::parse(standIns->parsed(), std::string_view(fileName));
     } catch (const toml::parse_error& error) {
-        const std::string what = shownText(standIns->restored(error.description()));
+        const std::string what =
+            shownText(tomlErrorInFormatWords(standIns->restored(error.description())));
         read.error = located(fileName, error.source().begin, what);
         return read;
     }
     read.warnings = unknownKeyWarnings(root, *standIns, fileName);
     try {
-        read.level = readLevel(root, *standIns);
+        read.level = readLevel(root, *standIns, read.places);
         read.goalAtStart = goalAtStartWarning(root, *read.level, fileName);
     } catch (const Refusal& refusal) {
         read.error = located(fileName, refusal.at, refusal.what);
     }
     return read;
+}
+
+const PiecePlaces& LevelPlaces::of(PieceRef piece) const {
+    const auto index = static_cast<std::size_t>(piece.index);
+    switch (piece.kind) {
+        case PieceRef::Kind::Start:
+            return start;
+        case PieceRef::Kind::Goal:
+            return goal;
+        case PieceRef::Kind::Platform:
+            return platforms.at(index);
+        case PieceRef::Kind::Trap:
+            return traps.at(index);
+        case PieceRef::Kind::Health:
+            return healthPacks.at(index);
+        case PieceRef::Kind::Checkpoint:
+            break;
+    }
+    return checkpoints.at(index);
+}
+
+std::string placedText(const std::string& fileName, KeyPlace place, std::string_view what) {
+    return shownText(fileName) + ":" + std::to_string(place.line) + ":" +
+           std::to_string(place.column) + ": " + std::string(what);
 }
 
 std::uint64_t levelHash(std::string_view text) {

@@ -38,6 +38,34 @@ constexpr std::size_t kMaxLevelPieces = 1000;        // platforms, traps, health
 constexpr std::size_t kMaxPathPoints = 64;           // per moving platform
 constexpr std::size_t kMaxLevelWarnings = kMaxWarningsPerFile;  // then one line counts the rest
 
+// Where a key stands in the level's file.
+struct KeyPlace {
+    std::uint32_t line = 1;
+    std::uint32_t column = 1;
+};
+
+// Where a piece's keys stand: what is found wrong once the level has been read (an own model
+// that is missing, a platform out of reach) is told at the key it comes from.
+struct PiecePlaces {
+    KeyPlace at;
+    KeyPlace model;  // where the piece has none, as its `at`
+    KeyPlace image;
+};
+
+struct LevelPlaces {
+    std::vector<PiecePlaces> platforms;
+    std::vector<PiecePlaces> traps;
+    std::vector<PiecePlaces> healthPacks;
+    std::vector<PiecePlaces> checkpoints;
+    PiecePlaces start;  // its `at`, for each of the three
+    PiecePlaces goal;
+
+    const PiecePlaces& of(PieceRef piece) const;
+};
+
+// "<file>:<line>:<column>: <what>", as every message about a level's file reads.
+std::string placedText(const std::string& fileName, KeyPlace place, std::string_view what);
+
 struct LevelRead {
     std::optional<Level> level;
     // Why there is no level: "<file>:<line>:<column>: <what is wrong>".
@@ -48,6 +76,8 @@ struct LevelRead {
     // A goal that the player touches at the start reads, and is told, as
     // "<file>:<line>:<column>: goal.at is within touching distance of start.at".
     std::optional<std::string> goalAtStart;
+    // Where the level's pieces stand in the file; with a level only.
+    LevelPlaces places;
 };
 
 // `fileName` only names the file in the messages, as "levels/x.toml".

@@ -9,7 +9,6 @@
 
 namespace {
 
-const float kSprintFactor = 2.0f;
 const float kRightAngle = 90.0f;  // degrees
 const int kRestartHealth = 1;
 // One step sounds per stride: about three a second walking, six sprinting.
@@ -56,7 +55,7 @@ glm::vec3 walkDirection(const InputSnapshot& input, const Moves& moves) {
 void Player::processKeyboard(const InputSnapshot& input, float deltaTime,
                              std::vector<Event>& events) {
     const bool sprinting = input.held.has(Action::Sprint) && slowTimer == 0.0f;
-    const float step = (sprinting ? kSprintFactor * speed : speed) * deltaTime;
+    const float step = (sprinting ? motion::kSprintFactor * speed : speed) * deltaTime;
 
     const Moves moves = movesFacing(rotation.y);
     glm::vec3 walked(0.0f);
@@ -104,8 +103,7 @@ void Player::turn(double xOffset) {
 
 void Player::applyPhysics(float deltaTime, std::vector<Event>& events) {
     // Semi-implicit Euler: the new velocity moves the player.
-    velocity += acceleration * deltaTime;
-    move(velocity * deltaTime);
+    move(flightStep(velocity, acceleration, deltaTime));
     if (floorHeight > position.y) {
         setPosition(glm::vec3(position.x, floorHeight, position.z));
         velocity.y = 0.0f;
@@ -123,7 +121,7 @@ void Player::updateSlowTimer(float deltaTime) {
         slowTimer -= deltaTime;
     } else if (slowTimer < 0.0f) {
         slowTimer = 0.0f;
-        speed = kSprintFactor * slowSpeed;
+        speed = motion::kSprintFactor * slowSpeed;
     }
 }
 
@@ -153,6 +151,6 @@ void Player::startAfresh(glm::vec3 place, glm::vec3 pivotPoint, float facing) {
     isJumping = false;
     goalReached = false;
     slowTimer = 0.0f;
-    speed = kSprintFactor * slowSpeed;
+    speed = motion::kSprintFactor * slowSpeed;
     strideLeft = 0.0f;
 }

@@ -6,6 +6,7 @@
 #include "gameplay/Event.h"
 #include "gameplay/GameObject.h"
 #include "gameplay/InputSnapshot.h"
+#include "gameplay/PlayerMotion.h"
 
 // The character: walks relative to its facing, jumps, falls and lands on platforms.
 class Player : public GameObject {
@@ -39,9 +40,9 @@ public:
 
     int32_t health = 1;
     float turnSpeed = 0.0f;  // degrees per pixel per second of look time; from the settings
-    float jumpSpeed = 4.0f;  // units per second
-    float speed = 5.0f;      // units per second
-    float slowSpeed = 2.5f;  // units per second; normal speed is twice this
+    float jumpSpeed = motion::kJumpSpeed;  // units per second
+    float speed = motion::kWalkSpeed;      // units per second
+    float slowSpeed = motion::kSlowSpeed;  // units per second; normal speed is twice this
     glm::vec3 velocity{0.0f};
     bool isJumping = false;
     bool goalReached = false;

@@ -68,7 +68,22 @@ DecodedImage decode(const char* fileName) {
     return image;
 }
 
+// The error's line as it always reads; the reason on a line of its own.
+void reportFailure(const char* fileName, const std::string& failure) {
+    printProblem("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName);
+    printLine(failure);
+}
+
 }  // namespace
+
+TextureSize textureSizeOf(const char* fileName) {
+    const DecodedImage image = decode(fileName);
+    if (image.pixels) {
+        return TextureSize{image.width, image.height};
+    }
+    reportFailure(fileName, image.failure);
+    return TextureSize{kPlaceholderSide, kPlaceholderSide};
+}
 
 Texture::Texture(const char* fileName, TexelEncoding encoding)
     : internalFormat(encoding == TexelEncoding::Srgb ? GL_SRGB8_ALPHA8 : GL_RGBA) {
@@ -86,9 +101,7 @@ Texture::Texture(const char* fileName, TexelEncoding encoding)
         height = image.height;
         upload(image.pixels.get());
     } else {
-        // The error's line as it always reads; the reason on a line of its own.
-        printProblem("ERROR::TEXTURE::TEXTURE_LOADING_FAILED: ", fileName);
-        printLine(image.failure);
+        reportFailure(fileName, image.failure);
         width = kPlaceholderSide;
         height = kPlaceholderSide;
         upload(placeholderPixels().data());

@@ -10,6 +10,14 @@ enum class TexelEncoding { Plain, Srgb };
 // One 2D texture decoded from an image file (any PNG or JPEG that stb_image reads), always
 // uploaded as 8-bit RGBA with mipmaps. A file that cannot be decoded is reported with the
 // decoder's reason, and the texture then holds a magenta checker.
+// The size of the image in the file as a Texture takes it, found without the GL: the
+// checker's for a file that cannot be decoded, after the lines that a Texture prints of it.
+struct TextureSize {
+    int width = 0;
+    int height = 0;
+};
+TextureSize textureSizeOf(const char* fileName);
+
 class Texture {
 public:
     explicit Texture(const char* fileName, TexelEncoding encoding = TexelEncoding::Plain);

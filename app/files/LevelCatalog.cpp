@@ -115,35 +115,44 @@ std::optional<std::string> ownFileFault(const fs::path& folder, const std::strin
 }
 
 // The hashes of the level's own files, each file once however the pieces spell it, in the
-// order the pieces first name them; or why one cannot serve. They are read within the budget
-// that the game loads them in: a file that would pass it is not read.
+// order the pieces first name them; or why one cannot serve, told at the key that names it.
+// They are read within the budget that the game loads them in: a file that would pass it is
+// not read.
 struct OwnFileHashes {
     std::vector<std::string> hashes;
     std::optional<std::string> fault;
 };
 
-OwnFileHashes hashOwnFiles(const Level& level, const fs::path& folder) {
+OwnFileHashes hashOwnFiles(const LevelRead& level, const fs::path& file) {
     OwnFileHashes read;
     std::set<fs::path> seen;
     std::uintmax_t left = kMaxOwnFileBytes;
-    for (const PieceLook* look : pieceLooks(level)) {
-        for (const std::string* own : {&look->model, &look->image}) {
-            if (own->empty()) {
+    const fs::path folder = fs::absolute(file).parent_path();
+    for (const PieceRef piece : piecesInBuildOrder(*level.level)) {
+        const PieceLook& look = lookOf(*level.level, piece);
+        const PiecePlaces& places = level.places.of(piece);
+        for (const bool model : {true, false}) {
+            const std::string& own = model ? look.model : look.image;
+            if (own.empty()) {
                 continue;
             }
-            if ((read.fault = ownFileFault(folder, *own))) {
+            const auto refuse = [&](const std::string& why) {
+                read.fault = placedText(file.string(), model ? places.model : places.image,
+                                        lookKeyName(piece, model) + ": " + why);
                 return read;
+            };
+            if (const std::optional<std::string> fault = ownFileFault(folder, own)) {
+                return refuse(*fault);
             }
             std::error_code error;
-            if (!seen.insert(fs::weakly_canonical(folder / *own, error)).second) {
+            if (!seen.insert(fs::weakly_canonical(folder / own, error)).second) {
                 continue;
             }
-            const FileText bytes = readWholeFile(folder / *own, left, "past the budget");
+            const FileText bytes = readWholeFile(folder / own, left, "past the budget");
             if (!bytes.text) {
-                read.fault = bytes.refusal == FileRefusal::TooLarge
-                                 ? "its own files hold more than " + ownFileBudgetText()
-                                 : *own + ": " + bytes.reason;
-                return read;
+                return refuse(bytes.refusal == FileRefusal::TooLarge
+                                  ? "its own files hold more than " + ownFileBudgetText()
+                                  : own + ": " + bytes.reason);
             }
             left -= bytes.text->size();
             read.hashes.push_back(levelHashText(levelHash(*bytes.text)));
@@ -189,14 +198,19 @@ std::optional<LevelEntry> readLevelAs(const std::string& key, const fs::path& fi
     if (!read.level) {
         return refuse(read.error);
     }
-    const OwnFileHashes own = hashOwnFiles(*read.level, fs::absolute(file).parent_path());
+    const OwnFileHashes own = hashOwnFiles(read, file);
     if (own.fault) {
-        return refuse(file.string() + ": " + *own.fault);
+        return refuse(*own.fault);
     }
     // The game may change its working directory after reading it: its own files are found
     // from where it lies.
-    return LevelEntry{key, fs::absolute(file), std::move(*read.level),
-                      levelIdentity(*text.text, own.hashes)};
+    return LevelEntry{key,
+                      fs::absolute(file),
+                      std::move(*read.level),
+                      levelIdentity(*text.text, own.hashes),
+                      false,
+                      false,
+                      std::move(read.places)};
 }
 
 // The pack's names in their order; none when the game has no pack file.

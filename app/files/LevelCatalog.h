@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gameplay/Level.h"
+#include "gameplay/LevelFile.h"
 #include "gameplay/LevelPack.h"
 #include "gameplay/Replay.h"
 
@@ -24,6 +25,8 @@ struct LevelEntry {
     bool inPack = false;
     // In assets/levels: one of the game's own, whose name the catalogue translates.
     bool shipped = false;
+    // Where its pieces stand in the file, for what is told of them after reading.
+    LevelPlaces places;
 };
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one

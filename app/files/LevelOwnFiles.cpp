@@ -12,20 +12,50 @@ const std::size_t kCornersPerTriangle = 3;
 
 }  // namespace
 
+std::vector<PieceRef> piecesInBuildOrder(const Level& level) {
+    std::vector<PieceRef> pieces;
+    const auto add = [&pieces](PieceRef::Kind kind, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            pieces.push_back(PieceRef{kind, static_cast<int>(i)});
+        }
+    };
+    add(PieceRef::Kind::Health, level.healthPacks.size());
+    add(PieceRef::Kind::Trap, level.traps.size());
+    add(PieceRef::Kind::Platform, level.platforms.size());
+    add(PieceRef::Kind::Checkpoint, level.checkpoints.size());
+    return pieces;
+}
+
+const PieceLook& lookOf(const Level& level, PieceRef piece) {
+    const auto index = static_cast<std::size_t>(piece.index);
+    switch (piece.kind) {
+        case PieceRef::Kind::Platform:
+            return level.platforms.at(index).look;
+        case PieceRef::Kind::Trap:
+            return level.traps.at(index).look;
+        case PieceRef::Kind::Health:
+            return level.healthPacks.at(index).look;
+        case PieceRef::Kind::Checkpoint:
+            return level.checkpoints.at(index).look;
+        case PieceRef::Kind::Start:
+        case PieceRef::Kind::Goal:
+            break;
+    }
+    throw std::out_of_range("the start and the goal have no look of their own");
+}
+
 std::vector<const PieceLook*> pieceLooks(const Level& level) {
     std::vector<const PieceLook*> looks;
-    for (const auto* pieces : {&level.healthPacks, &level.traps}) {
-        for (const Piece& piece : *pieces) {
-            looks.push_back(&piece.look);
-        }
-    }
-    for (const PlatformPiece& platform : level.platforms) {
-        looks.push_back(&platform.look);
-    }
-    for (const Piece& checkpoint : level.checkpoints) {
-        looks.push_back(&checkpoint.look);
+    for (const PieceRef piece : piecesInBuildOrder(level)) {
+        looks.push_back(&lookOf(level, piece));
     }
     return looks;
+}
+
+std::string lookKeyName(PieceRef piece, bool model) {
+    static const char* const kinds[] = {"start", "goal",   "platform",
+                                        "trap",  "health", "checkpoint"};
+    return std::string(kinds[static_cast<int>(piece.kind)]) + (model ? ".model" : ".image");
 }
 
 std::string ownFileBudgetText() {
@@ -35,8 +65,8 @@ std::string ownFileBudgetText() {
 // In the order the pieces are built, each piece's image before its model, as the pieces
 // themselves took them.
 LevelOwnFiles::LevelOwnFiles(const Level& level, const fs::path& folder,
-                             TexelEncoding colourEncoding)
-    : folder(folder), colourEncoding(colourEncoding) {
+                             TexelEncoding colourEncoding, Images images)
+    : folder(folder), colourEncoding(colourEncoding), made(images) {
     for (const PieceLook* look : pieceLooks(level)) {
         if (!look->image.empty()) {
             loadImage(look->image);
@@ -95,6 +125,11 @@ void LevelOwnFiles::loadImage(const std::string& name) {
         return;
     }
     const std::string path = (folder / name).string();
+    if (made == Images::SizesOnly) {
+        const TextureSize size = textureSizeOf(path.c_str());
+        spend(static_cast<std::uintmax_t>(size.width) * size.height * kBytesPerPixel, name);
+        return;
+    }
     auto first = std::make_unique<Texture>(path.c_str(), colourEncoding);
     spend(static_cast<std::uintmax_t>(first->width) * first->height * kBytesPerPixel, name);
     if (colourEncoding == TexelEncoding::Plain) {

@@ -21,9 +21,14 @@ constexpr std::uintmax_t kMaxOwnFileBytes = 128u << 20;
 // every frame.
 constexpr std::size_t kMaxLevelTriangles = 1000000;
 
-// The pieces' looks in the order the game builds the pieces: the health packs, the traps, the
-// platforms, then the checkpoints.
+// The pieces in the order the game builds them: the health packs, the traps, the platforms,
+// then the checkpoints.
+std::vector<PieceRef> piecesInBuildOrder(const Level& level);
+const PieceLook& lookOf(const Level& level, PieceRef piece);
+// The pieces' looks in that order.
 std::vector<const PieceLook*> pieceLooks(const Level& level);
+// The name of a piece's key in a level file: "platform.model".
+std::string lookKeyName(PieceRef piece, bool model);
 
 // The budget in words: "128 MiB".
 std::string ownFileBudgetText();
@@ -44,12 +49,15 @@ public:
 // `sub/../t.png` are one file), and shared by every piece that names it.
 class LevelOwnFiles {
 public:
+    // Textures for the GL to draw with, or only the images' sizes, to check a level without one.
+    enum class Images { Textures, SizesOnly };
+
     // A level without own files, such as the course.
     LevelOwnFiles() = default;
     // Throws OwnFilesRefused when a model cannot be read or the level passes its budgets. An
     // image that cannot be decoded is the magenta checker, as every image is.
     LevelOwnFiles(const Level& level, const std::filesystem::path& folder,
-                  TexelEncoding colourEncoding);
+                  TexelEncoding colourEncoding, Images images = Images::Textures);
     LevelOwnFiles(const LevelOwnFiles&) = delete;
     LevelOwnFiles& operator=(const LevelOwnFiles&) = delete;
 
@@ -79,6 +87,7 @@ private:
 
     std::filesystem::path folder;
     TexelEncoding colourEncoding = TexelEncoding::Plain;
+    Images made = Images::Textures;
     std::map<std::string, Model> models;  // by resolved path
     std::map<std::string, Image> images;
     std::map<std::string, const Model*> modelNames;  // by the names the pieces give

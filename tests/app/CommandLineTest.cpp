@@ -51,6 +51,17 @@ TEST(CommandLine, ALevelMayStartAtACheckpointCountedFromOne) {
     EXPECT_EQ(parse({"--checkpoint", "1"}).misuse, "unknown option '--checkpoint'");
 }
 
+TEST(CommandLine, CheckTakesExactlyOneLevelAndTheHelpTellsIt) {
+    const CommandLine check = parse({"--check", "levels/mine.toml"});
+    EXPECT_EQ(check.command, Command::Check);
+    EXPECT_EQ(check.operand, "levels/mine.toml");
+    EXPECT_EQ(parse({"--check"}).misuse, "option '--check' needs a NAME or FILE");
+    EXPECT_EQ(parse({"--check", "a", "b"}).misuse, "unexpected argument 'b'");
+    std::ostringstream out, error;
+    answerCommand(parse({"--help"}), out, error);
+    EXPECT_NE(out.str().find("--check NAME|FILE"), std::string::npos) << out.str();
+}
+
 TEST(CommandLine, AnythingElseIsMisuseThatNamesTheArgument) {
     for (const char* argument : {"", "-x", "--HELP", "--versio", "help"}) {
         const CommandLine line = parse({argument});

@@ -61,6 +61,8 @@ TEST_F(Collisions, TheGamesModelsHaveTheFootprintsALevelIsCheckedWith) {
         EXPECT_FLOAT_EQ(made->halfHeight, footprint::kPlatformBand) << platform;
     }
     EXPECT_FLOAT_EQ(make("trap", glm::vec3(0.0f))->radius, footprint::kTrap);
+    EXPECT_FLOAT_EQ(make("healthOrbit", glm::vec3(0.0f))->radius, footprint::kHealth);
+    EXPECT_FLOAT_EQ(make("flag", glm::vec3(0.0f))->radius, footprint::kCheckpoint);
     EXPECT_FLOAT_EQ(make("checkpoint1", glm::vec3(0.0f))->radius, footprint::kGoal);
 }
 

@@ -132,7 +132,7 @@ TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
     };
     const Case cases[] = {
         {kHead + "[[platform]\n",
-         "t.toml:6:12: Error while parsing table header: expected ']', saw '\\n'"},
+         "t.toml:6:12: a table's name needs its closing ] (or ]]) on its line"},
         {levelWith("format = 1\n", ""), "t.toml:1:1: missing format"},
         // An accented letter outside a string, which the parser reads through a stand-in.
         {levelWith("name =", "namé ="),
@@ -291,6 +291,86 @@ TEST(LevelFile, TheHashIsFnv1aIn16HexDigits) {
         EXPECT_EQ(levelHashText(levelHash(text)), hash) << text;
     }
     EXPECT_EQ(levelHashText(0x1f), "000000000000001f");
+}
+
+// TOML's own mistakes, in the words of the level format: what the parser says of them means
+// nothing to an author who has not read its code.
+TEST(LevelFile, TomlMistakesAreToldInTheFormatsWords) {
+    struct Case {
+        std::string text;
+        std::string error;
+    };
+    const Case cases[] = {
+        {kHead + kPlatform + "at = [1, 2, 3]\n", "t.toml:8:6: at is given twice"},
+        {levelWith("name = \"Test\"\n", "name = \"A\"\nname = \"B\"\n"),
+         "t.toml:3:8: name is given twice"},
+        {kPlatform + "[goal]\nat = [0, 0, 0]\n[goal]\n", "t.toml:5:1: [goal] is given twice"},
+        {"[platform]\nat = [1, 2, 3]\n[[platform]]\n",
+         "t.toml:3:1: [platform] is one table, so [[platform]] cannot add another"},
+        {kPlatform + "[platform]\n",
+         "t.toml:3:1: [[platform]] is a list of tables, so [platform] cannot be one"},
+        {"[start\n", "t.toml:1:7: a table's name needs its closing ] (or ]]) on its line"},
+        {"at = [1, 2, 3\n", "t.toml:1:15: a list needs its closing ]"},
+        {"at = [1 2 3]\n", "t.toml:1:9: a list needs a comma between its values"},
+        {"swing = { axis = \"x\", amplitude = 5.0\n",
+         "t.toml:1:38: an inline table needs its closing } on the same line"},
+        {"swing = { axis = \"x\" amplitude = 5.0 }\n",
+         "t.toml:1:22: an inline table needs a comma between its keys"},
+        {"name = \"Test\n", "t.toml:1:13: a string needs its closing \" on the same line"},
+        {"name = 'Test\n", "t.toml:1:13: a string needs its closing ' on the same line"},
+        {"name = abc\n",
+         "t.toml:1:8: a value needs to be a number, a \"string\", a [list] or an { inline table }"},
+        {"name = Test\n",
+         "t.toml:1:8: a value needs to be a number, a \"string\", a [list] or an { inline table }"},
+        {"speed = 1.\n",
+         "t.toml:1:11: a number needs a digit on each side of its point, such as 1.0 or 0.5"},
+        {"speed = 1,5\n", "t.toml:1:10: only a comment may follow a value on its line"},
+        // One that an author can act on as it is stays as it is.
+        {"speed\n", "t.toml:1:6: Error while parsing key-value pair: expected '=', saw '\\n'"},
+    };
+    for (const Case& refused : cases) {
+        EXPECT_EQ(parseLevel(refused.text, "t.toml").error, refused.error) << refused.text;
+    }
+}
+
+// What is found wrong after reading (an own model that is missing, a platform out of reach)
+// is told at the key it comes from.
+TEST(LevelFile, KeepsWhereEachPiecesKeysStand) {
+    const LevelRead read = parseLevel(kHead + kPlatform +
+                                          "[[platform]]\nmodel = \"rock.obj\"\nat = [1, 2, -9]\n"
+                                          "[[trap]]\n  at = [1, 2, -9]\nimage = \"t.png\"\n",
+                                      "t.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    const auto expectPlace = [](KeyPlace place, std::uint32_t line, std::uint32_t column) {
+        EXPECT_EQ(place.line, line);
+        EXPECT_EQ(place.column, column);
+    };
+    expectPlace(read.places.of(PieceRef{PieceRef::Kind::Start, 0}).at, 4, 7);
+    expectPlace(read.places.of(PieceRef{PieceRef::Kind::Goal, 0}).at, 5, 6);
+    expectPlace(read.places.of(PieceRef{PieceRef::Kind::Platform, 0}).at, 7, 1);
+    const PiecePlaces& second = read.places.of(PieceRef{PieceRef::Kind::Platform, 1});
+    expectPlace(second.model, 9, 1);
+    expectPlace(second.at, 10, 1);
+    expectPlace(second.image, 10, 1);  // none: told at its `at`
+    const PiecePlaces& trap = read.places.of(PieceRef{PieceRef::Kind::Trap, 0});
+    expectPlace(trap.at, 12, 3);
+    expectPlace(trap.image, 13, 1);
+}
+
+// A file from Windows, with its line ends and a byte order mark, reads as the same level.
+TEST(LevelFile, ReadsWindowsLineEndsAndAByteOrderMark) {
+    const std::string text = kHead + kPlatform + "[[trap]]\nat = [5, 2, 3]   # a comment\n";
+    std::string windows = "\xef\xbb\xbf";
+    for (const char c : text) {
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const LevelRead unix = parseLevel(text, "t.toml");
+    const LevelRead read = parseLevel(windows, "t.toml");
+    ASSERT_TRUE(unix.level) << unix.error;
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_TRUE(*read.level == *unix.level);
+    EXPECT_EQ(read.level->name, "Test");
+    EXPECT_EQ(parseLevel(windows + "at = 1\r\n", "t.toml").error, "t.toml:10:6: at is given twice");
 }
 
 }  // namespace

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "gameplay/LevelFile.h"
+#include "gameplay/LevelText.h"
+#include "tests/support/FileText.h"
+
+namespace {
+
+// What the text of a level reads back as; a level that does not read fails the test.
+Level readBack(const Level& level) {
+    const std::string text = levelText(level);
+    const LevelRead read = parseLevel(text, "written.toml");
+    EXPECT_TRUE(read.level) << read.error << "\n" << text;
+    EXPECT_TRUE(read.warnings.empty()) << read.warnings.front() << "\n" << text;
+    return read.level.value_or(Level{});
+}
+
+// Every level file the game ships and the tests keep, read, written and read again, is the
+// same level, down to the bit of each number.
+TEST(LevelText, EveryShippedAndKeptLevelReadsBackAsItself) {
+    int levels = 0;
+    for (const char* folder : {SMELTRUN_ASSETS_DIR "/levels", SMELTRUN_TEST_DATA_DIR "/levels"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() != ".toml") {
+                continue;
+            }
+            ++levels;
+            const LevelRead read = parseLevel(contentsOf(entry.path()), entry.path().string());
+            ASSERT_TRUE(read.level) << read.error;
+            EXPECT_TRUE(readBack(*read.level) == *read.level) << entry.path();
+        }
+    }
+    EXPECT_GE(levels, 9);
+    EXPECT_TRUE(readBack(courseLevel()) == courseLevel());
+}
+
+// Every key the format has, numbers that no short decimal holds, and a name that TOML must
+// escape.
+TEST(LevelText, ALevelWithEveryKeyReadsBackAsItself) {
+    Level level;
+    level.name = "Caf\xc3\xa9 \"\\ \xce\xbb\xe3\x81\x8b";  // é, a quote, a backslash, λ, か
+    level.parTime = 3600;
+    level.start = {0.1f, -0.5f, 1.0f / 3.0f};
+    level.facing = -359.99f;
+    PlatformPiece still;
+    still.at = level.start;
+    still.look = {"models/rock.obj", "rock \"one\".PNG"};
+    PlatformPiece swinging;
+    swinging.at = {9999.999f, -10000.0f, 1e-7f};
+    swinging.swing = Swing{2, -0.3f};
+    swinging.phase = 0.1f;
+    PlatformPiece moving;
+    moving.at = {-0.0f, 2.5f, -30.0f};
+    moving.path = {{1.0f, 2.0f, 3.0f}, {16777216.0f / 4096.0f, 0.7f, -5.55f}};
+    moving.speed = 0.01f;
+    moving.wait = 3600.0f;
+    moving.phase = 1.0f / 3.0f;
+    moving.look.image = "deck.jpeg";
+    level.platforms = {still, swinging, moving};
+    level.traps = {Piece{{1.5f, -0.5f, -20.0f}, {"trap.obj", ""}}};
+    level.healthPacks = {Piece{{0.0f, 0.0f, -40.0f}, {}}};
+    level.checkpoints = {Piece{{2.0f, 3.0f, 4.0f}, {"", "flag.png"}},
+                         Piece{{-2.0f, 3.0f, 4.0f}, {}}};
+    level.goal = {0.0f, -0.45f, -110.0f};
+    EXPECT_TRUE(readBack(level) == level) << levelText(level);
+}
+
+TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
+    const std::string text = levelText(courseLevel());
+    EXPECT_EQ(text.rfind("format = 1\nname = \"The course\"\npar_time = 50\n\n[start]\n"
+                         "at = [0.0, -0.5, 0.0]\nfacing = 0.0\n\n[[platform]]\n",
+                         0),
+              0u)
+        << text;
+    EXPECT_NE(text.find("swing = { axis = \"x\", amplitude = -5.0 }\n"), std::string::npos);
+    EXPECT_LT(text.find("[[trap]]"), text.find("[[health]]"));
+    EXPECT_LT(text.find("[[health]]"), text.find("[goal]"));
+}
+
+}  // namespace
