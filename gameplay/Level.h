@@ -44,6 +44,16 @@ struct Piece {
     bool operator==(const Piece& other) const { return at == other.at && look == other.look; }
 };
 
+// One piece of a level, as the editor selects it and a warning names it.
+struct PieceRef {
+    enum class Kind { Start, Goal, Platform, Trap, Health, Checkpoint };
+    Kind kind = Kind::Start;
+    int index = 0;  // within its kind's list; 0 for the start and the goal
+    bool operator==(const PieceRef& other) const {
+        return kind == other.kind && index == other.index;
+    }
+};
+
 struct Level {
     std::string name;
     int parTime = 0;  // whole seconds: the score's par
