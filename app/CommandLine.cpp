@@ -14,13 +14,16 @@ namespace {
 const int kMisuseStatus = 2;
 
 const char* const kUsage =
-    "usage: smeltrun [-h | --help | --version | --replay FILE | --level NAME|FILE]\n"
+    "usage: smeltrun [-h | --help | --version | --replay FILE | --level NAME|FILE |\n"
+    "                --edit NAME|FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
     "  --replay FILE       play a recorded run in the window\n"
     "  --level NAME|FILE   play a level: one of the game's or the player's by name, or a\n"
-    "                      level file\n";
+    "                      level file\n"
+    "  --edit NAME|FILE    make a level in the editor: one found as --level finds it, or a\n"
+    "                      new one of that name\n";
 
 bool is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -62,6 +65,9 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
     if (is(option, "--level")) {
         return expect(Command::Level, argc, argv, 1, "NAME or FILE");
     }
+    if (is(option, "--edit")) {
+        return expect(Command::Edit, argc, argv, 1, "NAME or FILE");
+    }
     return misuse(std::string("unknown option '") + option + "'");
 }
 
@@ -76,6 +82,7 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
         case Command::Play:
         case Command::Replay:
         case Command::Level:
+        case Command::Edit:
         case Command::Misuse:
             break;
     }

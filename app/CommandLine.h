@@ -13,12 +13,13 @@ enum class Command {
     Version,  // --version
     Replay,   // --replay FILE
     Level,    // --level NAME|FILE
+    Edit,     // --edit NAME|FILE
     Misuse,   // anything else
 };
 
 struct CommandLine {
     Command command = Command::Play;
-    std::string operand;  // with Replay and Level
+    std::string operand;  // with Replay, Level and Edit
     std::string misuse;   // with Misuse: what is wrong, naming the argument
 };
 

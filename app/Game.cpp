@@ -162,6 +162,7 @@ void Game::timeFrame() {
 }
 
 void Game::releaseScene() {
+    editor.reset();
     ui.close();
     look.release();
     shaders.clear();
@@ -197,6 +198,19 @@ void Game::update() {
     readInput();
     if (ui.takeQuitAsk()) {
         quit();
+    }
+    if (editor && editor->returnAsked) {
+        endPlayTest();
+    }
+    if (editing()) {
+        // The keys are the editor's, and the rules stand still; P still pauses, unless it is
+        // typed into a panel.
+        if (Editor::panelsTakeKeys() || takeLiveFrame()) {
+            editFrame();
+        }
+        deltaTime = 0.0f;
+        tellEvents();
+        return;
     }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(session.playback ? takeReplayedFrame() : takeLiveFrame())) {

@@ -22,6 +22,25 @@ std::optional<LevelEntry> askedLevel(const std::string& operand) {
     return findLevel(operand);
 }
 
+// Whether --edit names a level yet to be made: a name that no level has. Its lookup, as a name
+// is, from the data folder.
+bool namesNewLevel(const std::string& operand) {
+    if (namesLevelFile(operand)) {
+        return false;
+    }
+    enterInstalledDataFolderIfNeeded();
+    return !hasLevelNamed(operand);
+}
+
+// A new level for the editor, whose own files would stand beside it in the player's levels.
+PlayedLevel editedLevel(const std::string& name) {
+    PlayedLevel level;
+    level.level = newLevel(name);
+    level.folder = playerLevelsFolder();
+    level.shipped = false;
+    return level;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -31,24 +50,29 @@ int main(int argc, char** argv) {
     if (command.command == Command::Replay) {
         return playReplay(command.operand);
     }
-    if (command.command != Command::Play && command.command != Command::Level) {
+    const Command asked = command.command;
+    if (asked != Command::Play && asked != Command::Level && asked != Command::Edit) {
         return answerCommand(command, std::cout, std::cerr);
     }
 
     // Set up
     std::optional<LevelEntry> level;
-    if (command.command == Command::Level) {
+    const bool makeNew = asked == Command::Edit && namesNewLevel(command.operand);
+    if (asked == Command::Play || makeNew) {
+        enterInstalledDataFolderIfNeeded();
+    } else {
         level = askedLevel(command.operand);
         if (!level) {
             return 1;  // its line is already on the console
         }
-    } else {
-        enterInstalledDataFolderIfNeeded();
     }
     const Settings settings = loadGameSettings();
     try {
         auto game =
             std::make_unique<Game>(settings, level ? playedLevel(*level, true) : PlayedLevel());
+        if (asked == Command::Edit) {
+            game->startEditor(level ? playedLevel(*level, false) : editedLevel(command.operand));
+        }
 
         // Play
         runFrames(*game);
