@@ -34,6 +34,7 @@ const char* nameOf(Kind kind) {
 const ImVec2 kPalettePlace(0.01f, 0.02f);
 const ImVec2 kPropertiesPlace(0.99f, 0.02f);
 const float kHelpHeightShare = 0.97f;
+const float kHelpWidthShare = 0.98f;
 const float kPositionStep = 0.05f;  // units per pixel dragged
 const std::size_t kFileNameBytes = 256;
 // A path made for a still platform: one point this far ahead of it, at this speed.
@@ -212,10 +213,13 @@ void Editor::drawHelp() {
     const ImVec2 screen = ImGui::GetIO().DisplaySize;
     ImGui::SetNextWindowPos(ImVec2(screen.x * 0.5f, screen.y * kHelpHeightShare), ImGuiCond_Always,
                             ImVec2(0.5f, 1.0f));
+    // As wide as the screen lets it, the line wrapped, its height fitting.
+    ImGui::SetNextWindowSize(ImVec2(screen.x * kHelpWidthShare, 0.0f));
     ImGui::Begin("##help", nullptr,
-                 kPanelFlags | ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoInputs);
-    ImGui::TextUnformatted(
-        tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
-           "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play"));
+                 ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoInputs);
+    ImGui::TextWrapped(
+        "%s", tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
+                 "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play"));
     ImGui::End();
 }

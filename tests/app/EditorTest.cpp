@@ -119,4 +119,46 @@ TEST_F(EditorTest, BuildsALevelPlaysItAndComesBack) {
     EXPECT_EQ(edited().platforms.size(), 2u);
 }
 
+// Make on the pause panel edits the level played.
+TEST_F(EditorTest, MakeOnThePausePanelEditsTheLevelPlayed) {
+    startGame(kSmallWindowSettings);
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, then Make
+    }
+    ASSERT_TRUE(game->editing());
+    EXPECT_FALSE(game->paused);
+    EXPECT_EQ(edited(), courseLevel());
+}
+
+// A win in a play-test is told as a win is, then goes back to the editor, keeping nothing: no
+// records, no best run, and the window stays open.
+TEST_F(EditorTest, APlayTestsWinComesBackAndKeepsNothing) {
+    startGame(kSmallWindowSettings);
+    PlayedLevel made;
+    made.level = newLevel("Short");
+    made.level.goal = made.level.start + glm::vec3(0.0f, 0.05f, -1.5f);  // a step ahead
+    made.shipped = false;
+    game->startEditor(made);
+    frame();
+    pointAt(glm::vec2(160.0f, 60.0f));  // off every panel
+    stroke(GLFW_KEY_F5);
+    ASSERT_TRUE(game->editor->playTesting);
+    input.press(GLFW_KEY_W);
+    for (int i = 0; i < 120 && game->editor->playTesting; ++i) {
+        frame();
+    }
+    input.release(GLFW_KEY_W);
+    frame();
+    EXPECT_TRUE(game->editing());
+    EXPECT_FALSE(glfwWindowShouldClose(game->window));
+    EXPECT_NE(console.text().find("GAME WON!"), std::string::npos) << console.text();
+    EXPECT_EQ(console.text().find("NEW BEST TIME"), std::string::npos) << console.text();
+    std::error_code error;
+    EXPECT_TRUE(std::filesystem::is_empty(gameDirectory().dataHome(), error) ||
+                !std::filesystem::exists(gameDirectory().dataHome()));
+}
+
 }  // namespace
