@@ -5,9 +5,24 @@
 #include "gameplay/Camera.h"
 #include "gameplay/LevelLayout.h"
 
-// The goal of a level that has none yet stands so far below that nothing reaches it.
 namespace {
+
+// The goal of a level that has none yet stands so far below that nothing reaches it.
 const glm::vec3 kNoGoal(0.0f, -1.0e6f, 0.0f);
+
+// The level in the game's own models and images only.
+Level withoutOwnLooks(Level level) {
+    for (PlatformPiece& platform : level.platforms) {
+        platform.look = {};
+    }
+    for (auto* pieces : {&level.traps, &level.healthPacks, &level.checkpoints}) {
+        for (Piece& piece : *pieces) {
+            piece.look = {};
+        }
+    }
+    return level;
+}
+
 }  // namespace
 
 void Game::startEditor(PlayedLevel level, bool hasGoal) {
@@ -46,18 +61,8 @@ void Game::showEditedLevel() {
     } catch (const OwnFilesRefused& refused) {
         // The pieces are drawn in the game's own models until their own can be loaded.
         editor->refuseOwnFiles(oneLine(refused.what()));
-        PlayedLevel plain = played;
-        for (PlatformPiece& platform : plain.level.platforms) {
-            platform.look = {};
-        }
-        for (auto* pieces :
-             {&plain.level.traps, &plain.level.healthPacks, &plain.level.checkpoints}) {
-            for (Piece& piece : *pieces) {
-                piece.look = {};
-            }
-        }
-        own = std::make_unique<LevelOwnFiles>(plain.level, plain.folder, colourEncoding());
-        played = std::move(plain);
+        played.level = withoutOwnLooks(std::move(played.level));
+        own = std::make_unique<LevelOwnFiles>(played.level, played.folder, colourEncoding());
     }
     session.changeLevel(std::move(played), nullptr);
     buildScene(std::move(own));

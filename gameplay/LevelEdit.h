@@ -72,8 +72,7 @@ public:
     // until this is called: the editor calls it as a gesture ends.
     void endGesture() { merging.reset(); }
 
-    bool canUndo() const { return !undone.empty(); }
-    bool canRedo() const { return !redone.empty(); }
+    // Each false when there is nothing to undo, or to redo.
     bool undo();
     bool redo();
 

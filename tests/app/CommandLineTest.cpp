@@ -33,6 +33,14 @@ TEST(CommandLine, ReplayTakesExactlyOneFile) {
     EXPECT_EQ(parse({"--replay", "a", "b"}).misuse, "unexpected argument 'b'");
 }
 
+TEST(CommandLine, EditTakesExactlyOneNameOrFile) {
+    const CommandLine edit = parse({"--edit", "mine"});
+    EXPECT_EQ(edit.command, Command::Edit);
+    EXPECT_EQ(edit.operand, "mine");
+    EXPECT_EQ(parse({"--edit"}).misuse, "option '--edit' needs a NAME or FILE");
+    EXPECT_EQ(parse({"--edit", "a", "b"}).misuse, "unexpected argument 'b'");
+}
+
 TEST(CommandLine, AnythingElseIsMisuseThatNamesTheArgument) {
     for (const char* argument : {"", "-x", "--HELP", "--versio", "help"}) {
         const CommandLine line = parse({argument});
