@@ -4,9 +4,6 @@
 
 #include <cmath>
 
-#include "base/Angles.h"
-#include "gameplay/MouseLook.h"
-
 namespace {
 
 using Kind = PieceRef::Kind;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-#include <memory>
 #include <optional>
 #include <string>
 
@@ -11,8 +9,6 @@
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/LevelEdit.h"
 #include "render/LineSet.h"
-
-struct GLFWwindow;
 
 // What the camera shows of the world in a frame, for the editor to turn the cursor into a ray.
 struct EditorView {
