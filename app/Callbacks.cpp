@@ -28,11 +28,19 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
     if (!game->controls.keyboard.onKey(key, action, mods) || action != GLFW_RELEASE) {
         return;
     }
+    // During a play-test Escape goes back to the editor; while editing, the function keys are
+    // the editor's.
     if (key == GLFW_KEY_ESCAPE) {
-        if (!game->paused) {
+        if (game->paused) {
+            return;
+        }
+        if (game->editor && game->editor->playTesting) {
+            game->editor->returnAsked = true;
+        } else {
             game->quit();
         }
-    } else if (const Action toggle = Keyboard::toggleOf(key); toggle != Action::Count) {
+    } else if (const Action toggle = Keyboard::toggleOf(key);
+               toggle != Action::Count && !game->editing()) {
         game->applyToggle(toggle);
     }
 }

@@ -17,7 +17,8 @@ const std::size_t kCheckpointDigits = 4;
 
 const char* const kUsage =
     "usage: smeltrun [-h | --help | --version | --replay FILE |\n"
-    "                 --level NAME|FILE [--checkpoint N] | --check NAME|FILE]\n"
+    "                 --level NAME|FILE [--checkpoint N] | --check NAME|FILE |\n"
+    "                 --edit NAME|FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
@@ -26,7 +27,9 @@ const char* const kUsage =
     "                      level file\n"
     "  --checkpoint N      start the level's runs at its Nth checkpoint (no records)\n"
     "  --check NAME|FILE   read a level and its own files without a window, print every\n"
-    "                      error and warning with its place, and exit: 0 when it reads\n";
+    "                      error and warning with its place, and exit: 0 when it reads\n"
+    "  --edit NAME|FILE    make a level in the editor: one found as --level finds it, or a\n"
+    "                      new one of that name\n";
 
 bool is(const char* argument, const char* option) {
     return std::strcmp(argument, option) == 0;
@@ -94,6 +97,9 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
     if (is(option, "--check")) {
         return expect(Command::Check, argc, argv, 1, "NAME or FILE");
     }
+    if (is(option, "--edit")) {
+        return expect(Command::Edit, argc, argv, 1, "NAME or FILE");
+    }
     return misuse(std::string("unknown option '") + option + "'");
 }
 
@@ -109,6 +115,7 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
         case Command::Replay:
         case Command::Level:
         case Command::Check:
+        case Command::Edit:
         case Command::Misuse:
             break;
     }

@@ -14,12 +14,13 @@ enum class Command {
     Replay,   // --replay FILE
     Level,    // --level NAME|FILE
     Check,    // --check NAME|FILE
+    Edit,     // --edit NAME|FILE
     Misuse,   // anything else
 };
 
 struct CommandLine {
     Command command = Command::Play;
-    std::string operand;  // with Replay, Level and Check
+    std::string operand;  // with Replay, Level, Check and Edit
     std::string misuse;   // with Misuse: what is wrong, naming the argument
     // With Level: the checkpoint (from 1) its runs start at, rather than its start; 0 for none.
     int checkpoint = 0;

@@ -162,6 +162,7 @@ void Game::timeFrame() {
 }
 
 void Game::releaseScene() {
+    editor.reset();
     ui.close();
     look.release();
     shaders.clear();
@@ -198,7 +199,22 @@ void Game::update() {
     if (ui.takeQuitAsk()) {
         quit();
     }
-    rereadChangedLevel();
+    if (editor && editor->returnAsked) {
+        endPlayTest();
+    }
+    if (editing()) {
+        // The keys are the editor's, and the rules stand still; P still pauses, unless it is
+        // typed into a panel.
+        if (Editor::panelsTakeKeys() || takeLiveFrame()) {
+            editFrame();
+        }
+        deltaTime = 0.0f;
+        tellEvents();
+        return;
+    }
+    if (!editor) {  // a level made in the editor is the editor's to save
+        rereadChangedLevel();
+    }
     // While a replay plays, its frame's step and snapshot stand in for the clock's and these.
     if (!(session.playback ? takeReplayedFrame() : takeLiveFrame())) {
         // Paused, or a replay at its end: no time passes for the rules and nothing moves;

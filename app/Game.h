@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/editor/Editor.h"
 #include "app/frame/FrameTiming.h"
 #include "app/input/Controls.h"
 #include "app/session/LevelSession.h"
@@ -205,6 +206,11 @@ public:
     void restartFrameTime();
     // A level the player chose opens with its title card on the HUD.
     void announceLevel();
+    // Opens the editor on that level, in place of play; `hasGoal` false for one being made
+    // that has no goal yet.
+    void startEditor(PlayedLevel level, bool hasGoal = true);
+    // Editing rather than playing or play-testing.
+    bool editing() const { return editor && !editor->playTesting; }
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
@@ -214,6 +220,8 @@ public:
     RunState run;
     // How the frame is drawn, as the settings asked at the start.
     Look look;
+    // The level editor, while a level is made or play-tested; none while the game is played.
+    std::unique_ptr<Editor> editor;
 
     Interface ui;  // the HUD, the frame-time overlay and the panels
 
@@ -248,6 +256,7 @@ private:
     void takeWindow() override;
     bool soundPlays() const override;
     const GLFWgamepadstate* padInUse() const override;
+    void makeLevel() override;
 
     void initWindow(const Settings& settings);
     void initGlew();
@@ -283,6 +292,14 @@ private:
     void initParticleSystems();
     void initUniforms();
     void initGhost();
+    // The editor's frame, in place of the rules' steps (GameEditor.cpp).
+    void editFrame();
+    // The scene of the level as the editor holds it, its pieces where they stand at time 0.
+    void showEditedLevel();
+    // The level as it is in the editor, from its start, as a run that keeps nothing.
+    void startPlayTest();
+    // Back to the editor as it was before the play-test.
+    void endPlayTest();
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
     void drawGhost();

@@ -37,6 +37,7 @@ const LevelEntry* Game::levelAfter() {
 }
 
 std::optional<OwnFilesRefused> Game::playChosen(const LevelEntry& entry) {
+    editor.reset();  // a level chosen is played, not made
     return playLevel(playedLevel(entry, true));
 }
 

@@ -88,8 +88,10 @@ void Game::checkGameState() {
         events.push_back(Event::ended(true, totalTime, getPoints(true)));
         // A replay watched from the pause panel goes back to it after its last frame, and a
         // level the player chose shows its results once the win is kept.
+        // A play-test's goes back to the editor.
         const bool toResults = session.played.chosen && !session.playback;
-        if (!toResults && (!session.playback || session.playback->after == AfterReplay::Close)) {
+        if (!editor && !toResults &&
+            (!session.playback || session.playback->after == AfterReplay::Close)) {
             glfwSetWindowShouldClose(window, true);
         }
     }
@@ -107,15 +109,23 @@ void Game::checkGameState() {
     }
 }
 
+// A play-test's win or loss, once told, goes back to the editor, and keeps nothing.
 void Game::tellEvents() {
     const double now = readClock();
+    bool playTestEnds = false;
     for (const Event& event : events) {
         tell(event, now);
-        if (event.kind == Event::Won && !session.playback) {  // a replay's win is not the player's
+        const bool won = event.kind == Event::Won;
+        if (editor && (won || (event.kind == Event::Lost && !event.on))) {
+            playTestEnds = true;
+        } else if (won && !session.playback) {  // a replay's win is not the player's
             keepWin(event, now);
         }
     }
     events.clear();
+    if (playTestEnds) {
+        endPlayTest();
+    }
     if (GameAudio* audio = sound.playing()) {
         audio->update(soundScene());
     }

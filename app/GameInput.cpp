@@ -57,8 +57,8 @@ bool Game::takeLiveFrame() {
 
 void Game::quitOnEscape() {
     // A held Escape closes at once; the loop ends before its release is ever delivered. While
-    // paused, Escape is the panels'.
-    if (controls.input.held.has(Action::Quit) && !paused) {
+    // paused, Escape is the panels'; during a play-test, its release goes back to the editor.
+    if (controls.input.held.has(Action::Quit) && !paused && !editor) {
         glfwSetWindowShouldClose(window, true);
     }
 }

@@ -19,9 +19,11 @@ void Game::checkPause() {
 
 void Game::setPaused(bool pause) {
     paused = pause;
-    // The cursor is the player's while paused. The free cursor's travel turns nothing: the
-    // motion of this frame is dropped, and the next reading only sets the reference.
-    glfwSetInputMode(window, GLFW_CURSOR, paused ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
+    // The cursor is the player's while paused, and the editor's while editing. The free cursor's
+    // travel turns nothing: the motion of this frame is dropped, and the next reading only sets the
+    // reference.
+    glfwSetInputMode(window, GLFW_CURSOR,
+                     paused || editing() ? GLFW_CURSOR_NORMAL : GLFW_CURSOR_DISABLED);
     firstMouse = true;
     xOffset = yOffset = controls.input.mouseX = controls.input.mouseY = 0.0;
     if (!paused) {

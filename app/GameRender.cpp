@@ -84,6 +84,9 @@ void Game::drawScene() {
     for (const auto& system : particleSystems) {
         system->render(*shaders[mainShader]);
     }
+    if (editing()) {
+        editor->drawLines(ViewMatrix, ProjectionMatrix);
+    }
     if (look.sky) {
         look.sky->draw(ViewMatrix, ProjectionMatrix, camera.position);
     }
@@ -96,13 +99,13 @@ void Game::drawScene() {
 }
 
 void Game::drawInterface() {
-    if (!ui.shows(paused)) {
+    if (!ui.shows(paused || editing())) {
         return;
     }
     const double now = readClock();
     ui.imgui->beginFrame(now, framebufferHeight,
                          controls.wait.awaitingPadButton() ? nullptr : padInUse());
-    if (ui.hudVisible) {
+    if (ui.hudVisible && !editing()) {
         ui.hud.draw(HudView{player->health,
                             totalTime,
                             player->slowTimer,
@@ -119,6 +122,8 @@ void Game::drawInterface() {
     if (paused) {
         PanelScope scope{options, controls.wait, *this};
         ui.pausePanel.draw(scope);
+    } else if (editing()) {
+        editor->drawPanels();
     }
     ui.imgui->endFrame();
 }

@@ -34,7 +34,12 @@ void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
     if (GameAudio* audio = sound.playing()) {
         audio->placeGoal(session.played.level.goal);
     }
-    session.loadRecords();
+    // A level being made has no records yet.
+    if (editor) {
+        session.records = Records();
+    } else {
+        session.loadRecords();
+    }
     initGhost();
 }
 

@@ -39,6 +39,25 @@ std::optional<PlayedLevel> askedPlay(const CommandLine& command) {
     return played;
 }
 
+// Whether --edit names a level yet to be made: a name that no level has. Its lookup, as a name
+// is, from the data folder.
+bool namesNewLevel(const std::string& operand) {
+    if (namesLevelFile(operand)) {
+        return false;
+    }
+    enterInstalledDataFolderIfNeeded();
+    return !hasLevelNamed(operand);
+}
+
+// A new level for the editor, whose own files would stand beside it in the player's levels.
+PlayedLevel editedLevel(const std::string& name) {
+    PlayedLevel level;
+    level.level = newLevel(name);
+    level.folder = playerLevelsFolder();
+    level.shipped = false;
+    return level;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -51,23 +70,34 @@ int main(int argc, char** argv) {
     if (command.command == Command::Check) {
         return checkLevel(askedLevel(command.operand));
     }
-    if (command.command != Command::Play && command.command != Command::Level) {
+    const Command asked = command.command;
+    if (asked != Command::Play && asked != Command::Level && asked != Command::Edit) {
         return answerCommand(command, std::cout, std::cerr);
     }
 
     // Set up
     std::optional<PlayedLevel> level;
-    if (command.command == Command::Level) {
+    const bool makeNew = asked == Command::Edit && namesNewLevel(command.operand);
+    if (asked == Command::Play || makeNew) {
+        enterInstalledDataFolderIfNeeded();
+    } else {
         level = askedPlay(command);
         if (!level) {
             return 1;
         }
-    } else {
-        enterInstalledDataFolderIfNeeded();
+    }
+    if (asked == Command::Edit && level) {
+        // The editor saves it: the game does not read it again under the editor's hands.
+        level->watchedFile.clear();
     }
     const Settings settings = loadGameSettings();
     try {
-        auto game = std::make_unique<Game>(settings, level ? std::move(*level) : PlayedLevel());
+        auto game = std::make_unique<Game>(settings, level ? *level : PlayedLevel());
+        if (asked == Command::Edit) {
+            PlayedLevel edited = level ? *level : editedLevel(command.operand);
+            edited.chosen = false;
+            game->startEditor(std::move(edited));
+        }
 
         // Play
         runFrames(*game);

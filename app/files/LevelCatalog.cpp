@@ -307,6 +307,15 @@ std::optional<LevelEntry> findLevel(const std::string& nameOrPath) {
     return std::nullopt;
 }
 
+bool hasLevelNamed(const std::string& name) {
+    for (const fs::path& folder : levelFolders()) {
+        if (levelFileNamed(folder, name)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 std::string shownName(const Level& level, bool shipped) {
     // The empty text's translation is the catalogue's header.
     return shownText(shipped && !level.name.empty() ? tr(level.name.c_str()) : level.name);

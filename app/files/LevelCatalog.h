@@ -62,5 +62,8 @@ bool namesLevelFile(const std::string& nameOrPath);
 // player's. Nothing, after a line saying why, when there is no such level or it does not read.
 std::optional<LevelEntry> findLevel(const std::string& nameOrPath);
 
+// Whether a level file of that name is among the game's levels or the player's, read or not.
+bool hasLevelNamed(const std::string& name);
+
 // <the player's data folder>/levels; empty when the player has no known home.
 std::filesystem::path playerLevelsFolder();

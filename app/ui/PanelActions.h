@@ -44,6 +44,8 @@ public:
     // The best run's replay, coming back to the paused game at its end.
     virtual void watchBestRun() = 0;
     virtual void resumePlay() = 0;
+    // The level editor on the level played, or back to it from a play-test.
+    virtual void makeLevel() = 0;
     virtual void quitAtNextFrame() = 0;
 
     // Takes the changed settings into the running game; the window's size and full screen apart.

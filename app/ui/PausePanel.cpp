@@ -226,6 +226,9 @@ void PausePanel::drawMain(PanelScope& scope) {
     if (wideButton(tr("Levels"))) {
         page = Page::Levels;
     }
+    if (wideButton(tr("Make"))) {
+        scope.actions.makeLevel();
+    }
     if (wideButton(tr("Quit"))) {
         scope.actions.quitAtNextFrame();
     }
@@ -373,6 +376,9 @@ void PausePanel::drawResults(PanelScope& scope) {
     }
     if (wideButton(tr("Levels"))) {
         page = Page::Levels;
+    }
+    if (wideButton(tr("Make"))) {
+        scope.actions.makeLevel();
     }
     if (wideButton(tr("Quit"))) {
         scope.actions.quitAtNextFrame();

@@ -13,8 +13,8 @@ struct Records;
 // A level's row on the Levels page: its name, and for a locked level the win that opens it.
 std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open);
 
-// The panel over the dimmed scene while the game is paused: Resume, Options, Controls, Levels
-// and Quit, with a page each for the options, the controls and the levels, and the player's
+// The panel over the dimmed scene while the game is paused: Resume, Options, Controls, Levels,
+// Make and Quit, with a page each for the options, the controls and the levels, and the player's
 // records below; and after a chosen level's win, its results.
 class PausePanel {
 public:

@@ -62,6 +62,14 @@ TEST(CommandLine, CheckTakesExactlyOneLevelAndTheHelpTellsIt) {
     EXPECT_NE(out.str().find("--check NAME|FILE"), std::string::npos) << out.str();
 }
 
+TEST(CommandLine, EditTakesExactlyOneNameOrFile) {
+    const CommandLine edit = parse({"--edit", "mine"});
+    EXPECT_EQ(edit.command, Command::Edit);
+    EXPECT_EQ(edit.operand, "mine");
+    EXPECT_EQ(parse({"--edit"}).misuse, "option '--edit' needs a NAME or FILE");
+    EXPECT_EQ(parse({"--edit", "a", "b"}).misuse, "unexpected argument 'b'");
+}
+
 TEST(CommandLine, AnythingElseIsMisuseThatNamesTheArgument) {
     for (const char* argument : {"", "-x", "--HELP", "--versio", "help"}) {
         const CommandLine line = parse({argument});

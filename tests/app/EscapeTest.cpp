@@ -83,8 +83,9 @@ TEST_F(Escape, OnThePanelsItGoesBackAStep) {
     input.tap(GLFW_KEY_P);
     frame();
     frame();
-    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
-        stroke(key);  // Resume, Options, Controls, Levels, then Quit
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN,
+                    GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, Make, then Quit
     }
     EXPECT_TRUE(glfwWindowShouldClose(game->window));
     EXPECT_EQ(console.lines(), std::vector<std::string>{"Game has been quit."});

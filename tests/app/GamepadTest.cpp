@@ -176,8 +176,8 @@ TEST_F(Gamepads, StartPausesAndThePadChoosesOnThePanel) {
 
     push(GLFW_GAMEPAD_BUTTON_START);
     ASSERT_TRUE(game->paused);
-    for (int i = 0; i < 4; ++i) {
-        push(GLFW_GAMEPAD_BUTTON_DPAD_DOWN);  // past Resume, Options, Controls and Levels
+    for (int i = 0; i < 5; ++i) {
+        push(GLFW_GAMEPAD_BUTTON_DPAD_DOWN);  // past Resume, Options, Controls, Levels and Make
     }
     hold(GLFW_GAMEPAD_BUTTON_A);
     // Frames as the game's own loop runs them: none after the one that closes the window.

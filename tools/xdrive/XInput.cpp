@@ -30,11 +30,13 @@ KeySym keysymOf(int glfwKey) {
         return XK_F1 + (glfwKey - GLFW_KEY_F1);
     }
     static const std::map<int, KeySym> others = {
-        {GLFW_KEY_SPACE, XK_space},  {GLFW_KEY_ESCAPE, XK_Escape},
-        {GLFW_KEY_ENTER, XK_Return}, {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
-        {GLFW_KEY_LEFT, XK_Left},    {GLFW_KEY_RIGHT, XK_Right},
-        {GLFW_KEY_UP, XK_Up},        {GLFW_KEY_DOWN, XK_Down},
-        {GLFW_KEY_TAB, XK_Tab},      {GLFW_KEY_LEFT_ALT, XK_Alt_L},
+        {GLFW_KEY_SPACE, XK_space},   {GLFW_KEY_ESCAPE, XK_Escape},
+        {GLFW_KEY_ENTER, XK_Return},  {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
+        {GLFW_KEY_LEFT, XK_Left},     {GLFW_KEY_RIGHT, XK_Right},
+        {GLFW_KEY_UP, XK_Up},         {GLFW_KEY_DOWN, XK_Down},
+        {GLFW_KEY_TAB, XK_Tab},       {GLFW_KEY_LEFT_ALT, XK_Alt_L},
+        {GLFW_KEY_PAGE_UP, XK_Prior}, {GLFW_KEY_PAGE_DOWN, XK_Next},
+        {GLFW_KEY_DELETE, XK_Delete}, {GLFW_KEY_LEFT_CONTROL, XK_Control_L},
     };
     const auto found = others.find(glfwKey);
     if (found == others.end()) {
@@ -105,6 +107,21 @@ void XInput::releaseAll() {
 
 void XInput::moveMouse(int dx, int dy) {
     XTestFakeRelativeMotionEvent(target, dx, dy, CurrentTime);
+    sync();
+}
+
+void XInput::moveMouseTo(int x, int y) {
+    XTestFakeMotionEvent(target, -1, x, y, CurrentTime);
+    sync();
+}
+
+void XInput::pressButton(int button) {
+    XTestFakeButtonEvent(target, static_cast<unsigned>(button), True, CurrentTime);
+    sync();
+}
+
+void XInput::releaseButton(int button) {
+    XTestFakeButtonEvent(target, static_cast<unsigned>(button), False, CurrentTime);
     sync();
 }
 

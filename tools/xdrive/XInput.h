@@ -36,6 +36,11 @@ public:
 
     // Moves the pointer by a relative amount in pixels; a captured cursor follows it.
     void moveMouse(int dx, int dy);
+    // Moves the pointer to that place on the screen, in pixels from its top left.
+    void moveMouseTo(int x, int y);
+    // Mouse buttons by X's numbers: 1 the left, 3 the right.
+    void pressButton(int button);
+    void releaseButton(int button);
 
     // Gives the keyboard focus to a window of its own, as a click elsewhere does; the window
     // with the focus before loses it.

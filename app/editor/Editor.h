@@ -1,0 +1,95 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "app/editor/EditorInput.h"
+#include "app/session/PlayedLevel.h"
+#include "gameplay/Camera.h"
+#include "gameplay/InputSnapshot.h"
+#include "gameplay/LevelEdit.h"
+#include "render/LineSet.h"
+
+// What the camera shows of the world in a frame, for the editor to turn the cursor into a ray.
+struct EditorView {
+    glm::mat4 view;
+    glm::mat4 projection;
+    glm::vec2 framebuffer;  // pixels
+};
+
+// The level editor: the level being made with its undo history, the piece selected, the piece
+// the palette places next, the snap, the editor's camera, and whether the level is being
+// play-tested. The game builds the scene from `played()` and starts the play-test's run; the
+// editor only edits and asks.
+class Editor {
+public:
+    Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor);
+
+    // The level as it stands, to build the scene of and play: without a goal, it has none
+    // that can be touched.
+    PlayedLevel played() const;
+    std::size_t revision() const { return edit.revision(); }
+    const LevelEdit& document() const { return edit; }
+
+    // Whether a click or a key is the panels' in this frame.
+    static bool panelsTakeMouse();
+    static bool panelsTakeKeys();
+
+    // One frame of editing with the camera `camera`: the keys and the mouse edit the level,
+    // fly and turn the camera. True when the player asked to play-test.
+    bool update(const EditorInput& input, const InputSnapshot& controls, float deltaTime,
+                const EditorView& view);
+    // The grid and the selection's box, over the scene drawn.
+    void drawLines(const glm::mat4& view, const glm::mat4& projection);
+    // The palette, the properties of the selection and the help line, into the UI's frame.
+    void drawPanels();
+
+    // The camera as the editor left it, taken back after a play-test.
+    void keepCamera(const Camera& camera) { editorCamera = camera; }
+    const Camera& keptCamera() const { return editorCamera; }
+    // Why the level's own files could not be loaded, shown until they can.
+    void refuseOwnFiles(const std::string& why) { ownFilesRefusal = why; }
+
+    EditorKeys keys;
+    bool playTesting = false;
+    // Escape during a play-test, taken at the frame's start.
+    bool returnAsked = false;
+
+private:
+    void editWithKeys(const EditorInput& input);
+    void editWithMouse(const EditorInput& input, const EditorView& view);
+    void flyCamera(const EditorInput& input, const InputSnapshot& controls, float deltaTime);
+    void switchTopView();
+    void switchSnap();
+    void select(std::optional<PieceRef> piece);
+    // The step a key moves by: the snap's, or a tenth of a unit with it off.
+    float keyStep() const;
+    float gridHeight() const;
+    glm::vec3 gridCentre() const;
+    // Where the cursor's ray meets the grid's plane, if it does.
+    std::optional<glm::vec3> onGrid(glm::vec2 cursor, const EditorView& view) const;
+
+    void drawPalette();
+    void drawProperties();
+    void drawPieceProperties(PieceRef piece);
+    void drawPlatformProperties(int index);
+    void drawLevelProperties();
+    void drawHelp();
+
+    LevelEdit edit;
+    std::filesystem::path folder;  // where its own files are found
+    bool shipped;
+    std::optional<PieceRef> selected;
+    std::optional<PieceRef::Kind> placing;  // the palette's choice, placed by the next click
+    float snap = kSnapWhole;
+    bool topView = false;
+    float pitchBeforeTop = 0.0f;  // degrees
+    // A drag: the piece's offset from the grid point first grabbed.
+    std::optional<glm::vec3> dragOffset;
+    Camera editorCamera;
+    std::string ownFilesRefusal;
+    LineSet lines;
+};
+
+// A new level of that name: a start on one platform and a goal a jump away, on another.
+Level newLevel(const std::string& name);

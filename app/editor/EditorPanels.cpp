@@ -1,0 +1,225 @@
+#include <imgui.h>
+
+#include <array>
+#include <cstring>
+
+#include "app/editor/Editor.h"
+#include "app/settings/Translate.h"
+#include "gameplay/LevelFile.h"
+
+namespace {
+
+using Kind = PieceRef::Kind;
+
+const struct {
+    Kind kind;
+    const char* name;
+} kPalette[] = {
+    {Kind::Platform, N_("Platform")},  {Kind::Trap, N_("Trap")},
+    {Kind::Health, N_("Health pack")}, {Kind::Checkpoint, N_("Checkpoint")},
+    {Kind::Goal, N_("Goal")},          {Kind::Start, N_("Start")},
+};
+
+const char* nameOf(Kind kind) {
+    for (const auto& entry : kPalette) {
+        if (entry.kind == kind) {
+            return tr(entry.name);
+        }
+    }
+    return "";
+}
+
+// Where the panels stand, in shares of the screen: the palette and, below it, room for the
+// level's warnings on the left; the properties on the right; the help line at the bottom.
+const ImVec2 kPalettePlace(0.01f, 0.02f);
+const ImVec2 kPropertiesPlace(0.99f, 0.02f);
+const float kHelpHeightShare = 0.97f;
+const float kHelpWidthShare = 0.98f;
+const float kPositionStep = 0.05f;  // units per pixel dragged
+const std::size_t kFileNameBytes = 256;
+// A path made for a still platform: one point this far ahead of it, at this speed.
+const float kNewPathStep = 4.0f;     // units
+const float kNewPathSpeed = 2.0f;    // units per second
+const float kSpeedStep = 0.05f;      // units per second per pixel dragged, and the slowest
+const float kFastestSpeed = 100.0f;  // units per second
+const ImGuiWindowFlags kPanelFlags = ImGuiWindowFlags_AlwaysAutoResize |
+                                     ImGuiWindowFlags_NoSavedSettings |
+                                     ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove;
+
+void placeWindow(ImVec2 share, ImVec2 pivot) {
+    const ImVec2 screen = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(screen.x * share.x, screen.y * share.y), ImGuiCond_Always,
+                            pivot);
+}
+
+// A text field over a string; true when it changed.
+bool editText(const char* label, std::string& text) {
+    std::array<char, kFileNameBytes> buffer{};
+    std::strncpy(buffer.data(), text.c_str(), buffer.size() - 1);
+    if (!ImGui::InputText(label, buffer.data(), buffer.size())) {
+        return false;
+    }
+    text = buffer.data();
+    return true;
+}
+
+bool editLook(PieceLook& look) {
+    const bool model = editText(tr("Own model"), look.model);
+    const bool image = editText(tr("Own image"), look.image);
+    return model || image;
+}
+
+// The path's points, each with its button to remove it while more than one is left, a button
+// to add one after the last while the file may hold more, and the speed along them.
+bool editPath(PlatformPiece& platform) {
+    bool changed = false;
+    std::vector<glm::vec3>& path = platform.path;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        ImGui::PushID(static_cast<int>(i));
+        changed |=
+            ImGui::DragFloat3(formatted(tr("Point %zu"), i + 1).c_str(), &path[i].x, kPositionStep);
+        if (path.size() > 1) {
+            ImGui::SameLine();
+            if (ImGui::SmallButton(tr("Remove"))) {
+                path.erase(path.begin() + static_cast<std::ptrdiff_t>(i));
+                changed = true;
+                ImGui::PopID();
+                break;
+            }
+        }
+        ImGui::PopID();
+    }
+    if (path.size() < kMaxPathPoints && ImGui::Button(tr("Add point"))) {
+        path.push_back(path.back() + glm::vec3(0.0f, 0.0f, -kNewPathStep));
+        changed = true;
+    }
+    changed |=
+        ImGui::DragFloat(tr("Speed"), &platform.speed, kSpeedStep, kSpeedStep, kFastestSpeed);
+    return changed;
+}
+
+}  // namespace
+
+void Editor::drawPanels() {
+    drawPalette();
+    drawProperties();
+    drawHelp();
+    // A gesture in the panels (a slider dragged) ends when the mouse lets it go.
+    if (!ImGui::IsAnyItemActive() && !dragOffset) {
+        edit.endGesture();
+    }
+}
+
+void Editor::drawPalette() {
+    placeWindow(kPalettePlace, ImVec2(0.0f, 0.0f));
+    ImGui::Begin(tr("Pieces"), nullptr, kPanelFlags);
+    for (const auto& entry : kPalette) {
+        if (ImGui::Selectable(tr(entry.name), placing == entry.kind)) {
+            placing = entry.kind;
+        }
+    }
+    ImGui::Separator();
+    ImGui::TextUnformatted(snap > 0.0f ? formatted(tr("Snap %.1f"), snap).c_str() : tr("Snap off"));
+    ImGui::End();
+}
+
+void Editor::drawProperties() {
+    placeWindow(kPropertiesPlace, ImVec2(1.0f, 0.0f));
+    ImGui::Begin(tr("Properties"), nullptr, kPanelFlags);
+    if (selected) {
+        drawPieceProperties(*selected);
+    } else {
+        drawLevelProperties();
+    }
+    if (!ownFilesRefusal.empty()) {
+        ImGui::Separator();
+        ImGui::TextWrapped("%s", ownFilesRefusal.c_str());
+    }
+    ImGui::End();
+}
+
+void Editor::drawPieceProperties(PieceRef piece) {
+    ImGui::TextUnformatted(nameOf(piece.kind));
+    glm::vec3 at = edit.positionOf(piece);
+    if (ImGui::DragFloat3(tr("Position"), &at.x, kPositionStep)) {
+        edit.setPosition(piece, at);
+    }
+    if (piece.kind == Kind::Platform) {
+        drawPlatformProperties(piece.index);
+        return;
+    }
+    if (piece.kind == Kind::Start || piece.kind == Kind::Goal) {
+        return;
+    }
+    const std::vector<Piece>& pieces = piece.kind == Kind::Trap     ? edit.level().traps
+                                       : piece.kind == Kind::Health ? edit.level().healthPacks
+                                                                    : edit.level().checkpoints;
+    Piece changed = pieces[piece.index];
+    if (editLook(changed.look)) {
+        edit.setPiece(piece, changed);
+    }
+}
+
+void Editor::drawPlatformProperties(int index) {
+    PlatformPiece platform = edit.level().platforms[index];
+    bool changed = false;
+    int motion = platform.swing ? 1 : platform.path.empty() ? 0 : 2;
+    const int before = motion;
+    ImGui::RadioButton(tr("Still"), &motion, 0);
+    ImGui::SameLine();
+    ImGui::RadioButton(tr("Swings"), &motion, 1);
+    ImGui::SameLine();
+    ImGui::RadioButton(tr("Moves along a path"), &motion, 2);
+    if (motion != before) {
+        changed = true;
+        platform.swing.reset();
+        platform.path.clear();
+        platform.speed = 0.0f;
+        if (motion == 1) {
+            platform.swing = Swing{0, 1.0f};
+        } else if (motion == 2) {
+            platform.path.push_back(platform.at + glm::vec3(0.0f, 0.0f, -kNewPathStep));
+            platform.speed = kNewPathSpeed;
+        }
+    }
+    if (platform.swing) {
+        changed |= ImGui::RadioButton(tr("Along x"), &platform.swing->axis, 0);
+        ImGui::SameLine();
+        changed |= ImGui::RadioButton(tr("Along z"), &platform.swing->axis, 2);
+        changed |= ImGui::DragFloat(tr("Amplitude"), &platform.swing->amplitude, kPositionStep);
+    }
+    if (!platform.path.empty()) {
+        changed |= editPath(platform);
+    }
+    changed |= editLook(platform.look);
+    if (changed) {
+        edit.setPlatform(index, platform);
+    }
+}
+
+void Editor::drawLevelProperties() {
+    ImGui::TextUnformatted(tr("Level"));
+    std::string name = edit.level().name;
+    if (editText(tr("Name"), name)) {
+        edit.setName(name);
+    }
+    int par = edit.level().parTime;
+    if (ImGui::InputInt(tr("Par (seconds)"), &par) && par > 0) {
+        edit.setPar(par);
+    }
+}
+
+void Editor::drawHelp() {
+    const ImVec2 screen = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(screen.x * 0.5f, screen.y * kHelpHeightShare), ImGuiCond_Always,
+                            ImVec2(0.5f, 1.0f));
+    // As wide as the screen lets it, the line wrapped, its height fitting.
+    ImGui::SetNextWindowSize(ImVec2(screen.x * kHelpWidthShare, 0.0f));
+    ImGui::Begin("##help", nullptr,
+                 ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoMove |
+                     ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoInputs);
+    ImGui::TextWrapped(
+        "%s", tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
+                 "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play"));
+    ImGui::End();
+}

@@ -1,0 +1,336 @@
+#include "gameplay/LevelEdit.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "gameplay/Footprints.h"
+#include "gameplay/LevelFile.h"
+
+namespace {
+
+using Kind = PieceRef::Kind;
+
+// What a merging change set, so that a slider's frames are one step.
+enum MergeWhat { kPosition, kProperties, kName, kPar };
+
+std::vector<Piece>* piecesOf(Level& level, Kind kind) {
+    switch (kind) {
+        case Kind::Trap:
+            return &level.traps;
+        case Kind::Health:
+            return &level.healthPacks;
+        case Kind::Checkpoint:
+            return &level.checkpoints;
+        case Kind::Start:
+        case Kind::Goal:
+        case Kind::Platform:
+            break;
+    }
+    return nullptr;
+}
+
+const std::vector<Piece>* piecesOf(const Level& level, Kind kind) {
+    return piecesOf(const_cast<Level&>(level), kind);
+}
+
+std::size_t countOf(const Level& level, Kind kind) {
+    if (kind == Kind::Platform) {
+        return level.platforms.size();
+    }
+    const std::vector<Piece>* pieces = piecesOf(level, kind);
+    return pieces ? pieces->size() : 1;
+}
+
+std::size_t pieceCount(const Level& level) {
+    return level.platforms.size() + level.traps.size() + level.healthPacks.size() +
+           level.checkpoints.size();
+}
+
+bool inList(const Level& level, PieceRef piece) {
+    return piece.index >= 0 && static_cast<std::size_t>(piece.index) < countOf(level, piece.kind);
+}
+
+// The piece's place in the level, which the caller has checked holds it.
+glm::vec3& positionIn(Level& level, PieceRef piece) {
+    switch (piece.kind) {
+        case Kind::Start:
+            return level.start;
+        case Kind::Goal:
+            return level.goal;
+        case Kind::Platform:
+            return level.platforms[piece.index].at;
+        case Kind::Trap:
+        case Kind::Health:
+        case Kind::Checkpoint:
+            break;
+    }
+    return (*piecesOf(level, piece.kind))[piece.index].at;
+}
+
+// Moves the piece, with a moving platform's path.
+void shift(Level& level, PieceRef piece, glm::vec3 delta) {
+    positionIn(level, piece) += delta;
+    if (piece.kind == Kind::Platform) {
+        for (glm::vec3& point : level.platforms[piece.index].path) {
+            point += delta;
+        }
+    }
+}
+
+// The file's rules for a platform: a path or a swing, not both; a path within its cap.
+bool platformFits(const PlatformPiece& platform) {
+    return platform.path.size() <= kMaxPathPoints && !(platform.swing && !platform.path.empty());
+}
+
+}  // namespace
+
+glm::vec3 snapped(glm::vec3 point, float step) {
+    if (step <= 0.0f) {
+        return point;
+    }
+    return glm::round(point / step) * step;
+}
+
+LevelEdit::LevelEdit(Level level, bool hasGoal) : state{std::move(level), hasGoal} {}
+
+bool LevelEdit::holds(PieceRef piece) const {
+    return (piece.kind != Kind::Goal || state.hasGoal) && inList(state.level, piece);
+}
+
+glm::vec3 LevelEdit::positionOf(PieceRef piece) const {
+    if (!holds(piece)) {
+        return glm::vec3(0.0f);
+    }
+    Level& level = const_cast<Level&>(state.level);  // read only: one switch serves both
+    return positionIn(level, piece);
+}
+
+void LevelEdit::remember(std::optional<Merge> merge) {
+    ++changes;
+    const bool merged = merge && merging && *merge == *merging;
+    merging = merge;
+    if (merged) {
+        return;  // the step before this change is kept already
+    }
+    undone.push_back(state);
+    if (undone.size() > kUndoSteps) {
+        undone.pop_front();
+    }
+    redone.clear();
+}
+
+std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at) {
+    if (kind == Kind::Start || kind == Kind::Goal) {
+        remember();
+        positionIn(state.level, PieceRef{kind, 0}) = at;
+        state.hasGoal = state.hasGoal || kind == Kind::Goal;
+        return PieceRef{kind, 0};
+    }
+    if (pieceCount(state.level) >= kMaxLevelPieces) {
+        return std::nullopt;
+    }
+    remember();
+    if (kind == Kind::Platform) {
+        PlatformPiece platform;
+        platform.at = at;
+        state.level.platforms.push_back(platform);
+    } else {
+        piecesOf(state.level, kind)->push_back(Piece{at, {}});
+    }
+    return PieceRef{kind, static_cast<int>(countOf(state.level, kind)) - 1};
+}
+
+bool LevelEdit::move(PieceRef piece, glm::vec3 delta) {
+    return holds(piece) && setPosition(piece, positionOf(piece) + delta);
+}
+
+bool LevelEdit::setPosition(PieceRef piece, glm::vec3 at) {
+    if (!holds(piece)) {
+        return false;
+    }
+    remember(Merge{kPosition, piece});
+    shift(state.level, piece, at - positionIn(state.level, piece));
+    return true;
+}
+
+std::optional<PieceRef> LevelEdit::duplicate(PieceRef piece, glm::vec3 offset) {
+    if (!holds(piece) || piece.kind == Kind::Start || piece.kind == Kind::Goal ||
+        pieceCount(state.level) >= kMaxLevelPieces) {
+        return std::nullopt;
+    }
+    remember();
+    if (piece.kind == Kind::Platform) {
+        state.level.platforms.push_back(state.level.platforms[piece.index]);
+    } else {
+        std::vector<Piece>& pieces = *piecesOf(state.level, piece.kind);
+        pieces.push_back(pieces[piece.index]);
+    }
+    const PieceRef copy{piece.kind, static_cast<int>(countOf(state.level, piece.kind)) - 1};
+    shift(state.level, copy, offset);
+    return copy;
+}
+
+bool LevelEdit::remove(PieceRef piece) {
+    // A level stands on at least one platform, as its file must.
+    const bool lastPlatform = piece.kind == Kind::Platform && state.level.platforms.size() == 1;
+    if (!holds(piece) || piece.kind == Kind::Start || lastPlatform) {
+        return false;
+    }
+    remember();
+    if (piece.kind == Kind::Goal) {
+        state.hasGoal = false;
+    } else if (piece.kind == Kind::Platform) {
+        state.level.platforms.erase(state.level.platforms.begin() + piece.index);
+    } else {
+        std::vector<Piece>& pieces = *piecesOf(state.level, piece.kind);
+        pieces.erase(pieces.begin() + piece.index);
+    }
+    return true;
+}
+
+bool LevelEdit::setPlatform(int index, const PlatformPiece& platform) {
+    const PieceRef piece{Kind::Platform, index};
+    if (!holds(piece) || !platformFits(platform)) {
+        return false;
+    }
+    if (!(state.level.platforms[index] == platform)) {
+        remember(Merge{kProperties, piece});
+        state.level.platforms[index] = platform;
+    }
+    return true;
+}
+
+bool LevelEdit::setPiece(PieceRef piece, const Piece& properties) {
+    if (!holds(piece) || !piecesOf(state.level, piece.kind)) {
+        return false;
+    }
+    Piece& kept = (*piecesOf(state.level, piece.kind))[piece.index];
+    if (!(kept == properties)) {
+        remember(Merge{kProperties, piece});
+        kept = properties;
+    }
+    return true;
+}
+
+void LevelEdit::setName(const std::string& name) {
+    if (name != state.level.name) {
+        remember(Merge{kName, {}});
+        state.level.name = name;
+    }
+}
+
+void LevelEdit::setPar(int seconds) {
+    if (seconds != state.level.parTime) {
+        remember(Merge{kPar, {}});
+        state.level.parTime = seconds;
+    }
+}
+
+bool LevelEdit::undo() {
+    if (undone.empty()) {
+        return false;
+    }
+    redone.push_back(std::move(state));
+    state = std::move(undone.back());
+    undone.pop_back();
+    merging.reset();
+    ++changes;
+    return true;
+}
+
+bool LevelEdit::redo() {
+    if (redone.empty()) {
+        return false;
+    }
+    undone.push_back(std::move(state));
+    state = std::move(redone.back());
+    redone.pop_back();
+    merging.reset();
+    ++changes;
+    return true;
+}
+
+namespace {
+
+// Half-sizes of the boxes a click finds, in units: the footprints the rules use, and heights
+// that the game's models have about.
+const glm::vec3 kPlatformHalf(footprint::kPlatform, 0.25f, footprint::kPlatform);
+const float kPlatformCentreDrop = 0.25f;  // below its top
+const glm::vec3 kPlayerHalf(footprint::kPlayer, 0.9f, footprint::kPlayer);
+const glm::vec3 kTrapHalf(footprint::kTrap);
+const glm::vec3 kItemHalf(0.5f);
+const glm::vec3 kGoalHalf(footprint::kGoal);
+
+// Where the ray enters the box, in units along it; none when it passes by or lies behind.
+std::optional<float> entryAlong(const PieceBox& box, glm::vec3 origin, glm::vec3 direction) {
+    float nearest = 0.0f;
+    float farthest = std::numeric_limits<float>::max();
+    for (int axis = 0; axis < 3; ++axis) {
+        if (std::abs(direction[axis]) < std::numeric_limits<float>::epsilon()) {
+            if (origin[axis] < box.low[axis] || origin[axis] > box.high[axis]) {
+                return std::nullopt;
+            }
+            continue;
+        }
+        float enter = (box.low[axis] - origin[axis]) / direction[axis];
+        float leave = (box.high[axis] - origin[axis]) / direction[axis];
+        if (enter > leave) {
+            std::swap(enter, leave);
+        }
+        nearest = std::max(nearest, enter);
+        farthest = std::min(farthest, leave);
+    }
+    return nearest <= farthest ? std::optional<float>(nearest) : std::nullopt;
+}
+
+}  // namespace
+
+PieceBox boxOf(Kind kind, glm::vec3 at) {
+    switch (kind) {
+        case Kind::Platform: {
+            const glm::vec3 centre = at - glm::vec3(0.0f, kPlatformCentreDrop, 0.0f);
+            return PieceBox{centre - kPlatformHalf, centre + kPlatformHalf};
+        }
+        case Kind::Start: {
+            const glm::vec3 centre = at + glm::vec3(0.0f, kPlayerHalf.y, 0.0f);
+            return PieceBox{centre - kPlayerHalf, centre + kPlayerHalf};
+        }
+        case Kind::Trap:
+            return PieceBox{at - kTrapHalf, at + kTrapHalf};
+        case Kind::Goal:
+            return PieceBox{at - kGoalHalf, at + kGoalHalf};
+        case Kind::Health:
+        case Kind::Checkpoint:
+            break;
+    }
+    return PieceBox{at - kItemHalf, at + kItemHalf};
+}
+
+std::optional<PieceRef> pieceAlong(const LevelEdit& edit, glm::vec3 origin, glm::vec3 direction) {
+    const Level& level = edit.level();
+    std::optional<PieceRef> found;
+    float nearest = std::numeric_limits<float>::max();
+    const auto consider = [&](Kind kind, std::size_t count) {
+        for (std::size_t i = 0; i < count; ++i) {
+            const PieceRef piece{kind, static_cast<int>(i)};
+            if (!edit.holds(piece)) {
+                continue;
+            }
+            const std::optional<float> along =
+                entryAlong(boxOf(kind, edit.positionOf(piece)), origin, direction);
+            // The platforms come first: a piece standing on one is found before it.
+            if (along && *along <= nearest) {
+                nearest = *along;
+                found = piece;
+            }
+        }
+    };
+    consider(Kind::Platform, level.platforms.size());
+    consider(Kind::Trap, level.traps.size());
+    consider(Kind::Health, level.healthPacks.size());
+    consider(Kind::Checkpoint, level.checkpoints.size());
+    consider(Kind::Goal, 1);
+    consider(Kind::Start, 1);
+    return found;
+}
