@@ -44,6 +44,9 @@ void Game::editFrame() {
     if (editor->revision() != shown) {
         showEditedLevel();
     }
+    if (editor->takeSaved()) {
+        session.forgetLevelList();  // the Levels page lists the level saved
+    }
     if (playTest) {
         startPlayTest();
     }
@@ -76,7 +79,7 @@ void Game::startPlayTest() {
     editor->keepCamera(camera);
     editor->playTesting = true;
     showEditedLevel();
-    startRun(RunStart::own(ownSettings()));
+    startRun(RunStart::own(ownSettings(), editor->selectedCheckpoint()));
     setPaused(false);
     restartFrameTime();
 }

@@ -16,7 +16,7 @@ void Game::rereadChangedLevel() {
         return;
     }
     PlayedLevel level = playedLevel(*entry, true);
-    level.watchedFile = entry->file;
+    level.watched = true;
     level.startCheckpoint = session.played.startCheckpoint;
     std::optional<std::size_t> checkpoint = lastCheckpointReached();
     if (!checkpoint || *checkpoint >= level.level.checkpoints.size()) {

@@ -54,6 +54,7 @@ PlayedLevel editedLevel(const std::string& name) {
     PlayedLevel level;
     level.level = newLevel(name);
     level.folder = playerLevelsFolder();
+    level.file = level.folder / (name + ".toml");
     level.shipped = false;
     return level;
 }
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
     }
     if (asked == Command::Edit && level) {
         // The editor saves it: the game does not read it again under the editor's hands.
-        level->watchedFile.clear();
+        level->watched = false;
     }
     const Settings settings = loadGameSettings();
     try {

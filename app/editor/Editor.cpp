@@ -2,7 +2,13 @@
 
 #include <imgui.h>
 
+#include <algorithm>
 #include <cmath>
+#include <glm/gtc/constants.hpp>
+#include <utility>
+
+#include "app/editor/LevelSave.h"
+#include "gameplay/JumpReach.h"
 
 namespace {
 
@@ -24,6 +30,10 @@ const float kGridHalfWidth = 20.0f;      // units either side of its centre
 const float kGridLineSpacingOff = 1.0f;  // units, with the snap off
 const glm::vec3 kGridColour(0.45f, 0.45f, 0.55f);
 const glm::vec3 kSelectionColour(1.0f, 0.85f, 0.1f);
+// How far a jump from the selected platform carries at its height: walking, then sprinting.
+const glm::vec3 kWalkReachColour(0.3f, 0.9f, 0.4f);
+const glm::vec3 kSprintReachColour(1.0f, 0.5f, 0.2f);
+const int kRingSegments = 64;
 const float kDuplicateGap = 1.0f;  // units between a piece and its copy
 // The hash of a level being made: no file's, so that no records are read or written for it.
 const char* const kEditedHash = "edited";
@@ -64,6 +74,7 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
     : edit(std::move(level.level), hasGoal),
       folder(std::move(level.folder)),
       shipped(level.shipped),
+      saveFile(savePathOf(level)),
       lines(glMajor, glMinor) {
     editorCamera.debugMode = true;
     editorCamera.sensitivity = camera.sensitivity;
@@ -80,6 +91,22 @@ PlayedLevel Editor::played() const {
     // Known by no records: a play-test keeps nothing, and shows no best run's ghost.
     level.id = LevelId{kEditedHash, level.level.name};
     return level;
+}
+
+std::optional<std::size_t> Editor::selectedCheckpoint() const {
+    if (selected && selected->kind == PieceRef::Kind::Checkpoint) {
+        return static_cast<std::size_t>(selected->index);
+    }
+    return std::nullopt;
+}
+
+void Editor::save() {
+    lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
+    saved = saved || lastSave->ok;
+}
+
+bool Editor::takeSaved() {
+    return std::exchange(saved, false);
 }
 
 bool Editor::panelsTakeMouse() {
@@ -112,6 +139,9 @@ void Editor::editWithKeys(const EditorInput& input) {
     }
     if (input.pressed[K::Snap]) {
         switchSnap();
+    }
+    if (input.control && input.pressed[K::Save]) {
+        save();
     }
     if (input.control && (input.pressed[K::Redo] || (input.pressed[K::Undo] && input.shift))) {
         edit.redo();
@@ -233,6 +263,29 @@ std::optional<glm::vec3> Editor::onGrid(glm::vec2 cursor, const EditorView& view
     return ray.origin + ray.direction * along;
 }
 
+namespace {
+
+// Around the platform's top, as far from its edge as the game's own jump carries the player to
+// a platform as high: the rules drawn where the next platform is being placed.
+void addReachRings(const PieceBox& box, std::vector<LineSet::Vertex>& vertices) {
+    const glm::vec3 centre = 0.5f * (box.low + box.high);
+    const float edge = 0.5f * std::max(box.high.x - box.low.x, box.high.z - box.low.z);
+    for (const bool sprint : {false, true}) {
+        const float radius = edge + jumpReach(0.0f, sprint);
+        const glm::vec3 colour = sprint ? kSprintReachColour : kWalkReachColour;
+        for (int i = 0; i < kRingSegments; ++i) {
+            for (const int end : {i, i + 1}) {
+                const float angle = glm::two_pi<float>() * static_cast<float>(end) / kRingSegments;
+                const glm::vec3 at(centre.x + radius * std::cos(angle), box.high.y,
+                                   centre.z + radius * std::sin(angle));
+                vertices.push_back({at, colour});
+            }
+        }
+    }
+}
+
+}  // namespace
+
 void Editor::drawLines(const glm::mat4& view, const glm::mat4& projection) {
     std::vector<LineSet::Vertex> vertices;
     const float spacing = snap > 0.0f ? snap : kGridLineSpacingOff;
@@ -262,6 +315,9 @@ void Editor::drawLines(const glm::mat4& view, const glm::mat4& projection) {
                 vertices.push_back({from, kSelectionColour});
                 vertices.push_back({to, kSelectionColour});
             }
+        }
+        if (selected->kind == Kind::Platform) {
+            addReachRings(box, vertices);
         }
     }
     lines.setLines(vertices);

@@ -5,9 +5,11 @@
 
 #include "app/editor/EditorInput.h"
 #include "app/session/PlayedLevel.h"
+#include "base/AtomicFile.h"
 #include "gameplay/Camera.h"
 #include "gameplay/InputSnapshot.h"
 #include "gameplay/LevelEdit.h"
+#include "gameplay/LevelWarnings.h"
 #include "render/LineSet.h"
 
 // What the camera shows of the world in a frame, for the editor to turn the cursor into a ray.
@@ -47,6 +49,12 @@ public:
     // The camera as the editor left it, taken back after a play-test.
     void keepCamera(const Camera& camera) { editorCamera = camera; }
     const Camera& keptCamera() const { return editorCamera; }
+    // The checkpoint selected (from 0), where a play-test starts; none: at the start.
+    std::optional<std::size_t> selectedCheckpoint() const;
+    // Ctrl+S: the level written to its file, as far as it would read back; the panel tells.
+    void save();
+    // Whether the level was written since the last asking: the game's list of levels is stale.
+    bool takeSaved();
     // Why the level's own files could not be loaded, shown until they can.
     void refuseOwnFiles(const std::string& why) { ownFilesRefusal = why; }
 
@@ -70,6 +78,7 @@ private:
     std::optional<glm::vec3> onGrid(glm::vec2 cursor, const EditorView& view) const;
 
     void drawPalette();
+    void drawWarnings();
     void drawProperties();
     void drawPieceProperties(PieceRef piece);
     void drawPlatformProperties(int index);
@@ -88,6 +97,12 @@ private:
     std::optional<glm::vec3> dragOffset;
     Camera editorCamera;
     std::string ownFilesRefusal;
+    std::filesystem::path saveFile;  // where Ctrl+S writes the level
+    std::optional<WriteResult> lastSave;
+    // The warnings of the level as it stands, found again when it changes.
+    std::vector<LevelWarning> warnings;
+    std::optional<std::size_t> warnedRevision;
+    bool saved = false;
     LineSet lines;
 };
 

@@ -8,7 +8,7 @@ namespace {
 const int kKeys[EditorInput::KeyCount] = {
     GLFW_KEY_LEFT,      GLFW_KEY_RIGHT,  GLFW_KEY_UP, GLFW_KEY_DOWN, GLFW_KEY_PAGE_UP,
     GLFW_KEY_PAGE_DOWN, GLFW_KEY_DELETE, GLFW_KEY_D,  GLFW_KEY_Z,    GLFW_KEY_Y,
-    GLFW_KEY_TAB,       GLFW_KEY_G,      GLFW_KEY_F5,
+    GLFW_KEY_TAB,       GLFW_KEY_G,      GLFW_KEY_F5, GLFW_KEY_S,
 };
 
 bool down(GLFWwindow* window, int key) {

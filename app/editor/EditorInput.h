@@ -21,6 +21,7 @@ struct EditorInput {
         TopView,
         Snap,
         PlayTest,
+        Save,  // S, with Ctrl
         KeyCount
     };
 

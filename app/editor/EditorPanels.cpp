@@ -36,6 +36,8 @@ const ImVec2 kPropertiesPlace(0.99f, 0.02f);
 const float kHelpHeightShare = 0.97f;
 const float kHelpWidthShare = 0.98f;
 const float kPositionStep = 0.05f;  // units per pixel dragged
+const float kNoteWidthEms = 22.0f;  // the warnings' and the save's lines wrap at this width
+const ImVec4 kWarningColour(1.0f, 0.8f, 0.3f, 1.0f);
 const std::size_t kFileNameBytes = 256;
 // A path made for a still platform: one point this far ahead of it, at this speed.
 const float kNewPathStep = 4.0f;     // units
@@ -120,7 +122,27 @@ void Editor::drawPalette() {
     }
     ImGui::Separator();
     ImGui::TextUnformatted(snap > 0.0f ? formatted(tr("Snap %.1f"), snap).c_str() : tr("Snap off"));
+    drawWarnings();
     ImGui::End();
+}
+
+// The level's warnings as the file's check tells them, and what the last save did.
+void Editor::drawWarnings() {
+    if (warnedRevision != edit.revision()) {
+        warnings = levelWarnings(edit.level(), edit.hasGoal());
+        warnedRevision = edit.revision();
+    }
+    ImGui::PushTextWrapPos(ImGui::GetFontSize() * kNoteWidthEms);
+    for (const LevelWarning& warning : warnings) {
+        ImGui::TextColored(kWarningColour, "%s", warning.text.c_str());
+    }
+    if (lastSave) {
+        ImGui::Separator();
+        ImGui::TextUnformatted(
+            lastSave->ok ? formatted(tr("Saved: %s"), saveFile.string().c_str()).c_str()
+                         : formatted(tr("Not saved: %s"), lastSave->reason.c_str()).c_str());
+    }
+    ImGui::PopTextWrapPos();
 }
 
 void Editor::drawProperties() {

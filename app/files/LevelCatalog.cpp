@@ -255,10 +255,13 @@ fs::path playerLevelsFolder() {
     return data.empty() ? data : data / kPlayerFolder;
 }
 
-std::optional<LevelEntry> readLevelFile(const fs::path& file, std::string* problem) {
+std::string levelKeyOf(const fs::path& file) {
     const bool inFolder = file.filename() == kFolderLevelFile;
-    return readLevelAs(inFolder ? file.parent_path().filename().string() : file.stem().string(),
-                       file, problem);
+    return inFolder ? file.parent_path().filename().string() : file.stem().string();
+}
+
+std::optional<LevelEntry> readLevelFile(const fs::path& file, std::string* problem) {
+    return readLevelAs(levelKeyOf(file), file, problem);
 }
 
 std::vector<LevelEntry> findLevels() {

@@ -67,3 +67,6 @@ bool hasLevelNamed(const std::string& name);
 
 // <the player's data folder>/levels; empty when the player has no known home.
 std::filesystem::path playerLevelsFolder();
+// The NAME by which --level finds the level in that file: the file's name without `.toml`, or
+// its folder's for a `level.toml`.
+std::string levelKeyOf(const std::filesystem::path& file);

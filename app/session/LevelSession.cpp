@@ -33,8 +33,8 @@ void LevelSession::changeLevel(PlayedLevel level, std::unique_ptr<LevelOwnFiles>
 
 void LevelSession::watchPlayedFile() {
     watch.reset();
-    if (!played.watchedFile.empty()) {
-        watch.emplace(played.watchedFile);
+    if (played.watched && !played.file.empty()) {
+        watch.emplace(played.file);
     }
 }
 

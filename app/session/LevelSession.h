@@ -64,6 +64,8 @@ public:
     bool isPlayed(const LevelEntry& entry) const;
     // The levels the Levels page lists, read when first asked for.
     const std::vector<LevelEntry>& levelList();
+    // The list is read again when next asked for: a level was saved.
+    void forgetLevelList() { catalog.reset(); }
     // The level after the one played in that list, if there is one and it is open.
     const LevelEntry* nextLevel(bool unlockAll);
     // Whether the player may choose the level at that place in the list: every level with

@@ -10,6 +10,7 @@ LevelId levelIdOf(const LevelEntry& entry) {
 PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
     PlayedLevel played;
     played.level = entry.level;
+    played.file = entry.file;
     played.folder = entry.file.parent_path();
     played.id = levelIdOf(entry);
     played.chosen = chosen;
@@ -19,7 +20,7 @@ PlayedLevel playedLevel(const LevelEntry& entry, bool chosen) {
 
 std::optional<PlayedLevel> askedLevelPlay(const LevelEntry& entry, int checkpoint) {
     PlayedLevel played = playedLevel(entry, true);
-    played.watchedFile = entry.file;
+    played.watched = true;
     if (checkpoint == 0) {
         return played;
     }

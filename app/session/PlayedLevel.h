@@ -21,9 +21,11 @@ struct PlayedLevel {
     // The checkpoint (from 0) where the player's runs start, to practise a section: such a run
     // is no record. None: at the level's start.
     std::optional<std::size_t> startCheckpoint;
-    // Read again whenever it changes, as its author saves it: the file of a level asked for on
-    // the command line. Empty for none.
-    std::filesystem::path watchedFile;
+    // The file it was read from; empty for the course built in code.
+    std::filesystem::path file;
+    // Read again whenever its file changes, as its author saves it: a level asked for on the
+    // command line.
+    bool watched = false;
 };
 
 // The entry's level as its records know it: a level that is the course, whatever its file,

@@ -5,8 +5,11 @@
 #include <cmath>
 #include <string>
 
+#include "app/files/LevelCatalog.h"
 #include "app/settings/Translate.h"
 #include "gameplay/Camera.h"
+#include "gameplay/LevelFile.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
 
 namespace {
@@ -53,13 +56,14 @@ protected:
 };
 
 // A level made through the mouse and the keys: a platform chosen in the palette and placed on
-// the grid with a click, moved with the arrows, the move undone and done again; then played
-// as it stands, and Escape comes back to the editor as it was, its history with it.
+// the grid with a click, moved with the arrows, the move undone and done again, and saved; then
+// played as it stands, and Escape comes back to the editor as it was, its history with it.
 TEST_F(EditorTest, BuildsALevelPlaysItAndComesBack) {
     startGame();
     PlayedLevel made;
     made.level = newLevel("Mine");
     made.shipped = false;
+    made.file = playerLevelsFolder() / "mine.toml";
     game->startEditor(made);
     frame();
     frame();  // the panels lay themselves out in their first frame
@@ -89,6 +93,10 @@ TEST_F(EditorTest, BuildsALevelPlaysItAndComesBack) {
     EXPECT_EQ(edited().platforms[2].at, moved - glm::vec3(0.0f, 1.0f, 0.0f));
     withControl(GLFW_KEY_Y);
     EXPECT_EQ(edited().platforms[2].at, moved);
+    withControl(GLFW_KEY_S);
+    const LevelRead saved = parseLevel(contentsOf(made.file), "mine.toml");
+    ASSERT_TRUE(saved.level) << saved.error;
+    EXPECT_EQ(*saved.level, edited()) << "what the editor wrote reads back as the level made";
     const glm::vec3 cameraBefore = camera.position;
     const Level before = edited();
     console.clear();
@@ -131,6 +139,17 @@ TEST_F(EditorTest, MakeOnThePausePanelEditsTheLevelPlayed) {
     ASSERT_TRUE(game->editing());
     EXPECT_FALSE(game->paused);
     EXPECT_EQ(edited(), courseLevel());
+
+    // The game's course is saved as the player's copy, never over the game's own.
+    const std::filesystem::path shipped = gameDirectory().path() / "assets/levels/course.toml";
+    const std::string shippedText = contentsOf(shipped);
+    pointAt(glm::vec2(320.0f, 20.0f));  // off every panel
+    withControl(GLFW_KEY_S);
+    const LevelRead copy =
+        parseLevel(contentsOf(playerLevelsFolder() / "course.toml"), "course.toml");
+    ASSERT_TRUE(copy.level) << copy.error;
+    EXPECT_EQ(*copy.level, courseLevel());
+    EXPECT_EQ(contentsOf(shipped), shippedText);
 }
 
 // A win in a play-test is told as a win is, then goes back to the editor, keeping nothing: no
