@@ -49,6 +49,8 @@ public:
     // The camera as the editor left it, taken back after a play-test.
     void keepCamera(const Camera& camera) { editorCamera = camera; }
     const Camera& keptCamera() const { return editorCamera; }
+    // Selects the piece, as a click on it does; none: the level itself.
+    void select(std::optional<PieceRef> piece);
     // The checkpoint selected (from 0), where a play-test starts; none: at the start.
     std::optional<std::size_t> selectedCheckpoint() const;
     // Ctrl+S: the level written to its file, as far as it would read back; the panel tells.
@@ -69,7 +71,6 @@ private:
     void flyCamera(const EditorInput& input, const InputSnapshot& controls, float deltaTime);
     void switchTopView();
     void switchSnap();
-    void select(std::optional<PieceRef> piece);
     // The step a key moves by: the snap's, or a tenth of a unit with it off.
     float keyStep() const;
     float gridHeight() const;

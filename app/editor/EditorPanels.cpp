@@ -242,6 +242,6 @@ void Editor::drawHelp() {
                      ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoInputs);
     ImGui::TextWrapped(
         "%s", tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
-                 "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play"));
+                 "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play   Ctrl+S: save"));
     ImGui::End();
 }

@@ -292,12 +292,13 @@ void writeThreeLargestImages(const fs::path& folder) {
 
 INSTANTIATE_TEST_SUITE_P(
     Levels, OwnFilesPastBudget,
-    ::testing::Values(OwnFilesPastTheBudget{"a bomb of comments on many pieces", writeCommentBomb,
-                                            "level.toml: its own files hold more than 128 MiB\n"},
-                      OwnFilesPastTheBudget{
-                          "three images at the cap", writeThreeLargestImages,
-                          "i2.png: the level's own files make more than 128 MiB (its "
-                          "models as read, its images as decoded)\n"}),
+    ::testing::Values(
+        OwnFilesPastTheBudget{
+            "a bomb of comments on many pieces", writeCommentBomb,
+            "level.toml:16:1: platform.model: its own files hold more than 128 MiB\n"},
+        OwnFilesPastTheBudget{"three images at the cap", writeThreeLargestImages,
+                              "i2.png: the level's own files make more than 128 MiB (its "
+                              "models as read, its images as decoded)\n"}),
     budgetCaseName);
 
 class HostileLevel : public GameFixture {};

@@ -1,7 +1,7 @@
 // Renders the README's pictures from the real game: the start view with the HUD, the pause
-// panel, its Levels page, the goal seen with the debug camera, a chosen level's title card,
-// each level of the pack from its start and from above (in OUT_DIR/levels), and the classic and
-// the enhanced look from one spot, the player in the air over its shadow. Run from the
+// panel, its Levels page, the editor, the goal seen with the debug camera, a chosen level's title
+// card, each level of the pack from its start and from above (in OUT_DIR/levels), and the classic
+// and the enhanced look from one spot, the player in the air over its shadow. Run from the
 // repository root under an X display (tools/with-xvfb gives one):
 //   smeltrun-pictures OUT_DIR
 #include <algorithm>
@@ -37,6 +37,7 @@ const glm::vec3 kLookTarget(-0.5f, 0.2f, -18.0f);
 const float kAboveBase = 6.0f;      // units
 const float kAbovePerUnit = 0.45f;  // units higher for each unit the platforms spread
 const float kAboveSlant = 1.0f;     // units back for each unit up: looking down at 45 degrees
+const char* const kEditorPictureLevel = "first-steps";
 
 void play(Game& game, int frames, SteppedClock& clock) {
     for (int i = 0; i < frames; ++i) {
@@ -135,6 +136,21 @@ bool drawLooks(Settings settings, const std::string& folder) {
     return true;
 }
 
+// The editor on the pack's first level, its second platform selected: the grid at its height,
+// the rings of a jump's reach round it, the palette, the properties and the help line.
+bool drawEditor(Game& game, const std::string& path, SteppedClock& clock) {
+    for (const LevelEntry& entry : game.session.levelList()) {
+        if (entry.key == kEditorPictureLevel) {
+            game.startEditor(playedLevel(entry, false));
+            game.editor->select(PieceRef{PieceRef::Kind::Platform, 1});
+            play(game, 2, clock);  // a window of the UI shows from its second frame
+            return save(game, path);
+        }
+    }
+    std::cout << "no level " << kEditorPictureLevel << std::endl;
+    return false;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -185,6 +201,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (!drawPack(*game, folder + "/levels", clock)) {
+        return 1;
+    }
+    if (!drawEditor(*game, folder + "/editor.png", clock)) {
         return 1;
     }
     game.reset();
