@@ -228,24 +228,21 @@ void LevelEdit::setPar(int seconds) {
 }
 
 bool LevelEdit::undo() {
-    if (undone.empty()) {
-        return false;
-    }
-    redone.push_back(std::move(state));
-    state = std::move(undone.back());
-    undone.pop_back();
-    merging.reset();
-    ++changes;
-    return true;
+    return stepBetween(undone, redone);
 }
 
 bool LevelEdit::redo() {
-    if (redone.empty()) {
+    return stepBetween(redone, undone);
+}
+
+// Takes the last state of `from` as the level's, keeping the level's on `to`.
+bool LevelEdit::stepBetween(std::deque<State>& from, std::deque<State>& to) {
+    if (from.empty()) {
         return false;
     }
-    undone.push_back(std::move(state));
-    state = std::move(redone.back());
-    redone.pop_back();
+    to.push_back(std::move(state));
+    state = std::move(from.back());
+    from.pop_back();
     merging.reset();
     ++changes;
     return true;

@@ -92,6 +92,7 @@ private:
 
     // Keeps the state before an edit as a step to undo; a new edit forgets what was undone.
     void remember(std::optional<Merge> merge = std::nullopt);
+    bool stepBetween(std::deque<State>& from, std::deque<State>& to);
 
     State state;
     std::deque<State> undone;
