@@ -10,7 +10,7 @@ void Game::rereadChangedLevel() {
         return;
     }
     std::string problem;
-    const std::optional<LevelEntry> entry = readLevelFile(session.watch->file(), &problem);
+    const std::optional<LevelEntry> entry = readLevelFile(session.watch->watchedPath(), &problem);
     if (!entry) {
         events.push_back(Event::levelReread(false, problem));
         return;

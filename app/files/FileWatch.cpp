@@ -12,14 +12,16 @@ const double kLookEverySeconds = 0.25;
 }  // namespace
 
 FileWatch::FileWatch(std::filesystem::path file)
-    : watched(std::move(file)), stamp(look()), lookedAt(-std::numeric_limits<double>::infinity()) {}
+    : watched(std::move(file)),
+      stamp(stampNow()),
+      lookedAt(-std::numeric_limits<double>::infinity()) {}
 
 bool FileWatch::changed(double now) {
     if (now - lookedAt < kLookEverySeconds) {
         return false;
     }
     lookedAt = now;
-    const Stamp seen = look();
+    const Stamp seen = stampNow();
     if (seen == stamp) {
         return false;
     }
@@ -27,7 +29,7 @@ bool FileWatch::changed(double now) {
     return true;
 }
 
-FileWatch::Stamp FileWatch::look() const {
+FileWatch::Stamp FileWatch::stampNow() const {
     std::error_code error;
     Stamp seen;
     seen.time = std::filesystem::last_write_time(watched, error);

@@ -13,7 +13,7 @@ public:
     // Whether the file changed since it was last looked at; a file that goes away has changed,
     // and so has one that comes back.
     bool changed(double now);
-    const std::filesystem::path& file() const { return watched; }
+    const std::filesystem::path& watchedPath() const { return watched; }
 
 private:
     struct Stamp {
@@ -25,7 +25,7 @@ private:
             return exists == other.exists && time == other.time && size == other.size;
         }
     };
-    Stamp look() const;
+    Stamp stampNow() const;
 
     std::filesystem::path watched;
     Stamp stamp;
