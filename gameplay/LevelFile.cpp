@@ -34,8 +34,8 @@ constexpr Range kFacings{-360.0, 360.0};  // degrees
 // Units per second: from next to standing still to faster than any player can follow.
 constexpr Range kSpeeds{0.01, 1000.0};
 // Seconds: a rest at a path's ends, and a head start, of up to an hour, the longest par.
-constexpr Range kWaits{0.0, 3600.0};
-constexpr Range kPhases{0.0, 3600.0};
+constexpr Range kWaits{0.0, kMaxPlatformSeconds};
+constexpr Range kPhases{0.0, kMaxPlatformSeconds};
 
 // The first thing wrong with the level and where it stands; reading stops there.
 struct Refusal {

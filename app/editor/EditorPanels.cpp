@@ -44,6 +44,7 @@ const float kNewPathStep = 4.0f;     // units
 const float kNewPathSpeed = 2.0f;    // units per second
 const float kSpeedStep = 0.05f;      // units per second per pixel dragged, and the slowest
 const float kFastestSpeed = 100.0f;  // units per second
+const float kSecondsStep = 0.05f;    // seconds per pixel dragged
 const ImGuiWindowFlags kPanelFlags = ImGuiWindowFlags_AlwaysAutoResize |
                                      ImGuiWindowFlags_NoSavedSettings |
                                      ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove;
@@ -69,6 +70,12 @@ bool editLook(PieceLook& look) {
     const bool model = editText(tr("Own model"), look.model);
     const bool image = editText(tr("Own image"), look.image);
     return model || image;
+}
+
+// Seconds from none to the file's most.
+bool editSeconds(const char* label, float& seconds) {
+    return ImGui::DragFloat(label, &seconds, kSecondsStep, 0.0f,
+                            static_cast<float>(kMaxPlatformSeconds), "%.2f s");
 }
 
 // The path's points, each with its button to remove it while more than one is left, a button
@@ -97,6 +104,7 @@ bool editPath(PlatformPiece& platform) {
     }
     changed |=
         ImGui::DragFloat(tr("Speed"), &platform.speed, kSpeedStep, kSpeedStep, kFastestSpeed);
+    changed |= editSeconds(tr("Wait at each end"), platform.wait);
     return changed;
 }
 
@@ -197,6 +205,8 @@ void Editor::drawPlatformProperties(int index) {
         platform.swing.reset();
         platform.path.clear();
         platform.speed = 0.0f;
+        platform.wait = 0.0f;  // a rest and a head start belong to the motion left
+        platform.phase = 0.0f;
         if (motion == 1) {
             platform.swing = Swing{0, 1.0f};
         } else if (motion == 2) {
@@ -212,6 +222,9 @@ void Editor::drawPlatformProperties(int index) {
     }
     if (!platform.path.empty()) {
         changed |= editPath(platform);
+    }
+    if (platform.swing || !platform.path.empty()) {
+        changed |= editSeconds(tr("Head start"), platform.phase);
     }
     changed |= editLook(platform.look);
     if (changed) {
