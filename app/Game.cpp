@@ -156,8 +156,8 @@ void Game::release() {
 }
 
 void Game::timeFrame() {
-    if (frameTiming.startFrame()) {
-        ui.frameOverlay.record(frameTiming.times);
+    if (ui.frameTiming.startFrame()) {
+        ui.frameOverlay.record(ui.frameTiming.times);
     }
 }
 
@@ -179,7 +179,7 @@ void Game::releaseScene() {
 
 void Game::update() {
     timeFrame();
-    const CpuTimer timer(frameTiming.times.update);
+    const CpuTimer timer(ui.frameTiming.times.update);
     // Time: the clock starts with the first frame, so that loading the scene is not play
     currentFrame = static_cast<float>(readClock());
     if (run.firstFrame) {
@@ -194,7 +194,7 @@ void Game::update() {
     glfwPollEvents();
     // Counted from the update's start, which spares one reading of the CPU clock (about a
     // microsecond here): before the poll there is only the game's clock to read.
-    frameTiming.times.poll = timer.elapsedMs();
+    ui.frameTiming.times.poll = timer.elapsedMs();
     readInput();
     if (ui.takeQuitAsk()) {
         quit();

@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "app/editor/Editor.h"
-#include "app/frame/FrameTiming.h"
 #include "app/input/Controls.h"
 #include "app/session/LevelSession.h"
 #include "app/settings/Settings.h"
@@ -91,7 +90,7 @@ public:
     void update();
     void render();
     // The CPU times of the frame under way: those of the update are whole once it returns.
-    const FrameTimes& times() const { return frameTiming.times; }
+    const FrameTimes& times() const { return ui.frameTiming.times; }
 
     // The session's, under the name its callers know.
     using AfterReplay = ::AfterReplay;
@@ -342,5 +341,4 @@ private:
     void timeFrame();
 
     WindowedPlace windowed;
-    FrameTiming frameTiming;
 };

@@ -78,7 +78,7 @@ void Game::applyOptions() {
 
 void Game::applyPacing() {
     glfwSwapInterval(options.vsync ? 1 : 0);
-    frameTiming.pacer.setRate(options.maxFps);
+    ui.frameTiming.pacer.setRate(options.maxFps);
 }
 
 // Raw motion only exists while the cursor is captured, and GLFW keeps the choice until then.

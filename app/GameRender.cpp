@@ -28,7 +28,7 @@ const float kRimStrength = 0.5f;  // the character's rim light at its edge
 
 void Game::render() {
     {
-        const CpuTimer timer(frameTiming.times.render);
+        const CpuTimer timer(ui.frameTiming.times.render);
         drawScene();
         drawInterface();
     }
@@ -136,7 +136,7 @@ void Game::present() {
     glUseProgram(0);
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, 0);
-    frameTiming.pacer.wait();
+    ui.frameTiming.pacer.wait();
 }
 
 // The enhanced look's rim light falls on the character alone.

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "app/frame/FrameOverlay.h"
+#include "app/frame/FrameTiming.h"
 #include "app/ui/Hud.h"
 #include "app/ui/PausePanel.h"
 #include "app/ui/Ui.h"
@@ -39,6 +40,8 @@ public:
     Hud hud;
     bool hudVisible;
     PausePanel pausePanel;
+    // The frame's times, which the overlay shows, and the pace that ends each frame.
+    FrameTiming frameTiming;
     FrameOverlay frameOverlay;
     bool frameOverlayVisible = false;
 
