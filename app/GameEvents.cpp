@@ -109,13 +109,17 @@ void Game::checkGameState() {
     }
 }
 
-// A play-test's win or loss, once told, goes back to the editor, and keeps nothing.
+// A play-test's win or loss, once told, goes back to the editor, and keeps no record: its
+// win of the level as saved is the level's proof.
 void Game::tellEvents() {
     const double now = readClock();
     bool playTestEnds = false;
     for (const Event& event : events) {
         tell(event, now);
         const bool won = event.kind == Event::Won;
+        if (editor && won) {
+            editor->keepWin(session.recording, !session.partWay);
+        }
         if (editor && (won || (event.kind == Event::Lost && !event.on))) {
             playTestEnds = true;
         } else if (won && !session.playback) {  // a replay's win is not the player's

@@ -81,6 +81,9 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
     editorCamera.position = edit.level().start + kCameraFromStart;
     editorCamera.pitch = kCameraPitch;
     editorCamera.updateVectors();
+    if (level.file == saveFile) {
+        proof.opened(saveFile, edit.revision());
+    }
 }
 
 PlayedLevel Editor::played() const {
@@ -102,7 +105,16 @@ std::optional<std::size_t> Editor::selectedCheckpoint() const {
 
 void Editor::save() {
     lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
-    saved = saved || lastSave->ok;
+    if (lastSave->ok) {
+        proof.saved(saveFile, edit.revision());
+        saved = true;
+    }
+}
+
+void Editor::keepWin(const ReplayRecorder& recording, bool fromStart) {
+    if (proof.keepWin(recording, fromStart, edit.revision())) {
+        saved = true;
+    }
 }
 
 bool Editor::takeSaved() {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/editor/EditorInput.h"
+#include "app/editor/MakersProof.h"
 #include "app/session/PlayedLevel.h"
 #include "base/AtomicFile.h"
 #include "gameplay/Camera.h"
@@ -55,8 +56,12 @@ public:
     std::optional<std::size_t> selectedCheckpoint() const;
     // Ctrl+S: the level written to its file, as far as it would read back; the panel tells.
     void save();
-    // Whether the level was written since the last asking: the game's list of levels is stale.
+    // Whether the level or its proof was written since the last asking: the game's list of levels
+    // is stale.
     bool takeSaved();
+    // A play-test's win, from its start or not: the level's proof when it played the level as
+    // saved.
+    void keepWin(const ReplayRecorder& recording, bool fromStart);
     // Why the level's own files could not be loaded, shown until they can.
     void refuseOwnFiles(const std::string& why) { ownFilesRefusal = why; }
 
@@ -100,6 +105,7 @@ private:
     std::string ownFilesRefusal;
     std::filesystem::path saveFile;  // where Ctrl+S writes the level
     std::optional<WriteResult> lastSave;
+    MakersProof proof;
     // The warnings of the level as it stands, found again when it changes.
     std::vector<LevelWarning> warnings;
     std::optional<std::size_t> warnedRevision;

@@ -150,6 +150,10 @@ void Editor::drawWarnings() {
             lastSave->ok ? formatted(tr("Saved: %s"), saveFile.string().c_str()).c_str()
                          : formatted(tr("Not saved: %s"), lastSave->reason.c_str()).c_str());
     }
+    ImGui::Separator();
+    ImGui::TextUnformatted(proof.cleared(edit.revision())
+                               ? tr("Cleared: your win of it is kept as its proof.")
+                               : tr("Not cleared: save it, then win a play-test from its start."));
     ImGui::PopTextWrapPos();
 }
 

@@ -27,6 +27,8 @@ struct LevelEntry {
     bool shipped = false;
     // Where its pieces stand in the file, for what is told of them after reading.
     LevelPlaces places;
+    // A player's level won by its maker as it stands: see LevelProof.
+    bool cleared = false;
 };
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one

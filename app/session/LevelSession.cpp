@@ -1,6 +1,7 @@
 #include "app/session/LevelSession.h"
 
 #include "app/events/EventWords.h"
+#include "app/files/LevelProof.h"
 #include "app/files/ReplayFile.h"
 #include "base/Console.h"
 
@@ -75,6 +76,9 @@ bool LevelSession::isPlayed(const LevelEntry& entry) const {
 const std::vector<LevelEntry>& LevelSession::levelList() {
     if (!catalog) {
         catalog = findLevels();
+        for (LevelEntry& entry : *catalog) {
+            entry.cleared = !entry.shipped && !proofDoubt(entry);
+        }
     }
     return *catalog;
 }

@@ -114,11 +114,15 @@ std::string refusalLine(const LevelEntry& entry, const OwnFilesRefused& refused)
 
 }  // namespace
 
-// Only the pack's levels lock, each until the one before it is won.
+// Only the pack's levels lock, each until the one before it is won. A player's level says
+// whether its maker has won it as it stands.
 std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open) {
     const auto name = [&levels](std::size_t at) {
         return shownName(levels[at].level, levels[at].shipped);
     };
+    if (!levels[place].shipped) {
+        return name(place) + "  " + (levels[place].cleared ? tr("cleared") : tr("not cleared"));
+    }
     if (open || place == 0) {
         return name(place);
     }

@@ -10,7 +10,8 @@ struct Settings;
 struct LevelEntry;
 struct Records;
 
-// A level's row on the Levels page: its name, and for a locked level the win that opens it.
+// A level's row on the Levels page: its name, for a locked level the win that opens it, and for a
+// player's level whether its maker has cleared it.
 std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t place, bool open);
 
 // The panel over the dimmed scene while the game is paused: Resume, Options, Controls, Levels,
