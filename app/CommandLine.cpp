@@ -16,13 +16,15 @@ const int kMisuseStatus = 2;
 const std::size_t kCheckpointDigits = 4;
 
 const char* const kUsage =
-    "usage: smeltrun [-h | --help | --version | --replay FILE |\n"
+    "usage: smeltrun [-h | --help | --version | --replay FILE | --verify FILE |\n"
     "                 --level NAME|FILE [--checkpoint N] | --check NAME|FILE |\n"
     "                 --edit NAME|FILE]\n"
     "Plays Smeltrun, a 3D platformer. Without arguments the game starts.\n"
     "  -h, --help          print this help and exit\n"
     "  --version           print the version and exit\n"
     "  --replay FILE       play a recorded run in the window\n"
+    "  --verify FILE       play a recorded run unseen, and exit: 0 when it is a win that\n"
+    "                      plays as it was recorded\n"
     "  --level NAME|FILE   play a level: one of the game's or the player's by name, or a\n"
     "                      level file\n"
     "  --checkpoint N      start the level's runs at its Nth checkpoint (no records)\n"
@@ -91,6 +93,9 @@ CommandLine parseCommandLine(int argc, const char* const argv[]) {
     if (is(option, "--replay")) {
         return expect(Command::Replay, argc, argv, 1, "FILE");
     }
+    if (is(option, "--verify")) {
+        return expect(Command::Verify, argc, argv, 1, "FILE");
+    }
     if (is(option, "--level")) {
         return levelLine(argc, argv);
     }
@@ -113,6 +118,7 @@ int answerCommand(const CommandLine& line, std::ostream& out, std::ostream& erro
             return 0;
         case Command::Play:
         case Command::Replay:
+        case Command::Verify:
         case Command::Level:
         case Command::Check:
         case Command::Edit:

@@ -12,6 +12,7 @@ enum class Command {
     Help,     // -h or --help
     Version,  // --version
     Replay,   // --replay FILE
+    Verify,   // --verify FILE
     Level,    // --level NAME|FILE
     Check,    // --check NAME|FILE
     Edit,     // --edit NAME|FILE
@@ -20,7 +21,7 @@ enum class Command {
 
 struct CommandLine {
     Command command = Command::Play;
-    std::string operand;  // with Replay, Level, Check and Edit
+    std::string operand;  // with Replay, Verify, Level, Check and Edit
     std::string misuse;   // with Misuse: what is wrong, naming the argument
     // With Level: the checkpoint (from 1) its runs start at, rather than its start; 0 for none.
     int checkpoint = 0;

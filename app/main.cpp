@@ -65,8 +65,8 @@ int main(int argc, char** argv) {
     // The HUD and the panels in the player's language; the console stays English.
     translateFrom(catalogueFolder(ownExecutable()));
     const CommandLine command = parseCommandLine(argc, argv);
-    if (command.command == Command::Replay) {
-        return playReplay(command.operand);
+    if (command.command == Command::Replay || command.command == Command::Verify) {
+        return playReplay(command.operand, command.command == Command::Replay);
     }
     if (command.command == Command::Check) {
         return checkLevel(askedLevel(command.operand));

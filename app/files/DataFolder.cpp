@@ -16,6 +16,23 @@ fs::path ownExecutable() {
     return fs::read_symlink(kOwnExecutable, error);
 }
 
+namespace {
+
+fs::path& namedGameExecutable() {
+    static fs::path named;
+    return named;
+}
+
+}  // namespace
+
+fs::path gameExecutable() {
+    return namedGameExecutable().empty() ? ownExecutable() : namedGameExecutable();
+}
+
+void setGameExecutable(const fs::path& executable) {
+    namedGameExecutable() = executable;
+}
+
 void enterInstalledDataFolderIfNeeded() {
     std::error_code error;
     if (fs::exists(kAssets, error)) {

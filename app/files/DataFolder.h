@@ -12,3 +12,8 @@ void enterInstalledDataFolderIfNeeded();
 
 // The path of the running game's executable; empty where the system does not tell it.
 std::filesystem::path ownExecutable();
+
+// The game's executable, which starts games of its own (a proof's check): the running one, or
+// the one that a host running the game inside itself (the tests) names.
+std::filesystem::path gameExecutable();
+void setGameExecutable(const std::filesystem::path& executable);

@@ -14,6 +14,10 @@
 // <the player's data folder>/levels/, each as NAME.toml or as a folder NAME/level.toml that
 // holds the level's own models and images too.
 
+// Whether a player's level is won by its maker as it stands: no proof, or none that verified; its
+// proof being played; or its proof verified, frame by frame.
+enum class LevelProofState { None, Checking, Verified };
+
 struct LevelEntry {
     std::string key;  // NAME, by which --level finds it
     std::filesystem::path file;
@@ -28,7 +32,7 @@ struct LevelEntry {
     // Where its pieces stand in the file, for what is told of them after reading.
     LevelPlaces places;
     // A player's level won by its maker as it stands: see LevelProof.
-    bool cleared = false;
+    LevelProofState proof = LevelProofState::None;
 };
 
 // The level in the file. A file that cannot be read, or is no valid level, is named in one

@@ -76,11 +76,25 @@ bool LevelSession::isPlayed(const LevelEntry& entry) const {
 const std::vector<LevelEntry>& LevelSession::levelList() {
     if (!catalog) {
         catalog = findLevels();
-        for (LevelEntry& entry : *catalog) {
-            entry.cleared = !entry.shipped && !proofDoubt(entry);
+        proofChecks = std::make_unique<ProofChecks>();
+        for (std::size_t i = 0; i < catalog->size(); ++i) {
+            LevelEntry& entry = (*catalog)[i];
+            // A proof whose text names the level as it stands is played to be believed.
+            if (!entry.shipped && !proofDoubt(entry)) {
+                entry.proof = LevelProofState::Checking;
+                proofChecks->check(i, proofFileOf(entry.file));
+            }
         }
     }
+    for (const auto& [place, verified] : proofChecks->takeVerdicts()) {
+        (*catalog)[place].proof = verified ? LevelProofState::Verified : LevelProofState::None;
+    }
     return *catalog;
+}
+
+void LevelSession::forgetLevelList() {
+    catalog.reset();
+    proofChecks.reset();
 }
 
 std::optional<std::size_t> LevelSession::playedPlace() {

@@ -13,6 +13,7 @@
 #include "app/files/LevelOwnFiles.h"
 #include "app/files/RecordsFile.h"
 #include "app/session/PlayedLevel.h"
+#include "app/session/ProofChecks.h"
 #include "app/session/RunResults.h"
 #include "gameplay/Ghost.h"
 #include "gameplay/RecordRun.h"
@@ -62,10 +63,11 @@ public:
 
     // Whether the entry is the level played, as its records know it.
     bool isPlayed(const LevelEntry& entry) const;
-    // The levels the Levels page lists, read when first asked for.
+    // The levels the Levels page lists, read when first asked for; the proofs of the player's
+    // levels are checked from then on, and their verdicts taken as they come.
     const std::vector<LevelEntry>& levelList();
     // The list is read again when next asked for: a level was saved.
-    void forgetLevelList() { catalog.reset(); }
+    void forgetLevelList();
     // The level after the one played in that list, if there is one and it is open.
     const LevelEntry* nextLevel(bool unlockAll);
     // Whether the player may choose the level at that place in the list: every level with
@@ -125,6 +127,7 @@ private:
     std::filesystem::path replayPath() const;
 
     std::optional<std::vector<LevelEntry>> catalog;
+    std::unique_ptr<ProofChecks> proofChecks;  // of the catalog's levels
     std::optional<WonLevels> won;
     std::map<std::string, std::optional<float>> bestTimes;  // by level hash, as first read
 };

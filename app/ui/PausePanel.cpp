@@ -112,6 +112,18 @@ std::string refusalLine(const LevelEntry& entry, const OwnFilesRefused& refused)
                      name.c_str());
 }
 
+const char* proofWords(LevelProofState proof) {
+    switch (proof) {
+        case LevelProofState::Checking:
+            return tr("checking...");
+        case LevelProofState::Verified:
+            return tr("cleared");
+        case LevelProofState::None:
+            break;
+    }
+    return tr("not cleared");
+}
+
 }  // namespace
 
 // Only the pack's levels lock, each until the one before it is won. A player's level says
@@ -121,7 +133,7 @@ std::string levelRowLabel(const std::vector<LevelEntry>& levels, std::size_t pla
         return shownName(levels[at].level, levels[at].shipped);
     };
     if (!levels[place].shipped) {
-        return name(place) + "  " + (levels[place].cleared ? tr("cleared") : tr("not cleared"));
+        return name(place) + "  " + proofWords(levels[place].proof);
     }
     if (open || place == 0) {
         return name(place);

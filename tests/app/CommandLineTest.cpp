@@ -25,12 +25,14 @@ TEST(CommandLine, HelpAndVersionStandAlone) {
     EXPECT_EQ(parse({"--version", "extra"}).misuse, "unexpected argument 'extra'");
 }
 
-TEST(CommandLine, ReplayTakesExactlyOneFile) {
+TEST(CommandLine, ReplayAndVerifyTakeExactlyOneFile) {
     const CommandLine replay = parse({"--replay", "best.replay"});
     EXPECT_EQ(replay.command, Command::Replay);
     EXPECT_EQ(replay.operand, "best.replay");
     EXPECT_EQ(parse({"--replay"}).misuse, "option '--replay' needs a FILE");
     EXPECT_EQ(parse({"--replay", "a", "b"}).misuse, "unexpected argument 'b'");
+    EXPECT_EQ(parse({"--verify", "best.replay"}).command, Command::Verify);
+    EXPECT_EQ(parse({"--verify"}).misuse, "option '--verify' needs a FILE");
 }
 
 TEST(CommandLine, ALevelMayStartAtACheckpointCountedFromOne) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/files/DataFolder.h"
+
 namespace {
 
 // tools/with-xvfb --displays N names its servers in XVFB_DISPLAYS and keeps a lock file for
@@ -43,6 +45,7 @@ void takeAFreeDisplay() {
 
 int main(int argc, char** argv) {
     takeAFreeDisplay();
+    setGameExecutable(SMELTRUN_BINARY);  // the games the game starts are the game's, not the tests'
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

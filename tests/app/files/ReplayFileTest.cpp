@@ -60,6 +60,29 @@ TEST(ReplayProcess, TheAutopilotsRecordedWinPlaysBackWithTheSameLinesAndTime) {
     EXPECT_FALSE(fs::exists(directory.dataHome())) << "a replay's win is not the player's";
 }
 
+// --verify plays the run as --replay does, unseen and without waiting for ENTER: a win played
+// as recorded verifies, and one with a frame moved by hand does not.
+TEST(ReplayProcess, VerifyingPlaysUnseenAndSaysWhetherItIsTheWinRecorded) {
+    GameDirectory directory(kTinyWindowSettings);
+    ReplayRead read = parseReplay(contentsOf(kRecorded));
+    ASSERT_TRUE(read.replay) << read.reason;
+    read.replay->frames[read.replay->frames.size() / 2].position.x += 0.5f;
+    const fs::path forged = directory.path() / "forged.replay";
+    writeFile(forged, replayText(*read.replay));
+    const std::pair<fs::path, const char*> verdicts[] = {
+        {kRecorded, "REPLAY VERIFIED\n"},
+        {forged, "REPLAY NOT VERIFIED: "},
+    };
+    for (const auto& [replay, verdict] : verdicts) {
+        GameCommand command = commandIn(directory, {}, {"--verify", replay.string()});
+        command.captureErrors = true;
+        GameProcess game(command);
+        EXPECT_EQ(game.waitForExit(kHangLimit), replay == kRecorded ? 0 : 1) << game.errors();
+        EXPECT_NE(game.errors().find(verdict), std::string::npos) << game.errors();
+        EXPECT_EQ(game.output().find("Press ENTER"), std::string::npos);
+    }
+}
+
 TEST(ReplayProcess, ATruncatedOrForeignReplayIsRefusedInOneLine) {
     GameDirectory directory(kSmallWindowSettings);
     const std::string text = contentsOf(kRecorded);
