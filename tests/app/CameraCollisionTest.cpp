@@ -31,14 +31,34 @@ at = [0.0, -0.5, -8.0]
 at = [0.0, -0.45, -8.0]
 )";
 
+// A checkpoint's flag two units behind the player's start, at x = `x`: with x = 0 it stands
+// between the player and the camera four units behind.
+std::string flagBehindLevel(float x) {
+    return std::string(R"(format = 1
+name = "Flag behind"
+par_time = 20
+[start]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, 0.0]
+[[platform]]
+at = [0.0, -0.5, -6.0]
+[[checkpoint]]
+at = [)") + std::to_string(x) +
+           R"(, -0.5, 2.0]
+[goal]
+at = [0.0, -0.45, -6.0]
+)";
+}
+
 const char* const kCollisionOff = "[camera]\ncollision = false\n";
 
 class CameraCollision : public GameFixture {
 protected:
-    void startLevel(const char* text, const std::string& extraSettings = "") {
+    void startLevel(const std::string& text, const std::string& extraSettings = "") {
         levelName = "level";
         startGame(std::string(kWithoutHudSettings) + extraSettings,
-                  [text](const fs::path& directory) {
+                  [&text](const fs::path& directory) {
                       writeFile(directory / "data/smeltrun/levels/level.toml", text);
                   });
         frame();
@@ -96,6 +116,30 @@ protected:
                      GL_UNSIGNED_BYTE, pixels.data());
         return pixels;
     }
+
+    // How much the level's flag changes the pixels it changes, on average over their
+    // channels: the frame just drawn against the same frame drawn again without the flag.
+    double flagStrength() {
+        const std::vector<unsigned char> with = framePixels();
+        Model& flag = *game->run.items.back().object;
+        EXPECT_EQ(game->run.items.back().kind, Item::Kind::Checkpoint);
+        flag.hidden = true;
+        game->render();
+        const std::vector<unsigned char> without = framePixels();
+        flag.hidden = false;
+        long change = 0;
+        int pixels = 0;
+        for (size_t i = 0; i < with.size(); i += 3) {
+            int here = 0;
+            for (size_t channel = i; channel < i + 3; ++channel) {
+                here += std::abs(with[channel] - without[channel]);
+            }
+            change += here;
+            pixels += here > 0 ? 1 : 0;
+        }
+        EXPECT_GT(pixels, 0) << "the flag is in the picture";
+        return pixels > 0 ? static_cast<double>(change) / pixels : 0.0;
+    }
 };
 
 // Without the collision the camera sinks into the platform the player falls past; with it, it
@@ -114,6 +158,16 @@ TEST_F(CameraCollision, ALookUpFromAPlatformsEdgeKeepsTheCameraAboveIt) {
     EXPECT_FALSE(lookUpFromTheEdge());
     const float top = worldBox(*game->platforms[0]).high.y;
     EXPECT_GT(camera.position.y, top);
+}
+
+// A flag between the camera and the player is seen through: it changes its pixels far less
+// than the same flag a little aside.
+TEST_F(CameraCollision, AFlagBetweenTheCameraAndThePlayerIsSeenThrough) {
+    startLevel(flagBehindLevel(1.2f));
+    const double aside = flagStrength();
+    startLevel(flagBehindLevel(0.0f));
+    const double between = flagStrength();
+    EXPECT_LT(between, 0.5 * aside);
 }
 
 // Along the course's start, where nothing stands behind the player, the frames with the
