@@ -7,6 +7,8 @@ namespace {
 // The share of a flag's colour in its pixels while it hides the player.
 const float kSeenThroughOpacity = 0.25f;
 
+// The pieces that stand as solid boxes; a flag is seen through instead, and the goal's rings
+// end the run where the player reaches them.
 bool blocksTheCamera(const Item& item) {
     return item.kind == Item::Kind::Trap || item.kind == Item::Kind::HealthPack;
 }
