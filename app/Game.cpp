@@ -256,6 +256,7 @@ void Game::update() {
         }
     }
     deltaTime = frameTime;
+    keepCameraClear();
     recordFrame();
 
     // Tell: the console, the HUD and the sound hear of the frame's events

@@ -119,6 +119,9 @@ public:
     void quitOnEscape();
     void processInput();
     void processMouseInput(bool firstStep);
+    // The follow camera out of the platforms and pieces between it and the player, as they
+    // stand after the frame's steps, when the options ask for it.
+    void keepCameraClear();
     void checkCollisions();
     void onCollision(GameObject& object);
     void reachCheckpoint(Item& checkpoint);
@@ -302,6 +305,11 @@ private:
     // The best run's character at the same time of its run, when there is one and the
     // options show it.
     void drawGhost();
+    // Whether the box stands between the camera and the middle of the player.
+    bool hidesThePlayer(const Box& box) const;
+    // A level's checkpoint flag that hides the player: drawn seen through, after the rest.
+    bool seenThrough(const Model& model) const;
+    void drawSeenThrough();
     // The drop shadow under the player, while the options show it and there is a surface below.
     void drawShadow();
     // The Input stage's two sources. Each tells whether the rules step in this frame.

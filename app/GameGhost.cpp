@@ -4,6 +4,8 @@ namespace {
 
 // The share of the character's colour in the ghost's pixels: the scene shows through.
 const float kGhostOpacity = 0.35f;
+// Less of it while it stands between the camera and the player, so that the player shows.
+const float kGhostInTheWayOpacity = 0.1f;
 
 }  // namespace
 
@@ -38,6 +40,8 @@ void Game::drawGhost() {
     ghost.setPosition(pose->position);
     ghost.setPivot(pose->position);
     ghost.setRotation(glm::vec3(0.0f, pose->facing, 0.0f));
+    ghost.material->transparency =
+        hidesThePlayer(worldBox(ghost)) ? kGhostInTheWayOpacity : kGhostOpacity;
     // Drawn last and leaving the depth as it was, so that it hides nothing behind it.
     glDepthMask(GL_FALSE);
     ghost.render(*shaders[mainShader]);

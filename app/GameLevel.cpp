@@ -94,6 +94,7 @@ void Game::initCamera(float sensitivity) {
     // A new game's camera starts afresh, following the player.
     camera = Camera();
     camera.sensitivity = sensitivity;
+    camera.distance = options.cameraDistance;
     camera.target = player;
 }
 

@@ -63,6 +63,7 @@ void Game::applyOptions() {
     fov = options.fov;
     brightness = options.brightness;
     camera.sensitivity = options.sensitivity;
+    camera.distance = options.cameraDistance;
     player->turnSpeed = options.sensitivity;
     // The same mouse would turn otherwise in a replay: the run's recording ends here.
     if (options.sensitivity != session.recording.replay().settings.sensitivity) {

@@ -63,8 +63,9 @@ void Game::saveScreenshot() {
     tell(Event::screenshot(written.ok, written.ok ? shownPath(file) : written.reason), readClock());
 }
 
-// The sky gradient fills what the opaque scene left; the shadow and the ghost blend over
-// both. The UI after it is drawn as in the classic look, without the sRGB encoding.
+// The sky gradient fills what the opaque scene left; the shadow, a flag that hides the player
+// and the ghost blend over both. The UI after it is drawn as in the classic look, without the sRGB
+// encoding.
 void Game::drawScene() {
     updateUniforms();
     if (look.fxaa) {
@@ -77,7 +78,7 @@ void Game::drawScene() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
     for (auto& model : models) {
-        if (!model->hidden) {
+        if (!model->hidden && !seenThrough(*model)) {
             renderModel(*model);
         }
     }
@@ -91,6 +92,7 @@ void Game::drawScene() {
         look.sky->draw(ViewMatrix, ProjectionMatrix, camera.position);
     }
     drawShadow();
+    drawSeenThrough();
     drawGhost();
     glDisable(GL_FRAMEBUFFER_SRGB);
     if (look.fxaa) {

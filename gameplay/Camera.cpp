@@ -1,5 +1,6 @@
 #include "gameplay/Camera.h"
 
+#include "gameplay/CameraClearance.h"
 #include "gameplay/MouseLook.h"
 #include "render/Model.h"
 
@@ -79,6 +80,11 @@ void Camera::follow() {
     position.x = target->position.x + std::sin(around) * horizontal;
     position.z = target->position.z + std::cos(around) * horizontal;
     position.y = target->position.y + kFollowHeight + std::sin(p) * distance;
+    lookedAt = target->position + glm::vec3(0.0f, kFollowHeight, 0.0f);
+}
+
+void Camera::keepClear(const std::vector<Box>& boxes, float deltaTime) {
+    position = clearPlace(lookedAt, position, boxes, deltaTime, heldReach);
 }
 
 glm::mat4 Camera::viewMatrix() const {

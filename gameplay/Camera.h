@@ -1,8 +1,11 @@
 #pragma once
 
 #include <glm/glm.hpp>
+#include <optional>
+#include <vector>
 
 #include "base/Angles.h"
+#include "gameplay/Collision.h"
 #include "gameplay/InputSnapshot.h"
 
 class Model;
@@ -30,6 +33,10 @@ public:
     // Places the follow camera behind and above its target, turning with the target's facing.
     void follow();
 
+    // Brings the follow camera, as follow() placed it, out of the boxes between it and the point
+    // it looks at, as the frame of that length finds them (gameplay/CameraClearance).
+    void keepClear(const std::vector<Box>& boxes, float deltaTime);
+
     glm::mat4 viewMatrix() const;
 
     bool debugMode = false;
@@ -50,8 +57,10 @@ public:
     float savedPitch = 0.0f;
     float savedYaw = 0.0f;
     Model* target = nullptr;         // what the follow mode circles
-    float distance = 4.0f;           // units from the followed player
+    float distance = 0.0f;           // units from the followed player; from the settings
     float angleAroundTarget = 0.0f;  // degrees
+    glm::vec3 lookedAt{0.0f};        // the point the follow camera circles, as last placed
+    std::optional<float> heldReach;  // units from lookedAt while something stands in the way
 };
 
 extern Camera camera;

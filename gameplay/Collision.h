@@ -1,6 +1,7 @@
 #pragma once
 
 #include <glm/glm.hpp>
+#include <optional>
 
 // The collision tests on plain values. Objects touch through square footprints on the ground,
 // whatever their heights; a platform holds the player up within a band around its middle.
@@ -20,3 +21,16 @@ struct PlatformBox {
 // Whether the player's footprint overlaps the platform's and its origin lies in the band
 // from half the platform's height below its middle to as far above.
 bool holdsUp(const PlatformBox& platform, const glm::vec3& player, float playerRadius);
+
+// A box standing square to the axes, in world units.
+struct Box {
+    glm::vec3 low;
+    glm::vec3 high;
+};
+
+// Where the ray enters the box, in lengths of `direction` along it; 0 when the ray starts
+// inside it, none when it passes by or lies behind.
+std::optional<float> entryAlong(const Box& box, glm::vec3 origin, glm::vec3 direction);
+
+// Whether the point lies in the box, faces included.
+bool holds(const Box& box, glm::vec3 point);

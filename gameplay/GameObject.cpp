@@ -36,6 +36,11 @@ void GameObject::computeBounds() {
     halfHeight = (boundsMax.y - boundsMin.y) * 0.5f;
 }
 
+Box worldBox(const Model& model) {
+    return Box{model.position + model.lowCorner * model.scale,
+               model.position + model.highCorner * model.scale};
+}
+
 bool touches(const GameObject& player, const GameObject& other) {
     return footprintsTouch(player.position, player.radius, other.position, other.radius);
 }

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gameplay/Collision.h"
 #include "render/Model.h"
 
 // A named model that gameplay works with: it can be touched, stood on and pushed around.
@@ -28,6 +29,10 @@ public:
     int item = -1;  // its place in the game's list of items, or -1 for none
     const char* objName;
 };
+
+// The model's box in the world: its file's corners, scaled, about its place; a turn is not
+// counted.
+Box worldBox(const Model& model);
 
 // Whether the two square footprints overlap, edges included; heights do not matter.
 bool touches(const GameObject& player, const GameObject& other);

@@ -259,28 +259,6 @@ const glm::vec3 kTrapHalf(footprint::kTrap);
 const glm::vec3 kItemHalf(0.5f);
 const glm::vec3 kGoalHalf(footprint::kGoal);
 
-// Where the ray enters the box, in units along it; none when it passes by or lies behind.
-std::optional<float> entryAlong(const PieceBox& box, glm::vec3 origin, glm::vec3 direction) {
-    float nearest = 0.0f;
-    float farthest = std::numeric_limits<float>::max();
-    for (int axis = 0; axis < 3; ++axis) {
-        if (std::abs(direction[axis]) < std::numeric_limits<float>::epsilon()) {
-            if (origin[axis] < box.low[axis] || origin[axis] > box.high[axis]) {
-                return std::nullopt;
-            }
-            continue;
-        }
-        float enter = (box.low[axis] - origin[axis]) / direction[axis];
-        float leave = (box.high[axis] - origin[axis]) / direction[axis];
-        if (enter > leave) {
-            std::swap(enter, leave);
-        }
-        nearest = std::max(nearest, enter);
-        farthest = std::min(farthest, leave);
-    }
-    return nearest <= farthest ? std::optional<float>(nearest) : std::nullopt;
-}
-
 }  // namespace
 
 PieceBox boxOf(Kind kind, glm::vec3 at) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "gameplay/Collision.h"
 #include "gameplay/Level.h"
 
 // A level being made, as plain data: its pieces and the edits made to them, each one undone and
@@ -19,10 +20,7 @@ constexpr float kSnapOff = 0.0f;
 
 // Pieces as a click finds them: boxes about their places, in units. A platform's top is at
 // its place; the start is the player's feet.
-struct PieceBox {
-    glm::vec3 low;
-    glm::vec3 high;
-};
+using PieceBox = Box;
 PieceBox boxOf(PieceRef::Kind kind, glm::vec3 at);
 
 // The point on the grid of that step nearest to `point`; the point itself when the step is 0.

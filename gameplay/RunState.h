@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "gameplay/Collision.h"
 #include "gameplay/GameObject.h"
 
 // A piece the player can touch, what goes with it in the scene, and what this run did to it.
@@ -41,6 +42,9 @@ struct RunState {
     // The game's clock starts at its first frame, not at each run's.
     bool firstFrame = true;
     float startedAt = 0.0f;  // the clock at the first frame
+    // What the follow camera keeps out of in the frame: the platforms and the pieces, where they
+    // stand. Kept from frame to frame, so that a frame allocates nothing.
+    std::vector<Box> cameraBoxes;
     // The sprint as a toggle, switched on by a press; it stays across runs, as a held key would.
     bool sprintLatched = false;
 };

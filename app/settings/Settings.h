@@ -39,7 +39,9 @@ struct Settings {
     float fov = 45.0f;  // degrees
     float nearZ = 0.1f;
     float farZ = 1000.0f;
-    float sensitivity = 5.0f;  // degrees per pixel per second
+    float sensitivity = 5.0f;     // degrees per pixel per second
+    bool cameraCollision = true;  // the follow camera keeps out of platforms and pieces
+    float cameraDistance = 4.0f;  // units from the player to the follow camera
 
     bool rawMouse = true;  // unaccelerated motion, where the system has it
     bool invertY = false;  // moving the mouse up looks down

@@ -8,6 +8,10 @@ namespace {
 
 const float kMaxWindowSide = 16384.0f;  // pixels
 const float kMaxMagnitude = 1000.0f;    // for brightness, sensitivity and gravity
+// The follow camera's distance from the player, in units: near enough to see the character
+// whole, far enough to see the way ahead.
+const float kMinCameraDistance = 3.0f;
+const float kMaxCameraDistance = 10.0f;
 
 }  // namespace
 
@@ -43,6 +47,11 @@ const std::vector<SettingKey> kSettingKeys = {
     {"camera", "sensitivity", &Settings::sensitivity, Saving::Written,
      Limits{-kMaxMagnitude, kMaxMagnitude},
      Control{"Mouse", N_("Mouse sensitivity"), 0.5f, 20.0f, "%.1f"}},
+    {"camera", "collision", &Settings::cameraCollision, Saving::Written, std::nullopt,
+     Control{"Display", N_("Camera keeps clear of platforms")}},
+    {"camera", "distance", &Settings::cameraDistance, Saving::Written,
+     Limits{kMinCameraDistance, kMaxCameraDistance},
+     Control{"Display", N_("Camera distance"), kMinCameraDistance, kMaxCameraDistance, "%.1f"}},
     {"mouse", "raw", &Settings::rawMouse, Saving::Written},
     // invert_y stood under [camera] before the mouse had a section; files written then still
     // work, and the mouse's, read after it, wins (and replaces it when the game saves).

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -28,6 +29,18 @@ std::string crossingRun() {
     return replayText(replay);
 }
 
+// A best run whose player stood still at `at` for three seconds, until its win.
+std::string standingRun(glm::vec3 at) {
+    Replay replay{"test", ReplaySettings{5.0f, -9.8f}, {}, {}};
+    for (const float clock : {0.0f, 3.0f}) {
+        ReplayFrame frame;
+        frame.clock = clock;
+        frame.position = at;
+        replay.frames.push_back(frame);
+    }
+    return replayText(replay);
+}
+
 // The faces of the character's model file, each a triangle.
 GLuint characterTriangles() {
     std::ifstream model(fs::path(SMELTRUN_ASSETS_DIR) / "OBJFiles/aphelios.obj");
@@ -41,10 +54,15 @@ GLuint characterTriangles() {
 class Ghost : public GameFixture {
 protected:
     void startWith(const std::string& settings, bool bestRun) {
+        startWithRun(settings, bestRun ? crossingRun() : std::string());
+    }
+
+    // With that best run, or none when it is empty.
+    void startWithRun(const std::string& settings, const std::string& bestRun) {
         startGame(settings, [bestRun](const fs::path& directory) {
-            if (bestRun) {
+            if (!bestRun.empty()) {
                 fs::create_directories(directory / "data/smeltrun");
-                std::ofstream(directory / "data/smeltrun/best.replay") << crossingRun();
+                std::ofstream(directory / "data/smeltrun/best.replay") << bestRun;
             }
         });
         frame();
@@ -64,6 +82,7 @@ protected:
         int first = -1;
         int last = -1;
         int pixels = 0;
+        long change = 0;  // summed over the channels of those pixels
     };
     Columns ghostColumns() {
         const std::vector<unsigned char> with = framePixels();
@@ -78,6 +97,9 @@ protected:
                 const int x = static_cast<int>(i / 3) % game->framebufferWidth;
                 columns.first = columns.pixels++ == 0 ? x : std::min(columns.first, x);
                 columns.last = std::max(columns.last, x);
+                for (size_t channel = i; channel < i + 3; ++channel) {
+                    columns.change += std::abs(with[channel] - without[channel]);
+                }
             }
         }
         return columns;
@@ -107,6 +129,22 @@ TEST_F(Ghost, ItStandsWhereItsRunStoodAtTheSameTime) {
     const Columns late = ghostColumns();
     EXPECT_GT(late.pixels, 0);
     EXPECT_GT(late.first, middle);
+}
+
+// Two units behind the player, the camera's way to it passes through the ghost: the ghost
+// changes its pixels far less there than it does a little aside, out of the way.
+TEST_F(Ghost, ItFadesWhileItStandsBetweenTheCameraAndThePlayer) {
+    startWithRun(kWithoutHudSettings, standingRun(glm::vec3(1.0f, -0.5f, 2.0f)));
+    frame(0.25);
+    const Columns aside = ghostColumns();
+    startWithRun(kWithoutHudSettings, standingRun(glm::vec3(0.0f, -0.5f, 2.0f)));
+    frame(0.25);
+    const Columns between = ghostColumns();
+    ASSERT_GT(aside.pixels, 0);
+    ASSERT_GT(between.pixels, 0);
+    const double asideChange = static_cast<double>(aside.change) / aside.pixels;
+    const double betweenChange = static_cast<double>(between.change) / between.pixels;
+    EXPECT_LT(betweenChange, 0.5 * asideChange);
 }
 
 }  // namespace

@@ -162,6 +162,8 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         {"[camera]\nnearZ=600\n", "camera.nearZ"},  // the default farZ is not beyond 1200
         {"[camera]\nfarZ=0.15\n", "camera.farZ"},
         {"[camera]\nsensitivity=inf\n", "camera.sensitivity"},
+        {"[camera]\ndistance=2.9\n", "camera.distance"},
+        {"[camera]\ndistance=10.5\n", "camera.distance"},
         {"[world]\ngravity=-1e30\n", "world.gravity"},
         {"[audio]\nmaster_volume=1.01\n", "audio.master_volume"},
         {"[audio]\neffects_volume=-0.1\n", "audio.effects_volume"},
@@ -183,6 +185,7 @@ TEST(Settings, ValuesTheGameCannotUseAreReportedAndKeepTheirDefaults) {
         EXPECT_EQ(s.brightness, defaults.brightness);
         EXPECT_EQ(s.maxFps, defaults.maxFps);
         EXPECT_EQ(s.fov, defaults.fov);
+        EXPECT_EQ(s.cameraDistance, defaults.cameraDistance);
         EXPECT_EQ(s.nearZ, 0.1f);
         EXPECT_EQ(s.farZ, 1000.0f);
         EXPECT_EQ(s.sensitivity, defaults.sensitivity);

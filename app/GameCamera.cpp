@@ -1,0 +1,65 @@
+#include "app/Game.h"
+#include "gameplay/Camera.h"
+#include "gameplay/CameraClearance.h"
+
+namespace {
+
+// The share of a flag's colour in its pixels while it hides the player.
+const float kSeenThroughOpacity = 0.25f;
+
+// The pieces that stand as solid boxes; a flag is seen through instead, and the goal's rings
+// end the run where the player reaches them.
+bool blocksTheCamera(const Item& item) {
+    return item.kind == Item::Kind::Trap || item.kind == Item::Kind::HealthPack;
+}
+
+}  // namespace
+
+void Game::keepCameraClear() {
+    if (!options.cameraCollision || camera.debugMode) {
+        return;
+    }
+    std::vector<Box>& boxes = run.cameraBoxes;
+    boxes.clear();
+    for (const GameObject* platform : platforms) {
+        boxes.push_back(worldBox(*platform));
+    }
+    for (const Item& item : run.items) {
+        if (blocksTheCamera(item) && !item.object->hidden) {
+            boxes.push_back(worldBox(*item.object));
+        }
+    }
+    camera.keepClear(boxes, deltaTime);
+}
+
+bool Game::hidesThePlayer(const Box& box) const {
+    const Box body = worldBox(*player);
+    return standsBetween(box, camera.position, (body.low + body.high) * 0.5f);
+}
+
+bool Game::seenThrough(const Model& model) const {
+    for (const Item& item : run.items) {
+        if (item.object == &model) {
+            return item.kind == Item::Kind::Checkpoint && hidesThePlayer(worldBox(model));
+        }
+    }
+    return false;
+}
+
+// Over the opaque scene and the sky, leaving the depth as it was: what stands behind a flag
+// shows through it.
+void Game::drawSeenThrough() {
+    glDepthMask(GL_FALSE);
+    for (const Item& item : run.items) {
+        Model& flag = *item.object;
+        if (item.kind != Item::Kind::Checkpoint || flag.hidden || !hidesThePlayer(worldBox(flag))) {
+            continue;
+        }
+        Material& material = *flag.material;
+        const float opacity = material.transparency;
+        material.transparency = kSeenThroughOpacity;
+        flag.render(*shaders[mainShader]);
+        material.transparency = opacity;
+    }
+    glDepthMask(GL_TRUE);
+}
