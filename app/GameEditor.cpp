@@ -93,6 +93,28 @@ void Game::endPlayTest() {
     showEditedLevel();
 }
 
+void Game::quitUnlessUnsaved() {
+    if (!editor || !editor->unsaved()) {
+        quit();
+        return;
+    }
+    editor->returnAsked = editor->playTesting;  // at the next frame's start
+    editor->askBeforeQuit();
+    if (paused) {
+        setPaused(false);
+    }
+}
+
+void Game::escapeInEditor() {
+    if (editor->playTesting) {
+        editor->returnAsked = true;
+    } else if (editor->askingBeforeQuit()) {
+        editor->cancelQuit();
+    } else {
+        quitUnlessUnsaved();
+    }
+}
+
 void Game::makeLevel() {
     if (!editor) {
         startEditor(session.played);

@@ -75,6 +75,7 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
       folder(std::move(level.folder)),
       shipped(level.shipped),
       saveFile(savePathOf(level)),
+      savedRevision(edit.revision()),
       lines(glMajor, glMinor) {
     editorCamera.debugMode = true;
     editorCamera.sensitivity = camera.sensitivity;
@@ -103,10 +104,17 @@ std::optional<std::size_t> Editor::selectedCheckpoint() const {
 void Editor::save() {
     lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
     saved = saved || lastSave->ok;
+    if (lastSave->ok) {
+        savedRevision = edit.revision();
+    }
 }
 
 bool Editor::takeSaved() {
     return std::exchange(saved, false);
+}
+
+bool Editor::takeQuitAnswer() {
+    return std::exchange(quitAnswered, false);
 }
 
 bool Editor::panelsTakeMouse() {
@@ -119,6 +127,9 @@ bool Editor::panelsTakeKeys() {
 
 bool Editor::update(const EditorInput& input, const InputSnapshot& controls, float deltaTime,
                     const EditorView& view) {
+    if (quitQuestion) {
+        return false;  // the question is answered first
+    }
     if (!panelsTakeKeys()) {
         editWithKeys(input);
         flyCamera(input, controls, deltaTime);

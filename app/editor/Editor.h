@@ -57,6 +57,16 @@ public:
     void save();
     // Whether the level was written since the last asking: the game's list of levels is stale.
     bool takeSaved();
+    // Whether the level differs from the one last saved, or opened: quitting would lose it.
+    bool unsaved() const { return edit.revision() != savedRevision; }
+    // Asks whether to save the changes before the game quits: "Save", "Don't save" or "Cancel".
+    // Nothing is edited while it is asked.
+    void askBeforeQuit() { quitQuestion = true; }
+    bool askingBeforeQuit() const { return quitQuestion; }
+    // Escape while it is asked: as Cancel.
+    void cancelQuit() { quitQuestion = false; }
+    // Whether the answer was to quit, since the last asking.
+    bool takeQuitAnswer();
     // Why the level's own files could not be loaded, shown until they can.
     void refuseOwnFiles(const std::string& why) { ownFilesRefusal = why; }
 
@@ -85,6 +95,7 @@ private:
     void drawPlatformProperties(int index);
     void drawLevelProperties();
     void drawHelp();
+    void drawQuitQuestion();
 
     LevelEdit edit;
     std::filesystem::path folder;  // where its own files are found
@@ -104,6 +115,9 @@ private:
     std::vector<LevelWarning> warnings;
     std::optional<std::size_t> warnedRevision;
     bool saved = false;
+    std::size_t savedRevision = 0;  // the document's, when last saved or opened
+    bool quitQuestion = false;
+    bool quitAnswered = false;
     LineSet lines;
 };
 
