@@ -354,16 +354,24 @@ TEST_F(EditorTest, ClosingTheWindowAsksAndCancelStays) {
     EXPECT_EQ(console.text(), std::string(kQuitLine) + "\n");
 }
 
-// Don't save quits and writes nothing; so does a level opened and left unchanged, without
-// asking.
+// Quit on the pause panel asks too, over the editor; Don't save quits and writes nothing. A
+// level opened and left as it was quits at Escape without asking.
 TEST_F(EditorTest, DontSaveQuitsWithoutWriting) {
     startGame(kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Mine");
     clickOnWorld(edited().goal);
     stroke(GLFW_KEY_LEFT);
-    ASSERT_TRUE(input.askToClose(game->options.title));
+    input.tap(GLFW_KEY_P);
     frame();
+    frame();  // the panel lays itself out in its first frame
+    ASSERT_TRUE(game->paused);
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN,
+                    GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, Make, then Quit
+    }
     frame();
+    EXPECT_FALSE(closing());
+    EXPECT_FALSE(game->paused);
     ASSERT_TRUE(asked());
     clickOn(tr("Don't save"));
     frame();
