@@ -31,6 +31,11 @@ public:
     // that can be touched.
     PlayedLevel played() const;
     std::size_t revision() const { return edit.revision(); }
+    // Whether the scene shows an older level than the one being made. While a piece is dragged
+    // it waits: the scene is built once, as the drag ends, and meanwhile the selection's box
+    // shows where the piece goes.
+    bool sceneStale() const { return !dragOffset && shownRevision != edit.revision(); }
+    void sceneShown() { shownRevision = edit.revision(); }
     const LevelEdit& document() const { return edit; }
 
     // Whether a click or a key is the panels' in this frame.
@@ -116,6 +121,7 @@ private:
     std::optional<std::size_t> warnedRevision;
     bool saved = false;
     std::size_t savedRevision = 0;  // the document's, when last saved or opened
+    std::optional<std::size_t> shownRevision;
     bool quitQuestion = false;
     bool quitAnswered = false;
     LineSet lines;

@@ -18,6 +18,7 @@
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
+#include "tests/support/Near.h"
 #include "tests/support/Pixels.h"
 #include "tests/support/ShownText.h"
 
@@ -382,6 +383,52 @@ TEST_F(EditorTest, DontSaveQuitsWithoutWriting) {
     openOwnLevel("Other");
     stroke(GLFW_KEY_ESCAPE);
     EXPECT_TRUE(closing()) << "a level left as it was opened has nothing to lose";
+}
+
+// A drag builds the scene once, as it ends, however many frames it takes: on a level of a few
+// hundred pieces, a scene built on every frame of a drag made it crawl. Meanwhile the level
+// follows the cursor, the piece dragged stays where it was in the scene, and afterwards the
+// scene shows it where it was dropped.
+TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
+    startGame(kLargeWindowSettings);
+    PlayedLevel made;
+    made.level = newLevel("Many");
+    const int kRows = 15;
+    const int kColumns = 20;
+    const float kApart = 10.0f;  // units between the far field's platforms
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            PlatformPiece platform;
+            platform.at = glm::vec3(kApart * (column - kColumns / 2), -0.5f, -kApart * (row + 4));
+            made.level.platforms.push_back(platform);
+        }
+    }
+    made.shipped = false;
+    game->startEditor(made);
+    frame();
+    frame();
+    const glm::vec3 far = edited().platforms[1].at;
+    const glm::vec3 shownBefore = game->platforms[1]->position;
+
+    const glm::vec3 grab = far + glm::vec3(1.0f, 0.0f, 1.0f);  // beside the goal on it
+    const glm::vec2 from = onScreen(grab);
+    ASSERT_FALSE(underPanel(from));
+    pointAt(from);
+    input.pressButton(kLeftButton);
+    frame();
+    const int kSteps = 6;
+    for (int step = 1; step <= kSteps; ++step) {
+        pointAt(onScreen(grab + glm::vec3(0.5f * static_cast<float>(step), 0.0f, 0.0f)));
+        EXPECT_EQ(game->platforms[1]->position, shownBefore) << "step " << step;
+    }
+    const glm::vec3 dropped = far + glm::vec3(0.5f * kSteps, 0.0f, 0.0f);
+    EXPECT_EQ(edited().platforms[1].at, dropped);
+    input.releaseButton(kLeftButton);
+    frame();
+    expectNear(game->platforms[1]->position, shownBefore + (dropped - far));
+    withControl(GLFW_KEY_Z);
+    EXPECT_EQ(edited().platforms[1].at, far) << "the drag was one step";
+    expectNear(game->platforms[1]->position, shownBefore);
 }
 
 // A platform's path set in the properties panel: a path chosen, a point added, its speed, its
