@@ -28,14 +28,14 @@ void keyCallback(GLFWwindow* window, int key, int /*scancode*/, int action, int 
     if (!game->controls.keyboard.onKey(key, action, mods) || action != GLFW_RELEASE) {
         return;
     }
-    // During a play-test Escape goes back to the editor; while editing, the function keys are
-    // the editor's.
+    // With an editor, Escape is its own: back from a play-test, or a question before quitting
+    // with unsaved changes. While editing, the function keys are the editor's.
     if (key == GLFW_KEY_ESCAPE) {
         if (game->paused) {
             return;
         }
-        if (game->editor && game->editor->playTesting) {
-            game->editor->returnAsked = true;
+        if (game->editor) {
+            game->escapeInEditor();
         } else {
             game->quit();
         }
@@ -57,6 +57,14 @@ void windowFocusCallback(GLFWwindow* window, int focused) {
     auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
     if (game && !focused) {
         game->controls.loseFocus();
+    }
+}
+
+void windowCloseCallback(GLFWwindow* window) {
+    auto* game = static_cast<Game*>(glfwGetWindowUserPointer(window));
+    if (game && game->editor && game->editor->unsaved()) {
+        glfwSetWindowShouldClose(window, GLFW_FALSE);
+        game->quitUnlessUnsaved();
     }
 }
 

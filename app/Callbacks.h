@@ -16,6 +16,9 @@ void shortcutKeyCallback(GLFWwindow* window, int key, int scancode, int action, 
 // Notes a lost focus for the game, which may pause after the poll.
 void windowFocusCallback(GLFWwindow* window, int focused);
 
+// A window closed with changes in the editor not saved stays open, and the editor asks first.
+void windowCloseCallback(GLFWwindow* window);
+
 void scrollCallback(GLFWwindow* window, double xoffset, double yoffset);
 
 // Registered only for a resizable window: the viewport follows the framebuffer.

@@ -136,6 +136,7 @@ void Game::initInput() {
     glfwSetWindowUserPointer(window, this);
     glfwSetKeyCallback(window, keyCallback);
     glfwSetWindowFocusCallback(window, windowFocusCallback);
+    glfwSetWindowCloseCallback(window, windowCloseCallback);
     glfwSetScrollCallback(window, scrollCallback);
     loadGamepadMappings();
     watchGlfwGamepads();
@@ -197,6 +198,9 @@ void Game::update() {
     ui.frameTiming.times.poll = timer.elapsedMs();
     readInput();
     if (ui.takeQuitAsk()) {
+        quitUnlessUnsaved();
+    }
+    if (editor && editor->takeQuitAnswer()) {
         quit();
     }
     if (editor && editor->returnAsked) {
@@ -204,8 +208,8 @@ void Game::update() {
     }
     if (editing()) {
         // The keys are the editor's, and the rules stand still; P still pauses, unless it is
-        // typed into a panel.
-        if (Editor::panelsTakeKeys() || takeLiveFrame()) {
+        // typed into a panel or the editor asks whether to save, which is answered first.
+        if (Editor::panelsTakeKeys() || editor->askingBeforeQuit() || takeLiveFrame()) {
             editFrame();
         }
         deltaTime = 0.0f;

@@ -72,6 +72,12 @@ public:
     // The UI's Quit: the UI runs after the frame's events were told, so the next update
     // quits, and its line is told with that frame's.
     void askToQuit() { ui.askToQuit(); }
+    // Quits, unless the editor holds changes not saved: then, back from a play-test or the
+    // pause panel, the editor asks first whether to save them.
+    void quitUnlessUnsaved();
+    // Escape off the panels while there is an editor: back from a play-test; as Cancel while
+    // the editor asks whether to save; otherwise as quitUnlessUnsaved.
+    void escapeInEditor();
 
     // Takes `options` into the running game: what the game can change at once, it does.
     void applyOptions();

@@ -39,9 +39,8 @@ void Game::editFrame() {
     const EditorInput input = editor->keys.read(window, cursorScale);
     const EditorView view{ViewMatrix, ProjectionMatrix,
                           glm::vec2(framebufferWidth, framebufferHeight)};
-    const std::size_t shown = editor->revision();
     const bool playTest = editor->update(input, controls.input, deltaTime, view);
-    if (editor->revision() != shown) {
+    if (editor->sceneStale()) {
         showEditedLevel();
     }
     if (editor->takeSaved()) {
@@ -69,6 +68,7 @@ void Game::showEditedLevel() {
     }
     session.changeLevel(std::move(played), nullptr);
     buildScene(std::move(own));
+    editor->sceneShown();
     const Level& level = session.played.level;
     player->startAfresh(level.start, level.start + level::kPlayerLift, level.facing);
     run.startOver(platforms.size());
@@ -91,6 +91,28 @@ void Game::endPlayTest() {
     resetToggles();
     setPaused(false);
     showEditedLevel();
+}
+
+void Game::quitUnlessUnsaved() {
+    if (!editor || !editor->unsaved()) {
+        quit();
+        return;
+    }
+    editor->returnAsked = editor->playTesting;  // at the next frame's start
+    editor->askBeforeQuit();
+    if (paused) {
+        setPaused(false);
+    }
+}
+
+void Game::escapeInEditor() {
+    if (editor->playTesting) {
+        editor->returnAsked = true;
+    } else if (editor->askingBeforeQuit()) {
+        editor->cancelQuit();
+    } else {
+        quitUnlessUnsaved();
+    }
 }
 
 void Game::makeLevel() {

@@ -75,6 +75,7 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
       folder(std::move(level.folder)),
       shipped(level.shipped),
       saveFile(savePathOf(level)),
+      savedRevision(edit.revision()),
       lines(glMajor, glMinor) {
     editorCamera.debugMode = true;
     editorCamera.sensitivity = camera.sensitivity;
@@ -107,6 +108,7 @@ void Editor::save() {
     lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
     if (lastSave->ok) {
         proof.saved(saveFile, edit.revision());
+        savedRevision = edit.revision();
         saved = true;
     }
 }
@@ -121,6 +123,10 @@ bool Editor::takeSaved() {
     return std::exchange(saved, false);
 }
 
+bool Editor::takeQuitAnswer() {
+    return std::exchange(quitAnswered, false);
+}
+
 bool Editor::panelsTakeMouse() {
     return ImGui::GetCurrentContext() && ImGui::GetIO().WantCaptureMouse;
 }
@@ -131,6 +137,9 @@ bool Editor::panelsTakeKeys() {
 
 bool Editor::update(const EditorInput& input, const InputSnapshot& controls, float deltaTime,
                     const EditorView& view) {
+    if (quitQuestion) {
+        return false;  // the question is answered first
+    }
     if (!panelsTakeKeys()) {
         editWithKeys(input);
         flyCamera(input, controls, deltaTime);

@@ -32,6 +32,11 @@ public:
     // that can be touched.
     PlayedLevel played() const;
     std::size_t revision() const { return edit.revision(); }
+    // Whether the scene shows an older level than the one being made. While a piece is dragged
+    // it waits: the scene is built once, as the drag ends, and meanwhile the selection's box
+    // shows where the piece goes.
+    bool sceneStale() const { return !dragOffset && shownRevision != edit.revision(); }
+    void sceneShown() { shownRevision = edit.revision(); }
     const LevelEdit& document() const { return edit; }
 
     // Whether a click or a key is the panels' in this frame.
@@ -62,6 +67,16 @@ public:
     // A play-test's win, from its start or not: the level's proof when it played the level as
     // saved.
     void keepWin(const ReplayRecorder& recording, bool fromStart);
+    // Whether the level differs from the one last saved, or opened: quitting would lose it.
+    bool unsaved() const { return edit.revision() != savedRevision; }
+    // Asks whether to save the changes before the game quits: "Save", "Don't save" or "Cancel".
+    // Nothing is edited while it is asked.
+    void askBeforeQuit() { quitQuestion = true; }
+    bool askingBeforeQuit() const { return quitQuestion; }
+    // Escape while it is asked: as Cancel.
+    void cancelQuit() { quitQuestion = false; }
+    // Whether the answer was to quit, since the last asking.
+    bool takeQuitAnswer();
     // Why the level's own files could not be loaded, shown until they can.
     void refuseOwnFiles(const std::string& why) { ownFilesRefusal = why; }
 
@@ -90,6 +105,7 @@ private:
     void drawPlatformProperties(int index);
     void drawLevelProperties();
     void drawHelp();
+    void drawQuitQuestion();
 
     LevelEdit edit;
     std::filesystem::path folder;  // where its own files are found
@@ -110,6 +126,10 @@ private:
     std::vector<LevelWarning> warnings;
     std::optional<std::size_t> warnedRevision;
     bool saved = false;
+    std::size_t savedRevision = 0;  // the document's, when last saved or opened
+    std::optional<std::size_t> shownRevision;
+    bool quitQuestion = false;
+    bool quitAnswered = false;
     LineSet lines;
 };
 

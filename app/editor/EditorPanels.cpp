@@ -114,6 +114,7 @@ void Editor::drawPanels() {
     drawPalette();
     drawProperties();
     drawHelp();
+    drawQuitQuestion();
     // A gesture in the panels (a slider dragged) ends when the mouse lets it go.
     if (!ImGui::IsAnyItemActive() && !dragOffset) {
         edit.endGesture();
@@ -261,4 +262,40 @@ void Editor::drawHelp() {
         "%s", tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
                  "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play   Ctrl+S: save"));
     ImGui::End();
+}
+
+// Save saves as Ctrl+S does, then quits; a save refused stays, its reason shown under the
+// palette. The popup is known by its title, and stays open for as long as the question is
+// asked, Escape closing it too.
+void Editor::drawQuitQuestion() {
+    const char* title = tr("Unsaved changes");
+    if (quitQuestion && !ImGui::IsPopupOpen(title)) {
+        ImGui::OpenPopup(title);
+    }
+    const ImVec2 screen = ImGui::GetIO().DisplaySize;
+    ImGui::SetNextWindowPos(ImVec2(screen.x * 0.5f, screen.y * 0.5f), ImGuiCond_Always,
+                            ImVec2(0.5f, 0.5f));
+    if (!ImGui::BeginPopupModal(title, nullptr, kPanelFlags)) {
+        return;
+    }
+    ImGui::TextUnformatted(tr("Save the changes before quitting?"));
+    if (ImGui::Button(tr("Save"))) {
+        save();
+        quitAnswered = lastSave->ok;
+        quitQuestion = false;
+    }
+    ImGui::SetItemDefaultFocus();
+    ImGui::SameLine();
+    if (ImGui::Button(tr("Don't save"))) {
+        quitAnswered = true;
+        quitQuestion = false;
+    }
+    ImGui::SameLine();
+    if (ImGui::Button(tr("Cancel"))) {
+        quitQuestion = false;
+    }
+    if (!quitQuestion) {
+        ImGui::CloseCurrentPopup();
+    }
+    ImGui::EndPopup();
 }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,13 +38,23 @@ void appendUtf8(std::string& text, unsigned int codepoint) {
 
 }  // namespace
 
-std::string shownGlyphs() {
+namespace {
+
+// The glyphs drawn in the last frame, in order, with the text they spell: each glyph's bytes
+// of that text start at its entry of `starts`.
+struct Glyphs {
+    std::string text;
+    std::vector<std::size_t> starts;
+    std::vector<std::pair<ImVec2, ImVec2>> quads;  // corners a and c, in the display's pixels
+};
+
+Glyphs glyphsDrawn() {
+    Glyphs drawn;
     const ImDrawData* frame = ImGui::GetDrawData();
     if (!frame || !frame->Valid) {
-        return "";
+        return drawn;
     }
     const GlyphsByCorners glyphs = glyphsOfTheAtlas();
-    std::string text;
     for (int list = 0; list < frame->CmdListsCount; ++list) {
         const ImVector<ImDrawVert>& vertices = frame->CmdLists[list]->VtxBuffer;
         for (int i = 0; i + kCorners <= vertices.Size;) {
@@ -54,15 +65,43 @@ std::string shownGlyphs() {
                 ++i;
                 continue;
             }
-            appendUtf8(text, glyph->second);
+            drawn.starts.push_back(drawn.text.size());
+            drawn.quads.emplace_back(vertices[i].pos, vertices[i + 2].pos);
+            appendUtf8(drawn.text, glyph->second);
             i += kCorners;
         }
     }
+    return drawn;
+}
+
+std::string withoutSpaces(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ' '), text.end());
     return text;
 }
 
+}  // namespace
+
+std::string shownGlyphs() {
+    return glyphsDrawn().text;
+}
+
+std::optional<ShownBox> whereShown(const std::string& text) {
+    const Glyphs drawn = glyphsDrawn();
+    const std::string glyphsOnly = withoutSpaces(text);
+    const std::size_t at = drawn.text.rfind(glyphsOnly);
+    if (glyphsOnly.empty() || at == std::string::npos) {
+        return std::nullopt;
+    }
+    const auto first = std::lower_bound(drawn.starts.begin(), drawn.starts.end(), at);
+    const auto last =
+        std::lower_bound(drawn.starts.begin(), drawn.starts.end(), at + glyphsOnly.size());
+    const std::size_t from = static_cast<std::size_t>(first - drawn.starts.begin());
+    const std::size_t to = static_cast<std::size_t>(last - drawn.starts.begin()) - 1;
+    const ImVec2 low = drawn.quads[from].first;
+    const ImVec2 high = drawn.quads[to].second;
+    return ShownBox{glm::vec2(low.x, low.y), glm::vec2(high.x, high.y)};
+}
+
 bool showsText(const std::string& text) {
-    std::string glyphsOnly = text;
-    glyphsOnly.erase(std::remove(glyphsOnly.begin(), glyphsOnly.end(), ' '), glyphsOnly.end());
-    return shownGlyphs().find(glyphsOnly) != std::string::npos;
+    return shownGlyphs().find(withoutSpaces(text)) != std::string::npos;
 }

@@ -158,18 +158,39 @@ std::vector<unsigned long> XInput::shownWindows() {
     return shown;
 }
 
-bool XInput::windowShown(const std::string& title) {
+std::optional<unsigned long> XInput::shownWindow(const std::string& title) {
     for (const Window window : shownWindows()) {
         char* name = nullptr;
         if (XFetchName(display, window, &name) && name) {
             const bool named = title == name;
             XFree(name);
             if (named) {
-                return true;
+                return window;
             }
         }
     }
-    return false;
+    return std::nullopt;
+}
+
+bool XInput::windowShown(const std::string& title) {
+    return shownWindow(title).has_value();
+}
+
+bool XInput::askToClose(const std::string& title) {
+    const std::optional<unsigned long> window = shownWindow(title);
+    if (!window) {
+        return false;
+    }
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = *window;
+    event.xclient.message_type = XInternAtom(target, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(target, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(target, *window, False, NoEventMask, &event);
+    sync();
+    return true;
 }
 
 std::vector<std::string> XInput::shownWindowClasses() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -48,6 +49,9 @@ public:
 
     // Whether a window of this title is on the screen: mapped, and viewable.
     bool windowShown(const std::string& title);
+    // Asks the window of this title to close, as a window manager's close button does; false
+    // when no such window is shown.
+    bool askToClose(const std::string& title);
     // The classes (WM_CLASS's second string) of the windows on the screen.
     std::vector<std::string> shownWindowClasses();
 
@@ -57,6 +61,7 @@ public:
 private:
     void sendKey(int glfwKey, bool down);
     std::vector<unsigned long> shownWindows();  // X window ids
+    std::optional<unsigned long> shownWindow(const std::string& title);
 
     Display* display;
     Display* target;  // the connection sent through: display, or GLFW's

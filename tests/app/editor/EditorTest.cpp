@@ -2,23 +2,65 @@
 #include <imgui.h>
 #include <imgui_internal.h>
 
+#include <array>
+#include <chrono>
 #include <cmath>
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/files/LevelCatalog.h"
 #include "app/settings/Translate.h"
 #include "gameplay/Camera.h"
 #include "gameplay/LevelFile.h"
+#include "gameplay/LevelText.h"
 #include "tests/support/FileText.h"
+#include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/GameProcess.h"
+#include "tests/support/Near.h"
+#include "tests/support/Pixels.h"
+#include "tests/support/ShownText.h"
 
 namespace {
 
 const int kLeftButton = 1;  // X's numbers
+// A slider's field ends a little left of its label.
+const float kFieldLeftOfLabel = 12.0f;  // pixels
+const char* const kQuestion = "Save the changes before quitting?";
+const char* const kQuitLine = "Game has been quit.";
+// Large enough that the middle of the level shows between the panels; each pixel of a line
+// its own colour.
+const char* const kLargeWindowSettings =
+    "[window]\nwidth = 1280\nheight = 720\nfullscreen = false\n[graphics]\nsample_rate = 0\n";
+
+using Kind = PieceRef::Kind;
+bool underPanel(glm::vec2 point);
 
 class EditorTest : public GameFixture {
 protected:
     const Level& edited() const { return game->editor->document().level(); }
+
+    // A level of the player's own, made anew, in the editor.
+    PlayedLevel openOwnLevel(const std::string& name) {
+        PlayedLevel made;
+        made.level = newLevel(name);
+        made.shipped = false;
+        made.file = playerLevelsFolder() / (name + ".toml");
+        game->startEditor(made);
+        frame();
+        frame();  // the panels lay themselves out in their first frame
+        return made;
+    }
+
+    // Where a point of the world was drawn in the last frame, in the window's pixels from its
+    // top left.
+    glm::vec2 onScreen(glm::vec3 world) const {
+        const glm::vec4 clip = game->ProjectionMatrix * game->ViewMatrix * glm::vec4(world, 1.0f);
+        const glm::vec2 ndc = glm::vec2(clip) / clip.w;
+        return glm::vec2(0.5f * (ndc.x + 1.0f) * static_cast<float>(game->framebufferWidth),
+                         0.5f * (1.0f - ndc.y) * static_cast<float>(game->framebufferHeight));
+    }
 
     // Moves the pointer onto that point of the window, and lets a frame see it there.
     void pointAt(glm::vec2 inWindow) {
@@ -46,6 +88,48 @@ protected:
         return glm::vec2(window->DC.CursorStartPos.x + ImGui::GetFontSize(),
                          window->DC.CursorStartPos.y + 0.5f * ImGui::GetFontSize());
     }
+
+    void clickAt(glm::vec2 inWindow) {
+        pointAt(inWindow);
+        click();
+    }
+
+    // Clicks where a point of the world is drawn, which must be clear of the panels.
+    void clickOnWorld(glm::vec3 world) {
+        const glm::vec2 shown = onScreen(world);
+        ASSERT_FALSE(underPanel(shown)) << shown.x << ", " << shown.y;
+        clickAt(shown);
+    }
+
+    // Clicks the text the UI drew in the last frame: a button's, a radio's, a list's row.
+    void clickOn(const std::string& text) {
+        const std::optional<ShownBox> shown = whereShown(text);
+        ASSERT_TRUE(shown) << text << " is not shown";
+        clickAt(shown->middle());
+    }
+
+    // Types a whole number into the slider of that label, whose Ctrl+click makes it a text
+    // field with its text selected, and Enter takes it.
+    void typeInto(const std::string& label, int value) {
+        const std::optional<ShownBox> shown = whereShown(label);
+        ASSERT_TRUE(shown) << label << " is not shown";
+        pointAt(glm::vec2(shown->low.x - kFieldLeftOfLabel, shown->middle().y));
+        input.press(GLFW_KEY_LEFT_CONTROL);
+        click();
+        input.release(GLFW_KEY_LEFT_CONTROL);
+        for (const char digit : std::to_string(value)) {
+            stroke(GLFW_KEY_0 + (digit - '0'));
+        }
+        stroke(GLFW_KEY_ENTER);
+    }
+
+    // Escape, and a frame more: a panel that fits itself to its contents shows from its second.
+    void escape() {
+        stroke(GLFW_KEY_ESCAPE);
+        frame();
+    }
+    bool asked() const { return showsText(tr(kQuestion)); }
+    bool closing() const { return glfwWindowShouldClose(game->window); }
 
     void withControl(int key) {
         input.press(GLFW_KEY_LEFT_CONTROL);
@@ -178,6 +262,348 @@ TEST_F(EditorTest, APlayTestsWinComesBackAndKeepsNothing) {
     std::error_code error;
     EXPECT_TRUE(std::filesystem::is_empty(gameDirectory().dataHome(), error) ||
                 !std::filesystem::exists(gameDirectory().dataHome()));
+}
+
+// Escape with work unsaved asks before it quits; nothing is edited while it asks, and Escape
+// again takes the question back. A save refused (a level without a goal) stays, its reason
+// shown; the goal and then the start placed from the palette, Save saves and quits.
+TEST_F(EditorTest, EscapeAsksBeforeLosingWorkAndSaveSavesBeforeQuitting) {
+    startGame(kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Mine");
+    const glm::vec3 goal = edited().goal;
+    clickOnWorld(goal);
+    stroke(GLFW_KEY_DELETE);
+    ASSERT_FALSE(game->editor->document().hasGoal());
+
+    escape();
+    EXPECT_FALSE(closing());
+    EXPECT_TRUE(asked());
+    const Level before = edited();
+    stroke(GLFW_KEY_PAGE_UP);
+    withControl(GLFW_KEY_Z);
+    EXPECT_EQ(edited(), before) << "nothing is edited while the question stands";
+    EXPECT_FALSE(game->editor->document().hasGoal()) << "nor undone";
+    escape();
+    EXPECT_FALSE(asked());
+    EXPECT_FALSE(closing());
+
+    escape();
+    ASSERT_TRUE(asked());
+    clickOn(tr("Save"));
+    frame();
+    frame();  // the palette grows to the line added
+    EXPECT_FALSE(closing()) << "a save refused stays in the editor";
+    EXPECT_FALSE(asked());
+    EXPECT_FALSE(std::filesystem::exists(made.file));
+    EXPECT_TRUE(showsText(formatted(tr("Not saved: %s"), "a level needs a goal")));
+
+    // On the far platform, left and right of where the goal stood: the grid lies at the
+    // start's height, the platforms' tops, and then at the goal's.
+    const glm::vec3 newGoal(2.0f, -0.5f, -10.0f);
+    const glm::vec3 newStart(-2.0f, -0.5f, -10.0f);
+    clickOn(tr("Goal"));
+    clickOnWorld(newGoal);
+    ASSERT_TRUE(game->editor->document().hasGoal());
+    EXPECT_EQ(edited().goal, newGoal);
+    clickOn(tr("Start"));
+    clickOnWorld(newStart);
+    EXPECT_EQ(edited().start, newStart);
+    EXPECT_EQ(edited().platforms.size(), 2u) << "placing the start and the goal only moves them";
+
+    console.clear();
+    escape();
+    ASSERT_TRUE(asked());
+    clickOn(tr("Save"));
+    frame();
+    EXPECT_TRUE(closing());
+    EXPECT_EQ(console.text(), std::string(kQuitLine) + "\n");
+    const LevelRead saved = parseLevel(contentsOf(made.file), "mine.toml");
+    ASSERT_TRUE(saved.level) << saved.error;
+    EXPECT_EQ(*saved.level, edited());
+}
+
+// The window's close asks too, even from a play-test, which it ends; Cancel stays, and Escape
+// with everything saved quits at once.
+TEST_F(EditorTest, ClosingTheWindowAsksAndCancelStays) {
+    startGame(kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Mine");
+    clickOnWorld(edited().goal);
+    stroke(GLFW_KEY_RIGHT);
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    stroke(GLFW_KEY_F5);
+    ASSERT_TRUE(game->editor->playTesting);
+
+    ASSERT_TRUE(input.askToClose(game->options.title));
+    frame();
+    frame();
+    EXPECT_FALSE(closing());
+    EXPECT_TRUE(game->editing()) << "back from the play-test to answer";
+    EXPECT_TRUE(asked());
+    clickOn(tr("Cancel"));
+    frame();
+    EXPECT_FALSE(closing());
+    EXPECT_FALSE(asked());
+    EXPECT_TRUE(game->editing());
+
+    pointAt(glm::vec2(640.0f, 10.0f));
+    withControl(GLFW_KEY_S);
+    ASSERT_TRUE(std::filesystem::exists(made.file));
+    console.clear();
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_TRUE(closing()) << "nothing is lost: Escape quits as in play";
+    EXPECT_FALSE(asked());
+    EXPECT_EQ(console.text(), std::string(kQuitLine) + "\n");
+}
+
+// Quit on the pause panel asks too, over the editor; Don't save quits and writes nothing. A
+// level opened and left as it was quits at Escape without asking.
+TEST_F(EditorTest, DontSaveQuitsWithoutWriting) {
+    startGame(kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Mine");
+    clickOnWorld(edited().goal);
+    stroke(GLFW_KEY_LEFT);
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame
+    ASSERT_TRUE(game->paused);
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN,
+                    GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, Make, then Quit
+    }
+    frame();
+    EXPECT_FALSE(closing());
+    EXPECT_FALSE(game->paused);
+    ASSERT_TRUE(asked());
+    clickOn(tr("Don't save"));
+    frame();
+    EXPECT_TRUE(closing());
+    EXPECT_FALSE(std::filesystem::exists(made.file));
+
+    restartGame();
+    openOwnLevel("Other");
+    stroke(GLFW_KEY_ESCAPE);
+    EXPECT_TRUE(closing()) << "a level left as it was opened has nothing to lose";
+}
+
+// A drag builds the scene once, as it ends, however many frames it takes: on a level of a few
+// hundred pieces, a scene built on every frame of a drag made it crawl. Meanwhile the level
+// follows the cursor, the piece dragged stays where it was in the scene, and afterwards the
+// scene shows it where it was dropped.
+TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
+    startGame(kLargeWindowSettings);
+    PlayedLevel made;
+    made.level = newLevel("Many");
+    const int kRows = 15;
+    const int kColumns = 20;
+    const float kApart = 10.0f;  // units between the far field's platforms
+    for (int row = 0; row < kRows; ++row) {
+        for (int column = 0; column < kColumns; ++column) {
+            PlatformPiece platform;
+            platform.at = glm::vec3(kApart * (column - kColumns / 2), -0.5f, -kApart * (row + 4));
+            made.level.platforms.push_back(platform);
+        }
+    }
+    made.shipped = false;
+    game->startEditor(made);
+    frame();
+    frame();
+    const glm::vec3 far = edited().platforms[1].at;
+    const glm::vec3 shownBefore = game->platforms[1]->position;
+
+    const glm::vec3 grab = far + glm::vec3(1.0f, 0.0f, 1.0f);  // beside the goal on it
+    const glm::vec2 from = onScreen(grab);
+    ASSERT_FALSE(underPanel(from));
+    pointAt(from);
+    input.pressButton(kLeftButton);
+    frame();
+    const int kSteps = 6;
+    for (int step = 1; step <= kSteps; ++step) {
+        pointAt(onScreen(grab + glm::vec3(0.5f * static_cast<float>(step), 0.0f, 0.0f)));
+        EXPECT_EQ(game->platforms[1]->position, shownBefore) << "step " << step;
+    }
+    const glm::vec3 dropped = far + glm::vec3(0.5f * kSteps, 0.0f, 0.0f);
+    EXPECT_EQ(edited().platforms[1].at, dropped);
+    input.releaseButton(kLeftButton);
+    frame();
+    expectNear(game->platforms[1]->position, shownBefore + (dropped - far));
+    withControl(GLFW_KEY_Z);
+    EXPECT_EQ(edited().platforms[1].at, far) << "the drag was one step";
+    expectNear(game->platforms[1]->position, shownBefore);
+}
+
+// A platform's path set in the properties panel: a path chosen, a point added, its speed, its
+// rest at each end and its head start typed in; the document holds them, and so does the file
+// saved.
+TEST_F(EditorTest, APlatformsPathIsSetInThePropertiesPanelAndSaved) {
+    startGame(kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Ferry");
+    const glm::vec3 far = edited().platforms[1].at;
+    clickOnWorld(far + glm::vec3(1.0f, 0.0f, 1.0f));  // beside the goal on it
+    frame();
+    clickOn(tr("Moves along a path"));
+    frame();
+    clickOn(tr("Add point"));
+    frame();
+    typeInto(tr("Speed"), 3);
+    typeInto(tr("Wait at each end"), 2);
+    typeInto(tr("Head start"), 1);
+
+    const PlatformPiece& platform = edited().platforms[1];
+    ASSERT_EQ(platform.path.size(), 2u);
+    // A path starts ahead of the platform, a step along -z, and each point added goes a step on.
+    EXPECT_EQ(platform.path[0], far + glm::vec3(0.0f, 0.0f, -4.0f));
+    EXPECT_EQ(platform.path[1], far + glm::vec3(0.0f, 0.0f, -8.0f));
+    EXPECT_EQ(platform.speed, 3.0f);
+    EXPECT_EQ(platform.wait, 2.0f);
+    EXPECT_EQ(platform.phase, 1.0f);
+    EXPECT_FALSE(platform.swing);
+
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    withControl(GLFW_KEY_S);
+    const LevelRead saved = parseLevel(contentsOf(made.file), "ferry.toml");
+    ASSERT_TRUE(saved.level) << saved.error;
+    EXPECT_EQ(saved.level->platforms[1], platform);
+}
+
+// Whether a pixel near that place of the window (within two) has the colour that the test
+// asks: the ring's are drawn a pixel wide.
+bool colourNear(glm::vec2 inWindow, int windowHeight,
+                const std::function<bool(const std::array<int, 3>&)>& colour) {
+    const int kAround = 2;  // pixels
+    for (int dy = -kAround; dy <= kAround; ++dy) {
+        for (int dx = -kAround; dx <= kAround; ++dx) {
+            const int x = static_cast<int>(std::lround(inWindow.x)) + dx;
+            const int y = windowHeight - 1 - static_cast<int>(std::lround(inWindow.y)) - dy;
+            if (colour(pixelAt(x, y))) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool greenish(const std::array<int, 3>& pixel) {
+    return pixel[1] > 150 && pixel[1] > pixel[0] + 50 && pixel[1] > pixel[2] + 40;
+}
+
+bool orangeish(const std::array<int, 3>& pixel) {
+    return pixel[0] > 180 && pixel[0] > pixel[1] + 40 && pixel[1] > pixel[2] + 20;
+}
+
+// Whether a point of the window lies under one of the UI's windows drawn in the last frame.
+bool underPanel(glm::vec2 point) {
+    for (const ImGuiWindow* window : ImGui::GetCurrentContext()->Windows) {
+        if (window->WasActive && !window->Hidden && point.x >= window->Pos.x &&
+            point.y >= window->Pos.y && point.x <= window->Pos.x + window->Size.x &&
+            point.y <= window->Pos.y + window->Size.y) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Round the selected platform, at its top's height, a green ring as far from its edge as a
+// walking jump carries on the level (5 units, as docs/levels.md tables it) and an orange one
+// as far as a sprinting jump (10); neither between them, and none without a selection.
+TEST_F(EditorTest, ReachRingsAreDrawnRoundTheSelectedPlatform) {
+    // The camera flown back, so that the rings stand clear of the panels.
+    startGame(kLargeWindowSettings);
+    openOwnLevel("Rings");
+    input.press(GLFW_KEY_S);
+    frame(1.0);
+    input.release(GLFW_KEY_S);
+    frame();
+    const glm::vec3 top = edited().platforms[0].at;
+    const float edge = 3.0f;  // half the platform's side
+    const float walk = edge + 5.0f;
+    const float sprint = edge + 10.0f;
+    const float between = edge + 7.5f;
+    clickOnWorld(top + glm::vec3(2.0f, 0.0f, 2.0f));  // off the start, on the platform
+    frame();
+
+    // Places on each ring in the view, off the panels and off the far platform, which the
+    // rings cross.
+    const glm::vec3 farPlatform = edited().platforms[1].at;
+    const auto places = [&](float radius) {
+        std::vector<glm::vec2> found;
+        for (int degrees = 5; degrees < 360; degrees += 10) {
+            const float angle = glm::radians(static_cast<float>(degrees));
+            const glm::vec3 at = top + radius * glm::vec3(std::cos(angle), 0.0f, std::sin(angle));
+            const glm::vec2 shown = onScreen(at);
+            const bool inView = shown.x > 4.0f && shown.y > 4.0f &&
+                                shown.x < game->framebufferWidth - 4.0f &&
+                                shown.y < game->framebufferHeight - 4.0f;
+            const bool onFar = std::abs(at.x - farPlatform.x) < edge + 1.0f &&
+                               std::abs(at.z - farPlatform.z) < edge + 1.0f;
+            const glm::vec4 clip = game->ProjectionMatrix * game->ViewMatrix * glm::vec4(at, 1.0f);
+            if (inView && clip.w > 0.0f && !onFar && !underPanel(shown)) {
+                found.push_back(shown);
+            }
+        }
+        return found;
+    };
+    const int height = game->framebufferHeight;
+    const std::vector<glm::vec2> walkPlaces = places(walk);
+    const std::vector<glm::vec2> sprintPlaces = places(sprint);
+    const std::vector<glm::vec2> betweenPlaces = places(between);
+    ASSERT_GE(walkPlaces.size(), 3u);
+    ASSERT_GE(sprintPlaces.size(), 3u);
+    ASSERT_GE(betweenPlaces.size(), 3u);
+    for (const glm::vec2 place : walkPlaces) {
+        EXPECT_TRUE(colourNear(place, height, greenish)) << place.x << ", " << place.y;
+    }
+    for (const glm::vec2 place : sprintPlaces) {
+        EXPECT_TRUE(colourNear(place, height, orangeish)) << place.x << ", " << place.y;
+    }
+    for (const glm::vec2 place : betweenPlaces) {
+        EXPECT_FALSE(colourNear(place, height, greenish) || colourNear(place, height, orangeish))
+            << place.x << ", " << place.y;
+    }
+
+    clickOnWorld(top + glm::vec3(0.0f, 0.0f, -25.0f));  // on no piece: none selected
+    frame();
+    for (const glm::vec2 place : walkPlaces) {
+        EXPECT_FALSE(colourNear(place, height, greenish)) << place.x << ", " << place.y;
+    }
+    for (const glm::vec2 place : sprintPlaces) {
+        EXPECT_FALSE(colourNear(place, height, orangeish)) << place.x << ", " << place.y;
+    }
+}
+
+// `smeltrun --edit PATH`, a process of its own, opens the editor on the level of that file:
+// Ctrl+S writes it as the player's copy, and Escape, with nothing unsaved, quits. Standard
+// output holds the game's own lines, none of them the editor's.
+TEST(EditorProcess, EditOpensTheEditorOnTheLevelOfAPath) {
+    GameDirectory directory(kSmallWindowSettings);
+    Level level = newLevel("Elsewhere");
+    level.parTime = 42;
+    const std::filesystem::path file = directory.path() / "mine/elsewhere.toml";
+    writeFile(file, levelText(level));
+    GameCommand command = commandIn(directory, {}, {"--edit", file.string()});
+    command.captureErrors = true;
+    GameProcess game(command);
+    ASSERT_TRUE(game.waitForLine("Game start!", kHangLimit)) << game.output();
+
+    XInput input;
+    const std::filesystem::path copy = directory.dataHome() / "smeltrun/levels/elsewhere.toml";
+    input.press(GLFW_KEY_LEFT_CONTROL);
+    input.press(GLFW_KEY_S);
+    const auto deadline = std::chrono::steady_clock::now() + kHangLimit;
+    while (!std::filesystem::exists(copy) && std::chrono::steady_clock::now() < deadline &&
+           !game.waitForExit(std::chrono::milliseconds(10))) {
+    }
+    input.releaseAll();
+    ASSERT_TRUE(std::filesystem::exists(copy)) << game.output() << game.errors();
+    const LevelRead saved = parseLevel(contentsOf(copy), "elsewhere.toml");
+    ASSERT_TRUE(saved.level) << saved.error;
+    EXPECT_EQ(*saved.level, level);
+
+    input.tap(GLFW_KEY_ESCAPE);
+    ASSERT_TRUE(game.waitForLine(kQuitLine, kHangLimit)) << game.output();
+    game.closeInput();
+    EXPECT_EQ(game.waitForExit(kHangLimit), 0);
+    EXPECT_EQ(game.output().find("Elsewhere"), std::string::npos) << game.output();
+    EXPECT_EQ(game.output().find(file.string()), std::string::npos) << game.output();
 }
 
 }  // namespace
