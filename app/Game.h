@@ -9,6 +9,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/editor/Editor.h"
@@ -189,7 +190,8 @@ public:
     float farZ;
 
     std::vector<std::unique_ptr<Shader>> shaders;
-    // The game's, in TextureEntry order; an entry that no level played has needed is empty.
+    // The game's, in TextureEntry order, then each platform set's colour and shine in the order
+    // of kPlatformSets; an entry that no level played has needed is empty.
     std::vector<std::unique_ptr<Texture>> textures;
     std::vector<std::unique_ptr<Material>> materials;
     std::vector<std::unique_ptr<Model>> models;  // drawn in list order
@@ -222,7 +224,7 @@ public:
     std::vector<GameObject*> objects;  // what can be touched; [0] is the player
     Player* player = nullptr;
 
-    glm::vec3 skyColor;
+    glm::vec3 skyColor;  // the game's own, where a level has no sky of its own
     float brightness;
     // The run of the level under way: what it took and reached, where the swings started.
     RunState run;
@@ -277,6 +279,14 @@ private:
     void initTextures();
     // The game's texture of the entry, loaded when first asked for.
     Texture* gameTexture(TextureEntry entry);
+    // An image of a platform set of kPlatformSets, its colour or its shine, loaded when a
+    // level first shows it.
+    Texture* platformSetTexture(std::string_view set, bool shine);
+    // The material of the level's platforms: in its light where it has one, else the shared one.
+    Material* platformMaterial();
+    // The played level's sky at the horizon and at the zenith, where it has its own; as sRGB.
+    glm::vec3 levelSky() const;
+    glm::vec3 levelSkyTop() const;
     // A colour image's encoding, in the look: sRGB for the enhanced look's.
     TexelEncoding colourEncoding() const;
     void initMaterials();

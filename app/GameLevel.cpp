@@ -151,11 +151,22 @@ void Game::initCheckpoints(glm::vec3 goal) {
 
 // A platform that travels along a path looks unlike the still ones, so that a player sees
 // which one will carry them away.
+//
+// A level's platform set dresses its still platforms in place of the game's plates; a piece's
+// own image still goes before it.
 void Game::initPlatforms() {
-    for (const PlatformPiece& piece : session.played.level.platforms) {
-        const PlatformModel& kind = piece.path.empty() ? kStillPlatform : kMovingPlatform;
+    const Level& level = session.played.level;
+    Material* material = platformMaterial();
+    for (const PlatformPiece& piece : level.platforms) {
+        const bool still = piece.path.empty();
+        const PlatformModel& kind = still ? kStillPlatform : kMovingPlatform;
         auto platform =
             makePiece("platform", piece.at, piece.look, kind.diffuse, kind.specular, kind.obj);
+        if (still && piece.look.image.empty() && !level.look.platforms.empty()) {
+            platform->diffuseTexture = platformSetTexture(level.look.platforms, false);
+            platform->specularTexture = platformSetTexture(level.look.platforms, true);
+        }
+        platform->material = material;
         platforms.push_back(platform.get());
         models.push_back(std::move(platform));
     }

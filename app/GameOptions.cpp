@@ -90,7 +90,8 @@ void Game::applyRawMouse() {
 
 void Game::applyAudio() {
     const Volumes volumes{options.masterVolume, options.effectsVolume, options.musicVolume};
-    sound.apply(options.audioEnabled, volumes, kSoundFolder, session.played.level.goal);
+    const Level& level = session.played.level;
+    sound.apply(options.audioEnabled, volumes, kSoundFolder, level.goal, level.look.music);
 }
 
 void Game::applyWindow() {

@@ -74,7 +74,8 @@ void Game::drawScene() {
     if (look.enhancedAtStart) {
         glEnable(GL_FRAMEBUFFER_SRGB);
     }
-    glClearColor(skyColor.r + brightness, skyColor.g + brightness, skyColor.b + brightness, 1.0f);
+    const glm::vec3 sky = levelSky();
+    glClearColor(sky.r + brightness, sky.g + brightness, sky.b + brightness, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
     for (auto& model : models) {
@@ -220,12 +221,20 @@ void Game::sendLights() {
 
 void Game::sendDisplayUniforms() {
     const Shader& main = *shaders[mainShader];
-    main.setVec3f(skyColor, "skyColor");
+    main.setVec3f(levelSky(), "skyColor");
     main.set1f(brightness, "brightness");
     main.set1i(celShading ? 1 : 0, "celShading");
     main.set1i(specular ? 1 : 0, "specular");
     if (look.sky) {
         const glm::vec3 lift(brightness);
-        look.sky->setColours(skyColor + lift, kSkyZenith + lift, main);
+        look.sky->setColours(levelSky() + lift, levelSkyTop() + lift, main);
     }
+}
+
+glm::vec3 Game::levelSky() const {
+    return session.played.level.look.sky.value_or(skyColor);
+}
+
+glm::vec3 Game::levelSkyTop() const {
+    return session.played.level.look.skyTop.value_or(kSkyZenith);
 }

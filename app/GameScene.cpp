@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "app/Game.h"
 #include "render/TextureSet.h"
 
@@ -7,6 +9,8 @@ const char* const kVertexShaderFile = "assets/shaders/vertexShader.glsl";
 const char* const kFragmentShaderFile = "assets/shaders/fragmentShader.glsl";
 const char* const kContourFragmentShaderFile = "assets/shaders/contourFragmentShader.glsl";
 const char* const kEnhancedDefinition = "#define ENHANCED\n";
+const char* const kImageFolder = "assets/Images/";
+const int kImagesPerPlatformSet = 2;  // the colour, then the shine
 
 const glm::vec3 kAmbient(0.1f);
 const glm::vec3 kDiffuse(1.0f);
@@ -40,7 +44,7 @@ TexelEncoding Game::colourEncoding() const {
 }
 
 void Game::initTextures() {
-    textures.resize(textureEntryCount);
+    textures.resize(textureEntryCount + kImagesPerPlatformSet * kPlatformSets.size());
     for (int entry = 0; entry < kStartTextureCount; ++entry) {
         gameTexture(static_cast<TextureEntry>(entry));
     }
@@ -55,9 +59,36 @@ Texture* Game::gameTexture(TextureEntry entry) {
     return texture.get();
 }
 
+Texture* Game::platformSetTexture(std::string_view set, bool shine) {
+    const auto index =
+        std::find(kPlatformSets.begin(), kPlatformSets.end(), set) - kPlatformSets.begin();
+    std::unique_ptr<Texture>& texture =
+        textures[textureEntryCount + kImagesPerPlatformSet * index + (shine ? 1 : 0)];
+    if (!texture) {
+        const std::string file =
+            kImageFolder + (shine ? platformSetShineFile(set) : platformSetColourFile(set));
+        texture = std::make_unique<Texture>(file.c_str(),
+                                            shine ? TexelEncoding::Plain : colourEncoding());
+    }
+    return texture.get();
+}
+
 void Game::initMaterials() {
     materials.push_back(std::make_unique<Material>(look.lightColour(kAmbient), kDiffuse, kSpecular,
                                                    kDiffuseUnit, kSpecularUnit, kOpaque));
+}
+
+// The level's light falls on the platforms alone, through a material of their own: the rest of
+// the scene, and a level without a light, keep the shared one.
+Material* Game::platformMaterial() {
+    const std::optional<glm::vec3>& light = session.played.level.look.light;
+    if (!light) {
+        return materials[0].get();
+    }
+    materials.push_back(std::make_unique<Material>(
+        look.lightColour(kAmbient * *light), look.lightColour(kDiffuse * *light),
+        look.lightColour(kSpecular * *light), kDiffuseUnit, kSpecularUnit, kOpaque));
+    return materials.back().get();
 }
 
 namespace {

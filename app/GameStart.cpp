@@ -33,6 +33,7 @@ void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
     initUniforms();
     if (GameAudio* audio = sound.playing()) {
         audio->placeGoal(session.played.level.goal);
+        audio->playMusic(session.played.level.look.music);
     }
     // A level being made has no records yet.
     if (editor) {

@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "base/Console.h"
+#include "gameplay/LevelLook.h"
 
 namespace {
 
@@ -36,33 +37,43 @@ const auto kFanfarePoll = std::chrono::milliseconds(10);
 }  // namespace
 
 std::unique_ptr<GameAudio> GameAudio::open(const std::string& folder, const Volumes& volumes,
-                                           glm::vec3 goal) {
+                                           glm::vec3 goal, const std::string& musicLoop) {
     std::unique_ptr<AudioDevice> device = AudioDevice::open();
     if (!device) {
         printNotice("SOUND: no audio device, playing silently");
         return nullptr;
     }
-    std::unique_ptr<GameAudio> audio(new GameAudio(std::move(device), folder, goal));
+    std::unique_ptr<GameAudio> audio(new GameAudio(std::move(device), folder, goal, musicLoop));
     audio->setVolumes(volumes);
     return audio;
 }
 
-GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& folder, glm::vec3 goal)
-    : device(std::move(opened)) {
+namespace {
+
+// Reported in one line, and its reason on the next; nothing for a sound that did not load.
+std::unique_ptr<SoundBuffer> loadSound(const std::string& path) {
+    std::string reason;
+    std::unique_ptr<SoundBuffer> buffer = SoundBuffer::load(path, reason);
+    if (!buffer) {
+        printProblem("ERROR::SOUND::FILE_NOT_LOADED: ", path);
+        printLine(reason);
+    }
+    return buffer;
+}
+
+}  // namespace
+
+GameAudio::GameAudio(std::unique_ptr<AudioDevice> opened, const std::string& soundFolder,
+                     glm::vec3 goal, const std::string& musicLoop)
+    : device(std::move(opened)), folder(soundFolder) {
     // Linear fading reaches silence at a source's far distance, so far sounds are not heard.
     alDistanceModel(AL_LINEAR_DISTANCE_CLAMPED);
     for (int i = 0; i < kSoundCount; ++i) {
-        const std::string path = folder + "/" + kSounds[i].file;
-        std::string reason;
-        buffers[i] = SoundBuffer::load(path, reason);
-        if (!buffers[i]) {
-            printProblem("ERROR::SOUND::FILE_NOT_LOADED: ", path);
-            printLine(reason);
-        }
+        buffers[i] = loadSound(folder + "/" + kSounds[i].file);
     }
     placeGoal(goal);
     startLoop(goalChime, Sound::GoalChime);
-    startLoop(music, Sound::Music);
+    playMusic(musicLoop);
 }
 
 GameAudio::~GameAudio() {
@@ -115,6 +126,18 @@ SoundSource& GameAudio::playEffectAt(Sound sound, glm::vec3 place) {
 
 void GameAudio::placeGoal(glm::vec3 goal) {
     goalChime.placeAt(goal, kChimeReference, kChimeSilent);
+}
+
+// The source lets go of the loop before its buffer goes.
+void GameAudio::playMusic(const std::string& musicLoop) {
+    if (musicPlaying == musicLoop) {
+        return;
+    }
+    music.stop();
+    levelMusic = musicLoop.empty() ? nullptr : loadSound(folder + "/" + musicLoopFile(musicLoop));
+    music.setLooping(true);
+    music.play(levelMusic ? levelMusic.get() : loaded(Sound::Music));
+    musicPlaying = musicLoop;
 }
 
 void GameAudio::play(const Cue& cue, glm::vec3 place) {

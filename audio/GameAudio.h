@@ -3,6 +3,7 @@
 #include <array>
 #include <glm/glm.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "audio/AudioDevice.h"
@@ -35,9 +36,9 @@ class GameAudio {
 public:
     // Nothing when the system has no sound output. A sound that does not load is reported in
     // one line and stays silent.
-    // The goal's chime sounds from `goal`.
+    // The goal's chime sounds from `goal`; `musicLoop` is the level's music, as playMusic.
     static std::unique_ptr<GameAudio> open(const std::string& folder, const Volumes& volumes,
-                                           glm::vec3 goal);
+                                           glm::vec3 goal, const std::string& musicLoop);
     // Lets a fanfare that plays finish, for at most two seconds, then releases the device.
     ~GameAudio();
     GameAudio(const GameAudio&) = delete;
@@ -46,6 +47,10 @@ public:
     void setVolumes(const Volumes& volumes);
     // Another level's goal.
     void placeGoal(glm::vec3 goal);
+    // The level's music: a loop of kMusicLoops by its name, or the game's own for none. The
+    // loop that plays already plays on, so that a retry does not start it over; a loop that
+    // does not load is reported in one line, and the game's own plays instead.
+    void playMusic(const std::string& musicLoop);
     // Plays the effect, from `place` when the cue asks for it. The win's fanfare may finish
     // after the game has closed.
     void play(const Cue& cue, glm::vec3 place);
@@ -56,7 +61,8 @@ private:
     static constexpr int kVoiceCount = 8;  // one-shot effects that can sound at once
     static constexpr int kSoundCount = static_cast<int>(Sound::Count);
 
-    GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder, glm::vec3 goal);
+    GameAudio(std::unique_ptr<AudioDevice> device, const std::string& folder, glm::vec3 goal,
+              const std::string& musicLoop);
     const SoundBuffer* loaded(Sound sound) const;  // nothing for a sound that did not load
     // The next voice, placed on the listener or at `place`, playing `sound` at its gain.
     SoundSource& playEffect(Sound sound);
@@ -70,12 +76,15 @@ private:
     std::unique_ptr<AudioDevice> device;
     Listener listener;
     std::array<std::unique_ptr<SoundBuffer>, kSoundCount> buffers;
+    std::unique_ptr<SoundBuffer> levelMusic;  // the level's own loop, while one plays
     std::array<SoundSource, kVoiceCount> voices;
     SoundSource healthHum;
     SoundSource goalChime;
     SoundSource slowedTone;
     SoundSource music;
 
+    std::string folder;
+    std::optional<std::string> musicPlaying;  // the loop's name; empty for the game's own
     int nextVoice = 0;
     const SoundSource* fanfare = nullptr;  // the voice of the win, while it may play
     Volumes volumes{};

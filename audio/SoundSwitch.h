@@ -12,7 +12,9 @@ public:
     // The device is opened or closed only when the sound is switched, so that a system without
     // one is asked, and reported, once per switch and not at every step of a volume slider.
     // While on, the sound takes the volumes.
-    void apply(bool on, const Volumes& volumes, const std::string& folder, glm::vec3 goal);
+    // The level's goal and music go to a device opened now.
+    void apply(bool on, const Volumes& volumes, const std::string& folder, glm::vec3 goal,
+               const std::string& musicLoop);
     // Nothing while the sound is off or the system has none.
     GameAudio* playing() const { return audio.get(); }
 

@@ -32,7 +32,7 @@ bool Level::operator==(const Level& other) const {
     return name == other.name && parTime == other.parTime && start == other.start &&
            facing == other.facing && platforms == other.platforms && traps == other.traps &&
            healthPacks == other.healthPacks && checkpoints == other.checkpoints &&
-           goal == other.goal;
+           goal == other.goal && look == other.look;
 }
 
 Level courseLevel() {

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gameplay/LevelLook.h"
 #include "gameplay/Swing.h"
 
 // A level as plain data: where the player starts, where every piece stands and how it moves.
@@ -69,6 +70,7 @@ struct Level {
     // Touching one makes it the place where a loss starts over; the run's clock runs on.
     std::vector<Piece> checkpoints;
     glm::vec3 goal{0.0f};
+    LevelLook look;
 
     bool operator==(const Level& other) const;
 };

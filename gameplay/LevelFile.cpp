@@ -36,6 +36,7 @@ constexpr Range kSpeeds{0.01, 1000.0};
 // Seconds: a rest at a path's ends, and a head start, of up to an hour, the longest par.
 constexpr Range kWaits{0.0, kMaxPlatformSeconds};
 constexpr Range kPhases{0.0, kMaxPlatformSeconds};
+constexpr Range kColourChannels{0.0, 1.0};  // red, green and blue of a [look] colour
 
 // The first thing wrong with the level and where it stands; reading stops there.
 struct Refusal {
@@ -82,8 +83,8 @@ struct KnownTable {
 const std::vector<KnownTable>& knownTables() {
     static const std::vector<KnownTable> tables = {
         {"",
-         {"format", "name", "par_time", "start", "platform", "trap", "health", "checkpoint",
-          "goal"}},
+         {"format", "name", "par_time", "start", "platform", "trap", "health", "checkpoint", "goal",
+          "look"}},
         {"start", {"at", "facing"}},
         {"platform", {"at", "swing", "path", "speed", "wait", "phase", "model", "image"}},
         {"platform.swing", {"axis", "amplitude"}},
@@ -91,6 +92,7 @@ const std::vector<KnownTable>& knownTables() {
         {"health", {"at", "model", "image"}},
         {"checkpoint", {"at", "model", "image"}},
         {"goal", {"at"}},
+        {"look", {"sky", "sky_top", "light", "platforms", "music"}},
     };
     return tables;
 }
@@ -214,23 +216,27 @@ float readNumber(const toml::node& node, const std::string& name, Range range) {
     return within(node, *number, range, name + " needs a number " + rangeText(range));
 }
 
-glm::vec3 readPoint(const toml::node& node, const std::string& name) {
+// Three numbers within the range: a point, or a colour.
+glm::vec3 readTriple(const toml::node& node, const std::string& name, Range range) {
     const toml::array* numbers = node.as_array();
     const std::string refusal = name + " needs three numbers";
     if (numbers == nullptr || numbers->size() != 3) {
         refuse(node, refusal);
     }
-    glm::vec3 point;
+    glm::vec3 triple;
     for (int axis = 0; axis < 3; ++axis) {
         const toml::node& element = (*numbers)[static_cast<std::size_t>(axis)];
         const std::optional<double> number = numberIn(element);
         if (!number) {
             refuse(element, refusal);
         }
-        point[axis] = within(element, *number, kCoordinates,
-                             name + " needs numbers " + rangeText(kCoordinates));
+        triple[axis] = within(element, *number, range, name + " needs numbers " + rangeText(range));
     }
-    return point;
+    return triple;
+}
+
+glm::vec3 readPoint(const toml::node& node, const std::string& name) {
+    return readTriple(node, name, kCoordinates);
 }
 
 void checkFormat(const toml::table& root) {
@@ -541,6 +547,51 @@ std::optional<std::string> goalAtStartWarning(const toml::table& root, const Lev
                    "goal.at is within touching distance of start.at");
 }
 
+std::optional<glm::vec3> readColour(const toml::table& look, std::string_view key) {
+    const toml::node* node = look.get(key);
+    if (node == nullptr) {
+        return std::nullopt;
+    }
+    return readTriple(*node, dotted("look", key), kColourChannels);
+}
+
+// One of the names the game has made assets for; empty when the key is absent.
+template <std::size_t Count>
+std::string readAssetName(const toml::table& look, std::string_view key,
+                          const std::array<std::string_view, Count>& names) {
+    const toml::node* node = look.get(key);
+    if (node == nullptr) {
+        return "";
+    }
+    const std::optional<std::string_view> name = node->value_exact<std::string_view>();
+    if (!name || std::find(names.begin(), names.end(), *name) == names.end()) {
+        std::string known;
+        for (const std::string_view each : names) {
+            known.append(known.empty() ? "\"" : ", \"").append(each).append("\"");
+        }
+        refuse(*node, dotted("look", key) + " needs one of " + known);
+    }
+    return std::string(*name);
+}
+
+LevelLook readLevelLook(const toml::table& root) {
+    const toml::node* node = root.get("look");
+    if (node == nullptr) {
+        return {};
+    }
+    if (!node->is_table()) {
+        refuse(*node, "look needs a table");
+    }
+    const toml::table& table = *node->as_table();
+    LevelLook look;
+    look.sky = readColour(table, "sky");
+    look.skyTop = readColour(table, "sky_top");
+    look.light = readColour(table, "light");
+    look.platforms = readAssetName(table, "platforms", kPlatformSets);
+    look.music = readAssetName(table, "music", kMusicLoops);
+    return look;
+}
+
 Level readLevel(const toml::table& root, const CharacterStandIns& standIns, LevelPlaces& places) {
     checkFormat(root);
     Level level;
@@ -556,6 +607,7 @@ Level readLevel(const toml::table& root, const CharacterStandIns& standIns, Leve
     level.goal = readPoint(required(goal, "goal", "at"), "goal.at");
     places.goal = placesIn(goal);
     places.start = placesIn(*root.get_as<toml::table>("start"));
+    level.look = readLevelLook(root);
     checkStart(root, level);
     return level;
 }

@@ -30,6 +30,9 @@
 //   [[trap]], [[health]], [[checkpoint]]: at, and optionally model and image
 //   [goal]
 //   at = [0.0, -0.45, -110.0]
+//   [look]                        # optional, and so is each of its keys
+//   sky = [0.2, 0.2, 0.3]         # red, green, blue from 0 to 1; so are sky_top and light
+//   platforms = "stone"           # one of kPlatformSets; music one of kMusicLoops
 //
 // The file comes from players: whatever it holds, reading it stays within these caps.
 

@@ -114,6 +114,33 @@ void appendPieces(std::string& text, const char* kind, const std::vector<Piece>&
     }
 }
 
+void appendColour(std::string& text, const char* key, const std::optional<glm::vec3>& colour) {
+    if (colour) {
+        appendPoint(text.append(key).append(" = "), *colour);
+        text += '\n';
+    }
+}
+
+void appendName(std::string& text, const char* key, const std::string& name) {
+    if (!name.empty()) {
+        appendString(text.append(key).append(" = "), name);
+        text += '\n';
+    }
+}
+
+// Only for a level that has a look of its own, so that one without reads back as it was.
+void appendLevelLook(std::string& text, const LevelLook& look) {
+    if (look == LevelLook{}) {
+        return;
+    }
+    text += "\n[look]\n";
+    appendColour(text, "sky", look.sky);
+    appendColour(text, "sky_top", look.skyTop);
+    appendColour(text, "light", look.light);
+    appendName(text, "platforms", look.platforms);
+    appendName(text, "music", look.music);
+}
+
 }  // namespace
 
 std::string levelText(const Level& level) {
@@ -134,5 +161,6 @@ std::string levelText(const Level& level) {
     appendPieces(text, "checkpoint", level.checkpoints);
     text += "\n[goal]\n";
     appendAt(text, level.goal);
+    appendLevelLook(text, level.look);
     return text;
 }

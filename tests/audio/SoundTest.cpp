@@ -2,12 +2,20 @@
 
 #include <GLFW/glfw3.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
+#include <functional>
+#include <numeric>
+#include <vector>
 
 #include "gameplay/LevelLayout.h"
+#include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/GameProcess.h"
+#include "tests/support/SmallLevel.h"
 #include "tests/support/SoundCard.h"
 
 namespace {
@@ -180,6 +188,85 @@ TEST_F(Sound, AnUnreadableSoundIsNamedInOneLineAndTheGameGoesOn) {
     }
     EXPECT_FALSE(game->player->isJumping) << "jumped and landed without their sounds";
     EXPECT_EQ(game->player->position.y, kPlatformHeight);
+}
+
+// A mono 16-bit loop as the game's assets hold it, as samples from -1 to 1 at its rate.
+struct Loop {
+    int rate = 0;
+    std::vector<float> samples;
+};
+
+Loop readLoop(const std::filesystem::path& file) {
+    const std::string bytes = contentsOf(file);
+    const size_t data = bytes.find("data");
+    Loop loop;
+    std::memcpy(&loop.rate, bytes.data() + 24, sizeof loop.rate);  // the format chunk's rate
+    for (size_t at = data + 8; at + 1 < bytes.size(); at += 2) {
+        std::int16_t sample = 0;
+        std::memcpy(&sample, bytes.data() + at, sizeof sample);
+        loop.samples.push_back(sample / 32768.0f);
+    }
+    return loop;
+}
+
+const double kWindow = 0.05;  // seconds: the loudness of each beat apart
+const double kHeardFrom = 0.1;
+const double kHeardTo = 2.1;
+
+std::vector<double> loudness(const std::function<double(double, double)>& rms) {
+    std::vector<double> levels;
+    for (double at = kHeardFrom; at < kHeardTo; at += kWindow) {
+        levels.push_back(rms(at, at + kWindow));
+    }
+    return levels;
+}
+
+std::vector<double> loudnessOf(const Loop& loop) {
+    return loudness([&loop](double from, double to) {
+        double sum = 0.0;
+        const auto first = static_cast<size_t>(from * loop.rate);
+        const auto last = static_cast<size_t>(to * loop.rate);
+        for (size_t i = first; i < last; ++i) {
+            sum += static_cast<double>(loop.samples[i]) * loop.samples[i];
+        }
+        return std::sqrt(sum / static_cast<double>(last - first));
+    });
+}
+
+// How alike two runs of loudness rise and fall: 1 for the same shape.
+double correlation(const std::vector<double>& a, const std::vector<double>& b) {
+    const double n = static_cast<double>(a.size());
+    const double meanA = std::accumulate(a.begin(), a.end(), 0.0) / n;
+    const double meanB = std::accumulate(b.begin(), b.end(), 0.0) / n;
+    double ab = 0.0;
+    double aa = 0.0;
+    double bb = 0.0;
+    for (size_t i = 0; i < a.size(); ++i) {
+        ab += (a[i] - meanA) * (b[i] - meanB);
+        aa += (a[i] - meanA) * (a[i] - meanA);
+        bb += (b[i] - meanB) * (b[i] - meanB);
+    }
+    return ab / std::sqrt(aa * bb);
+}
+
+// A level's music plays in it from its start, in place of the game's: what is heard rises and
+// falls with the level's loop, and not with the game's.
+TEST_F(Sound, ALevelPlaysItsOwnMusic) {
+    levelName = "forge";
+    startGame(std::string(kSmallWindowSettings) + "[audio]\neffects_volume = 0\n",
+              [](const std::filesystem::path& directory) {
+                  writeFile(directory / "data/smeltrun/levels/forge.toml",
+                            std::string(kSmallLevel) + "[look]\nmusic = \"foundry\"\n");
+              });
+    playFor(kHeardTo + kWindow);
+    const SoundCard::Mix mix = finish();
+    const std::vector<double> heard =
+        loudness([&mix](double from, double to) { return mix.rms(from, to); });
+    const std::filesystem::path sounds = std::filesystem::path(SMELTRUN_ASSETS_DIR) / "sounds";
+    const double own = correlation(heard, loudnessOf(readLoop(sounds / "music-foundry.wav")));
+    const double game = correlation(heard, loudnessOf(readLoop(sounds / "music.wav")));
+    EXPECT_GT(own, 0.9);
+    EXPECT_LT(game, 0.5);
 }
 
 struct Played {

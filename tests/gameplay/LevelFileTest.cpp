@@ -188,6 +188,17 @@ TEST(LevelFile, RefusesAWrongLevelSayingWhereAndWhy) {
         {kHead + kPlatform + repeated("[[trap]]\nat = [0, 0, 0]\n", kMaxLevelPieces),
          "t.toml:2006:1: more than 1000 pieces: platforms, traps, health packs and checkpoints "
          "together"},
+        {"look = 3\n" + kHead + kPlatform, "t.toml:1:8: look needs a table"},
+        {kHead + kPlatform + "[look]\nsky = [0.2, 1.5, 0.3]\n",
+         "t.toml:9:13: look.sky needs numbers from 0 to 1"},
+        {kHead + kPlatform + "[look]\nsky_top = [0.2, 0.3]\n",
+         "t.toml:9:11: look.sky_top needs three numbers"},
+        {kHead + kPlatform + "[look]\nlight = [-0.1, 1, 1]\n",
+         "t.toml:9:10: look.light needs numbers from 0 to 1"},
+        {kHead + kPlatform + "[look]\nplatforms = \"marble\"\n",
+         "t.toml:9:13: look.platforms needs one of \"stone\", \"ice\", \"crystal\", \"rust\""},
+        {kHead + kPlatform + "[look]\nmusic = 2\n",
+         "t.toml:9:9: look.music needs one of \"glacier\", \"foundry\""},
         {kHead + kPlatform + std::string(kMaxLevelBytes, '#'),
          "t.toml:1:1: larger than the 1048576 bytes a level file may hold"},
     };
@@ -229,6 +240,11 @@ at = [0, -0.5, -20]
 colour = "red"
 [goal]
 at = [0, -0.45, -30]
+[look]
+sky = [0.5, 0.75, 1]
+light = [1, 0.5, 0]
+platforms = "ice"
+music = "glacier"
 )";
     Level expected;
     expected.name = "Every key, déjà vu";
@@ -250,6 +266,10 @@ at = [0, -0.45, -30]
     expected.healthPacks = {Piece{glm::vec3(0.0f, 0.0f, -10.0f), {}}};
     expected.checkpoints = {Piece{glm::vec3(0.0f, -0.5f, -20.0f), {}}};
     expected.goal = glm::vec3(0.0f, -0.45f, -30.0f);
+    expected.look.sky = glm::vec3(0.5f, 0.75f, 1.0f);
+    expected.look.light = glm::vec3(1.0f, 0.5f, 0.0f);
+    expected.look.platforms = "ice";
+    expected.look.music = "glacier";
 
     const LevelRead read = parseLevel(text, "t.toml");
     ASSERT_TRUE(read.level) << read.error;

@@ -65,7 +65,21 @@ TEST(LevelText, ALevelWithEveryKeyReadsBackAsItself) {
     level.checkpoints = {Piece{{2.0f, 3.0f, 4.0f}, {"", "flag.png"}},
                          Piece{{-2.0f, 3.0f, 4.0f}, {}}};
     level.goal = {0.0f, -0.45f, -110.0f};
+    level.look.sky = glm::vec3(0.0f, 1.0f / 3.0f, 1.0f);
+    level.look.skyTop = glm::vec3(0.1f, 0.2f, 0.3f);
+    level.look.light = glm::vec3(1.0f, 0.9f, 0.7f);
+    level.look.platforms = "crystal";
+    level.look.music = "foundry";
     EXPECT_TRUE(readBack(level) == level) << levelText(level);
+
+    // Each key of the look stands alone: the others stay the game's own.
+    Level partial = level;
+    partial.look = LevelLook{};
+    partial.look.light = glm::vec3(0.5f);
+    EXPECT_TRUE(readBack(partial) == partial) << levelText(partial);
+    partial.look = LevelLook{};
+    partial.look.music = "glacier";
+    EXPECT_TRUE(readBack(partial) == partial) << levelText(partial);
 }
 
 TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
@@ -78,6 +92,8 @@ TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
     EXPECT_NE(text.find("swing = { axis = \"x\", amplitude = -5.0 }\n"), std::string::npos);
     EXPECT_LT(text.find("[[trap]]"), text.find("[[health]]"));
     EXPECT_LT(text.find("[[health]]"), text.find("[goal]"));
+    // The course has no look of its own, and its text says none.
+    EXPECT_EQ(text.find("[look]"), std::string::npos);
 }
 
 }  // namespace

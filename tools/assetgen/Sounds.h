@@ -24,5 +24,8 @@ synth::Signal healthHum();
 synth::Signal slowed();
 synth::Signal goalChime();
 synth::Signal music();
+// The loops a level may choose instead, by their names in kMusicLoops.
+synth::Signal musicGlacier();
+synth::Signal musicFoundry();
 
 }  // namespace sounds

@@ -4,12 +4,15 @@
 #include <exception>
 #include <filesystem>
 #include <iostream>
+#include <iterator>
 
 #include "Images.h"
 #include "Models.h"
 #include "ObjWriter.h"
+#include "PlatformSets.h"
 #include "Sounds.h"
 #include "WavWriter.h"
+#include "gameplay/LevelLook.h"
 
 namespace {
 
@@ -71,6 +74,21 @@ const SoundFile kSounds[] = {
     {"music.wav", sounds::music},
 };
 
+// A level's own loops, in the order of kMusicLoops.
+synth::Signal (*const kMusicLoopMakers[])() = {sounds::musicGlacier, sounds::musicFoundry};
+static_assert(std::size(kMusicLoopMakers) == kMusicLoops.size());
+
+// The platform sets and music loops that a level may choose, under the names it gives them.
+void writeLevelLooks(const std::filesystem::path& imageDir, const std::filesystem::path& soundDir) {
+    for (const std::string_view set : kPlatformSets) {
+        images::platformSetColour(set).writePng((imageDir / platformSetColourFile(set)).string());
+        images::platformSetShine(set).writePng((imageDir / platformSetShineFile(set)).string());
+    }
+    for (std::size_t i = 0; i < kMusicLoops.size(); ++i) {
+        writeWav(kMusicLoopMakers[i](), (soundDir / musicLoopFile(kMusicLoops[i])).string());
+    }
+}
+
 void writeAll(const std::filesystem::path& root) {
     const std::filesystem::path modelDir = root / "OBJFiles";
     const std::filesystem::path imageDir = root / "Images";
@@ -90,6 +108,7 @@ void writeAll(const std::filesystem::path& root) {
     for (const SoundFile& sound : kSounds) {
         writeWav(sound.make(), (soundDir / sound.name).string());
     }
+    writeLevelLooks(imageDir, soundDir);
     // Installed for the desktop only: the game never loads it.
     const std::filesystem::path iconDir = root / "icons";
     std::filesystem::create_directories(iconDir);

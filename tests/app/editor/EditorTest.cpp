@@ -236,6 +236,28 @@ TEST_F(EditorTest, MakeOnThePausePanelEditsTheLevelPlayed) {
     EXPECT_EQ(contentsOf(shipped), shippedText);
 }
 
+// A level's look goes with it through the editor: its copy is saved with the same [look].
+TEST_F(EditorTest, ALevelsLookIsSavedWithIt) {
+    levelName = "ferries";
+    startGame(kSmallWindowSettings);
+    const Level played = game->session.played.level;
+    ASSERT_FALSE(played.look == LevelLook{}) << "the pack's ferries have a look of their own";
+    input.tap(GLFW_KEY_P);
+    frame();
+    frame();  // the panel lays itself out in its first frame
+    for (int key : {GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_DOWN, GLFW_KEY_SPACE}) {
+        stroke(key);  // Resume, Options, Controls, Levels, then Make
+    }
+    ASSERT_TRUE(game->editing());
+    pointAt(glm::vec2(320.0f, 20.0f));  // off every panel
+    withControl(GLFW_KEY_S);
+    const std::string text = contentsOf(playerLevelsFolder() / "ferries.toml");
+    const LevelRead copy = parseLevel(text, "ferries.toml");
+    ASSERT_TRUE(copy.level) << copy.error;
+    EXPECT_TRUE(copy.level->look == played.look) << text;
+    EXPECT_EQ(*copy.level, played);
+}
+
 // A win in a play-test is told as a win is, then goes back to the editor, keeping nothing: no
 // records, no best run, and the window stays open.
 TEST_F(EditorTest, APlayTestsWinComesBackAndKeepsNothing) {
