@@ -83,7 +83,7 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
     editorCamera.pitch = kCameraPitch;
     editorCamera.updateVectors();
     if (level.file == saveFile) {
-        proof.opened(saveFile, edit.revision());
+        proof.opened(saveFile);
     }
 }
 
@@ -107,14 +107,14 @@ std::optional<std::size_t> Editor::selectedCheckpoint() const {
 void Editor::save() {
     lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
     if (lastSave->ok) {
-        proof.saved(saveFile, edit.revision());
+        proof.saved(saveFile);
         savedRevision = edit.revision();
         saved = true;
     }
 }
 
 void Editor::keepWin(const ReplayRecorder& recording, bool fromStart) {
-    if (proof.keepWin(recording, fromStart, edit.revision())) {
+    if (proof.keepWin(recording, fromStart, !unsaved())) {
         saved = true;
     }
 }

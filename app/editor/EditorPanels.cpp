@@ -152,7 +152,7 @@ void Editor::drawWarnings() {
                          : formatted(tr("Not saved: %s"), lastSave->reason.c_str()).c_str());
     }
     ImGui::Separator();
-    ImGui::TextUnformatted(proof.cleared(edit.revision())
+    ImGui::TextUnformatted(proof.cleared(!unsaved())
                                ? tr("Cleared: your win of it is kept as its proof.")
                                : tr("Not cleared: save it, then win a play-test from its start."));
     ImGui::PopTextWrapPos();

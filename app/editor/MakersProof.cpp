@@ -6,9 +6,8 @@
 
 namespace fs = std::filesystem;
 
-void MakersProof::opened(const fs::path& levelFile, std::size_t revision) {
+void MakersProof::opened(const fs::path& levelFile) {
     file = levelFile;
-    savedRevision = revision;
     tag.reset();
     proven = false;
     std::error_code error;
@@ -23,17 +22,17 @@ void MakersProof::opened(const fs::path& levelFile, std::size_t revision) {
     proven = !proofDoubt(*entry);
 }
 
-void MakersProof::saved(const fs::path& levelFile, std::size_t revision) {
-    opened(levelFile, revision);
+void MakersProof::saved(const fs::path& levelFile) {
+    opened(levelFile);
     if (!proven) {
         std::error_code error;
         fs::remove(proofFileOf(file), error);
     }
 }
 
-bool MakersProof::keepWin(const ReplayRecorder& recording, bool fromStart, std::size_t revision) {
+bool MakersProof::keepWin(const ReplayRecorder& recording, bool fromStart, bool asSaved) {
     const Replay& run = recording.replay();
-    if (!asSaved(revision) || !fromStart || !recording.whole() ||
+    if (!tag || !asSaved || !fromStart || !recording.whole() ||
         recordRunFault(run.settings.gravity, recording.longestFrame())) {
         return false;
     }
