@@ -83,7 +83,7 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
     editorCamera.pitch = kCameraPitch;
     editorCamera.updateVectors();
     if (level.file == saveFile) {
-        proof.opened(saveFile);
+        proof.found(saveFile);
     }
 }
 

@@ -6,7 +6,7 @@
 
 namespace fs = std::filesystem;
 
-void MakersProof::opened(const fs::path& levelFile) {
+void MakersProof::found(const fs::path& levelFile) {
     file = levelFile;
     tag.reset();
     proven = false;
@@ -23,7 +23,7 @@ void MakersProof::opened(const fs::path& levelFile) {
 }
 
 void MakersProof::saved(const fs::path& levelFile) {
-    opened(levelFile);
+    found(levelFile);
     if (!proven) {
         std::error_code error;
         fs::remove(proofFileOf(file), error);

@@ -10,7 +10,7 @@
 class MakersProof {
 public:
     // The level's file as the editor found it.
-    void opened(const std::filesystem::path& levelFile);
+    void found(const std::filesystem::path& levelFile);
     // The level's file as the editor wrote it. A proof beside it of the level before the change
     // is removed: it proves nothing any more.
     void saved(const std::filesystem::path& levelFile);
