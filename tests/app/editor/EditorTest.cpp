@@ -14,6 +14,7 @@
 #include "gameplay/Camera.h"
 #include "gameplay/LevelFile.h"
 #include "gameplay/LevelText.h"
+#include "tests/app/editor/EditorFixture.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameDirectory.h"
 #include "tests/support/GameFixture.h"
@@ -24,105 +25,13 @@
 
 namespace {
 
-const int kLeftButton = 1;  // X's numbers
-// A slider's field ends a little left of its label.
-const float kFieldLeftOfLabel = 12.0f;  // pixels
 const char* const kQuestion = "Save the changes before quitting?";
 const char* const kQuitLine = "Game has been quit.";
-// Large enough that the middle of the level shows between the panels; each pixel of a line
-// its own colour.
-const char* const kLargeWindowSettings =
-    "[window]\nwidth = 1280\nheight = 720\nfullscreen = false\n[graphics]\nsample_rate = 0\n";
 
 using Kind = PieceRef::Kind;
-bool underPanel(glm::vec2 point);
 
-class EditorTest : public GameFixture {
+class EditorTest : public EditorFixture {
 protected:
-    const Level& edited() const { return game->editor->document().level(); }
-
-    // A level of the player's own, made anew, in the editor.
-    PlayedLevel openOwnLevel(const std::string& name) {
-        PlayedLevel made;
-        made.level = newLevel(name);
-        made.shipped = false;
-        made.file = playerLevelsFolder() / (name + ".toml");
-        game->startEditor(made);
-        frame();
-        frame();  // the panels lay themselves out in their first frame
-        return made;
-    }
-
-    // Where a point of the world was drawn in the last frame, in the window's pixels from its
-    // top left.
-    glm::vec2 onScreen(glm::vec3 world) const {
-        const glm::vec4 clip = game->ProjectionMatrix * game->ViewMatrix * glm::vec4(world, 1.0f);
-        const glm::vec2 ndc = glm::vec2(clip) / clip.w;
-        return glm::vec2(0.5f * (ndc.x + 1.0f) * static_cast<float>(game->framebufferWidth),
-                         0.5f * (1.0f - ndc.y) * static_cast<float>(game->framebufferHeight));
-    }
-
-    // Moves the pointer onto that point of the window, and lets a frame see it there.
-    void pointAt(glm::vec2 inWindow) {
-        int x = 0;
-        int y = 0;
-        glfwGetWindowPos(game->window, &x, &y);
-        input.moveMouseTo(x + static_cast<int>(inWindow.x), y + static_cast<int>(inWindow.y));
-        frame();
-    }
-
-    void click() {
-        input.pressButton(kLeftButton);
-        frame();
-        input.releaseButton(kLeftButton);
-        frame();
-    }
-
-    // The middle of the panel's first row, as the UI laid it out in the last frame.
-    glm::vec2 firstRowOf(const char* panel) const {
-        const ImGuiWindow* window = ImGui::FindWindowByName(panel);
-        EXPECT_NE(window, nullptr) << panel;
-        if (window == nullptr) {
-            return glm::vec2(0.0f);
-        }
-        return glm::vec2(window->DC.CursorStartPos.x + ImGui::GetFontSize(),
-                         window->DC.CursorStartPos.y + 0.5f * ImGui::GetFontSize());
-    }
-
-    void clickAt(glm::vec2 inWindow) {
-        pointAt(inWindow);
-        click();
-    }
-
-    // Clicks where a point of the world is drawn, which must be clear of the panels.
-    void clickOnWorld(glm::vec3 world) {
-        const glm::vec2 shown = onScreen(world);
-        ASSERT_FALSE(underPanel(shown)) << shown.x << ", " << shown.y;
-        clickAt(shown);
-    }
-
-    // Clicks the text the UI drew in the last frame: a button's, a radio's, a list's row.
-    void clickOn(const std::string& text) {
-        const std::optional<ShownBox> shown = whereShown(text);
-        ASSERT_TRUE(shown) << text << " is not shown";
-        clickAt(shown->middle());
-    }
-
-    // Types a whole number into the slider of that label, whose Ctrl+click makes it a text
-    // field with its text selected, and Enter takes it.
-    void typeInto(const std::string& label, int value) {
-        const std::optional<ShownBox> shown = whereShown(label);
-        ASSERT_TRUE(shown) << label << " is not shown";
-        pointAt(glm::vec2(shown->low.x - kFieldLeftOfLabel, shown->middle().y));
-        input.press(GLFW_KEY_LEFT_CONTROL);
-        click();
-        input.release(GLFW_KEY_LEFT_CONTROL);
-        for (const char digit : std::to_string(value)) {
-            stroke(GLFW_KEY_0 + (digit - '0'));
-        }
-        stroke(GLFW_KEY_ENTER);
-    }
-
     // Escape, and a frame more: a panel that fits itself to its contents shows from its second.
     void escape() {
         stroke(GLFW_KEY_ESCAPE);
@@ -130,13 +39,6 @@ protected:
     }
     bool asked() const { return showsText(tr(kQuestion)); }
     bool closing() const { return glfwWindowShouldClose(game->window); }
-
-    void withControl(int key) {
-        input.press(GLFW_KEY_LEFT_CONTROL);
-        stroke(key);
-        input.release(GLFW_KEY_LEFT_CONTROL);
-        frame();
-    }
 };
 
 // A level made through the mouse and the keys: a platform chosen in the palette and placed on
@@ -290,7 +192,7 @@ TEST_F(EditorTest, APlayTestsWinComesBackAndKeepsNothing) {
 // again takes the question back. A save refused (a level without a goal) stays, its reason
 // shown; the goal and then the start placed from the palette, Save saves and quits.
 TEST_F(EditorTest, EscapeAsksBeforeLosingWorkAndSaveSavesBeforeQuitting) {
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Mine");
     const glm::vec3 goal = edited().goal;
     clickOnWorld(goal);
@@ -347,7 +249,7 @@ TEST_F(EditorTest, EscapeAsksBeforeLosingWorkAndSaveSavesBeforeQuitting) {
 // The window's close asks too, even from a play-test, which it ends; Cancel stays, and Escape
 // with everything saved quits at once.
 TEST_F(EditorTest, ClosingTheWindowAsksAndCancelStays) {
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Mine");
     clickOnWorld(edited().goal);
     stroke(GLFW_KEY_RIGHT);
@@ -380,7 +282,7 @@ TEST_F(EditorTest, ClosingTheWindowAsksAndCancelStays) {
 // Quit on the pause panel asks too, over the editor; Don't save quits and writes nothing. A
 // level opened and left as it was quits at Escape without asking.
 TEST_F(EditorTest, DontSaveQuitsWithoutWriting) {
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Mine");
     clickOnWorld(edited().goal);
     stroke(GLFW_KEY_LEFT);
@@ -412,7 +314,7 @@ TEST_F(EditorTest, DontSaveQuitsWithoutWriting) {
 // follows the cursor, the piece dragged stays where it was in the scene, and afterwards the
 // scene shows it where it was dropped.
 TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     PlayedLevel made;
     made.level = newLevel("Many");
     const int kRows = 15;
@@ -434,9 +336,9 @@ TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
 
     const glm::vec3 grab = far + glm::vec3(1.0f, 0.0f, 1.0f);  // beside the goal on it
     const glm::vec2 from = onScreen(grab);
-    ASSERT_FALSE(underPanel(from));
+    ASSERT_FALSE(editor_driving::underPanel(from));
     pointAt(from);
-    input.pressButton(kLeftButton);
+    input.pressButton(editor_driving::kLeftButton);
     frame();
     const int kSteps = 6;
     for (int step = 1; step <= kSteps; ++step) {
@@ -445,7 +347,7 @@ TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
     }
     const glm::vec3 dropped = far + glm::vec3(0.5f * kSteps, 0.0f, 0.0f);
     EXPECT_EQ(edited().platforms[1].at, dropped);
-    input.releaseButton(kLeftButton);
+    input.releaseButton(editor_driving::kLeftButton);
     frame();
     expectNear(game->platforms[1]->position, shownBefore + (dropped - far));
     withControl(GLFW_KEY_Z);
@@ -457,7 +359,7 @@ TEST_F(EditorTest, ADragBuildsTheSceneOnceAsItEnds) {
 // rest at each end and its head start typed in; the document holds them, and so does the file
 // saved.
 TEST_F(EditorTest, APlatformsPathIsSetInThePropertiesPanelAndSaved) {
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Ferry");
     const glm::vec3 far = edited().platforms[1].at;
     clickOnWorld(far + glm::vec3(1.0f, 0.0f, 1.0f));  // beside the goal on it
@@ -512,24 +414,12 @@ bool orangeish(const std::array<int, 3>& pixel) {
     return pixel[0] > 180 && pixel[0] > pixel[1] + 40 && pixel[1] > pixel[2] + 20;
 }
 
-// Whether a point of the window lies under one of the UI's windows drawn in the last frame.
-bool underPanel(glm::vec2 point) {
-    for (const ImGuiWindow* window : ImGui::GetCurrentContext()->Windows) {
-        if (window->WasActive && !window->Hidden && point.x >= window->Pos.x &&
-            point.y >= window->Pos.y && point.x <= window->Pos.x + window->Size.x &&
-            point.y <= window->Pos.y + window->Size.y) {
-            return true;
-        }
-    }
-    return false;
-}
-
 // Round the selected platform, at its top's height, a green ring as far from its edge as a
 // walking jump carries on the level (5 units, as docs/levels.md tables it) and an orange one
 // as far as a sprinting jump (10); neither between them, and none without a selection.
 TEST_F(EditorTest, ReachRingsAreDrawnRoundTheSelectedPlatform) {
     // The camera flown back, so that the rings stand clear of the panels.
-    startGame(kLargeWindowSettings);
+    startGame(editor_driving::kLargeWindowSettings);
     openOwnLevel("Rings");
     input.press(GLFW_KEY_S);
     frame(1.0);
@@ -558,7 +448,7 @@ TEST_F(EditorTest, ReachRingsAreDrawnRoundTheSelectedPlatform) {
             const bool onFar = std::abs(at.x - farPlatform.x) < edge + 1.0f &&
                                std::abs(at.z - farPlatform.z) < edge + 1.0f;
             const glm::vec4 clip = game->ProjectionMatrix * game->ViewMatrix * glm::vec4(at, 1.0f);
-            if (inView && clip.w > 0.0f && !onFar && !underPanel(shown)) {
+            if (inView && clip.w > 0.0f && !onFar && !editor_driving::underPanel(shown)) {
                 found.push_back(shown);
             }
         }
