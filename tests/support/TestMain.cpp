@@ -46,6 +46,11 @@ void takeAFreeDisplay() {
 int main(int argc, char** argv) {
     takeAFreeDisplay();
     setGameExecutable(SMELTRUN_BINARY);  // the games the game starts are the game's, not the tests'
+#ifdef SMELTRUN_PRELOAD
+    // And they keep the GL driver loaded to their end, as the games the tests start do (see
+    // GameProcess), so that their leak checks can name it.
+    setenv("LD_PRELOAD", SMELTRUN_PRELOAD, 1);
+#endif
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
