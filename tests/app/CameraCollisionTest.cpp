@@ -9,6 +9,7 @@
 #include "gameplay/CameraClearance.h"
 #include "tests/support/FileText.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Pixels.h"
 #include "tests/support/SmallLevel.h"
 
 namespace {
@@ -110,12 +111,8 @@ protected:
         return hidden;
     }
 
-    std::vector<unsigned char> framePixels() const {
-        std::vector<unsigned char> pixels(3 * game->framebufferWidth * game->framebufferHeight);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, game->framebufferWidth, game->framebufferHeight, GL_RGB,
-                     GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+    Frame framePixels() const {
+        return ::framePixels(game->framebufferWidth, game->framebufferHeight);
     }
 
     // How much the level's flag changes the pixels it changes, on average over their

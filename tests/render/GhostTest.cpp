@@ -9,6 +9,7 @@
 
 #include "gameplay/Replay.h"
 #include "tests/support/GameFixture.h"
+#include "tests/support/Pixels.h"
 
 namespace {
 
@@ -68,12 +69,8 @@ protected:
         frame();
     }
 
-    std::vector<unsigned char> framePixels() const {
-        std::vector<unsigned char> pixels(3 * game->framebufferWidth * game->framebufferHeight);
-        glPixelStorei(GL_PACK_ALIGNMENT, 1);
-        glReadPixels(0, 0, game->framebufferWidth, game->framebufferHeight, GL_RGB,
-                     GL_UNSIGNED_BYTE, pixels.data());
-        return pixels;
+    Frame framePixels() const {
+        return ::framePixels(game->framebufferWidth, game->framebufferHeight);
     }
 
     // The columns, from the left, where the frame just drawn differs from the same frame drawn

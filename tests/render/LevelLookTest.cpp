@@ -18,14 +18,8 @@ const int kClose = 2;  // steps of 255 between a colour asked for and the one dr
 const double kMostOfThePlatforms = 0.5;
 const int kChanged = 6;  // a pixel this much different over its three channels shows otherwise
 
-using Frame = std::vector<unsigned char>;
-
 Frame framePixels(const Game& game) {
-    Frame pixels(3 * static_cast<size_t>(game.framebufferWidth * game.framebufferHeight));
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, game.framebufferWidth, game.framebufferHeight, GL_RGB, GL_UNSIGNED_BYTE,
-                 pixels.data());
-    return pixels;
+    return ::framePixels(game.framebufferWidth, game.framebufferHeight);
 }
 
 int difference(const Frame& a, const Frame& b, size_t i) {

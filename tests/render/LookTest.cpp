@@ -26,14 +26,8 @@ const double kClearlyShadowed = 2.0;
 // share, which leaves room for the 8-bit rounding of the dark floor.
 const double kSameContrast = 0.1;
 
-using Frame = std::vector<unsigned char>;
-
 Frame framePixels(const Game& game) {
-    Frame pixels(3 * static_cast<size_t>(game.framebufferWidth * game.framebufferHeight));
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, game.framebufferWidth, game.framebufferHeight, GL_RGB, GL_UNSIGNED_BYTE,
-                 pixels.data());
-    return pixels;
+    return ::framePixels(game.framebufferWidth, game.framebufferHeight);
 }
 
 // The columns of the pixels that `shaded` shows darker than `plain`.

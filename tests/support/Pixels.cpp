@@ -17,6 +17,13 @@ std::array<int, 3> pixelAt(int x, int y) {
     return {pixel[0], pixel[1], pixel[2]};
 }
 
+Frame framePixels(int width, int height) {
+    Frame pixels(3 * static_cast<size_t>(width) * static_cast<size_t>(height));
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(0, 0, width, height, GL_RGB, GL_UNSIGNED_BYTE, pixels.data());
+    return pixels;
+}
+
 bool isSky(const std::array<int, 3>& pixel) {
     for (int channel = 0; channel < 3; ++channel) {
         if (std::abs(pixel[channel] - kSky[channel]) > kTolerance) {
