@@ -301,10 +301,11 @@ private:
     void initPlatforms();
     void initLevelCheckpoints();
     GameObject* addItem(Item::Kind kind, std::unique_ptr<GameObject> object);
-    // A piece in the level's own model and image, where it has them, or in the game's.
+    // A piece in the level's own model and image, where it has them; else dressed in the
+    // platform set named, where one is; else in the game's images.
     std::unique_ptr<GameObject> makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                           TextureEntry diffuse, TextureEntry specular,
-                                          const char* objName);
+                                          const char* objName, std::string_view set = {});
     void initLights();
     void addLight(glm::vec3 position, float intensity, glm::vec3 color);
     void initParticleSystems();

@@ -60,13 +60,20 @@ std::unique_ptr<GameObject> Game::makeObject(const char* name, glm::vec3 positio
 // The level's own model and image where it gives them; the image serves for both maps.
 std::unique_ptr<GameObject> Game::makePiece(const char* name, glm::vec3 at, const PieceLook& look,
                                             TextureEntry diffuse, TextureEntry specular,
-                                            const char* objName) {
-    // The game's images are loaded only for a piece that shows them.
-    const bool ownImage = !look.image.empty();
-    Texture* colour =
-        ownImage ? session.ownFiles->image(look.image, colourEncoding()) : gameTexture(diffuse);
-    Texture* shine = ownImage ? session.ownFiles->image(look.image, TexelEncoding::Plain)
-                              : gameTexture(specular);
+                                            const char* objName, std::string_view set) {
+    // The game's images, and a set's, are loaded only for a piece that shows them.
+    Texture* colour = nullptr;
+    Texture* shine = nullptr;
+    if (!look.image.empty()) {
+        colour = session.ownFiles->image(look.image, colourEncoding());
+        shine = session.ownFiles->image(look.image, TexelEncoding::Plain);
+    } else if (!set.empty()) {
+        colour = platformSetTexture(set, false);
+        shine = platformSetTexture(set, true);
+    } else {
+        colour = gameTexture(diffuse);
+        shine = gameTexture(specular);
+    }
     if (look.model.empty()) {
         return std::make_unique<GameObject>(name, at, materials[0].get(), colour, shine, objName);
     }
@@ -160,12 +167,8 @@ void Game::initPlatforms() {
     for (const PlatformPiece& piece : level.platforms) {
         const bool still = piece.path.empty();
         const PlatformModel& kind = still ? kStillPlatform : kMovingPlatform;
-        auto platform =
-            makePiece("platform", piece.at, piece.look, kind.diffuse, kind.specular, kind.obj);
-        if (still && piece.look.image.empty() && !level.look.platforms.empty()) {
-            platform->diffuseTexture = platformSetTexture(level.look.platforms, false);
-            platform->specularTexture = platformSetTexture(level.look.platforms, true);
-        }
+        auto platform = makePiece("platform", piece.at, piece.look, kind.diffuse, kind.specular,
+                                  kind.obj, still ? level.look.platforms : std::string_view());
         platform->material = material;
         platforms.push_back(platform.get());
         models.push_back(std::move(platform));

@@ -45,8 +45,12 @@ TexelEncoding Game::colourEncoding() const {
 
 void Game::initTextures() {
     textures.resize(textureEntryCount + kImagesPerPlatformSet * kPlatformSets.size());
+    // A level that dresses its platforms in a set of its own has no use for the game's plates.
+    const bool platesShown = session.played.level.look.platforms.empty();
     for (int entry = 0; entry < kStartTextureCount; ++entry) {
-        gameTexture(static_cast<TextureEntry>(entry));
+        if (platesShown || (entry != platformDiffuse && entry != platformSpecular)) {
+            gameTexture(static_cast<TextureEntry>(entry));
+        }
     }
 }
 

@@ -87,7 +87,8 @@ TEST_F(LevelLook, APlatformSetAndALightChangeThePlatformsAlone) {
     EXPECT_GT(redAfter / platform, redBefore / platform + 10.0) << "redder on average";
 }
 
-// Each set is its own: no two dress the platforms alike, and each loads only its own images.
+// Each set is its own: no two dress the platforms alike, and each loads only its own images,
+// not the game's plates that it stands in for.
 TEST_F(LevelLook, EachPlatformSetLooksItsOwn) {
     std::vector<Frame> frames;
     for (const char* set : {"stone", "ice", "crystal", "rust"}) {
@@ -97,6 +98,7 @@ TEST_F(LevelLook, EachPlatformSetLooksItsOwn) {
             loaded += game->textures[entry] ? 1 : 0;
         }
         EXPECT_EQ(loaded, 2u) << set << ": its colour and its shine, and no other set's";
+        EXPECT_FALSE(game->textures[platformDiffuse] || game->textures[platformSpecular]) << set;
     }
     for (size_t a = 0; a < frames.size(); ++a) {
         for (size_t b = a + 1; b < frames.size(); ++b) {
