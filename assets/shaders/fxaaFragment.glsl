@@ -5,9 +5,10 @@
 // edge: it is blended towards the neighbour across the edge, the more the further it stands
 // out, as FXAA's sub-pixel blend does. It reads the frame as shown (sRGB values), where an
 // edge's steps are as the eye sees them, and takes green for brightness, as FXAA may.
-// Software rendering pays for every read: two gathers bring the five greens, and one filtered
-// read between the pixel and its neighbour is the blend itself. There is no search along the
-// edge.
+// Software rendering pays for every read, and a filtered or gathered one costs more than a
+// plain one: five plain reads bring the pixel and its four neighbours whole, and the blend
+// towards the neighbour across the edge is done here, as a filtered read between the two
+// would. There is no search along the edge.
 
 // Contrast below the larger of these (absolute, and as a share of the brightest) is no edge.
 const float CONTRAST_MIN = 1.0 / 24.0;
@@ -22,17 +23,18 @@ uniform sampler2D frame;
 
 void main()
 {
-    vec2 texel = 1.0 / vec2(textureSize(frame, 0));
-    vec2 corner = floor(gl_FragCoord.xy);
-    // Between four pixels a gather reads all four: west, middle, north (and north-west), then
-    // middle, east, south (and south-east).
-    vec4 upperLeft = textureGather(frame, (corner + vec2(0.0, 1.0)) * texel, GREEN);
-    vec4 lowerRight = textureGather(frame, (corner + vec2(1.0, 0.0)) * texel, GREEN);
-    float m = upperLeft.z;
-    float n = upperLeft.y;
-    float w = upperLeft.w;
-    float e = lowerRight.y;
-    float s = lowerRight.w;
+    ivec2 pixel = ivec2(gl_FragCoord.xy);
+    ivec2 last = textureSize(frame, 0) - 1;
+    vec3 middle = texelFetch(frame, pixel, 0).rgb;
+    vec3 north = texelFetch(frame, min(pixel + ivec2(0, 1), last), 0).rgb;
+    vec3 south = texelFetch(frame, max(pixel - ivec2(0, 1), ivec2(0)), 0).rgb;
+    vec3 east = texelFetch(frame, min(pixel + ivec2(1, 0), last), 0).rgb;
+    vec3 west = texelFetch(frame, max(pixel - ivec2(1, 0), ivec2(0)), 0).rgb;
+    float m = middle[GREEN];
+    float n = north[GREEN];
+    float s = south[GREEN];
+    float e = east[GREEN];
+    float w = west[GREEN];
     float low = min(m, min(min(n, s), min(e, w)));
     float high = max(m, max(max(n, s), max(e, w)));
     float range = high - low;
@@ -43,8 +45,7 @@ void main()
 
     // A horizontal edge changes most from north to south; across it lies the steeper side.
     bool horizontal = abs(n + s - 2.0 * m) >= abs(e + w - 2.0 * m);
-    vec2 toNeighbour = horizontal ? vec2(0.0, abs(n - m) >= abs(s - m) ? 1.0 : -1.0)
-                                  : vec2(abs(e - m) >= abs(w - m) ? 1.0 : -1.0, 0.0);
-    vec2 centre = gl_FragCoord.xy + toNeighbour * blend;
-    fs_color = vec4(textureLod(frame, centre * texel, 0.0).rgb, 1.0);
+    vec3 across = horizontal ? (abs(n - m) >= abs(s - m) ? north : south)
+                             : (abs(e - m) >= abs(w - m) ? east : west);
+    fs_color = vec4(mix(middle, across, blend), 1.0);
 }
