@@ -113,9 +113,11 @@ TEST_F(CapLevelAllocations, UpdateMakesNoneAmongAThousandPieces) {
     ASSERT_TRUE(taken(Item::Kind::HealthPack));
     framesOn(onTop(level.checkpoints.front().at), 3);
     ASSERT_TRUE(game->run.checkpointReached());
+    game->player->health = 3;  // the trap costs one, and the run goes on
     framesOn(onTop(level.traps.front().at), 3);
     ASSERT_TRUE(taken(Item::Kind::Trap));
-    framesOn(onTop(level.platforms.back().at), 3);
+    framesOn(onTop(level.platforms[level.platforms.size() / 2].at),
+             3);                                                      // far off, short of the goal
     framesOn(glm::vec3(0.0f, game->run.lossHeight - 1.0f, 0.0f), 2);  // a fall, to the checkpoint
     EXPECT_FALSE(taken(Item::Kind::Trap)) << "the loss puts the traps back";
     EXPECT_EQ(allocations, 0);
