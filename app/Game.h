@@ -26,6 +26,7 @@
 #include "gameplay/Player.h"
 #include "gameplay/Replay.h"
 #include "gameplay/RunState.h"
+#include "render/DrawList.h"
 #include "render/Light.h"
 #include "render/Look.h"
 #include "render/Material.h"
@@ -230,6 +231,7 @@ public:
     RunState run;
     // How the frame is drawn, as the settings asked at the start.
     Look look;
+    DrawList drawList;  // the frame's opaque models, as drawn
     // The level editor, while a level is made or play-tested; none while the game is played.
     std::unique_ptr<Editor> editor;
 
@@ -356,6 +358,7 @@ private:
                                            const char* objName);
     void sendLights();
     void sendDisplayUniforms();
+    void drawOpaqueModels();
     void renderModel(Model& model);
     [[noreturn]] void failSetup(const char* message);
     void applyPacing();

@@ -21,12 +21,18 @@ void Game::keepCameraClear() {
     }
     std::vector<Box>& boxes = run.cameraBoxes;
     boxes.clear();
+    const auto keepNear = [&](const Model& model) {
+        const Box box = worldBox(model);
+        if (nearTheWay(box, camera.lookedAt, camera.position)) {
+            boxes.push_back(box);
+        }
+    };
     for (const GameObject* platform : platforms) {
-        boxes.push_back(worldBox(*platform));
+        keepNear(*platform);
     }
     for (const Item& item : run.items) {
         if (blocksTheCamera(item) && !item.object->hidden) {
-            boxes.push_back(worldBox(*item.object));
+            keepNear(*item.object);
         }
     }
     camera.keepClear(boxes, deltaTime);
@@ -37,13 +43,17 @@ bool Game::hidesThePlayer(const Box& box) const {
     return standsBetween(box, camera.position, (body.low + body.high) * 0.5f);
 }
 
+// Found through the object's place among the items, not by a search of them: a level of 1,000
+// pieces asks this of each of them on every frame.
 bool Game::seenThrough(const Model& model) const {
-    for (const Item& item : run.items) {
-        if (item.object == &model) {
-            return item.kind == Item::Kind::Checkpoint && hidesThePlayer(worldBox(model));
-        }
+    const auto* object = dynamic_cast<const GameObject*>(&model);
+    if (object == nullptr || object->item < 0 ||
+        static_cast<std::size_t>(object->item) >= run.items.size()) {
+        return false;
     }
-    return false;
+    const Item& item = run.items[object->item];
+    return item.object == object && item.kind == Item::Kind::Checkpoint &&
+           hidesThePlayer(worldBox(model));
 }
 
 // Over the opaque scene and the sky, leaving the depth as it was: what stands behind a flag

@@ -78,11 +78,7 @@ void Game::drawScene() {
     glClearColor(sky.r + brightness, sky.g + brightness, sky.b + brightness, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
 
-    for (auto& model : models) {
-        if (!model->hidden && !seenThrough(*model)) {
-            renderModel(*model);
-        }
-    }
+    drawOpaqueModels();
     for (const auto& system : particleSystems) {
         system->render(*shaders[mainShader]);
     }
@@ -140,6 +136,22 @@ void Game::present() {
     glActiveTexture(GL_TEXTURE0);
     glBindTexture(GL_TEXTURE_2D, 0);
     ui.frameTiming.pacer.wait();
+}
+
+// What cannot show is left out, and the nearest go first: with 1,000 pieces a frame shades
+// far fewer hidden pixels.
+void Game::drawOpaqueModels() {
+    drawList.clear();
+    const ViewVolume volume = viewVolumeOf(ProjectionMatrix * ViewMatrix);
+    for (auto& model : models) {
+        if (!model->hidden && !seenThrough(*model)) {
+            drawList.add(*model, volume, camera.position);
+        }
+    }
+    drawList.sortNearestFirst();
+    for (const DrawList::Entry& entry : drawList) {
+        renderModel(*entry.model);
+    }
 }
 
 // The enhanced look's rim light falls on the character alone.

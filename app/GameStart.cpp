@@ -30,6 +30,9 @@ void Game::buildScene(std::unique_ptr<LevelOwnFiles> own) {
     player = nullptr;
 
     initLevel();
+    // The camera's frame keeps some of these boxes, as many as come near it: room for all of
+    // them, so that no frame allocates.
+    run.cameraBoxes.reserve(platforms.size() + run.items.size());
     initUniforms();
     if (GameAudio* audio = sound.playing()) {
         audio->placeGoal(session.played.level.goal);

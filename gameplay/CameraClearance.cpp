@@ -51,6 +51,14 @@ float heightAboveTops(glm::vec3 place, const std::vector<Box>& boxes) {
     return height;
 }
 
+bool nearTheWay(const Box& box, glm::vec3 lookedAt, glm::vec3 wanted) {
+    const Box wide = widened(box, kCameraClearance);
+    const glm::vec3 low = glm::min(lookedAt, wanted);
+    const glm::vec3 high = glm::max(lookedAt, wanted);
+    return glm::all(glm::lessThanEqual(wide.low, high)) &&
+           glm::all(glm::lessThanEqual(low, wide.high));
+}
+
 bool standsBetween(const Box& box, glm::vec3 from, glm::vec3 to) {
     const std::optional<float> entry = entryAlong(box, from, to - from);
     return entry && *entry <= 1.0f;

@@ -25,6 +25,12 @@ float clearShare(glm::vec3 lookedAt, glm::vec3 wanted, const std::vector<Box>& b
 // height otherwise, to the bit.
 float heightAboveTops(glm::vec3 place, const std::vector<Box>& boxes);
 
+// Whether the box could matter to a camera placed on the way from `lookedAt` to `wanted`: it
+// reaches, with the clearance all round, into the box around that way. Leaving out those that
+// cannot changes neither clearShare nor heightAboveTops on that way, and spares a level of
+// 1,000 pieces 1,000 tests a frame.
+bool nearTheWay(const Box& box, glm::vec3 lookedAt, glm::vec3 wanted);
+
 // Whether the box stands between the two points: the segment joining them meets it.
 bool standsBetween(const Box& box, glm::vec3 from, glm::vec3 to);
 

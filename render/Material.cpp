@@ -1,5 +1,7 @@
 #include "render/Material.h"
 
+#include <glm/gtc/type_ptr.hpp>
+
 #include "render/Shader.h"
 
 Material::Material(glm::vec3 ambient, glm::vec3 diffuse, glm::vec3 specular, int diffuseTex,
@@ -12,10 +14,13 @@ Material::Material(glm::vec3 ambient, glm::vec3 diffuse, glm::vec3 specular, int
       transparency(transparency) {}
 
 void Material::sendToShader(const Shader& program) const {
-    program.setVec3f(ambient, "material.ambient");
-    program.setVec3f(diffuse, "material.diffuse");
-    program.setVec3f(specular, "material.specular");
-    program.set1i(diffuseTex, "material.diffuseTex");
-    program.set1i(specularTex, "material.specularTex");
-    program.set1f(transparency, "material.transparency");
+    const Shader::PieceUniforms& at = program.piece;
+    program.use();
+    glUniform3fv(at.ambient, 1, glm::value_ptr(ambient));
+    glUniform3fv(at.diffuse, 1, glm::value_ptr(diffuse));
+    glUniform3fv(at.specular, 1, glm::value_ptr(specular));
+    glUniform1i(at.diffuseTex, diffuseTex);
+    glUniform1i(at.specularTex, specularTex);
+    glUniform1f(at.transparency, transparency);
+    program.unuse();
 }

@@ -1,5 +1,7 @@
 #include "render/Model.h"
 
+#include <glm/gtc/type_ptr.hpp>
+
 #include "render/Material.h"
 #include "render/ObjLoader.h"
 #include "render/Shader.h"
@@ -61,12 +63,12 @@ void Model::render(const Shader& program) {
         diffuseTexture->bind(0);
         specularTexture->bind(1);
         mesh->updateModelMatrix();
-        program.setMat4fv(mesh->ModelMatrix, "ModelMatrix");
-        program.use();
+        glUniformMatrix4fv(program.piece.modelMatrix, 1, GL_FALSE,
+                           glm::value_ptr(mesh->ModelMatrix));
         mesh->draw();
-        program.unuse();
         diffuseTexture->unbind();
     }
+    program.unuse();
 }
 
 void Model::orbit(const Model& target, float deltaTime, float heightOffset, int turnFactor,

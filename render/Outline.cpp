@@ -26,3 +26,7 @@ void drawModel(Model& model, const Shader& main, const Shader& contour, bool out
     }
     model.render(main);
 }
+
+Sphere withOutline(const Sphere& sphere) {
+    return Sphere{sphere.centre, sphere.radius * kContourScale + kContourDrop};
+}

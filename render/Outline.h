@@ -1,5 +1,7 @@
 #pragma once
 
+#include "render/ViewVolume.h"
+
 class Model;
 class Shader;
 
@@ -7,3 +9,6 @@ class Shader;
 // lowered copy is drawn first with the contour program, front faces culled, so that its
 // back faces show as a rim around the model.
 void drawModel(Model& model, const Shader& main, const Shader& contour, bool outline);
+
+// The sphere grown to hold the model's outline too.
+Sphere withOutline(const Sphere& sphere);

@@ -38,6 +38,17 @@ Shader::Shader(int versionMajor, int versionMinor, const char* vertexFile,
     for (const GLuint shader : shaders) {
         glDeleteShader(shader);
     }
+    findPieceUniforms();
+}
+
+void Shader::findPieceUniforms() {
+    piece.modelMatrix = glGetUniformLocation(id, "ModelMatrix");
+    piece.ambient = glGetUniformLocation(id, "material.ambient");
+    piece.diffuse = glGetUniformLocation(id, "material.diffuse");
+    piece.specular = glGetUniformLocation(id, "material.specular");
+    piece.diffuseTex = glGetUniformLocation(id, "material.diffuseTex");
+    piece.specularTex = glGetUniformLocation(id, "material.specularTex");
+    piece.transparency = glGetUniformLocation(id, "material.transparency");
 }
 
 Shader::~Shader() {

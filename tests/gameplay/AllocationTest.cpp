@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <streambuf>
 
 #include "gameplay/LevelLayout.h"
 #include "tests/support/GameFixture.h"
 #include "tools/alloccount/AllocationCounter.h"
+#include "tools/caplevel/CapLevel.h"
 
 namespace {
 
@@ -18,11 +20,13 @@ protected:
 
 class Allocations : public GameFixture {
 protected:
-    void SetUp() override {
+    void SetUp() override { start(kWindowedSettings); }
+
+    void start(const char* settings) {
         if (!AllocationCount::available()) {
             GTEST_SKIP() << "AddressSanitizer replaces the allocation functions";
         }
-        startGame();
+        startGame(settings);
         frame();
     }
 
@@ -78,6 +82,44 @@ TEST_F(Allocations, UpdateMakesNoneWhilePlayingThroughEveryEvent) {
     framesOn(glm::vec3(kTrap21Position.x, kPlatformHeight, kTrap21Position.z), 3);
     ASSERT_FALSE(game->models[firstTrapModel]->hidden) << "the loss restores the traps";
     framesOn(glm::vec3(0.0f, kLossHeight - 1.0f, 0.0f), 2);  // a fall
+    EXPECT_EQ(allocations, 0);
+}
+
+// A level at the cap of pieces: the touches, swings and paths of 1,000 of them, and the camera
+// kept clear of them all. Nothing is read from the screen, so the window is the smallest.
+class CapLevelAllocations : public Allocations {
+protected:
+    void SetUp() override {
+        builtLevel = capLevelPlay();
+        start(kTinyWindowSettings);
+    }
+
+    bool taken(Item::Kind kind) const {
+        return std::any_of(game->run.items.begin(), game->run.items.end(),
+                           [kind](const Item& item) { return item.kind == kind && item.taken; });
+    }
+};
+
+TEST_F(CapLevelAllocations, UpdateMakesNoneAmongAThousandPieces) {
+    const Level& level = game->session.played.level;
+    const auto onTop = [](glm::vec3 at) { return glm::vec3(at.x, kPlatformHeight, at.z); };
+    input.press(GLFW_KEY_W);
+    input.press(GLFW_KEY_LEFT_SHIFT);
+    for (int i = 0; i < 20; ++i) {
+        countedFrame();
+    }
+    input.releaseAll();
+    framesOn(onTop(level.healthPacks.front().at), 3);
+    ASSERT_TRUE(taken(Item::Kind::HealthPack));
+    framesOn(onTop(level.checkpoints.front().at), 3);
+    ASSERT_TRUE(game->run.checkpointReached());
+    game->player->health = 3;  // the trap costs one, and the run goes on
+    framesOn(onTop(level.traps.front().at), 3);
+    ASSERT_TRUE(taken(Item::Kind::Trap));
+    framesOn(onTop(level.platforms[level.platforms.size() / 2].at),
+             3);                                                      // far off, short of the goal
+    framesOn(glm::vec3(0.0f, game->run.lossHeight - 1.0f, 0.0f), 2);  // a fall, to the checkpoint
+    EXPECT_FALSE(taken(Item::Kind::Trap)) << "the loss puts the traps back";
     EXPECT_EQ(allocations, 0);
 }
 

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -91,6 +93,40 @@ TEST(CameraClearance, ABoxStandsBetweenTwoPointsOnlyWhereTheSegmentMeetsIt) {
     EXPECT_FALSE(standsBetween(kWall, glm::vec3(0.0f, 1.0f, 1.9f), kLookedAt)) << "in front";
     EXPECT_FALSE(standsBetween(kWall, glm::vec3(0.0f, 5.0f, 4.0f), glm::vec3(0.0f, 5.0f, 0.0f)))
         << "over it";
+}
+
+// Among a field of boxes, those near the way alone place the camera exactly as all of them
+// do: along the way, beside it within the clearance, and above a top it sinks towards.
+TEST(CameraClearance, TheBoxesNearTheWayPlaceTheCameraAsAllOfThemDo) {
+    std::vector<Box> field;
+    for (int x = -6; x <= 6; ++x) {
+        for (int z = -6; z <= 6; ++z) {
+            const glm::vec3 at(x * 1.7f, (x + z) % 3 * 0.4f - 0.5f, z * 1.9f);
+            field.push_back(
+                Box{at - glm::vec3(0.5f, 0.25f, 0.5f), at + glm::vec3(0.5f, 0.25f, 0.5f)});
+        }
+    }
+    const glm::vec3 ways[][2] = {
+        {kLookedAt, kWanted},
+        {glm::vec3(0.3f, 0.2f, 0.2f), glm::vec3(-2.9f, -0.3f, 3.3f)},
+        {glm::vec3(1.1f, 0.4f, -1.0f), glm::vec3(4.2f, 0.0f, -4.4f)},
+        {glm::vec3(-3.4f, 0.9f, 5.1f), glm::vec3(-3.4f, 0.25f, 5.7f)},
+    };
+    int moved = 0;
+    for (const auto& way : ways) {
+        std::vector<Box> near;
+        std::copy_if(field.begin(), field.end(), std::back_inserter(near),
+                     [&](const Box& box) { return nearTheWay(box, way[0], way[1]); });
+        EXPECT_LT(near.size(), field.size() / 4);
+        std::optional<float> heldAll;
+        std::optional<float> heldNear;
+        const glm::vec3 all = clearPlace(way[0], way[1], field, 1.0f / 60.0f, heldAll);
+        const glm::vec3 fromNear = clearPlace(way[0], way[1], near, 1.0f / 60.0f, heldNear);
+        EXPECT_EQ(all, fromNear) << way[1].x;
+        EXPECT_EQ(heldAll, heldNear);
+        moved += all != way[1] ? 1 : 0;
+    }
+    EXPECT_GE(moved, 2) << "boxes stand in some of the ways";
 }
 
 }  // namespace

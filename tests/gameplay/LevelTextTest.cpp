@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
 #include "gameplay/LevelFile.h"
 #include "gameplay/LevelText.h"
 #include "tests/support/FileText.h"
+#include "tools/caplevel/CapLevel.h"
 
 namespace {
 
@@ -94,6 +96,29 @@ TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
     EXPECT_LT(text.find("[[health]]"), text.find("[goal]"));
     // The course has no look of its own, and its text says none.
     EXPECT_EQ(text.find("[look]"), std::string::npos);
+}
+
+}  // namespace
+
+namespace {
+
+// The benchmark's and the tests' level at the cap: a level file could hold it, and the player
+// starts on a platform, clear of its traps and its goal.
+TEST(CapLevel, ReadsBackAsALevelFileAtTheCapThatStartsInPlay) {
+    const Level level = capLevel();
+    EXPECT_EQ(readBack(level), level);
+    const std::size_t pieces = level.platforms.size() + level.traps.size() +
+                               level.healthPacks.size() + level.checkpoints.size();
+    EXPECT_EQ(pieces, 1000u);
+    const auto swings = std::count_if(level.platforms.begin(), level.platforms.end(),
+                                      [](const PlatformPiece& p) { return p.swing.has_value(); });
+    const auto movers = std::count_if(level.platforms.begin(), level.platforms.end(),
+                                      [](const PlatformPiece& p) { return !p.path.empty(); });
+    EXPECT_GT(swings, 100);
+    EXPECT_GT(movers, 100);
+    EXPECT_TRUE(startsOverPlatform(level));
+    EXPECT_FALSE(startsInTrap(level));
+    EXPECT_FALSE(startsAtGoal(level));
 }
 
 }  // namespace

@@ -60,6 +60,9 @@ void GameFixture::restartGame() {
 }
 
 std::unique_ptr<Game> GameFixture::makeGame() const {
+    if (builtLevel) {
+        return std::make_unique<Game>(loadGameSettings(), PlayedLevel(*builtLevel));
+    }
     if (levelName.empty()) {
         return std::make_unique<Game>(loadGameSettings());
     }

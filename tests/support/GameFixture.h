@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/Game.h"
@@ -58,6 +59,8 @@ protected:
 
     // The level the next start plays, as --level names it; the course built in code when empty.
     std::string levelName;
+    // Or a level built in code, which goes before the name.
+    std::optional<PlayedLevel> builtLevel;
     // The checkpoint (from 1) its runs start at, as --checkpoint asks; 0 for its start.
     int levelCheckpoint = 0;
 

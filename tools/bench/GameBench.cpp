@@ -13,7 +13,8 @@
 // multisampling has it on every other frame, which gives its cost. Then the enhanced look with
 // 4x multisampling, FXAA in the classic look, and the enhanced look with FXAA, against the
 // classic look with 4x multisampling. And the enhanced look with FXAA at 1920x1080, against the
-// clear-and-swap floor of that window, which has no multisampling.
+// clear-and-swap floor of that window, which has no multisampling. Last, a level at the level
+// file's cap of pieces, against the course, at 1280x720 with 4x multisampling.
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
@@ -31,6 +32,7 @@
 #include "tools/alloccount/AllocationCounter.h"
 #include "tools/bench/Measure.h"
 #include "tools/bench/Startup.h"
+#include "tools/caplevel/CapLevel.h"
 
 namespace {
 
@@ -52,6 +54,7 @@ struct Config {
     const char* look = kClassicLook;
     const char* antialiasing = kMsaa;
     bool alternateShadow = false;  // the shadow on every other frame; off in every frame else
+    bool cap = false;              // the level at the cap of pieces, built in code
 };
 
 struct FrameFigures {
@@ -85,6 +88,9 @@ std::unique_ptr<Game> startWindowed(const Config& config) {
     settings.antialiasing = config.antialiasing;
     settings.maxFps = config.maxFps;
     settings.vsync = config.maxFps == 0 && settings.vsync;
+    if (config.cap) {
+        return std::make_unique<Game>(settings, capLevelPlay());
+    }
     if (!config.level) {
         return std::make_unique<Game>(settings);
     }
@@ -308,7 +314,9 @@ int main(int argc, char** argv) {
         {"1280x720 enhanced 4x", 1280, 720, 4, false, 0, nullptr, kEnhancedLook, kMsaa},
         {"1280x720 FXAA", 1280, 720, 0, false, 0, nullptr, kClassicLook, kFxaa},
         {"1280x720 enhanced FXAA", 1280, 720, 0, false, 0, nullptr, kEnhancedLook, kFxaa},
-        {"1920x1080 enhanced FXAA", 1920, 1080, 0, false, 0, nullptr, kEnhancedLook, kFxaa}};
+        {"1920x1080 enhanced FXAA", 1920, 1080, 0, false, 0, nullptr, kEnhancedLook, kFxaa},
+        {"1280x720 4x cap level", 1280, 720, 4, false, 0, nullptr, kClassicLook, kMsaa, false,
+         true}};
     // A word on the command line measures only the windows whose name holds it: a quick look
     // without start-up and without the JSON line.
     if (argc == 2) {
@@ -336,7 +344,9 @@ int main(int argc, char** argv) {
         "\"shadow_ratio_720_alternating\": %.3f, \"frame_ms_720_enhanced\": %.3f, "
         "\"frame_ms_720_fxaa\": %.3f, \"frame_ms_720_enhanced_fxaa\": %.3f, "
         "\"enhanced_fxaa_ratio_720\": %.3f, \"floor_ms_1080_nomsaa\": %.3f, "
-        "\"frame_ms_1080_enhanced_fxaa\": %.3f, \"enhanced_fxaa_1080_ratio\": %.3f}\n",
+        "\"frame_ms_1080_enhanced_fxaa\": %.3f, \"enhanced_fxaa_1080_ratio\": %.3f, "
+        "\"frame_ms_720_cap_level\": %.3f, \"cap_level_ratio_720\": %.3f, "
+        "\"update_own_us_cap_level\": %.2f}\n",
         results[0].frameMedian, results[2].frameMedian, results[3].frameMedian,
         results[3].floorMedian, results[3].litQuadMedian, results[0].updateUs, results[0].pollUs,
         results[0].updateOwnUs, results[0].renderCpuUs, startup.gameMs, startup.minimalMs,
@@ -346,6 +356,7 @@ int main(int argc, char** argv) {
         results[7].shadowRatio, results[8].frameMedian, results[9].frameMedian,
         results[10].frameMedian, results[10].frameMedian / results[0].frameMedian,
         results[11].floorMedian, results[11].frameMedian,
-        results[11].frameMedian / results[11].floorMedian);
+        results[11].frameMedian / results[11].floorMedian, results[12].frameMedian,
+        results[12].frameMedian / results[0].frameMedian, results[12].updateOwnUs);
     return 0;
 }
