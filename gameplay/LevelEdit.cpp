@@ -12,7 +12,7 @@ namespace {
 using Kind = PieceRef::Kind;
 
 // What a merging change set, so that a slider's frames are one step.
-enum MergeWhat { kPosition, kProperties, kName, kPar };
+enum MergeWhat { kPosition, kProperties, kName, kPar, kLook };
 
 std::vector<Piece>* piecesOf(Level& level, Kind kind) {
     switch (kind) {
@@ -224,6 +224,13 @@ void LevelEdit::setPar(int seconds) {
     if (seconds != state.level.parTime) {
         remember(Merge{kPar, {}});
         state.level.parTime = seconds;
+    }
+}
+
+void LevelEdit::setLook(const LevelLook& look) {
+    if (!(look == state.level.look)) {
+        remember(Merge{kLook, {}});
+        state.level.look = look;
     }
 }
 

@@ -65,6 +65,8 @@ public:
     bool setPiece(PieceRef piece, const Piece& properties);
     void setName(const std::string& name);
     void setPar(int seconds);
+    // The level's sky, light, platform images and music.
+    void setLook(const LevelLook& look);
 
     // Consecutive changes of one property (a slider dragged, a piece dragged) are one step
     // until this is called: the editor calls it as a gesture ends.

@@ -142,7 +142,10 @@ bool Editor::update(const EditorInput& input, const InputSnapshot& controls, flo
     }
     if (!panelsTakeKeys()) {
         editWithKeys(input);
-        flyCamera(input, controls, deltaTime);
+        // Ctrl+S, Ctrl+D and Ctrl+A are shortcuts: their letters would fly the camera too.
+        if (!input.control) {
+            flyCamera(input, controls, deltaTime);
+        }
     }
     if (!panelsTakeMouse() || dragOffset) {
         editWithMouse(input, view);
@@ -219,8 +222,11 @@ void Editor::editWithMouse(const EditorInput& input, const EditorView& view) {
     }
     const Ray ray = cursorRay(input.cursor, view);
     select(pieceAlong(edit, ray.origin, ray.direction));
-    if (selected && point) {
-        dragOffset = edit.positionOf(*selected) - *point;
+    // The grid lies at the height of the piece just selected: grabbed on the grid of the one
+    // before, a piece at another height would jump as the drag begins.
+    const std::optional<glm::vec3> grabbed = onGrid(input.cursor, view);
+    if (selected && grabbed) {
+        dragOffset = edit.positionOf(*selected) - *grabbed;
         dragOffset->y = 0.0f;
     }
 }

@@ -2,6 +2,8 @@
 
 #include <array>
 #include <cstring>
+#include <optional>
+#include <string_view>
 
 #include "app/editor/Editor.h"
 #include "app/settings/Translate.h"
@@ -45,6 +47,8 @@ const float kNewPathSpeed = 2.0f;    // units per second
 const float kSpeedStep = 0.05f;      // units per second per pixel dragged, and the slowest
 const float kFastestSpeed = 100.0f;  // units per second
 const float kSecondsStep = 0.05f;    // seconds per pixel dragged
+// A colour of the level's look, when it is given one: a grey to start from.
+const glm::vec3 kNewLookColour(0.5f);
 const ImGuiWindowFlags kPanelFlags = ImGuiWindowFlags_AlwaysAutoResize |
                                      ImGuiWindowFlags_NoSavedSettings |
                                      ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove;
@@ -105,6 +109,60 @@ bool editPath(PlatformPiece& platform) {
     changed |=
         ImGui::DragFloat(tr("Speed"), &platform.speed, kSpeedStep, kSpeedStep, kFastestSpeed);
     changed |= editSeconds(tr("Wait at each end"), platform.wait);
+    return changed;
+}
+
+// One of the names the look offers, or none: the game's own.
+template <std::size_t N>
+bool chooseName(const char* label, std::string& chosen,
+                const std::array<std::string_view, N>& names) {
+    const char* shown = chosen.empty() ? tr("The game's own") : chosen.c_str();
+    bool changed = false;
+    if (ImGui::BeginCombo(label, shown)) {
+        if (ImGui::Selectable(tr("The game's own"), chosen.empty())) {
+            changed = !chosen.empty();
+            chosen.clear();
+        }
+        for (const std::string_view name : names) {
+            const std::string text(name);
+            if (ImGui::Selectable(text.c_str(), chosen == text)) {
+                changed |= chosen != text;
+                chosen = text;
+            }
+        }
+        ImGui::EndCombo();
+    }
+    return changed;
+}
+
+// A colour the level may give or leave to the game: a box to give it, then its red, green and
+// blue from 0 to 1.
+bool editColour(const char* label, std::optional<glm::vec3>& colour) {
+    bool given = colour.has_value();
+    if (!given) {
+        if (!ImGui::Checkbox(label, &given)) {
+            return false;
+        }
+        colour = kNewLookColour;
+        return true;
+    }
+    ImGui::PushID(label);
+    bool changed = ImGui::Checkbox("##given", &given);
+    ImGui::PopID();
+    ImGui::SameLine();
+    changed |= ImGui::ColorEdit3(label, &colour->x, ImGuiColorEditFlags_Float);
+    if (!given) {
+        colour.reset();
+    }
+    return changed;
+}
+
+bool editLevelLook(LevelLook& look) {
+    bool changed = chooseName(tr("Platforms"), look.platforms, kPlatformSets);
+    changed |= chooseName(tr("Music"), look.music, kMusicLoops);
+    changed |= editColour(tr("Sky"), look.sky);
+    changed |= editColour(tr("Zenith"), look.skyTop);
+    changed |= editColour(tr("Light"), look.light);
     return changed;
 }
 
@@ -246,6 +304,12 @@ void Editor::drawLevelProperties() {
     int par = edit.level().parTime;
     if (ImGui::InputInt(tr("Par (seconds)"), &par) && par > 0) {
         edit.setPar(par);
+    }
+    ImGui::Separator();
+    ImGui::TextUnformatted(tr("Look"));
+    LevelLook look = edit.level().look;
+    if (editLevelLook(look)) {
+        edit.setLook(look);
     }
 }
 

@@ -30,13 +30,21 @@ KeySym keysymOf(int glfwKey) {
         return XK_F1 + (glfwKey - GLFW_KEY_F1);
     }
     static const std::map<int, KeySym> others = {
-        {GLFW_KEY_SPACE, XK_space},   {GLFW_KEY_ESCAPE, XK_Escape},
-        {GLFW_KEY_ENTER, XK_Return},  {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
-        {GLFW_KEY_LEFT, XK_Left},     {GLFW_KEY_RIGHT, XK_Right},
-        {GLFW_KEY_UP, XK_Up},         {GLFW_KEY_DOWN, XK_Down},
-        {GLFW_KEY_TAB, XK_Tab},       {GLFW_KEY_LEFT_ALT, XK_Alt_L},
-        {GLFW_KEY_PAGE_UP, XK_Prior}, {GLFW_KEY_PAGE_DOWN, XK_Next},
-        {GLFW_KEY_DELETE, XK_Delete}, {GLFW_KEY_LEFT_CONTROL, XK_Control_L},
+        {GLFW_KEY_SPACE, XK_space},
+        {GLFW_KEY_ESCAPE, XK_Escape},
+        {GLFW_KEY_ENTER, XK_Return},
+        {GLFW_KEY_LEFT_SHIFT, XK_Shift_L},
+        {GLFW_KEY_LEFT, XK_Left},
+        {GLFW_KEY_RIGHT, XK_Right},
+        {GLFW_KEY_UP, XK_Up},
+        {GLFW_KEY_DOWN, XK_Down},
+        {GLFW_KEY_TAB, XK_Tab},
+        {GLFW_KEY_LEFT_ALT, XK_Alt_L},
+        {GLFW_KEY_PAGE_UP, XK_Prior},
+        {GLFW_KEY_PAGE_DOWN, XK_Next},
+        {GLFW_KEY_DELETE, XK_Delete},
+        {GLFW_KEY_LEFT_CONTROL, XK_Control_L},
+        {GLFW_KEY_BACKSPACE, XK_BackSpace},
     };
     const auto found = others.find(glfwKey);
     if (found == others.end()) {
@@ -97,6 +105,27 @@ void XInput::release(int glfwKey) {
 void XInput::tap(int glfwKey) {
     press(glfwKey);
     release(glfwKey);
+}
+
+void XInput::typeText(const std::string& text) {
+    for (const char character : text) {
+        // Latin-1 key symbols are the characters' own codes; an upper-case letter wants Shift.
+        const KeySym symbol = static_cast<unsigned char>(std::tolower(character));
+        const bool shifted = std::isupper(static_cast<unsigned char>(character)) != 0;
+        const KeyCode code = XKeysymToKeycode(display, symbol);
+        if (code == 0) {
+            throw std::invalid_argument(std::string("no X key types ") + character);
+        }
+        if (shifted) {
+            press(GLFW_KEY_LEFT_SHIFT);
+        }
+        XTestFakeKeyEvent(target, code, True, CurrentTime);
+        XTestFakeKeyEvent(target, code, False, CurrentTime);
+        sync();
+        if (shifted) {
+            release(GLFW_KEY_LEFT_SHIFT);
+        }
+    }
 }
 
 void XInput::releaseAll() {
@@ -246,6 +275,16 @@ int glfwKeyByName(const std::string& name) {
         {"Space", GLFW_KEY_SPACE},
         {"Enter", GLFW_KEY_ENTER},
         {"Shift", GLFW_KEY_LEFT_SHIFT},
+        {"Ctrl", GLFW_KEY_LEFT_CONTROL},
+        {"Tab", GLFW_KEY_TAB},
+        {"Left", GLFW_KEY_LEFT},
+        {"Right", GLFW_KEY_RIGHT},
+        {"Up", GLFW_KEY_UP},
+        {"Down", GLFW_KEY_DOWN},
+        {"PageUp", GLFW_KEY_PAGE_UP},
+        {"PageDown", GLFW_KEY_PAGE_DOWN},
+        {"Delete", GLFW_KEY_DELETE},
+        {"Backspace", GLFW_KEY_BACKSPACE},
     };
     const auto found = named.find(name);
     return found == named.end() ? -1 : found->second;

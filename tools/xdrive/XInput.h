@@ -22,6 +22,8 @@ public:
     void release(int glfwKey);
     void tap(int glfwKey);
     void releaseAll();
+    // Types the text as keys would: letters, digits and the punctuation of an unshifted key.
+    void typeText(const std::string& text);
 
     // Sends through GLFW's own connection, which the game in this process polls, until
     // sendAlone(); only while GLFW is initialised. The server handles a connection's requests
@@ -68,5 +70,6 @@ private:
     std::set<int> held;
 };
 
-// The GLFW key code of a key name such as "Escape", "F3", "W" or "Space"; -1 if unknown.
+// The GLFW key code of a key name such as "Escape", "F3", "W", "Space", "Ctrl" or "PageUp"; -1 if
+// unknown.
 int glfwKeyByName(const std::string& name);

@@ -389,6 +389,95 @@ TEST_F(EditorTest, APlatformsPathIsSetInThePropertiesPanelAndSaved) {
     EXPECT_EQ(saved.level->platforms[1], platform);
 }
 
+// A piece held under the button without moving stays where it is, even when the piece selected
+// before stood at another height, whose grid the click first met.
+TEST_F(EditorTest, APieceHeldStillStaysPut) {
+    startGame(editor_driving::kLargeWindowSettings);
+    openOwnLevel("Held");
+    clickOnWorld(edited().platforms[1].at + glm::vec3(1.0f, 0.0f, 1.0f));
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    for (int i = 0; i < 3; ++i) {
+        stroke(GLFW_KEY_PAGE_UP);  // three units higher than the start
+    }
+    ASSERT_EQ(edited().platforms[1].at.y, edited().start.y + 3.0f);
+    const glm::vec3 start = edited().start;
+    pointAt(onScreen(start + glm::vec3(0.0f, 0.9f, 0.0f)));  // the player's middle
+    input.pressButton(editor_driving::kLeftButton);
+    frame();
+    frame();
+    frame();
+    input.releaseButton(editor_driving::kLeftButton);
+    frame();
+    EXPECT_EQ(edited().start, start);
+}
+
+// Ctrl+D and Ctrl+S do what they say, and their letters, which fly the camera on their own,
+// leave it where it was: a maker copies and saves without losing the view.
+TEST_F(EditorTest, ShortcutsLeaveTheCameraWhereItWas) {
+    startGame(editor_driving::kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Still");
+    clickOnWorld(edited().platforms[1].at + glm::vec3(1.0f, 0.0f, 1.0f));
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    const glm::vec3 before = camera.position;
+    withControl(GLFW_KEY_D);
+    withControl(GLFW_KEY_S);
+    EXPECT_EQ(edited().platforms.size(), 3u);
+    EXPECT_TRUE(std::filesystem::exists(made.file));
+    EXPECT_EQ(camera.position, before);
+    stroke(GLFW_KEY_D);  // alone, it flies
+    EXPECT_NE(camera.position, before);
+}
+
+// With nothing selected, the Properties panel gives the level its look: a set of platform
+// images from a list, a sky given by its box and typed in, each step undone as any other; the
+// scene wears it at once, and Ctrl+S keeps it in the file.
+TEST_F(EditorTest, ALevelsLookIsChosenInThePropertiesPanelAndSaved) {
+    startGame(editor_driving::kLargeWindowSettings);
+    const PlayedLevel made = openOwnLevel("Cave");
+    const std::optional<ShownBox> platforms = whereShown(tr("Platforms"));
+    ASSERT_TRUE(platforms);
+    clickAt(glm::vec2(platforms->low.x - editor_driving::kFieldLeftOfLabel,
+                      platforms->middle().y));  // the list opens
+    frame();
+    clickOn("crystal");
+    frame();
+    EXPECT_EQ(edited().look.platforms, "crystal");
+    EXPECT_EQ(game->session.played.level.look.platforms, "crystal") << "the scene wears it";
+
+    clickOn(tr("Sky"));  // its box: the sky is the level's own now
+    frame();
+    ASSERT_TRUE(edited().look.sky);
+    // Blue, the field nearest the label, left of the colour's swatch.
+    const std::optional<ShownBox> label = whereShown(tr("Sky"));
+    ASSERT_TRUE(label);
+    pointAt(
+        glm::vec2(label->low.x - editor_driving::kFieldLeftOfLabel - 2.0f * ImGui::GetFrameHeight(),
+                  label->middle().y));
+    input.press(GLFW_KEY_LEFT_CONTROL);
+    click();
+    input.release(GLFW_KEY_LEFT_CONTROL);
+    stroke(GLFW_KEY_1);
+    stroke(GLFW_KEY_ENTER);
+    EXPECT_EQ(edited().look.sky->b, 1.0f);
+    const glm::vec3 sky = *edited().look.sky;
+    EXPECT_FALSE(edited().look.light) << "a colour not given stays the game's";
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel, whose keys are then the editor's
+    withControl(GLFW_KEY_Z);
+    ASSERT_TRUE(edited().look.sky);
+    EXPECT_NE(edited().look.sky->b, 1.0f);
+    withControl(GLFW_KEY_Y);
+
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    withControl(GLFW_KEY_S);
+    const LevelRead saved = parseLevel(contentsOf(made.file), "cave.toml");
+    ASSERT_TRUE(saved.level) << saved.error;
+    EXPECT_EQ(saved.level->look.platforms, "crystal");
+    ASSERT_TRUE(saved.level->look.sky);
+    EXPECT_NEAR(saved.level->look.sky->b, sky.b, 1e-3f);
+    EXPECT_NEAR(saved.level->look.sky->r, sky.r, 1e-3f);
+    EXPECT_EQ(saved.level->look.music, "") << "the game's own music";
+}
+
 // Whether a pixel near that place of the window (within two) has the colour that the test
 // asks: the ring's are drawn a pixel wide.
 bool colourNear(glm::vec2 inWindow, int windowHeight,
