@@ -305,8 +305,10 @@ void Editor::drawLevelProperties() {
     if (ImGui::InputInt(tr("Par (seconds)"), &par) && par > 0) {
         edit.setPar(par);
     }
-    ImGui::Separator();
-    ImGui::TextUnformatted(tr("Look"));
+    // Closed until asked for: open, its colour fields widen the panel over the grid.
+    if (!ImGui::CollapsingHeader(tr("Look"))) {
+        return;
+    }
     LevelLook look = edit.level().look;
     if (editLevelLook(look)) {
         edit.setLook(look);

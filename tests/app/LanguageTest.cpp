@@ -70,7 +70,10 @@ TEST_F(German, TheHudWritesATimeWithACommaAndTheConsoleWithAPoint) {
 // The Levels page names the pack's levels in German, and a player's own level as its file
 // does, even when that is the English name of one of the pack's.
 TEST_F(German, ThePacksLevelsAreNamedInGermanAndAPlayersOwnAsWritten) {
-    startGame(kWindowedSettings, [](const fs::path& directory) {
+    // Tall enough for the whole pack and the player's own level below it.
+    const char* const kTallWindow =
+        "[window]\nwidth = 1280\nheight = 720\nfullscreen = false\n[graphics]\nsample_rate = 0\n";
+    startGame(kTallWindow, [](const fs::path& directory) {
         fs::create_directories(directory / "data/smeltrun/levels");
         fs::copy_file(directory / "assets/levels/corners.toml",
                       directory / "data/smeltrun/levels/mine.toml");

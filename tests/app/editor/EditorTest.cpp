@@ -434,6 +434,8 @@ TEST_F(EditorTest, ShortcutsLeaveTheCameraWhereItWas) {
 TEST_F(EditorTest, ALevelsLookIsChosenInThePropertiesPanelAndSaved) {
     startGame(editor_driving::kLargeWindowSettings);
     const PlayedLevel made = openOwnLevel("Cave");
+    clickOn(tr("Look"));  // the section opens
+    frame();
     const std::optional<ShownBox> platforms = whereShown(tr("Platforms"));
     ASSERT_TRUE(platforms);
     clickAt(glm::vec2(platforms->low.x - editor_driving::kFieldLeftOfLabel,
