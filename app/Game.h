@@ -26,7 +26,6 @@
 #include "gameplay/Player.h"
 #include "gameplay/Replay.h"
 #include "gameplay/RunState.h"
-#include "render/DrawList.h"
 #include "render/Light.h"
 #include "render/Look.h"
 #include "render/Material.h"
@@ -231,7 +230,6 @@ public:
     RunState run;
     // How the frame is drawn, as the settings asked at the start.
     Look look;
-    DrawList drawList;  // the frame's opaque models, as drawn
     // The level editor, while a level is made or play-tested; none while the game is played.
     std::unique_ptr<Editor> editor;
 

@@ -141,15 +141,15 @@ void Game::present() {
 // What cannot show is left out, and the nearest go first: with 1,000 pieces a frame shades
 // far fewer hidden pixels.
 void Game::drawOpaqueModels() {
-    drawList.clear();
+    look.opaqueOrder.clear();
     const ViewVolume volume = viewVolumeOf(ProjectionMatrix * ViewMatrix);
     for (auto& model : models) {
         if (!model->hidden && !seenThrough(*model)) {
-            drawList.add(*model, volume, camera.position);
+            look.opaqueOrder.add(*model, volume, camera.position);
         }
     }
-    drawList.sortNearestFirst();
-    for (const DrawList::Entry& entry : drawList) {
+    look.opaqueOrder.sortNearestFirst();
+    for (const DrawList::Entry& entry : look.opaqueOrder) {
         renderModel(*entry.model);
     }
 }

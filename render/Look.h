@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "render/DrawList.h"
 #include "render/DropShadow.h"
 #include "render/Fxaa.h"
 #include "render/Light.h"
@@ -36,5 +37,6 @@ public:
     std::unique_ptr<Fxaa> fxaa;              // with FXAA only: the scene is drawn into its target
     std::unique_ptr<DropShadow> dropShadow;  // made when the shadow is first shown
     std::vector<PointLight*> litOrder;  // the lights after the player's, as the frame sends them
+    DrawList opaqueOrder;               // the frame's opaque models, as drawn
     std::unique_ptr<Model> ghost;       // the character, seen through, where the best run stood
 };
