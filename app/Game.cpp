@@ -261,6 +261,7 @@ void Game::update() {
     }
     deltaTime = frameTime;
     keepCameraClear();
+    fadeFlagsInTheWay();
     recordFrame();
 
     // Tell: the console, the HUD and the sound hear of the frame's events

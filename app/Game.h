@@ -129,6 +129,9 @@ public:
     // The follow camera out of the platforms and pieces between it and the player, as they
     // stand after the frame's steps, when the options ask for it.
     void keepCameraClear();
+    // The checkpoint flags that hide the player a frame further faded, the others a frame
+    // further back, from where the camera now stands.
+    void fadeFlagsInTheWay();
     void checkCollisions();
     void onCollision(GameObject& object);
     void reachCheckpoint(Item& checkpoint);
@@ -324,7 +327,8 @@ private:
     void drawGhost();
     // Whether the box stands between the camera and the middle of the player.
     bool hidesThePlayer(const Box& box) const;
-    // A level's checkpoint flag that hides the player: drawn seen through, after the rest.
+    // A level's checkpoint flag that hides the player, or did until a moment ago: drawn seen
+    // through as far as it has faded, after the rest.
     bool seenThrough(const Model& model) const;
     void drawSeenThrough();
     // The drop shadow under the player, while the options show it and there is a surface below.

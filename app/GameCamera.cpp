@@ -43,6 +43,15 @@ bool Game::hidesThePlayer(const Box& box) const {
     return standsBetween(box, camera.position, (body.low + body.high) * 0.5f);
 }
 
+void Game::fadeFlagsInTheWay() {
+    for (Item& item : run.items) {
+        if (item.kind == Item::Kind::Checkpoint) {
+            const bool inTheWay = !item.object->hidden && hidesThePlayer(worldBox(*item.object));
+            item.seeThrough = fadeStep(item.seeThrough, inTheWay, deltaTime);
+        }
+    }
+}
+
 // Found through the object's place among the items, not by a search of them: a level of 1,000
 // pieces asks this of each of them on every frame.
 bool Game::seenThrough(const Model& model) const {
@@ -52,8 +61,7 @@ bool Game::seenThrough(const Model& model) const {
         return false;
     }
     const Item& item = run.items[object->item];
-    return item.object == object && item.kind == Item::Kind::Checkpoint &&
-           hidesThePlayer(worldBox(model));
+    return item.object == object && item.kind == Item::Kind::Checkpoint && item.seeThrough > 0.0f;
 }
 
 // Over the opaque scene and the sky, leaving the depth as it was: what stands behind a flag
@@ -62,12 +70,12 @@ void Game::drawSeenThrough() {
     glDepthMask(GL_FALSE);
     for (const Item& item : run.items) {
         Model& flag = *item.object;
-        if (item.kind != Item::Kind::Checkpoint || flag.hidden || !hidesThePlayer(worldBox(flag))) {
+        if (flag.hidden || !seenThrough(flag)) {
             continue;
         }
         Material& material = *flag.material;
         const float opacity = material.transparency;
-        material.transparency = kSeenThroughOpacity;
+        material.transparency = glm::mix(opacity, kSeenThroughOpacity, item.seeThrough);
         flag.render(*shaders[mainShader]);
         material.transparency = opacity;
     }

@@ -1,4 +1,5 @@
 #include "app/Game.h"
+#include "gameplay/CameraClearance.h"
 
 namespace {
 
@@ -40,8 +41,8 @@ void Game::drawGhost() {
     ghost.setPosition(pose->position);
     ghost.setPivot(pose->position);
     ghost.setRotation(glm::vec3(0.0f, pose->facing, 0.0f));
-    ghost.material->transparency =
-        hidesThePlayer(worldBox(ghost)) ? kGhostInTheWayOpacity : kGhostOpacity;
+    look.ghostFade = fadeStep(look.ghostFade, hidesThePlayer(worldBox(ghost)), deltaTime);
+    ghost.material->transparency = glm::mix(kGhostOpacity, kGhostInTheWayOpacity, look.ghostFade);
     // Drawn last and leaving the depth as it was, so that it hides nothing behind it.
     glDepthMask(GL_FALSE);
     ghost.render(*shaders[mainShader]);

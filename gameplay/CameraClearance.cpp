@@ -64,6 +64,11 @@ bool standsBetween(const Box& box, glm::vec3 from, glm::vec3 to) {
     return entry && *entry <= 1.0f;
 }
 
+float fadeStep(float fade, bool inTheWay, float deltaTime) {
+    const float step = deltaTime / kSeeThroughFadeSeconds;
+    return inTheWay ? std::min(1.0f, fade + step) : std::max(0.0f, fade - step);
+}
+
 glm::vec3 clearPlace(glm::vec3 lookedAt, glm::vec3 wanted, const std::vector<Box>& boxes,
                      float deltaTime, std::optional<float>& held) {
     const glm::vec3 way = wanted - lookedAt;

@@ -15,6 +15,11 @@ constexpr float kCameraClearance = 0.2f;  // units
 // How fast the camera goes back out once the way behind it is clear.
 constexpr float kCameraEaseOutRate = 6.0f;  // units per second
 
+// How long a flag or the ghost takes to fade to see-through as it comes to hide the player,
+// and to turn back once it no longer does: a sudden change would flicker as the player
+// passes.
+constexpr float kSeeThroughFadeSeconds = 0.25f;
+
 // The share (0 to 1) of the way from `lookedAt` to `wanted` that is clear of every box, less
 // the clearance before the first box in the way: 1 when nothing stands in it. A box that holds
 // `lookedAt` itself is not in the way, since no place along the way would see out of it.
@@ -33,6 +38,10 @@ bool nearTheWay(const Box& box, glm::vec3 lookedAt, glm::vec3 wanted);
 
 // Whether the box stands between the two points: the segment joining them meets it.
 bool standsBetween(const Box& box, glm::vec3 from, glm::vec3 to);
+
+// A fade (0 as drawn, 1 fully see-through) one frame of `deltaTime` later: toward 1 while the
+// piece is in the way, back toward 0 once it is not.
+float fadeStep(float fade, bool inTheWay, float deltaTime);
 
 // Where the follow camera stands this frame, from where it wants to be and the distance from
 // `lookedAt` it was held at in the frame before (none when it stood where it wanted): it comes

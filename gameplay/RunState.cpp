@@ -6,6 +6,7 @@ void RunState::startOver(std::size_t platformCount) {
     for (Item& item : items) {
         item.taken = false;
         item.reached = false;
+        item.seeThrough = 0.0f;
     }
     swingOrigins.assign(platformCount, std::nullopt);
     standingOn = -1;

@@ -18,6 +18,7 @@ struct Item {
     std::size_t piece = 0;         // its place among the level's pieces of its kind
     bool taken = false;            // a health pack or trap touched, gone until a loss
     bool reached = false;          // a checkpoint, in this run
+    float seeThrough = 0.0f;       // a checkpoint's flag: 0 as drawn, 1 faded while in the way
 };
 
 // What one run of the level changes as it plays, beside the player: the scene's models only

@@ -39,4 +39,5 @@ public:
     std::vector<PointLight*> litOrder;  // the lights after the player's, as the frame sends them
     DrawList opaqueOrder;               // the frame's opaque models, as drawn
     std::unique_ptr<Model> ghost;       // the character, seen through, where the best run stood
+    float ghostFade = 0.0f;             // 0 as the ghost is drawn, 1 faded while in the way
 };
