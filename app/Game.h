@@ -35,6 +35,8 @@
 #include "render/Texture.h"
 #include "render/TextureSet.h"
 
+class ModelRun;
+
 // Positions in the Game's list of shader programs.
 enum ShaderName { mainShader = 0, contourShader = 1 };
 
@@ -361,7 +363,7 @@ private:
     void sendLights();
     void sendDisplayUniforms();
     void drawOpaqueModels();
-    void renderModel(Model& model);
+    void renderModel(Model& model, ModelRun& run);
     [[noreturn]] void failSetup(const char* message);
     void applyPacing();
     void applyRawMouse();

@@ -12,6 +12,7 @@
 #include "base/PlayerFolders.h"
 #include "gameplay/Camera.h"
 #include "render/FrameCapture.h"
+#include "render/ModelRun.h"
 #include "render/Outline.h"
 #include "render/Projection.h"
 
@@ -149,20 +150,24 @@ void Game::drawOpaqueModels() {
         }
     }
     look.opaqueOrder.sortNearestFirst();
+    ModelRun run;
     for (const DrawList::Entry& entry : look.opaqueOrder) {
-        renderModel(*entry.model);
+        renderModel(*entry.model, run);
     }
 }
 
-// The enhanced look's rim light falls on the character alone.
-void Game::renderModel(Model& model) {
+// The enhanced look's rim light falls on the character alone. Setting it switches the program,
+// which the run then sets afresh.
+void Game::renderModel(Model& model, ModelRun& run) {
     const bool rimLit = look.enhancedAtStart && &model == player;
     if (rimLit) {
+        run.finish();
         shaders[mainShader]->set1f(kRimStrength, "rim");
     }
     drawModel(model, *shaders[mainShader], *shaders[contourShader],
-              celShading && culling && contour);
+              celShading && culling && contour, run);
     if (rimLit) {
+        run.finish();
         shaders[mainShader]->set1f(0.0f, "rim");
     }
 }

@@ -15,12 +15,10 @@ Material::Material(glm::vec3 ambient, glm::vec3 diffuse, glm::vec3 specular, int
 
 void Material::sendToShader(const Shader& program) const {
     const Shader::PieceUniforms& at = program.piece;
-    program.use();
-    glUniform3fv(at.ambient, 1, glm::value_ptr(ambient));
-    glUniform3fv(at.diffuse, 1, glm::value_ptr(diffuse));
-    glUniform3fv(at.specular, 1, glm::value_ptr(specular));
-    glUniform1i(at.diffuseTex, diffuseTex);
-    glUniform1i(at.specularTex, specularTex);
-    glUniform1f(at.transparency, transparency);
-    program.unuse();
+    glProgramUniform3fv(program.id, at.ambient, 1, glm::value_ptr(ambient));
+    glProgramUniform3fv(program.id, at.diffuse, 1, glm::value_ptr(diffuse));
+    glProgramUniform3fv(program.id, at.specular, 1, glm::value_ptr(specular));
+    glProgramUniform1i(program.id, at.diffuseTex, diffuseTex);
+    glProgramUniform1i(program.id, at.specularTex, specularTex);
+    glProgramUniform1f(program.id, at.transparency, transparency);
 }

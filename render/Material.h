@@ -10,6 +10,7 @@ public:
     Material(glm::vec3 ambient, glm::vec3 diffuse, glm::vec3 specular, int diffuseTex,
              int specularTex, float transparency);
 
+    // Into the program's uniforms, whichever program is in use.
     void sendToShader(const Shader& program) const;
 
     glm::vec3 ambient;

@@ -1,11 +1,7 @@
 #include "render/Model.h"
 
-#include <glm/gtc/type_ptr.hpp>
-
-#include "render/Material.h"
+#include "render/ModelRun.h"
 #include "render/ObjLoader.h"
-#include "render/Shader.h"
-#include "render/Texture.h"
 
 Model::Model(glm::vec3 position, Material* material, Texture* diffuseTexture,
              Texture* specularTexture, const std::string& objName)
@@ -57,18 +53,8 @@ void Model::findCorners() {
 }
 
 void Model::render(const Shader& program) {
-    material->sendToShader(program);
-    program.use();
-    for (auto& mesh : meshes) {
-        diffuseTexture->bind(0);
-        specularTexture->bind(1);
-        mesh->updateModelMatrix();
-        glUniformMatrix4fv(program.piece.modelMatrix, 1, GL_FALSE,
-                           glm::value_ptr(mesh->ModelMatrix));
-        mesh->draw();
-        diffuseTexture->unbind();
-    }
-    program.unuse();
+    ModelRun run;
+    run.draw(*this, program);
 }
 
 void Model::orbit(const Model& target, float deltaTime, float heightOffset, int turnFactor,

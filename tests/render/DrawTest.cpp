@@ -4,6 +4,8 @@
 
 #include "app/input/Toggles.h"
 #include "gameplay/LevelLayout.h"
+#include "render/ModelRun.h"
+#include "render/Outline.h"
 #include "render/Projection.h"
 #include "tests/support/GameFixture.h"
 #include "tests/support/Pixels.h"
@@ -95,6 +97,43 @@ TEST_F(Drawing, TheOutlinePassGivesEveryModelItsTransformBackExactly) {
     GLint cullFace = 0;
     glGetIntegerv(GL_CULL_FACE_MODE, &cullFace);
     EXPECT_EQ(cullFace, GL_BACK);
+}
+
+// A run keeps the program and the images bound from one model to the next; what it draws must
+// be what the models drawn each on its own draw, with the outline's second program between
+// them, and it must leave the state as a model drawn alone does.
+TEST_F(Drawing, ModelsDrawnInOneRunShowWhatEachDrawnAloneShows) {
+    frame();
+    const Shader& main = *game->shaders[mainShader];
+    const Shader& contourProgram = *game->shaders[contourShader];
+    const auto drawAll = [&](bool oneRun) {
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        ModelRun shared;
+        for (const auto& model : game->models) {
+            ModelRun own;
+            if (!model->hidden) {
+                drawModel(*model, main, contourProgram, true, oneRun ? shared : own);
+            }
+        }
+    };
+    drawAll(false);
+    const Frame alone = framePixels(game->framebufferWidth, game->framebufferHeight);
+    drawAll(true);
+    const Frame together = framePixels(game->framebufferWidth, game->framebufferHeight);
+    EXPECT_TRUE(together == alone) << "not one pixel differs";
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    EXPECT_FALSE(framePixels(game->framebufferWidth, game->framebufferHeight) == together)
+        << "the models drew something";
+
+    GLint program = -1;
+    glGetIntegerv(GL_CURRENT_PROGRAM, &program);
+    EXPECT_EQ(program, 0);
+    GLint unit = -1;
+    glGetIntegerv(GL_ACTIVE_TEXTURE, &unit);
+    EXPECT_EQ(unit, GL_TEXTURE0);
+    GLint image = -1;
+    glGetIntegerv(GL_TEXTURE_BINDING_2D, &image);
+    EXPECT_EQ(image, 0);
 }
 
 TEST_F(Drawing, CelShadingAndSpecularReachTheShaderInTheSameFrame) {
