@@ -231,11 +231,15 @@ void Editor::editWithMouse(const EditorInput& input, const EditorView& view) {
     if (!input.leftPressed) {
         return;
     }
-    if (placing && point) {
-        const glm::vec3 at = snapped(*point, snap);
-        select(edit.place(*placing, glm::vec3(at.x, gridHeight(), at.z), selected));
-        edit.endGesture();
-        placing.reset();
+    if (placing) {
+        // A click off the grid (above the camera, or past its horizon) places nothing, and
+        // keeps the piece chosen and the one selected, after which it is to go.
+        if (point) {
+            const glm::vec3 at = snapped(*point, snap);
+            select(edit.place(*placing, glm::vec3(at.x, gridHeight(), at.z), selected));
+            edit.endGesture();
+            placing.reset();
+        }
         return;
     }
     const Ray ray = cursorRay(input.cursor, view);
