@@ -428,6 +428,30 @@ TEST_F(EditorTest, PiecesAreMadeInOrderAndALostCameraComesBack) {
 
     clickOnWorld(between + glm::vec3(1.5f, 0.0f, 1.5f));
     pointAt(glm::vec2(640.0f, 10.0f));
+    // Raised above the camera, its grid lies where no click below the horizon meets it: such a
+    // click places nothing, and the piece chosen and the selection stay.
+    for (int i = 0; i < 8; ++i) {
+        stroke(GLFW_KEY_PAGE_UP);
+    }
+    const glm::vec3 raised = between + glm::vec3(0.0f, 8.0f, 0.0f);
+    ASSERT_GT(raised.y, camera.position.y);
+    pointAt(firstRowOf(tr("Pieces")));  // Platform
+    click();
+    clickAt(glm::vec2(640.0f, 600.0f));
+    EXPECT_EQ(edited().platforms.size(), 3u);
+    stroke(GLFW_KEY_HOME);  // over the piece: its grid is in view again
+    clickAt(onScreen(raised + glm::vec3(-4.0f, 0.0f, 0.0f)));
+    ASSERT_EQ(edited().platforms.size(), 4u);
+    EXPECT_EQ(edited().platforms[3].at, raised + glm::vec3(-4.0f, 0.0f, 0.0f))
+        << "placed at last, after the platform still selected";
+    withControl(GLFW_KEY_Z);  // the platform placed
+    for (int i = 0; i < 8; ++i) {
+        withControl(GLFW_KEY_Z);  // the raise, step by step
+    }
+    ASSERT_EQ(edited().platforms[2].at, between);
+    stroke(GLFW_KEY_HOME);  // the piece placed went, and the selection with it: over the start
+    clickOnWorld(between + glm::vec3(1.5f, 0.0f, 1.5f));
+    pointAt(glm::vec2(640.0f, 10.0f));
     input.press(GLFW_KEY_D);
     for (int i = 0; i < 30; ++i) {
         frame();
