@@ -12,7 +12,7 @@ namespace {
 using Kind = PieceRef::Kind;
 
 // What a merging change set, so that a slider's frames are one step.
-enum MergeWhat { kPosition, kProperties, kName, kPar, kLook };
+enum MergeWhat { kPosition, kProperties, kName, kPar, kLook, kFacing };
 
 std::vector<Piece>* piecesOf(Level& level, Kind kind) {
     switch (kind) {
@@ -78,6 +78,22 @@ void shift(Level& level, PieceRef piece, glm::vec3 delta) {
     }
 }
 
+// Inserts the value into the list right after index `after`, or last when that is past it;
+// returns where it went.
+template <typename T>
+int insertAfter(std::vector<T>& list, std::optional<int> after, T value) {
+    const std::size_t at = after && *after >= 0 && static_cast<std::size_t>(*after) < list.size()
+                               ? static_cast<std::size_t>(*after) + 1
+                               : list.size();
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), std::move(value));
+    return static_cast<int>(at);
+}
+
+template <typename T>
+void swapInList(std::vector<T>& list, int first, int second) {
+    std::swap(list[static_cast<std::size_t>(first)], list[static_cast<std::size_t>(second)]);
+}
+
 // The file's rules for a platform: a path or a swing, not both; a path within its cap.
 bool platformFits(const PlatformPiece& platform) {
     return platform.path.size() <= kMaxPathPoints && !(platform.swing && !platform.path.empty());
@@ -120,7 +136,7 @@ void LevelEdit::remember(std::optional<Merge> merge) {
     redone.clear();
 }
 
-std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at) {
+std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at, std::optional<PieceRef> after) {
     if (kind == Kind::Start || kind == Kind::Goal) {
         remember();
         positionIn(state.level, PieceRef{kind, 0}) = at;
@@ -131,14 +147,14 @@ std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at) {
         return std::nullopt;
     }
     remember();
+    const std::optional<int> behind =
+        after && after->kind == kind ? std::optional<int>(after->index) : std::nullopt;
     if (kind == Kind::Platform) {
         PlatformPiece platform;
         platform.at = at;
-        state.level.platforms.push_back(platform);
-    } else {
-        piecesOf(state.level, kind)->push_back(Piece{at, {}});
+        return PieceRef{kind, insertAfter(state.level.platforms, behind, platform)};
     }
-    return PieceRef{kind, static_cast<int>(countOf(state.level, kind)) - 1};
+    return PieceRef{kind, insertAfter(*piecesOf(state.level, kind), behind, Piece{at, {}})};
 }
 
 bool LevelEdit::move(PieceRef piece, glm::vec3 delta) {
@@ -160,15 +176,35 @@ std::optional<PieceRef> LevelEdit::duplicate(PieceRef piece, glm::vec3 offset) {
         return std::nullopt;
     }
     remember();
+    PieceRef copy{piece.kind, 0};
     if (piece.kind == Kind::Platform) {
-        state.level.platforms.push_back(state.level.platforms[piece.index]);
+        std::vector<PlatformPiece>& platforms = state.level.platforms;
+        copy.index = insertAfter(platforms, piece.index, PlatformPiece(platforms[piece.index]));
     } else {
         std::vector<Piece>& pieces = *piecesOf(state.level, piece.kind);
-        pieces.push_back(pieces[piece.index]);
+        copy.index = insertAfter(pieces, piece.index, Piece(pieces[piece.index]));
     }
-    const PieceRef copy{piece.kind, static_cast<int>(countOf(state.level, piece.kind)) - 1};
     shift(state.level, copy, offset);
     return copy;
+}
+
+std::optional<PieceRef> LevelEdit::reorder(PieceRef piece, int by) {
+    const PieceRef moved{piece.kind, piece.index + by};
+    if (by == 0 || !holds(piece) || !inList(state.level, moved) || piece.kind == Kind::Start ||
+        piece.kind == Kind::Goal) {
+        return std::nullopt;
+    }
+    remember();
+    // One place at a time, so that the pieces between keep their order.
+    const int step = by > 0 ? 1 : -1;
+    for (int at = piece.index; at != moved.index; at += step) {
+        if (piece.kind == Kind::Platform) {
+            swapInList(state.level.platforms, at, at + step);
+        } else {
+            swapInList(*piecesOf(state.level, piece.kind), at, at + step);
+        }
+    }
+    return moved;
 }
 
 bool LevelEdit::remove(PieceRef piece) {
@@ -225,6 +261,17 @@ void LevelEdit::setPar(int seconds) {
         remember(Merge{kPar, {}});
         state.level.parTime = seconds;
     }
+}
+
+bool LevelEdit::setFacing(float degrees) {
+    if (!(std::abs(degrees) <= kMaxFacingDegrees)) {
+        return false;  // past what the file may hold, or not a number
+    }
+    if (degrees != state.level.facing) {
+        remember(Merge{kFacing, {}});
+        state.level.facing = degrees;
+    }
+    return true;
 }
 
 void LevelEdit::setLook(const LevelLook& look) {

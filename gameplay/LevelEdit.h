@@ -50,14 +50,20 @@ public:
     glm::vec3 positionOf(PieceRef piece) const;
 
     // A new piece of the kind at `at`: the start and the goal, of which there is one each,
-    // move there instead. Nothing when the level holds as many pieces as it may.
-    std::optional<PieceRef> place(PieceRef::Kind kind, glm::vec3 at);
+    // move there instead. Nothing when the level holds as many pieces as it may. It goes right
+    // after `after` when that is a piece of its kind, else last: pieces are met in their order
+    // (the autopilot's way, the checkpoints' count), and a maker adds them where the way is.
+    std::optional<PieceRef> place(PieceRef::Kind kind, glm::vec3 at,
+                                  std::optional<PieceRef> after = std::nullopt);
     // Moves the piece by `delta`, with a moving platform's path; a swing swings about its new
     // place.
     bool move(PieceRef piece, glm::vec3 delta);
     bool setPosition(PieceRef piece, glm::vec3 at);
-    // A copy of the piece, `offset` from it; not of the start nor of the goal.
+    // A copy of the piece, `offset` from it, right after it; not of the start nor of the goal.
     std::optional<PieceRef> duplicate(PieceRef piece, glm::vec3 offset);
+    // The piece `by` places earlier (negative) or later in its kind's order, as far as the
+    // list goes: where it now stands, or nothing when it cannot move so.
+    std::optional<PieceRef> reorder(PieceRef piece, int by);
     // The start cannot go, nor the last platform; the goal can, leaving the level without one.
     bool remove(PieceRef piece);
     // A platform's swing, path, speed and own files, or another piece's own files: `at` too.
@@ -65,6 +71,8 @@ public:
     bool setPiece(PieceRef piece, const Piece& properties);
     void setName(const std::string& name);
     void setPar(int seconds);
+    // The way the player faces at the start, in degrees about y.
+    bool setFacing(float degrees);
     // The level's sky, light, platform images and music.
     void setLook(const LevelLook& look);
 

@@ -30,7 +30,7 @@ struct Range {
 // Units from the origin: far beyond any course, near enough that a float still places a piece
 // to within a thousandth.
 constexpr Range kCoordinates{-10000.0, 10000.0};
-constexpr Range kFacings{-360.0, 360.0};  // degrees
+constexpr Range kFacings{-kMaxFacingDegrees, kMaxFacingDegrees};
 // Units per second: from next to standing still to faster than any player can follow.
 constexpr Range kSpeeds{0.01, 1000.0};
 // Seconds: a rest at a path's ends, and a head start, of up to an hour, the longest par.

@@ -40,6 +40,7 @@ constexpr std::size_t kMaxLevelBytes = 1024 * 1024;  // the app refuses a larger
 constexpr std::size_t kMaxLevelPieces = 1000;        // platforms, traps, health packs, checkpoints
 constexpr std::size_t kMaxPathPoints = 64;           // per moving platform
 constexpr double kMaxPlatformSeconds = 3600.0;       // a path's wait at its ends, a head start
+constexpr double kMaxFacingDegrees = 360.0;          // the start's facing, either way
 constexpr std::size_t kMaxLevelWarnings = kMaxWarningsPerFile;  // then one line counts the rest
 
 // Where a key stands in the level's file.

@@ -143,8 +143,19 @@ void appendLevelLook(std::string& text, const LevelLook& look) {
 
 }  // namespace
 
-std::string levelText(const Level& level) {
-    std::string text = "format = " + std::to_string(kFormat) + "\n";
+std::string leadingComment(std::string_view text) {
+    std::string comment;
+    while (!text.empty() && text.front() == '#') {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        comment.append(line.substr(0, line.find('\r'))).append("\n");
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+    }
+    return comment;
+}
+
+std::string levelText(const Level& level, const std::string& comment) {
+    std::string text = comment + "format = " + std::to_string(kFormat) + "\n";
     appendString(text += "name = ", level.name);
     text += "\npar_time = " + std::to_string(level.parTime) + "\n\n[start]\n";
     appendAt(text, level.start);

@@ -8,7 +8,10 @@
 #include <utility>
 
 #include "app/editor/LevelSave.h"
+#include "base/FileRead.h"
 #include "gameplay/JumpReach.h"
+#include "gameplay/LevelFile.h"
+#include "gameplay/LevelText.h"
 
 namespace {
 
@@ -25,6 +28,7 @@ const glm::vec3 kCameraFromStart(0.0f, 6.0f, 10.0f);
 const float kCameraPitch = -30.0f;       // degrees
 const float kCameraSpeed = 10.0f;        // units per second
 const float kTopPitch = -89.0f;          // degrees: straight down, short of the pole
+const float kTopLowest = 2.0f;           // units above the grid, the top view's nearest
 const float kKeyStepWithoutSnap = 0.1f;  // units
 const float kGridHalfWidth = 20.0f;      // units either side of its centre
 const float kGridLineSpacingOff = 1.0f;  // units, with the snap off
@@ -85,6 +89,10 @@ Editor::Editor(PlayedLevel level, bool hasGoal, int glMajor, int glMinor)
     if (level.file == saveFile) {
         proof.found(saveFile);
     }
+    if (!level.file.empty()) {
+        const FileText opened = readWholeFile(level.file, kMaxLevelBytes, "larger than any level");
+        description = leadingComment(opened.text.value_or(""));
+    }
 }
 
 PlayedLevel Editor::played() const {
@@ -105,7 +113,7 @@ std::optional<std::size_t> Editor::selectedCheckpoint() const {
 }
 
 void Editor::save() {
-    lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile);
+    lastSave = saveLevel(edit.level(), edit.hasGoal(), folder, saveFile, description);
     if (lastSave->ok) {
         proof.saved(saveFile);
         savedRevision = edit.revision();
@@ -133,6 +141,10 @@ bool Editor::panelsTakeMouse() {
 
 bool Editor::panelsTakeKeys() {
     return ImGui::GetCurrentContext() && ImGui::GetIO().WantTextInput;
+}
+
+bool Editor::fieldActive() {
+    return ImGui::GetCurrentContext() && ImGui::IsAnyItemActive();
 }
 
 bool Editor::update(const EditorInput& input, const InputSnapshot& controls, float deltaTime,
@@ -164,6 +176,9 @@ void Editor::editWithKeys(const EditorInput& input) {
     if (input.pressed[K::Snap]) {
         switchSnap();
     }
+    if (input.pressed[K::Home]) {
+        bringCameraBack();
+    }
     if (input.control && input.pressed[K::Save]) {
         save();
     }
@@ -186,6 +201,9 @@ void Editor::editWithKeys(const EditorInput& input) {
             edit.move(*selected, delta);
             edit.endGesture();
         }
+    }
+    if (input.pressed[K::Earlier] || input.pressed[K::Later]) {
+        reorderSelected(input.pressed[K::Later] ? 1 : -1);
     }
     if (input.pressed[K::Remove] && edit.remove(*selected)) {
         selected.reset();
@@ -213,11 +231,15 @@ void Editor::editWithMouse(const EditorInput& input, const EditorView& view) {
     if (!input.leftPressed) {
         return;
     }
-    if (placing && point) {
-        const glm::vec3 at = snapped(*point, snap);
-        select(edit.place(*placing, glm::vec3(at.x, gridHeight(), at.z)));
-        edit.endGesture();
-        placing.reset();
+    if (placing) {
+        // A click off the grid (above the camera, or past its horizon) places nothing, and
+        // keeps the piece chosen and the one selected, after which it is to go.
+        if (point) {
+            const glm::vec3 at = snapped(*point, snap);
+            select(edit.place(*placing, glm::vec3(at.x, gridHeight(), at.z), selected));
+            edit.endGesture();
+            placing.reset();
+        }
         return;
     }
     const Ray ray = cursorRay(input.cursor, view);
@@ -242,10 +264,49 @@ void Editor::flyCamera(const EditorInput& input, const InputSnapshot& controls, 
         }
         return;
     }
-    const glm::vec3 position = camera.position;
-    camera.processKeyboard(controls, deltaTime);
-    const glm::vec3 flown = camera.position - position;
-    camera.position = position + glm::vec3(flown.x, 0.0f, flown.z);
+    flyOver(controls, deltaTime);
+}
+
+// Looking straight down, the view's own front and up lie nearly along the world's up and the
+// level's way: W and S would sink the camera, R and F slide it. Over the level, W A S D move it
+// across the level as the view lies, R and F raise and lower it, which zooms.
+void Editor::flyOver(const InputSnapshot& controls, float deltaTime) {
+    const float step = camera.movementSpeed * deltaTime;
+    const glm::vec3 ahead = glm::normalize(glm::vec3(camera.up.x, 0.0f, camera.up.z));
+    const glm::vec3 side = glm::normalize(glm::vec3(camera.right.x, 0.0f, camera.right.z));
+    const std::pair<Action, glm::vec3> moves[] = {
+        {Action::Forward, ahead},
+        {Action::Backward, -ahead},
+        {Action::Left, -side},
+        {Action::Right, side},
+        {Action::Up, {0.0f, 1.0f, 0.0f}},
+        {Action::Down, {0.0f, -1.0f, 0.0f}},
+    };
+    for (const auto& [action, direction] : moves) {
+        if (controls.held.has(action)) {
+            camera.position += direction * step;
+        }
+    }
+    camera.position.y = std::max(camera.position.y, gridHeight() + kTopLowest);
+}
+
+void Editor::bringCameraBack() {
+    const glm::vec3 over = gridCentre();
+    camera.yaw = Camera().yaw;
+    if (topView) {
+        camera.pitch = kTopPitch;
+        camera.position = over + glm::vec3(0.0f, glm::length(kCameraFromStart), 0.0f);
+    } else {
+        camera.pitch = kCameraPitch;
+        camera.position = over + kCameraFromStart;
+    }
+    camera.updateVectors();
+}
+
+void Editor::reorderSelected(int by) {
+    if (const std::optional<PieceRef> moved = edit.reorder(*selected, by)) {
+        select(moved);
+    }
 }
 
 void Editor::switchTopView() {

@@ -35,13 +35,19 @@ public:
     // Whether the scene shows an older level than the one being made. While a piece is dragged
     // it waits: the scene is built once, as the drag ends, and meanwhile the selection's box
     // shows where the piece goes.
-    bool sceneStale() const { return !dragOffset && shownRevision != edit.revision(); }
+    // So it does while a field of the panels is being typed in or dragged: each keystroke would
+    // otherwise build the whole scene again.
+    bool sceneStale() const {
+        return !dragOffset && !fieldActive() && shownRevision != edit.revision();
+    }
     void sceneShown() { shownRevision = edit.revision(); }
     const LevelEdit& document() const { return edit; }
 
     // Whether a click or a key is the panels' in this frame.
     static bool panelsTakeMouse();
     static bool panelsTakeKeys();
+    // Whether a field of the panels is held: typed in, or dragged.
+    static bool fieldActive();
 
     // One frame of editing with the camera `camera`: the keys and the mouse edit the level,
     // fly and turn the camera. True when the player asked to play-test.
@@ -89,7 +95,11 @@ private:
     void editWithKeys(const EditorInput& input);
     void editWithMouse(const EditorInput& input, const EditorView& view);
     void flyCamera(const EditorInput& input, const InputSnapshot& controls, float deltaTime);
+    void flyOver(const InputSnapshot& controls, float deltaTime);
+    // Home: the camera over the selected piece, or over the start, as the editor first shows it.
+    void bringCameraBack();
     void switchTopView();
+    void reorderSelected(int by);
     void switchSnap();
     // The step a key moves by: the snap's, or a tenth of a unit with it off.
     float keyStep() const;
@@ -103,6 +113,8 @@ private:
     void drawProperties();
     void drawPieceProperties(PieceRef piece);
     void drawPlatformProperties(int index);
+    // True when the piece was moved in the order.
+    bool drawOrder(PieceRef piece);
     void drawLevelProperties();
     void drawHelp();
     void drawQuitQuestion();
@@ -120,6 +132,7 @@ private:
     Camera editorCamera;
     std::string ownFilesRefusal;
     std::filesystem::path saveFile;  // where Ctrl+S writes the level
+    std::string description;         // the comment the file opened began with, kept by a save
     std::optional<WriteResult> lastSave;
     MakersProof proof;
     // The warnings of the level as it stands, found again when it changes.

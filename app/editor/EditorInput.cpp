@@ -6,9 +6,10 @@ namespace {
 
 // The editor's own keys, which no binding changes.
 const int kKeys[EditorInput::KeyCount] = {
-    GLFW_KEY_LEFT,      GLFW_KEY_RIGHT,  GLFW_KEY_UP, GLFW_KEY_DOWN, GLFW_KEY_PAGE_UP,
-    GLFW_KEY_PAGE_DOWN, GLFW_KEY_DELETE, GLFW_KEY_D,  GLFW_KEY_Z,    GLFW_KEY_Y,
-    GLFW_KEY_TAB,       GLFW_KEY_G,      GLFW_KEY_F5, GLFW_KEY_S,
+    GLFW_KEY_LEFT,          GLFW_KEY_RIGHT,  GLFW_KEY_UP, GLFW_KEY_DOWN, GLFW_KEY_PAGE_UP,
+    GLFW_KEY_PAGE_DOWN,     GLFW_KEY_DELETE, GLFW_KEY_D,  GLFW_KEY_Z,    GLFW_KEY_Y,
+    GLFW_KEY_TAB,           GLFW_KEY_G,      GLFW_KEY_F5, GLFW_KEY_S,    GLFW_KEY_LEFT_BRACKET,
+    GLFW_KEY_RIGHT_BRACKET, GLFW_KEY_HOME,
 };
 
 bool down(GLFWwindow* window, int key) {

@@ -21,7 +21,10 @@ struct EditorInput {
         TopView,
         Snap,
         PlayTest,
-        Save,  // S, with Ctrl
+        Save,     // S, with Ctrl
+        Earlier,  // [: the selected piece a place earlier in its kind's order
+        Later,    // ]
+        Home,     // the camera back over the selected piece, or the start
         KeyCount
     };
 

@@ -39,6 +39,9 @@ const float kHelpHeightShare = 0.97f;
 const float kHelpWidthShare = 0.98f;
 const float kPositionStep = 0.05f;  // units per pixel dragged
 const float kNoteWidthEms = 22.0f;  // the warnings' and the save's lines wrap at this width
+// The properties keep one width whatever is selected, so that the grid beside them stays put.
+const float kPropertiesWidthEms = 30.0f;
+const float kFacingStep = 1.0f;  // degrees per pixel dragged
 const ImVec4 kWarningColour(1.0f, 0.8f, 0.3f, 1.0f);
 const std::size_t kFileNameBytes = 256;
 // A path made for a still platform: one point this far ahead of it, at this speed.
@@ -218,6 +221,8 @@ void Editor::drawWarnings() {
 
 void Editor::drawProperties() {
     placeWindow(kPropertiesPlace, ImVec2(1.0f, 0.0f));
+    // Its height still fits its rows: only a width given is kept.
+    ImGui::SetNextWindowSize(ImVec2(ImGui::GetFontSize() * kPropertiesWidthEms, 0.0f));
     ImGui::Begin(tr("Properties"), nullptr, kPanelFlags);
     if (selected) {
         drawPieceProperties(*selected);
@@ -237,11 +242,23 @@ void Editor::drawPieceProperties(PieceRef piece) {
     if (ImGui::DragFloat3(tr("Position"), &at.x, kPositionStep)) {
         edit.setPosition(piece, at);
     }
-    if (piece.kind == Kind::Platform) {
-        drawPlatformProperties(piece.index);
+    if (piece.kind == Kind::Start) {
+        float facing = edit.level().facing;
+        if (ImGui::DragFloat(tr("Facing (degrees)"), &facing, kFacingStep,
+                             -static_cast<float>(kMaxFacingDegrees),
+                             static_cast<float>(kMaxFacingDegrees), "%.1f")) {
+            edit.setFacing(facing);
+        }
         return;
     }
-    if (piece.kind == Kind::Start || piece.kind == Kind::Goal) {
+    if (piece.kind == Kind::Goal) {
+        return;
+    }
+    if (drawOrder(piece)) {
+        return;  // the piece shown stands elsewhere now
+    }
+    if (piece.kind == Kind::Platform) {
+        drawPlatformProperties(piece.index);
         return;
     }
     const std::vector<Piece>& pieces = piece.kind == Kind::Trap     ? edit.level().traps
@@ -251,6 +268,25 @@ void Editor::drawPieceProperties(PieceRef piece) {
     if (editLook(changed.look)) {
         edit.setPiece(piece, changed);
     }
+}
+
+// Where the piece stands in its kind's order, which the autopilot follows and a checkpoint's
+// number tells, with the buttons that move it a place.
+bool Editor::drawOrder(PieceRef piece) {
+    const Level& level = edit.level();
+    const std::size_t count = piece.kind == Kind::Platform ? level.platforms.size()
+                              : piece.kind == Kind::Trap   ? level.traps.size()
+                              : piece.kind == Kind::Health ? level.healthPacks.size()
+                                                           : level.checkpoints.size();
+    ImGui::TextUnformatted(formatted(tr("%d of %zu"), piece.index + 1, count).c_str());
+    ImGui::SameLine();
+    const bool earlier = ImGui::SmallButton(tr("Earlier"));
+    ImGui::SameLine();
+    const bool later = ImGui::SmallButton(tr("Later"));
+    if (earlier || later) {
+        reorderSelected(later ? 1 : -1);
+    }
+    return earlier || later;
 }
 
 void Editor::drawPlatformProperties(int index) {
@@ -325,8 +361,10 @@ void Editor::drawHelp() {
                  ImGuiWindowFlags_NoSavedSettings | ImGuiWindowFlags_NoMove |
                      ImGuiWindowFlags_NoTitleBar | ImGuiWindowFlags_NoInputs);
     ImGui::TextWrapped(
-        "%s", tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
-                 "Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   F5: play   Ctrl+S: save"));
+        "%s",
+        tr("Right mouse: look   Tab: top view   G: snap   Arrows, Page Up/Down: move   "
+           "[ ]: earlier/later   Home: find   Del: remove   Ctrl+D: copy   Ctrl+Z/Y: undo/redo   "
+           "F5: play   Ctrl+S: save"));
     ImGui::End();
 }
 

@@ -52,7 +52,7 @@ fs::path savePathOf(const PlayedLevel& level) {
 }
 
 WriteResult saveLevel(const Level& level, bool hasGoal, const fs::path& ownFolder,
-                      const fs::path& file) {
+                      const fs::path& file, const std::string& comment) {
     if (file.empty()) {
         return WriteResult{false, "there is no folder for your levels: set HOME or XDG_DATA_HOME"};
     }
@@ -65,7 +65,7 @@ WriteResult saveLevel(const Level& level, bool hasGoal, const fs::path& ownFolde
                            "its own files lie in " + ownFolder.string() +
                                ": move the level there, into your levels folder, to save it"};
     }
-    const std::string text = levelText(level);
+    const std::string text = levelText(level, comment);
     const LevelRead read = parseLevel(text, file.filename().string());
     if (!read.level) {
         return WriteResult{false, read.error};

@@ -10,8 +10,9 @@
 // so that nothing the game ships is written over.
 std::filesystem::path savePathOf(const PlayedLevel& level);
 
-// Writes the level in the file format, atomically. A level that would not read back as it is
+// Writes the level in the file format, atomically, under `comment` (the lines of comment the
+// file it was opened from began with). A level that would not read back as it is
 // (no goal, a start over no platform, own files that would not lie beside the file) is not
 // written; the result says why.
 WriteResult saveLevel(const Level& level, bool hasGoal, const std::filesystem::path& ownFolder,
-                      const std::filesystem::path& file);
+                      const std::filesystem::path& file, const std::string& comment = "");

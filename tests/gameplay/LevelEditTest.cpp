@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
+#include <vector>
 
 #include "gameplay/LevelEdit.h"
 #include "gameplay/LevelFile.h"
@@ -118,6 +120,63 @@ INSTANTIATE_TEST_SUITE_P(Kinds, EachPieceKind,
                          ::testing::Values(Kind::Platform, Kind::Trap, Kind::Health,
                                            Kind::Checkpoint),
                          kindName);
+
+// Pieces are met in their order: a new piece, or a copy, goes right after the one selected of
+// its kind (last when none of its kind is), and a piece moves earlier and later a place at a
+// time, within its list, each step undone as any other.
+TEST(LevelEditTest, NewPiecesGoAfterTheSelectedAndTheOrderIsChanged) {
+    Level level = smallLevel();
+    for (const float z : {-10.0f, -20.0f}) {
+        PlatformPiece platform;
+        platform.at = glm::vec3(0.0f, -0.5f, z);
+        level.platforms.push_back(platform);
+    }
+    LevelEdit edit(level);
+    const auto zs = [&edit] {
+        std::vector<float> found;
+        for (const PlatformPiece& platform : edit.level().platforms) {
+            found.push_back(platform.at.z);
+        }
+        return found;
+    };
+    const PieceRef first{Kind::Platform, 0};
+    EXPECT_EQ(edit.place(Kind::Platform, glm::vec3(0.0f, -0.5f, -5.0f), first),
+              (PieceRef{Kind::Platform, 1}));
+    EXPECT_EQ(zs(), (std::vector<float>{0.0f, -5.0f, -10.0f, -20.0f}));
+    EXPECT_EQ(edit.place(Kind::Platform, glm::vec3(0.0f, -0.5f, -30.0f), PieceRef{Kind::Trap, 0}),
+              (PieceRef{Kind::Platform, 4}))
+        << "after a piece of another kind: last";
+    EXPECT_EQ(edit.duplicate(PieceRef{Kind::Platform, 2}, glm::vec3(0.0f, 0.0f, -1.0f)),
+              (PieceRef{Kind::Platform, 3}));
+    EXPECT_EQ(zs(), (std::vector<float>{0.0f, -5.0f, -10.0f, -11.0f, -20.0f, -30.0f}));
+
+    EXPECT_EQ(edit.reorder(PieceRef{Kind::Platform, 4}, -3), (PieceRef{Kind::Platform, 1}));
+    EXPECT_EQ(zs(), (std::vector<float>{0.0f, -20.0f, -5.0f, -10.0f, -11.0f, -30.0f}));
+    EXPECT_FALSE(edit.reorder(PieceRef{Kind::Platform, 5}, 1)) << "past the last";
+    EXPECT_FALSE(edit.reorder(PieceRef{Kind::Platform, 0}, -1)) << "before the first";
+    EXPECT_FALSE(edit.reorder(PieceRef{Kind::Start, 0}, 1));
+    edit.undo();
+    EXPECT_EQ(zs(), (std::vector<float>{0.0f, -5.0f, -10.0f, -11.0f, -20.0f, -30.0f}));
+
+    const PieceRef trap = *edit.place(Kind::Trap, glm::vec3(1.0f, 0.0f, 0.0f));
+    edit.place(Kind::Trap, glm::vec3(2.0f, 0.0f, 0.0f), trap);
+    EXPECT_EQ(edit.reorder(trap, 1), (PieceRef{Kind::Trap, 1}));
+    EXPECT_EQ(edit.level().traps[0].at.x, 2.0f);
+    EXPECT_EQ(edit.level().platforms.size(), 6u) << "the other kinds keep theirs";
+}
+
+// The start's facing is set as the file may hold it, one step for a field typed in.
+TEST(LevelEditTest, SetsTheStartsFacingWithinTheFilesRange) {
+    LevelEdit edit(smallLevel());
+    EXPECT_TRUE(edit.setFacing(45.0f));
+    EXPECT_TRUE(edit.setFacing(-90.0f));
+    EXPECT_EQ(edit.level().facing, -90.0f);
+    EXPECT_FALSE(edit.setFacing(361.0f));
+    EXPECT_FALSE(edit.setFacing(std::nanf("")));
+    EXPECT_EQ(edit.level().facing, -90.0f);
+    edit.undo();
+    EXPECT_EQ(edit.level().facing, 0.0f) << "one step while the gesture lasts";
+}
 
 // There is one start and one goal: placing one moves it, the start cannot go, the goal can.
 TEST(LevelEditTest, KeepsOneStartAndAtMostOneGoal) {

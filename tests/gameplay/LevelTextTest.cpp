@@ -98,6 +98,24 @@ TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
     EXPECT_EQ(text.find("[look]"), std::string::npos);
 }
 
+// A file's leading comment, its description, is taken up to its first line of anything else
+// and written back above the level: a load and a save keep it, and it reads as the level.
+TEST(LevelText, KeepsTheFilesLeadingComment) {
+    const std::string file =
+        "# Up a shaft on lifts.\r\n#\n# Step on at the bottom.\nformat = 1\n# not this one\n";
+    const std::string comment = leadingComment(file);
+    EXPECT_EQ(comment, "# Up a shaft on lifts.\n#\n# Step on at the bottom.\n");
+    EXPECT_EQ(leadingComment("format = 1\n# later\n"), "");
+    EXPECT_EQ(leadingComment("# no line break at the end"), "# no line break at the end\n");
+
+    const Level level = courseLevel();
+    const std::string text = levelText(level, comment);
+    EXPECT_EQ(text, comment + levelText(level));
+    EXPECT_EQ(leadingComment(text), comment) << "a second round trip keeps it as it was";
+    const LevelRead read = parseLevel(text, "commented.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_EQ(*read.level, level);
+}
 }  // namespace
 
 namespace {

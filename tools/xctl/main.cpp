@@ -7,7 +7,10 @@
 //   smeltrun-xctl type TEXT            (letters, digits, '.', '-', ' ')
 //   smeltrun-xctl click X Y [Ctrl]     (the left button, at screen pixels from the top left)
 //   smeltrun-xctl drag X Y X2 Y2       (the left button held from the one place to the other)
+// SMELTRUN_XCTL_PAUSE_MS sets each step's pause: a game drawing slower than the pause's frames
+// would see a press and its release in one frame, and lose the click.
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <iostream>
 #include <sstream>
@@ -23,9 +26,17 @@ namespace {
 // when it draws slowly.
 const std::chrono::milliseconds kStepPause(400);
 const int kLeftButton = 1;
+const char* const kPauseVariable = "SMELTRUN_XCTL_PAUSE_MS";
+
+std::chrono::milliseconds stepPause() {
+    const char* given = std::getenv(kPauseVariable);
+    const long milliseconds = given ? std::strtol(given, nullptr, 10) : 0;
+    return milliseconds > 0 ? std::chrono::milliseconds(milliseconds) : kStepPause;
+}
 
 void pause() {
-    std::this_thread::sleep_for(kStepPause);
+    static const std::chrono::milliseconds step = stepPause();
+    std::this_thread::sleep_for(step);
 }
 
 std::vector<int> keysOf(const std::string& chord) {

@@ -45,6 +45,9 @@ KeySym keysymOf(int glfwKey) {
         {GLFW_KEY_DELETE, XK_Delete},
         {GLFW_KEY_LEFT_CONTROL, XK_Control_L},
         {GLFW_KEY_BACKSPACE, XK_BackSpace},
+        {GLFW_KEY_HOME, XK_Home},
+        {GLFW_KEY_LEFT_BRACKET, XK_bracketleft},
+        {GLFW_KEY_RIGHT_BRACKET, XK_bracketright},
     };
     const auto found = others.find(glfwKey);
     if (found == others.end()) {
@@ -285,6 +288,9 @@ int glfwKeyByName(const std::string& name) {
         {"PageDown", GLFW_KEY_PAGE_DOWN},
         {"Delete", GLFW_KEY_DELETE},
         {"Backspace", GLFW_KEY_BACKSPACE},
+        {"Home", GLFW_KEY_HOME},
+        {"[", GLFW_KEY_LEFT_BRACKET},
+        {"]", GLFW_KEY_RIGHT_BRACKET},
     };
     const auto found = named.find(name);
     return found == named.end() ? -1 : found->second;

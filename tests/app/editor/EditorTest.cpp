@@ -389,6 +389,133 @@ TEST_F(EditorTest, APlatformsPathIsSetInThePropertiesPanelAndSaved) {
     EXPECT_EQ(saved.level->platforms[1], platform);
 }
 
+// The way is made in order: a platform placed while another is selected goes right after it,
+// the Properties panel moves it a place later and [ a place earlier, each undone as any other;
+// the panel keeps its width whatever is selected. Home brings a camera flown away back over
+// the piece selected, and from above R raises the camera, away from the grid.
+TEST_F(EditorTest, PiecesAreMadeInOrderAndALostCameraComesBack) {
+    startGame(editor_driving::kLargeWindowSettings);
+    openOwnLevel("Order");
+    const glm::vec3 far = edited().platforms[1].at;
+    clickOnWorld(edited().platforms[0].at + glm::vec3(1.5f, 0.0f, 1.5f));  // clear of the start
+    frame();
+    const ImGuiWindow* properties = ImGui::FindWindowByName(tr("Properties"));
+    ASSERT_NE(properties, nullptr);
+    const float width = properties->Size.x;
+    pointAt(firstRowOf(tr("Pieces")));  // Platform
+    click();
+    const glm::vec3 between(6.0f, -0.5f, -5.0f);
+    clickOnWorld(between);
+    frame();
+    ASSERT_EQ(edited().platforms.size(), 3u);
+    EXPECT_EQ(edited().platforms[1].at, between) << "right after the platform selected";
+    EXPECT_EQ(edited().platforms[2].at, far);
+    EXPECT_TRUE(showsText(formatted(tr("%d of %zu"), 2, std::size_t{3})));
+    clickOn(tr("Later"));
+    frame();
+    EXPECT_EQ(edited().platforms[2].at, between);
+    EXPECT_EQ(edited().platforms[1].at, far);
+    EXPECT_EQ(properties->Size.x, width);
+
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    stroke(GLFW_KEY_LEFT_BRACKET);
+    EXPECT_EQ(edited().platforms[1].at, between);
+    withControl(GLFW_KEY_Z);
+    EXPECT_EQ(edited().platforms[2].at, between) << "a move in the order is a step undone";
+    clickOnWorld(glm::vec3(-8.0f, -0.5f, -4.0f));  // on nothing: the level's own properties
+    frame();
+    EXPECT_EQ(properties->Size.x, width);
+
+    clickOnWorld(between + glm::vec3(1.5f, 0.0f, 1.5f));
+    pointAt(glm::vec2(640.0f, 10.0f));
+    // Raised above the camera, its grid lies where no click below the horizon meets it: such a
+    // click places nothing, and the piece chosen and the selection stay.
+    for (int i = 0; i < 8; ++i) {
+        stroke(GLFW_KEY_PAGE_UP);
+    }
+    const glm::vec3 raised = between + glm::vec3(0.0f, 8.0f, 0.0f);
+    ASSERT_GT(raised.y, camera.position.y);
+    pointAt(firstRowOf(tr("Pieces")));  // Platform
+    click();
+    clickAt(glm::vec2(640.0f, 600.0f));
+    EXPECT_EQ(edited().platforms.size(), 3u);
+    stroke(GLFW_KEY_HOME);  // over the piece: its grid is in view again
+    clickAt(onScreen(raised + glm::vec3(-4.0f, 0.0f, 0.0f)));
+    ASSERT_EQ(edited().platforms.size(), 4u);
+    EXPECT_EQ(edited().platforms[3].at, raised + glm::vec3(-4.0f, 0.0f, 0.0f))
+        << "placed at last, after the platform still selected";
+    withControl(GLFW_KEY_Z);  // the platform placed
+    for (int i = 0; i < 8; ++i) {
+        withControl(GLFW_KEY_Z);  // the raise, step by step
+    }
+    ASSERT_EQ(edited().platforms[2].at, between);
+    stroke(GLFW_KEY_HOME);  // the piece placed went, and the selection with it: over the start
+    clickOnWorld(between + glm::vec3(1.5f, 0.0f, 1.5f));
+    pointAt(glm::vec2(640.0f, 10.0f));
+    input.press(GLFW_KEY_D);
+    for (int i = 0; i < 30; ++i) {
+        frame();
+    }
+    input.release(GLFW_KEY_D);
+    frame();
+    stroke(GLFW_KEY_HOME);
+    // Above and behind the piece, as the editor first shows the start.
+    expectNear(camera.position, between + glm::vec3(0.0f, 6.0f, 10.0f));
+
+    stroke(GLFW_KEY_TAB);
+    const glm::vec3 above = camera.position;
+    input.press(GLFW_KEY_R);
+    for (int i = 0; i < 10; ++i) {
+        frame();
+    }
+    input.release(GLFW_KEY_R);
+    frame();
+    EXPECT_GT(camera.position.y, above.y);
+    EXPECT_EQ(camera.position.x, above.x);
+    EXPECT_EQ(camera.position.z, above.z);
+}
+
+// The start's facing typed into its field: the scene is built once, as the typing ends, not at
+// each keystroke. The save keeps it, under the comment the file began with.
+TEST_F(EditorTest, TheStartsFacingIsTypedAndSavedUnderTheFilesComment) {
+    startGame(editor_driving::kLargeWindowSettings);
+    PlayedLevel made;
+    made.level = newLevel("Facing");
+    made.shipped = false;
+    made.file = playerLevelsFolder() / "facing.toml";
+    const std::string comment = "# Faces the other way.\n# Two lines of it.\n";
+    std::filesystem::create_directories(made.file.parent_path());
+    writeFile(made.file, comment + levelText(made.level));
+    game->startEditor(made);
+    frame();
+    frame();
+    clickOnWorld(edited().start + glm::vec3(0.0f, 0.9f, 0.0f));  // the player's middle
+    frame();
+    const std::optional<ShownBox> field = whereShown(tr("Facing (degrees)"));
+    ASSERT_TRUE(field);
+    pointAt(glm::vec2(field->low.x - editor_driving::kFieldLeftOfLabel, field->middle().y));
+    input.press(GLFW_KEY_LEFT_CONTROL);
+    click();
+    input.release(GLFW_KEY_LEFT_CONTROL);
+    stroke(GLFW_KEY_9);
+    frame();
+    EXPECT_EQ(edited().facing, 9.0f);
+    EXPECT_EQ(game->player->rotation.y, 0.0f) << "the scene waits for the typing to end";
+    stroke(GLFW_KEY_0);
+    stroke(GLFW_KEY_ENTER);
+    frame();
+    EXPECT_EQ(edited().facing, 90.0f);
+    EXPECT_EQ(game->player->rotation.y, 90.0f);
+
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel
+    withControl(GLFW_KEY_S);
+    const std::string saved = contentsOf(made.file);
+    EXPECT_EQ(saved.rfind(comment, 0), 0u) << saved;
+    const LevelRead read = parseLevel(saved, "facing.toml");
+    ASSERT_TRUE(read.level) << read.error;
+    EXPECT_EQ(read.level->facing, 90.0f);
+}
+
 // A piece held under the button without moving stays where it is, even when the piece selected
 // before stood at another height, whose grid the click first met.
 TEST_F(EditorTest, APieceHeldStillStaysPut) {
