@@ -78,12 +78,12 @@ void shift(Level& level, PieceRef piece, glm::vec3 delta) {
     }
 }
 
-// Inserts the value into the list right after index `after`, or last when that is past it;
-// returns where it went.
+// Inserts the value into the list right after index `after`, or last when that is negative or
+// past it; returns where it went.
 template <typename T>
-int insertAfter(std::vector<T>& list, std::optional<int> after, T value) {
-    const std::size_t at = after && *after >= 0 && static_cast<std::size_t>(*after) < list.size()
-                               ? static_cast<std::size_t>(*after) + 1
+int insertAfter(std::vector<T>& list, int after, T value) {
+    const std::size_t at = after >= 0 && static_cast<std::size_t>(after) < list.size()
+                               ? static_cast<std::size_t>(after) + 1
                                : list.size();
     list.insert(list.begin() + static_cast<std::ptrdiff_t>(at), std::move(value));
     return static_cast<int>(at);
@@ -147,8 +147,7 @@ std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at, std::optional<
         return std::nullopt;
     }
     remember();
-    const std::optional<int> behind =
-        after && after->kind == kind ? std::optional<int>(after->index) : std::nullopt;
+    const int behind = after && after->kind == kind ? after->index : -1;  // -1: last
     if (kind == Kind::Platform) {
         PlatformPiece platform;
         platform.at = at;
