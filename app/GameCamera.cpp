@@ -70,7 +70,7 @@ void Game::drawSeenThrough() {
     glDepthMask(GL_FALSE);
     for (const Item& item : run.items) {
         Model& flag = *item.object;
-        if (flag.hidden || !seenThrough(flag)) {
+        if (item.kind != Item::Kind::Checkpoint || flag.hidden || item.seeThrough <= 0.0f) {
             continue;
         }
         Material& material = *flag.material;

@@ -156,6 +156,10 @@ std::optional<PieceRef> LevelEdit::place(Kind kind, glm::vec3 at, std::optional<
     return PieceRef{kind, insertAfter(*piecesOf(state.level, kind), behind, Piece{at, {}})};
 }
 
+std::size_t LevelEdit::count(Kind kind) const {
+    return countOf(state.level, kind);
+}
+
 bool LevelEdit::move(PieceRef piece, glm::vec3 delta) {
     return holds(piece) && setPosition(piece, positionOf(piece) + delta);
 }

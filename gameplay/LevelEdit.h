@@ -40,6 +40,8 @@ public:
     explicit LevelEdit(Level level, bool hasGoal = true);
 
     const Level& level() const { return state.level; }
+    // How many pieces of the kind the level holds: one start, and one goal.
+    std::size_t count(PieceRef::Kind kind) const;
     bool hasGoal() const { return state.hasGoal; }
     // Changes with every edit, undo and redo, so that what is built from the level knows when
     // to build it again.

@@ -273,12 +273,8 @@ void Editor::drawPieceProperties(PieceRef piece) {
 // Where the piece stands in its kind's order, which the autopilot follows and a checkpoint's
 // number tells, with the buttons that move it a place.
 bool Editor::drawOrder(PieceRef piece) {
-    const Level& level = edit.level();
-    const std::size_t count = piece.kind == Kind::Platform ? level.platforms.size()
-                              : piece.kind == Kind::Trap   ? level.traps.size()
-                              : piece.kind == Kind::Health ? level.healthPacks.size()
-                                                           : level.checkpoints.size();
-    ImGui::TextUnformatted(formatted(tr("%d of %zu"), piece.index + 1, count).c_str());
+    ImGui::TextUnformatted(
+        formatted(tr("%d of %zu"), piece.index + 1, edit.count(piece.kind)).c_str());
     ImGui::SameLine();
     const bool earlier = ImGui::SmallButton(tr("Earlier"));
     ImGui::SameLine();
