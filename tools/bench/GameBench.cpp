@@ -13,8 +13,9 @@
 // multisampling has it on every other frame, which gives its cost. Then the enhanced look with
 // 4x multisampling, FXAA in the classic look, and the enhanced look with FXAA, against the
 // classic look with 4x multisampling. And the enhanced look with FXAA at 1920x1080, against the
-// clear-and-swap floor of that window, which has no multisampling. Last, a level at the level
-// file's cap of pieces, against the course, at 1280x720 with 4x multisampling.
+// clear-and-swap floor of that window, which has no multisampling, and beside it that floor with
+// the FXAA pass between the clear and the swap: what the pass costs before any scene. Last, a level
+// at the level file's cap of pieces, against the course, at 1280x720 with 4x multisampling.
 // Run from the repository root under an X display (tools/bench/run sees to both).
 #include <sys/resource.h>
 
@@ -65,8 +66,9 @@ struct FrameFigures {
     // readings of this benchmark's clock around the update (a system call each, about a
     // microsecond when the caches are cold).
     double pollUs = 0, updateOwnUs = 0;
-    double hudRatio = 0;     // with the HUD on every other frame: its frames against the others
-    double shadowRatio = 0;  // the same with the shadow
+    double fxaaFloorMedian = 0;  // with FXAA: the clear and swap with the pass between, no scene
+    double hudRatio = 0;         // with the HUD on every other frame: its frames against the others
+    double shadowRatio = 0;      // the same with the shadow
 };
 
 struct FrameSample {
@@ -211,6 +213,23 @@ double clearAndSwapFrames(Game& game) {
     return quantile(frames, 0.5);
 }
 
+// What FXAA costs before any scene: the target cleared, taken through the pass, and swapped.
+double fxaaFloorFrames(Game& game) {
+    std::vector<double> frames;
+    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
+        const double start = wallMs();
+        game.look.fxaa->begin(game.framebufferWidth, game.framebufferHeight);
+        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        game.look.fxaa->finish();
+        glfwSwapBuffers(game.window);
+        glFinish();
+        if (i >= 0) {
+            frames.push_back(wallMs() - start);
+        }
+    }
+    return quantile(frames, 0.5);
+}
+
 // Every pixel shaded once by the game's fragment shader with its nine lights uploaded.
 double litQuadFrames(Game& game) {
     const Shader& main = *game.shaders[mainShader];
@@ -249,6 +268,9 @@ FrameFigures measure(const Config& config) {
         figures.shadowRatio = alternatingRatio(*game, game->options.shadow);
     }
     figures.floorMedian = clearAndSwapFrames(*game);
+    if (game->look.fxaa) {
+        figures.fxaaFloorMedian = fxaaFloorFrames(*game);
+    }
     figures.litQuadMedian = litQuadFrames(*game);
     return figures;
 }
@@ -281,7 +303,20 @@ void printTable(const std::vector<Config>& configs, const std::vector<FrameFigur
             std::printf("%s: a frame with the shadow takes %.3f of one without, alternating\n",
                         configs[i].name, results[i].shadowRatio);
         }
+        if (results[i].fxaaFloorMedian > 0) {
+            std::printf("%s: the pass over a cleared frame takes %.2f ms, %.2f times the floor\n",
+                        configs[i].name, results[i].fxaaFloorMedian,
+                        results[i].fxaaFloorMedian / results[i].floorMedian);
+        }
     }
+}
+
+bool chosenBy(const char* name, int argc, char** argv) {
+    if (argc == 2) {
+        return std::strstr(name, argv[1]) != nullptr;
+    }
+    return std::any_of(argv + 1, argv + argc,
+                       [name](const char* asked) { return std::strcmp(name, asked) == 0; });
 }
 
 double peakResidentMb() {
@@ -317,12 +352,12 @@ int main(int argc, char** argv) {
         {"1920x1080 enhanced FXAA", 1920, 1080, 0, false, 0, nullptr, kEnhancedLook, kFxaa},
         {"1280x720 4x cap level", 1280, 720, 4, false, 0, nullptr, kClassicLook, kMsaa, false,
          true}};
-    // A word on the command line measures only the windows whose name holds it: a quick look
-    // without start-up and without the JSON line.
-    if (argc == 2) {
+    // A word on the command line measures only the windows whose name holds it, and several
+    // whole names those windows: a quick look without start-up and without the JSON line.
+    if (argc >= 2) {
         std::vector<Config> chosen;
         std::copy_if(configs.begin(), configs.end(), std::back_inserter(chosen),
-                     [&](const Config& c) { return std::strstr(c.name, argv[1]) != nullptr; });
+                     [&](const Config& c) { return chosenBy(c.name, argc, argv); });
         printTable(chosen, measureAll(chosen));
         return 0;
     }
@@ -346,7 +381,7 @@ int main(int argc, char** argv) {
         "\"enhanced_fxaa_ratio_720\": %.3f, \"floor_ms_1080_nomsaa\": %.3f, "
         "\"frame_ms_1080_enhanced_fxaa\": %.3f, \"enhanced_fxaa_1080_ratio\": %.3f, "
         "\"frame_ms_720_cap_level\": %.3f, \"cap_level_ratio_720\": %.3f, "
-        "\"update_own_us_cap_level\": %.2f}\n",
+        "\"update_own_us_cap_level\": %.2f, \"fxaa_floor_ms_1080\": %.3f}\n",
         results[0].frameMedian, results[2].frameMedian, results[3].frameMedian,
         results[3].floorMedian, results[3].litQuadMedian, results[0].updateUs, results[0].pollUs,
         results[0].updateOwnUs, results[0].renderCpuUs, startup.gameMs, startup.minimalMs,
@@ -357,6 +392,7 @@ int main(int argc, char** argv) {
         results[10].frameMedian, results[10].frameMedian / results[0].frameMedian,
         results[11].floorMedian, results[11].frameMedian,
         results[11].frameMedian / results[11].floorMedian, results[12].frameMedian,
-        results[12].frameMedian / results[0].frameMedian, results[12].updateOwnUs);
+        results[12].frameMedian / results[0].frameMedian, results[12].updateOwnUs,
+        results[11].fxaaFloorMedian);
     return 0;
 }
