@@ -670,8 +670,9 @@ TEST_F(EditorTest, ALookColourTickedShowsTheSameAndAClickSelectsAFieldsText) {
     pointAt(glm::vec2(640.0f, 10.0f));
     const int height = game->framebufferHeight;
     const glm::vec2 skyPlace(640.0f, 10.0f);
+    // Between the grid's lines, which lie on the whole units.
     const glm::vec2 platformPlace =
-        onScreen(edited().platforms[0].at + glm::vec3(2.0f, 0.0f, 2.0f));
+        onScreen(edited().platforms[0].at + glm::vec3(2.5f, 0.0f, 1.5f));
     ASSERT_FALSE(editor_driving::underPanel(platformPlace));
     const auto shown = [height](glm::vec2 place) {
         return pixelAt(static_cast<int>(place.x), height - 1 - static_cast<int>(place.y));
