@@ -338,7 +338,8 @@ void Editor::drawLevelProperties() {
         edit.setName(name);
     }
     int par = edit.level().parTime;
-    if (ImGui::InputInt(tr("Par (seconds)"), &par, 1, 100, kTextFieldFlags) && par > 0) {
+    // A number's field, unlike a text's, selects its text on a click of its own.
+    if (ImGui::InputInt(tr("Par (seconds)"), &par) && par > 0) {
         edit.setPar(par);
     }
     // Closed until asked for: open, its colour fields widen the panel over the grid.
