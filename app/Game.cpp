@@ -16,7 +16,6 @@ namespace {
 
 const int kGlMajor = 4;
 const int kGlMinor = 5;
-const glm::vec3 kSkyColor(0.2f, 0.2f, 0.3f);
 const size_t kEventCapacity = 64;  // far more than one frame brings
 // Free memory that glibc keeps at the top of the heap rather than hand back to the system.
 // llvmpipe takes and frees its scene's 64 KiB blocks every frame; with the default 128 KiB,
@@ -39,7 +38,7 @@ Game::Game(const Settings& settings, PlayedLevel level)
       nearZ(settings.nearZ),
       farZ(settings.farZ),
       session(std::move(level), ReplaySettings{settings.sensitivity, settings.gravity}),
-      skyColor(kSkyColor),
+      skyColor(kGameSky),
       brightness(settings.brightness),
       look(settings.look == kEnhancedLook),
       ui(settings.hudEnabled),

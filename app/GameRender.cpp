@@ -21,9 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 const char* const kShotName = "smeltrun-%Y-%m-%d-%H%M%S";  // strftime's, in local time
-// The enhanced look's sky straight up, deeper than the sky colour at the horizon; as sRGB.
-const glm::vec3 kSkyZenith(0.04f, 0.05f, 0.14f);
-const float kRimStrength = 0.5f;  // the character's rim light at its edge
+const float kRimStrength = 0.5f;                           // the character's rim light at its edge
 
 }  // namespace
 
@@ -253,5 +251,5 @@ glm::vec3 Game::levelSky() const {
 }
 
 glm::vec3 Game::levelSkyTop() const {
-    return session.played.level.look.skyTop.value_or(kSkyZenith);
+    return session.played.level.look.skyTop.value_or(kGameSkyTop);
 }

@@ -108,7 +108,7 @@ glm::vec3 snapped(glm::vec3 point, float step) {
     return glm::round(point / step) * step;
 }
 
-LevelEdit::LevelEdit(Level level, bool hasGoal) : state{std::move(level), hasGoal} {}
+LevelEdit::LevelEdit(Level level, bool hasGoal) : state{std::move(level), hasGoal, std::nullopt} {}
 
 bool LevelEdit::holds(PieceRef piece) const {
     return (piece.kind != Kind::Goal || state.hasGoal) && inList(state.level, piece);
@@ -130,6 +130,8 @@ void LevelEdit::remember(std::optional<Merge> merge) {
         return;  // the step before this change is kept already
     }
     undone.push_back(state);
+    undone.back().reordered.reset();
+    lastStepMoved.reset();
     if (undone.size() > kUndoSteps) {
         undone.pop_front();
     }
@@ -198,6 +200,7 @@ std::optional<PieceRef> LevelEdit::reorder(PieceRef piece, int by) {
         return std::nullopt;
     }
     remember();
+    undone.back().reordered = Reorder{piece, moved};
     // One place at a time, so that the pieces between keep their order.
     const int step = by > 0 ? 1 : -1;
     for (int at = piece.index; at != moved.index; at += step) {
@@ -285,11 +288,41 @@ void LevelEdit::setLook(const LevelLook& look) {
 }
 
 bool LevelEdit::undo() {
-    return stepBetween(undone, redone);
+    if (!stepBetween(undone, redone)) {
+        return false;
+    }
+    // The state taken back was the one before the step, which keeps the reorder made from it.
+    if (const std::optional<Reorder>& made = state.reordered) {
+        lastStepMoved = Reorder{made->to, made->from};
+    }
+    return true;
 }
 
 bool LevelEdit::redo() {
-    return stepBetween(redone, undone);
+    if (!stepBetween(redone, undone)) {
+        return false;
+    }
+    lastStepMoved = undone.back().reordered;
+    return true;
+}
+
+PieceRef LevelEdit::afterStep(PieceRef piece) const {
+    if (!lastStepMoved || piece.kind != lastStepMoved->from.kind) {
+        return piece;
+    }
+    const int from = lastStepMoved->from.index;
+    const int to = lastStepMoved->to.index;
+    if (piece.index == from) {
+        return lastStepMoved->to;
+    }
+    // The pieces passed each moved a place the other way.
+    if (from < to && piece.index > from && piece.index <= to) {
+        return PieceRef{piece.kind, piece.index - 1};
+    }
+    if (to < from && piece.index >= to && piece.index < from) {
+        return PieceRef{piece.kind, piece.index + 1};
+    }
+    return piece;
 }
 
 // Takes the last state of `from` as the level's, keeping the level's on `to`.
@@ -301,29 +334,31 @@ bool LevelEdit::stepBetween(std::deque<State>& from, std::deque<State>& to) {
     state = std::move(from.back());
     from.pop_back();
     merging.reset();
+    lastStepMoved.reset();
     ++changes;
     return true;
 }
 
 namespace {
 
-// Half-sizes of the boxes a click finds, in units: the footprints the rules use, and heights
-// that the game's models have about.
-const glm::vec3 kPlatformHalf(footprint::kPlatform, 0.25f, footprint::kPlatform);
-const float kPlatformCentreDrop = 0.25f;  // below its top
+// Half-sizes of the boxes a click finds, in units: the footprints the rules use, and the
+// heights the game's models are drawn to, so that a click anywhere on a piece finds it.
 const glm::vec3 kPlayerHalf(footprint::kPlayer, 0.9f, footprint::kPlayer);
 const glm::vec3 kTrapHalf(footprint::kTrap);
 const glm::vec3 kItemHalf(0.5f);
-const glm::vec3 kGoalHalf(footprint::kGoal);
+
+// A box of that half-width, standing from `low` below the place to `high` above it.
+PieceBox standing(glm::vec3 at, float halfWidth, float low, float high) {
+    return PieceBox{at + glm::vec3(-halfWidth, -low, -halfWidth),
+                    at + glm::vec3(halfWidth, high, halfWidth)};
+}
 
 }  // namespace
 
 PieceBox boxOf(Kind kind, glm::vec3 at) {
     switch (kind) {
-        case Kind::Platform: {
-            const glm::vec3 centre = at - glm::vec3(0.0f, kPlatformCentreDrop, 0.0f);
-            return PieceBox{centre - kPlatformHalf, centre + kPlatformHalf};
-        }
+        case Kind::Platform:
+            return standing(at, footprint::kPlatform, footprint::kPlatformDepth, 0.0f);
         case Kind::Start: {
             const glm::vec3 centre = at + glm::vec3(0.0f, kPlayerHalf.y, 0.0f);
             return PieceBox{centre - kPlayerHalf, centre + kPlayerHalf};
@@ -331,9 +366,10 @@ PieceBox boxOf(Kind kind, glm::vec3 at) {
         case Kind::Trap:
             return PieceBox{at - kTrapHalf, at + kTrapHalf};
         case Kind::Goal:
-            return PieceBox{at - kGoalHalf, at + kGoalHalf};
-        case Kind::Health:
+            return standing(at, footprint::kGoal, 0.0f, footprint::kGoalHeight);
         case Kind::Checkpoint:
+            return standing(at, footprint::kCheckpoint, 0.0f, footprint::kCheckpointHeight);
+        case Kind::Health:
             break;
     }
     return PieceBox{at - kItemHalf, at + kItemHalf};

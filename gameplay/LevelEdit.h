@@ -85,11 +85,21 @@ public:
     // Each false when there is nothing to undo, or to redo.
     bool undo();
     bool redo();
+    // Where a piece held before the last undo or redo stands now: a step that moved a piece in
+    // its kind's order moves it, and the pieces it passed, back or on again.
+    PieceRef afterStep(PieceRef piece) const;
 
 private:
+    // A piece moved in its kind's order, from one place to another.
+    struct Reorder {
+        PieceRef from;
+        PieceRef to;
+    };
     struct State {
         Level level;
         bool hasGoal = true;
+        // Kept with the state before a step: the reorder that the step made, if it made one.
+        std::optional<Reorder> reordered;
     };
     // What a step changed, for merging the next change into it.
     struct Merge {
@@ -108,5 +118,6 @@ private:
     std::deque<State> undone;
     std::deque<State> redone;
     std::optional<Merge> merging;
+    std::optional<Reorder> lastStepMoved;  // by the last undo or redo
     std::size_t changes = 0;
 };

@@ -21,6 +21,12 @@ struct LevelLook {
     }
 };
 
+// What the game shows where a level leaves a colour out, as sRGB: its sky at the horizon, the
+// enhanced look's deeper sky straight up, and a white light, which lights as the game's own.
+const glm::vec3 kGameSky(0.2f, 0.2f, 0.3f);
+const glm::vec3 kGameSkyTop(0.04f, 0.05f, 0.14f);
+const glm::vec3 kGameLight(1.0f);
+
 // The platform image sets and the music loops that tools/assetgen makes, by the names a level
 // gives them. A set is a colour image and a shine image; each is loaded only by a level that
 // names it.

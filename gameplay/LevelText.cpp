@@ -159,8 +159,11 @@ std::string levelText(const Level& level, const std::string& comment) {
     appendString(text += "name = ", level.name);
     text += "\npar_time = " + std::to_string(level.parTime) + "\n\n[start]\n";
     appendAt(text, level.start);
-    appendNumber(text += "facing = ", level.facing);
-    text += '\n';
+    // Left out where the start faces the way a level faces without it, as a hand-written one.
+    if (level.facing != 0.0f) {
+        appendNumber(text += "facing = ", level.facing);
+        text += '\n';
+    }
     for (const PlatformPiece& platform : level.platforms) {
         text += "\n[[platform]]\n";
         appendAt(text, platform.at);

@@ -182,10 +182,14 @@ void Editor::editWithKeys(const EditorInput& input) {
     if (input.control && input.pressed[K::Save]) {
         save();
     }
-    if (input.control && (input.pressed[K::Redo] || (input.pressed[K::Undo] && input.shift))) {
-        edit.redo();
-    } else if (input.control && input.pressed[K::Undo]) {
-        edit.undo();
+    const bool redo =
+        input.control && (input.pressed[K::Redo] || (input.pressed[K::Undo] && input.shift));
+    const bool undo = input.control && input.pressed[K::Undo] && !redo;
+    // A piece moved in the order and moved back stays selected, not the one that took its place.
+    if ((redo && edit.redo()) || (undo && edit.undo())) {
+        if (selected) {
+            selected = edit.afterStep(*selected);
+        }
     }
     if (!selected) {
         return;

@@ -50,8 +50,8 @@ const float kNewPathSpeed = 2.0f;    // units per second
 const float kSpeedStep = 0.05f;      // units per second per pixel dragged, and the slowest
 const float kFastestSpeed = 100.0f;  // units per second
 const float kSecondsStep = 0.05f;    // seconds per pixel dragged
-// A colour of the level's look, when it is given one: a grey to start from.
-const glm::vec3 kNewLookColour(0.5f);
+// A click into a text field selects its text, so that what is typed replaces it.
+const ImGuiInputTextFlags kTextFieldFlags = ImGuiInputTextFlags_AutoSelectAll;
 const ImGuiWindowFlags kPanelFlags = ImGuiWindowFlags_AlwaysAutoResize |
                                      ImGuiWindowFlags_NoSavedSettings |
                                      ImGuiWindowFlags_NoCollapse | ImGuiWindowFlags_NoMove;
@@ -66,7 +66,7 @@ void placeWindow(ImVec2 share, ImVec2 pivot) {
 bool editText(const char* label, std::string& text) {
     std::array<char, kFileNameBytes> buffer{};
     std::strncpy(buffer.data(), text.c_str(), buffer.size() - 1);
-    if (!ImGui::InputText(label, buffer.data(), buffer.size())) {
+    if (!ImGui::InputText(label, buffer.data(), buffer.size(), kTextFieldFlags)) {
         return false;
     }
     text = buffer.data();
@@ -139,14 +139,14 @@ bool chooseName(const char* label, std::string& chosen,
 }
 
 // A colour the level may give or leave to the game: a box to give it, then its red, green and
-// blue from 0 to 1.
-bool editColour(const char* label, std::optional<glm::vec3>& colour) {
+// blue from 0 to 1. Given, it starts as the game's own, so that the box alone changes nothing.
+bool editColour(const char* label, std::optional<glm::vec3>& colour, glm::vec3 gamesOwn) {
     bool given = colour.has_value();
     if (!given) {
         if (!ImGui::Checkbox(label, &given)) {
             return false;
         }
-        colour = kNewLookColour;
+        colour = gamesOwn;
         return true;
     }
     ImGui::PushID(label);
@@ -163,9 +163,9 @@ bool editColour(const char* label, std::optional<glm::vec3>& colour) {
 bool editLevelLook(LevelLook& look) {
     bool changed = chooseName(tr("Platforms"), look.platforms, kPlatformSets);
     changed |= chooseName(tr("Music"), look.music, kMusicLoops);
-    changed |= editColour(tr("Sky"), look.sky);
-    changed |= editColour(tr("Zenith"), look.skyTop);
-    changed |= editColour(tr("Light"), look.light);
+    changed |= editColour(tr("Sky"), look.sky, kGameSky);
+    changed |= editColour(tr("Zenith"), look.skyTop, kGameSkyTop);
+    changed |= editColour(tr("Light"), look.light, kGameLight);
     return changed;
 }
 
@@ -241,6 +241,10 @@ void Editor::drawPieceProperties(PieceRef piece) {
     glm::vec3 at = edit.positionOf(piece);
     if (ImGui::DragFloat3(tr("Position"), &at.x, kPositionStep)) {
         edit.setPosition(piece, at);
+    }
+    if (piece.kind == Kind::Start || piece.kind == Kind::Goal) {
+        ImGui::TextWrapped("%s",
+                           tr("A level has one: placing it from the palette moves this one."));
     }
     if (piece.kind == Kind::Start) {
         float facing = edit.level().facing;
@@ -334,6 +338,7 @@ void Editor::drawLevelProperties() {
         edit.setName(name);
     }
     int par = edit.level().parTime;
+    // A number's field, unlike a text's, selects its text on a click of its own.
     if (ImGui::InputInt(tr("Par (seconds)"), &par) && par > 0) {
         edit.setPar(par);
     }

@@ -59,7 +59,12 @@ TEST_F(Collisions, TheGamesModelsHaveTheFootprintsALevelIsCheckedWith) {
         EXPECT_FLOAT_EQ(-made->boundsMin.x, footprint::kPlatform) << platform;
         EXPECT_FLOAT_EQ(-made->boundsMin.z, footprint::kPlatform) << platform;
         EXPECT_FLOAT_EQ(made->halfHeight, footprint::kPlatformBand) << platform;
+        EXPECT_FLOAT_EQ(made->boundsMax.y - made->boundsMin.y, footprint::kPlatformDepth)
+            << platform;
     }
+    // Drawn from their places up: the flag, and the tallest of the goal's rings, its pole.
+    EXPECT_FLOAT_EQ(make("flag", glm::vec3(0.0f))->boundsMax.y, footprint::kCheckpointHeight);
+    EXPECT_FLOAT_EQ(make("checkpoint3", glm::vec3(0.0f))->boundsMax.y, footprint::kGoalHeight);
     EXPECT_FLOAT_EQ(make("trap", glm::vec3(0.0f))->radius, footprint::kTrap);
     EXPECT_FLOAT_EQ(make("healthOrbit", glm::vec3(0.0f))->radius, footprint::kHealth);
     EXPECT_FLOAT_EQ(make("flag", glm::vec3(0.0f))->radius, footprint::kCheckpoint);

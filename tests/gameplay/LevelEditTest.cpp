@@ -232,6 +232,56 @@ TEST(LevelEditTest, FindsThePieceAlongARay) {
     EXPECT_FALSE(pieceAlong(edit, glm::vec3(2.0f, 10.0f, 0.0f), -down));
 }
 
+// A click anywhere on a piece as drawn finds it: a platform's side well below its top, the
+// goal's rings and a checkpoint's flag high above their places; and the nearest along the ray,
+// a trap behind a platform's side staying hidden by it.
+TEST(LevelEditTest, FindsAPieceAnywhereOnItsDrawnBox) {
+    LevelEdit edit(smallLevel());
+    const PieceRef checkpoint = *edit.place(Kind::Checkpoint, glm::vec3(10.0f, -0.5f, -8.0f));
+    const PieceRef trap = *edit.place(Kind::Trap, glm::vec3(0.0f, -1.5f, -5.0f));
+    const glm::vec3 ahead(0.0f, 0.0f, -1.0f);
+    // The platform's top is at -0.5; its model is 2 deep.
+    EXPECT_EQ(pieceAlong(edit, glm::vec3(0.0f, -2.0f, 10.0f), ahead), (PieceRef{Kind::Platform, 0}))
+        << "the side, a unit and a half below the top, before the trap beyond it";
+    EXPECT_FALSE(pieceAlong(edit, glm::vec3(-1.0f, -2.6f, 10.0f), ahead)) << "below the model";
+    EXPECT_EQ(pieceAlong(edit, glm::vec3(0.0f, -1.5f, -4.0f), ahead), trap) << "past the platform";
+    // The goal's place is at -0.45; its rings' pole reaches 1.55 above it.
+    EXPECT_EQ(pieceAlong(edit, glm::vec3(0.0f, 0.9f, -1.0f), ahead), (PieceRef{Kind::Goal, 0}));
+    EXPECT_FALSE(pieceAlong(edit, glm::vec3(0.0f, 1.2f, -1.0f), ahead)) << "above the pole";
+    // The flag stands 2.2 above its place.
+    EXPECT_EQ(pieceAlong(edit, glm::vec3(10.0f, 1.5f, 0.0f), ahead), checkpoint);
+}
+
+// Undoing a move in the order, and doing it again, tells where each piece went: the one moved
+// and the ones it passed. Any other step leaves every piece where it was.
+TEST(LevelEditTest, AnUndoneReorderTellsWhereThePiecesWent) {
+    Level level = smallLevel();
+    for (const float z : {-10.0f, -20.0f, -30.0f}) {
+        PlatformPiece platform;
+        platform.at = glm::vec3(0.0f, -0.5f, z);
+        level.platforms.push_back(platform);
+    }
+    LevelEdit edit(level);
+    const auto platform = [](int index) { return PieceRef{Kind::Platform, index}; };
+    ASSERT_EQ(edit.reorder(platform(3), -2), platform(1));
+    ASSERT_EQ(edit.level().platforms[1].at.z, -30.0f);
+    ASSERT_TRUE(edit.undo());
+    EXPECT_EQ(edit.level().platforms[3].at.z, -30.0f);
+    EXPECT_EQ(edit.afterStep(platform(1)), platform(3)) << "the piece moved goes back";
+    EXPECT_EQ(edit.afterStep(platform(2)), platform(1)) << "and the one it passed";
+    EXPECT_EQ(edit.afterStep(platform(0)), platform(0));
+    EXPECT_EQ(edit.afterStep(PieceRef{Kind::Goal, 0}), (PieceRef{Kind::Goal, 0}));
+    ASSERT_TRUE(edit.redo());
+    EXPECT_EQ(edit.afterStep(platform(3)), platform(1));
+    EXPECT_EQ(edit.afterStep(platform(1)), platform(2));
+
+    edit.setPar(99);
+    ASSERT_TRUE(edit.undo());
+    EXPECT_EQ(edit.afterStep(platform(1)), platform(1)) << "a step that moved nothing";
+    ASSERT_TRUE(edit.undo());
+    EXPECT_EQ(edit.afterStep(platform(1)), platform(3)) << "the reorder, undone again";
+}
+
 // What the level's file could not hold is refused, and changes nothing.
 TEST(LevelEditTest, KeepsTheFilesCaps) {
     LevelEdit edit(smallLevel());

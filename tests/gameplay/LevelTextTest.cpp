@@ -87,7 +87,7 @@ TEST(LevelText, ALevelWithEveryKeyReadsBackAsItself) {
 TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
     const std::string text = levelText(courseLevel());
     EXPECT_EQ(text.rfind("format = 1\nname = \"The course\"\npar_time = 50\n\n[start]\n"
-                         "at = [0.0, -0.5, 0.0]\nfacing = 0.0\n\n[[platform]]\n",
+                         "at = [0.0, -0.5, 0.0]\n\n[[platform]]\n",
                          0),
               0u)
         << text;
@@ -96,6 +96,45 @@ TEST(LevelText, ReadsInTheDocumentedOrderWithPlainNumbers) {
     EXPECT_LT(text.find("[[health]]"), text.find("[goal]"));
     // The course has no look of its own, and its text says none.
     EXPECT_EQ(text.find("[look]"), std::string::npos);
+}
+
+// A key at its default is left out, as a hand-written file leaves it: the start's facing
+// straight ahead. A facing of its own is written, and no run of blank lines anywhere.
+TEST(LevelText, LeavesOutKeysAtTheirDefaults) {
+    Level level = courseLevel();
+    EXPECT_EQ(levelText(level).find("facing"), std::string::npos) << levelText(level);
+    level.facing = -90.0f;
+    const std::string text = levelText(level, "# Turned.\n");
+    EXPECT_NE(text.find("[start]\nat = [0.0, -0.5, 0.0]\nfacing = -90.0\n\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(text.find("\n\n\n"), std::string::npos) << text;
+    EXPECT_EQ(text.substr(text.size() - 2), "]\n") << "the goal's place, and one line break";
+}
+
+// Each pack level written by the editor, holding no comment but its description, is written
+// again the same, but for the lines of keys at their defaults that it once kept.
+TEST(LevelText, ThePacksEditorMadeLevelsReSaveAsTheyAre) {
+    int made = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(SMELTRUN_ASSETS_DIR "/levels")) {
+        if (entry.path().extension() != ".toml") {
+            continue;
+        }
+        const std::string file = contentsOf(entry.path());
+        const std::string comment = leadingComment(file);
+        if (file.find('#', comment.size()) != std::string::npos) {
+            continue;  // written by hand, its comments among its keys
+        }
+        ++made;
+        const LevelRead read = parseLevel(file, entry.path().string());
+        ASSERT_TRUE(read.level) << read.error;
+        std::string expected = file;
+        const std::string facingAhead = "facing = 0.0\n";
+        if (const std::size_t at = expected.find(facingAhead); at != std::string::npos) {
+            expected.erase(at, facingAhead.size());
+        }
+        EXPECT_EQ(levelText(*read.level, comment), expected) << entry.path();
+    }
+    EXPECT_GE(made, 6) << "the levels made in the editor";
 }
 
 // A file's leading comment, its description, is taken up to its first line of anything else

@@ -607,6 +607,99 @@ TEST_F(EditorTest, ALevelsLookIsChosenInThePropertiesPanelAndSaved) {
     EXPECT_EQ(saved.level->look.music, "") << "the game's own music";
 }
 
+// A click finds a piece anywhere it is drawn: the far platform's side, well below its top,
+// and the goal's rings, high above the goal's place. The goal selected says it is the level's
+// only one, and its position is typed in as any piece's, a step undone as any other.
+TEST_F(EditorTest, APlatformsSideAndTheGoalsRingsArePickedAndTheGoalIsMovedInItsPanel) {
+    startGame(editor_driving::kLargeWindowSettings);
+    openOwnLevel("Sides");
+    const glm::vec3 far = edited().platforms[1].at;
+    const std::string farInOrder = formatted(tr("%d of %zu"), 2, std::size_t{2});
+    const char* const onlyOne = tr("A level has one: placing it from the palette moves this one.");
+    clickOnWorld(far + glm::vec3(1.5f, -1.2f, 3.0f));  // its near side faces the camera
+    frame();
+    EXPECT_TRUE(showsText(farInOrder)) << "the far platform is selected";
+
+    const glm::vec3 goal = edited().goal;
+    clickOnWorld(goal + glm::vec3(0.0f, 1.2f, 0.0f));
+    frame();
+    EXPECT_FALSE(showsText(farInOrder)) << "not the platform behind the rings";
+    ASSERT_TRUE(showsText(onlyOne)) << "the goal is selected";
+    typeInto(tr("Position"), 4);  // its z, the field nearest the label
+    EXPECT_EQ(edited().goal, glm::vec3(goal.x, goal.y, 4.0f));
+    pointAt(glm::vec2(640.0f, 10.0f));  // off every panel, whose keys are then the editor's
+    withControl(GLFW_KEY_Z);
+    EXPECT_EQ(edited().goal, goal);
+}
+
+// A piece moved earlier in the order stays selected as the move is undone and done again: the
+// panel tells its place, and the arrows move it, not the piece that took its place.
+TEST_F(EditorTest, AnUndoneReorderKeepsThePieceMovedSelected) {
+    startGame(editor_driving::kLargeWindowSettings);
+    openOwnLevel("Order");
+    const glm::vec3 far = edited().platforms[1].at;
+    const glm::vec3 near = edited().platforms[0].at;
+    const std::string first = formatted(tr("%d of %zu"), 1, std::size_t{2});
+    const std::string second = formatted(tr("%d of %zu"), 2, std::size_t{2});
+    clickOnWorld(far + glm::vec3(1.0f, 0.0f, 1.0f));  // beside the goal on it
+    pointAt(glm::vec2(640.0f, 10.0f));                // off every panel
+    ASSERT_TRUE(showsText(second));
+    stroke(GLFW_KEY_LEFT_BRACKET);
+    frame();
+    ASSERT_EQ(edited().platforms[0].at, far);
+    EXPECT_TRUE(showsText(first));
+    withControl(GLFW_KEY_Z);
+    ASSERT_EQ(edited().platforms[1].at, far);
+    EXPECT_TRUE(showsText(second)) << "undone, the selection went back with the piece";
+    withControl(GLFW_KEY_Y);
+    ASSERT_EQ(edited().platforms[0].at, far);
+    EXPECT_TRUE(showsText(first));
+    withControl(GLFW_KEY_Z);
+    stroke(GLFW_KEY_RIGHT);
+    EXPECT_EQ(edited().platforms[1].at, far + glm::vec3(1.0f, 0.0f, 0.0f));
+    EXPECT_EQ(edited().platforms[0].at, near);
+}
+
+// Ticking the look's colours gives them the game's own to start from, so that the level shows
+// as it did: its sky, and its platform lit as before. A plain click into the name's field
+// selects its text, so that what is typed replaces it.
+TEST_F(EditorTest, ALookColourTickedShowsTheSameAndAClickSelectsAFieldsText) {
+    startGame(editor_driving::kLargeWindowSettings);
+    openOwnLevel("Plain");
+    clickOn(tr("Look"));  // the section opens
+    pointAt(glm::vec2(640.0f, 10.0f));
+    const int height = game->framebufferHeight;
+    const glm::vec2 skyPlace(640.0f, 10.0f);
+    // Between the grid's lines, which lie on the whole units.
+    const glm::vec2 platformPlace =
+        onScreen(edited().platforms[0].at + glm::vec3(2.5f, 0.0f, 1.5f));
+    ASSERT_FALSE(editor_driving::underPanel(platformPlace));
+    const auto shown = [height](glm::vec2 place) {
+        return pixelAt(static_cast<int>(place.x), height - 1 - static_cast<int>(place.y));
+    };
+    const std::array<int, 3> skyBefore = shown(skyPlace);
+    const std::array<int, 3> platformBefore = shown(platformPlace);
+    for (const char* colour : {"Sky", "Zenith", "Light"}) {
+        clickOn(tr(colour));
+        frame();
+    }
+    ASSERT_TRUE(edited().look.sky && edited().look.skyTop && edited().look.light);
+    pointAt(glm::vec2(640.0f, 10.0f));
+    frame();  // the scene built again with the look
+    EXPECT_EQ(shown(skyPlace), skyBefore);
+    const std::array<int, 3> platformAfter = shown(platformPlace);
+    for (int channel = 0; channel < 3; ++channel) {
+        EXPECT_NEAR(platformAfter[channel], platformBefore[channel], 1) << channel;
+    }
+
+    const std::optional<ShownBox> name = whereShown(tr("Name"));
+    ASSERT_TRUE(name);
+    clickAt(glm::vec2(name->low.x - editor_driving::kFieldLeftOfLabel, name->middle().y));
+    stroke(GLFW_KEY_X);
+    stroke(GLFW_KEY_ENTER);
+    EXPECT_EQ(edited().name, "x");
+}
+
 // Whether a pixel near that place of the window (within two) has the colour that the test
 // asks: the ring's are drawn a pixel wide.
 bool colourNear(glm::vec2 inWindow, int windowHeight,
