@@ -16,7 +16,7 @@ ALint stateOf(ALuint source) {
 
 SoundSource::SoundSource() {
     alGenSources(1, &source);
-    placeOnListener();
+    placeOnListener();  // a new source's placement reads as placed in the level, so this applies
 }
 
 SoundSource::~SoundSource() {
@@ -41,17 +41,32 @@ void SoundSource::setGain(float gain) {
 }
 
 void SoundSource::placeAt(glm::vec3 position, float reference, float silent) {
-    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
-    alSource3f(source, AL_POSITION, position.x, position.y, position.z);
-    alSourcef(source, AL_REFERENCE_DISTANCE, reference);
-    alSourcef(source, AL_MAX_DISTANCE, silent);
-    alSourcef(source, AL_ROLLOFF_FACTOR, 1.0f);
+    const Placement placement{false, position, reference, silent};
+    if (!(placed == placement)) {
+        place(placement);
+    }
 }
 
 void SoundSource::placeOnListener() {
-    alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
-    alSource3f(source, AL_POSITION, 0.0f, 0.0f, 0.0f);
-    alSourcef(source, AL_ROLLOFF_FACTOR, 0.0f);
+    if (!placed.onListener) {
+        place(Placement{true, glm::vec3(0.0f), 0.0f, 0.0f});
+    }
+}
+
+void SoundSource::place(const Placement& placement) {
+    placed = placement;
+    if (placement.onListener) {
+        alSourcei(source, AL_SOURCE_RELATIVE, AL_TRUE);
+        alSource3f(source, AL_POSITION, 0.0f, 0.0f, 0.0f);
+        alSourcef(source, AL_ROLLOFF_FACTOR, 0.0f);
+        return;
+    }
+    alSourcei(source, AL_SOURCE_RELATIVE, AL_FALSE);
+    alSource3f(source, AL_POSITION, placement.position.x, placement.position.y,
+               placement.position.z);
+    alSourcef(source, AL_REFERENCE_DISTANCE, placement.reference);
+    alSourcef(source, AL_MAX_DISTANCE, placement.silent);
+    alSourcef(source, AL_ROLLOFF_FACTOR, 1.0f);
 }
 
 void SoundSource::stop() {

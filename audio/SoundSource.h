@@ -28,5 +28,21 @@ public:
     bool playing() const;
 
 private:
+    // Where the source was last placed: OpenAL hears only of a change, since each call takes
+    // the context's locks and a looping sound is placed again every frame.
+    struct Placement {
+        bool onListener;
+        glm::vec3 position;
+        float reference;
+        float silent;
+        bool operator==(const Placement& other) const {
+            return onListener == other.onListener && position == other.position &&
+                   reference == other.reference && silent == other.silent;
+        }
+    };
+
+    void place(const Placement& placement);
+
     unsigned source = 0;
+    Placement placed{};
 };
