@@ -16,7 +16,7 @@ ALint stateOf(ALuint source) {
 
 SoundSource::SoundSource() {
     alGenSources(1, &source);
-    placeOnListener();  // a new source's placement reads as placed in the level, so this applies
+    placeOnListener();  // reaches OpenAL: nothing is recorded as on the listener yet
 }
 
 SoundSource::~SoundSource() {

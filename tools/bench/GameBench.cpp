@@ -40,6 +40,7 @@ namespace {
 
 const int kWarmupFrames = 30;
 const int kMeasuredFrames = 300;
+const GLbitfield kAllBuffers = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
 const double kStep = 1.0 / 60.0;  // seconds of game time per frame
 // The path runs through the level's platforms in order, short of the goal: on the course from
 // the start to z = -100.
@@ -200,11 +201,13 @@ double alternatingRatio(Game& game, bool& flag) {
     return quantile(with, 0.5) / quantile(without, 0.5);
 }
 
-double clearAndSwapFrames(Game& game) {
+// The median of the frames that `draw` makes and the window swaps, the warm-up left out.
+template <typename Draw>
+double referenceFrames(Game& game, Draw draw) {
     std::vector<double> frames;
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
         const double start = wallMs();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        draw();
         glfwSwapBuffers(game.window);
         glFinish();
         if (i >= 0) {
@@ -214,21 +217,17 @@ double clearAndSwapFrames(Game& game) {
     return quantile(frames, 0.5);
 }
 
+double clearAndSwapFrames(Game& game) {
+    return referenceFrames(game, [] { glClear(kAllBuffers); });
+}
+
 // What FXAA costs before any scene: the target cleared, taken through the pass, and swapped.
 double fxaaFloorFrames(Game& game) {
-    std::vector<double> frames;
-    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
-        const double start = wallMs();
+    return referenceFrames(game, [&game] {
         game.look.fxaa->begin(game.framebufferWidth, game.framebufferHeight);
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+        glClear(kAllBuffers);
         game.look.fxaa->finish();
-        glfwSwapBuffers(game.window);
-        glFinish();
-        if (i >= 0) {
-            frames.push_back(wallMs() - start);
-        }
-    }
-    return quantile(frames, 0.5);
+    });
 }
 
 // Every pixel shaded once by the game's fragment shader with its nine lights uploaded.
@@ -244,18 +243,10 @@ double litQuadFrames(Game& game) {
     for (auto& light : game.lights) {
         light->sendToShader(main);
     }
-    std::vector<double> frames;
-    for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
-        const double start = wallMs();
-        glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT);
+    return referenceFrames(game, [&] {
+        glClear(kAllBuffers);
         screen.render(main);
-        glfwSwapBuffers(game.window);
-        glFinish();
-        if (i >= 0) {
-            frames.push_back(wallMs() - start);
-        }
-    }
-    return quantile(frames, 0.5);
+    });
 }
 
 FrameFigures measure(const Config& config) {
