@@ -17,7 +17,9 @@
 // the FXAA pass between the clear and the swap: what the pass costs before any scene. Last, a level
 // at the level file's cap of pieces, against the course, at 1280x720 with 4x multisampling, and
 // again with FXAA against the course with FXAA: without multisampling, hidden pixels go unshaded.
-// Run from the repository root under an X display (tools/bench/run sees to both).
+// Run from the repository root under an X display (tools/bench/run sees to both). With --count
+// and a window's name, it only plays that window's path, for tools/bench/count to count under
+// callgrind.
 #include <sys/resource.h>
 
 #include <algorithm>
@@ -40,6 +42,8 @@ namespace {
 
 const int kWarmupFrames = 30;
 const int kMeasuredFrames = 300;
+const int kCountWarmupFrames = 5;  // in a count of instructions (--count)
+const int kCountedFrames = 40;
 const GLbitfield kAllBuffers = GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT | GL_STENCIL_BUFFER_BIT;
 const double kStep = 1.0 / 60.0;  // seconds of game time per frame
 // The path runs through the level's platforms in order, short of the goal: on the course from
@@ -124,9 +128,14 @@ glm::vec3 alongPlatforms(const Level& level, float share) {
     return level.platforms.back().at;
 }
 
-// Frame `i` of the path (warm-up frames are negative and stand at its start), one step on.
-FrameSample pathFrame(Game& game, int i, SteppedClock& clock) {
-    const float share = kPathShare * static_cast<float>(std::max(i, 0)) / kMeasuredFrames;
+// How far along the path frame `i` of `frames` stands; warm-up frames are negative and stand at
+// its start.
+float pathShare(int i, int frames) {
+    return kPathShare * static_cast<float>(std::max(i, 0)) / static_cast<float>(frames);
+}
+
+// A frame of the path at `share` of the way, one step on.
+FrameSample pathFrame(Game& game, float share, SteppedClock& clock) {
     game.player->setPosition(alongPlatforms(game.session.played.level, share));
     clock.advance(kStep);
     FrameSample sample{};
@@ -162,7 +171,7 @@ void gameFrames(Game& game, FrameFigures& figures) {
     long allocated = 0;
     SteppedClock clock(readClock());
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
-        const FrameSample sample = pathFrame(game, i, clock);
+        const FrameSample sample = pathFrame(game, pathShare(i, kMeasuredFrames), clock);
         if (i >= 0) {
             frames.push_back(sample.wallMs);
             updates.push_back(sample.updateUs);
@@ -192,7 +201,7 @@ double alternatingRatio(Game& game, bool& flag) {
     SteppedClock clock(readClock());
     for (int i = -kWarmupFrames; i < kMeasuredFrames; ++i) {
         flag = i % 2 == 0;
-        const double ms = pathFrame(game, i, clock).wallMs;
+        const double ms = pathFrame(game, pathShare(i, kMeasuredFrames), clock).wallMs;
         if (i >= 0) {
             (flag ? with : without).push_back(ms);
         }
@@ -265,6 +274,26 @@ FrameFigures measure(const Config& config) {
     }
     figures.litQuadMedian = litQuadFrames(*game);
     return figures;
+}
+
+// Under callgrind (tools/bench/count) a frame takes seconds: the path in fewer, longer steps, and
+// a short warm-up. The count is toggled on countedFrame, kept out of line so that there is a
+// function to toggle on, and so takes in neither the start nor the warm-up.
+[[gnu::noinline]] void countedFrame(Game& game, float share, SteppedClock& clock) {
+    pathFrame(game, share, clock);
+}
+
+void countFrames(const Config& config) {
+    std::unique_ptr<Game> game = startWindowed(config);
+    SteppedClock clock(readClock());
+    for (int i = -kCountWarmupFrames; i < kCountedFrames; ++i) {
+        const float share = pathShare(i, kCountedFrames);
+        if (i < 0) {
+            pathFrame(*game, share, clock);
+        } else {
+            countedFrame(*game, share, clock);
+        }
+    }
 }
 
 std::vector<FrameFigures> measureAll(const std::vector<Config>& configs) {
@@ -346,6 +375,17 @@ int main(int argc, char** argv) {
          true},
         {"1280x720 FXAA cap level", 1280, 720, 0, false, 0, nullptr, kClassicLook, kFxaa, false,
          true}};
+    if (argc == 3 && std::strcmp(argv[1], "--count") == 0) {
+        const auto named = std::find_if(configs.begin(), configs.end(), [&](const Config& c) {
+            return std::strcmp(c.name, argv[2]) == 0;
+        });
+        if (named == configs.end()) {
+            std::fprintf(stderr, "No window is called \"%s\".\n", argv[2]);
+            return 1;
+        }
+        countFrames(*named);
+        return 0;
+    }
     // A word on the command line measures only the windows whose name holds it, and several
     // whole names those windows: a quick look without start-up and without the JSON line.
     if (argc >= 2) {
